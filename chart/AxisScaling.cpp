@@ -1,0 +1,146 @@
+#include "CurveChart.h"
+#include "ExtendedLog10.h"
+
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr double kOneThird = 0.3333333333333333;
+
+// pow(1000, e), looked up: Scale runs for every point added, and pow dominated its cost.
+// The table holds pow's own results, so nothing changes but the time.
+double powerOf1000(int e) {
+    constexpr int kLowest = -110; // 1000^-110 is already below the smallest double
+    constexpr int kHighest = 103; // 1000^103 is already infinite
+    static const auto table = [] {
+        std::array<double, kHighest - kLowest + 1> powers{};
+        for (int i = kLowest; i <= kHighest; ++i)
+            powers[static_cast<size_t>(i - kLowest)] = std::pow(1000.0, i);
+        return powers;
+    }();
+    if (e < kLowest || e > kHighest)
+        return std::pow(1000.0, e);
+    return table[static_cast<size_t>(e - kLowest)];
+}
+
+// Both ends of a channel's values, always containing 0; an extent narrower than 1e-21 (a
+// channel of zeros) becomes [-0.9, 0.9].
+void dataExtent(const double (&data)[CHART_CAPACITY], double& dataMin, double& dataMax) {
+    dataMax = 0.0;
+    dataMin = 0.0;
+    for (double v : data) {
+        if (v > dataMax)
+            dataMax = v;
+        if (v < dataMin)
+            dataMin = v;
+    }
+    if (std::fabs(dataMax - dataMin) < 1e-21) {
+        dataMin = -0.9;
+        dataMax = 0.9;
+    }
+}
+
+// Mode 0 never looks at the data, so its scan is skipped: points that keep leaving the
+// limits of a fixed axis then cost constant time.
+void limitsByMode(int mode, const double (&data)[CHART_CAPACITY], double& min, double& max) {
+    if (mode == 0)
+        return;
+    double dataMin = 0.0;
+    double dataMax = 0.0;
+    dataExtent(data, dataMin, dataMax);
+    if (mode == 1 || mode == 3)
+        min = CCurveChart::NiceFloor(dataMin);
+    if (mode == 2 || mode == 3)
+        max = CCurveChart::NiceCeil(dataMax);
+}
+
+// The larger magnitude decides; equal magnitudes take the upper limit.
+double deciding(double min, double max) { return std::fabs(min) > std::fabs(max) ? min : max; }
+
+// The unit of the second digit of |v| (one decade coarser below 1), or 0 where it cannot be
+// formed. v must be finite and positive.
+double niceUnit(double w) {
+    const long double L = ExtendedLog10(w);
+    return std::pow(10.0, static_cast<int>(L) - 1);
+}
+
+// v one nice step beyond the truncated value, away from (+1) or towards (-1) zero. Quotients
+// are truncated as doubles, which equals the integer truncation for every finite result and
+// cannot overflow; where the ends of the double range leave no nice value, v is returned.
+double niceStep(double v, double direction) {
+    const double w = std::fabs(v);
+    const double d = niceUnit(w);
+    const double n = std::trunc(w / d) + direction;
+    const double result = d * n;
+    if (!std::isfinite(result) || d == 0.0)
+        return v;
+    return v > 0 ? result : -result;
+}
+
+} // namespace
+
+void CCurveChart::AutoScale() {
+    limitsByMode(xMode, xData, xMin, xMax);
+    limitsByMode(yMode, yData, yMin, yMax);
+    limitsByMode(zMode, zData, zMin, zMax);
+    xExp = EngExponent(deciding(xMin, xMax));
+    yExp = EngExponent(deciding(yMin, yMax));
+    zExp = EngExponent(deciding(zMin, zMax));
+    xMin = Scale(xMin, 'x');
+    xMax = Scale(xMax, 'x');
+    yMin = Scale(yMin, 'y');
+    yMax = Scale(yMax, 'y');
+    zMin = Scale(zMin, 'z');
+    zMax = Scale(zMax, 'z');
+}
+
+double CCurveChart::Scale(double value, char axis) {
+    switch (axis) {
+    case 'x':
+    case 'X':
+        return value / powerOf1000(xExp);
+    case 'y':
+    case 'Y':
+        return value / powerOf1000(yExp);
+    case 'z':
+    case 'Z':
+        return value / powerOf1000(zExp);
+    default:
+        lastError = kErrAxisSelector;
+        return value;
+    }
+}
+
+int CCurveChart::EngExponent(double v) {
+    const long double L = ExtendedLog10(std::fabs(v));
+    if (L > 1000) {
+        lastError = kErrLogTooLarge;
+        return 0;
+    }
+    if (!(L >= -1000)) {
+        lastError = kErrLogTooSmall;
+        return 0;
+    }
+    // |L| <= 1000 here, so both truncations stay far inside int.
+    if (L >= 0)
+        return static_cast<int>(RoundedExtendedProduct(L, kOneThird));
+    return -1 - static_cast<int>(RoundedExtendedProduct(L, -kOneThird));
+}
+
+double CCurveChart::NiceCeil(double v) {
+    if (v > 0)
+        return std::isfinite(v) ? niceStep(v, +1.0) : v;
+    if (v < 0)
+        return std::isfinite(v) ? niceStep(v, -1.0) : v;
+    return v == 0 ? 0.0 : v;
+}
+
+double CCurveChart::NiceFloor(double v) {
+    if (v > 0)
+        return std::isfinite(v) ? niceStep(v, -1.0) : v;
+    if (v < 0)
+        return std::isfinite(v) ? niceStep(v, +1.0) : v;
+    return v == 0 ? 0.0 : v;
+}

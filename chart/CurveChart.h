@@ -1,0 +1,88 @@
+#pragma once
+
+#include "DrawSurface.h"
+#include "MemoryDC.h"
+#include "WindowBinding.h"
+
+#include <string>
+
+inline constexpr int CHART_CAPACITY = 10000;
+
+// A chart of up to CHART_CAPACITY points on four channels (t, x, y, z) with three axes:
+// X below, Y on the left, Z on the right. Its state is public: the renderer, the reload and
+// the tests read it directly. Failures return false and leave a code in lastError.
+class CCurveChart {
+public:
+    CCurveChart();
+    ~CCurveChart();
+    CCurveChart(const CCurveChart&) = delete;
+    CCurveChart& operator=(const CCurveChart&) = delete;
+
+    bool Attach(IWindowBinding* window);
+    bool Init(std::string xTitle, std::string yTitle, std::string zTitle, int xMode, int yMode,
+              int zMode);
+    void Clear();
+    void ShowZAxis(bool show) { showZAxis = show; }
+    void ShowZeroLine(bool show) { showZeroLine = show; }
+    bool SetXRange(double min, double max);
+    bool SetYRange(double min, double max);
+    bool SetZRange(double min, double max);
+    void AddPoint(double t, double x, double y);
+    void Thin();
+
+    void AutoScale();
+    double Scale(double value, char axis);
+    static double NiceCeil(double v);
+    static double NiceFloor(double v);
+    int EngExponent(double v);
+
+    bool Redraw();
+    bool Draw(IDrawSurface* pDC);
+
+    // Drops the window and both surfaces while the window still exists; the window calls
+    // this as it goes away, so nothing later touches it.
+    void ReleaseWindow();
+
+    IWindowBinding* hWnd;
+    IDrawSurface* pWindowDC;
+    CMemoryDC memDC;
+    RECT clientRect;
+    double xMax, yMax, zMax;
+    double xMin, yMin, zMin;
+    int xMode, yMode, zMode;
+    std::string xTitle, yTitle, zTitle;
+    double tData[CHART_CAPACITY];
+    double xData[CHART_CAPACITY];
+    double yData[CHART_CAPACITY];
+    double zData[CHART_CAPACITY];
+    int count;
+    int plotLeft, plotTop, plotRight, plotBottom;
+    int xTickPx, yTickPx, zTickPx;
+    double xStep, yStep, zStep;
+    int xExp, yExp, zExp;
+    bool showZAxis;
+    bool showZeroLine;
+    int lastError;
+};
+
+// Failure codes left in lastError.
+enum ChartError : int {
+    kErrNullWindow = -10,
+    kErrAlreadyAttached = -11,
+    kErrClientRect = -20,
+    kErrNoWindowDC = -30,
+    kErrMemoryDC = -40,
+    kErrCreateBitmap = -50,
+    kErrSelectBitmap = -60,
+    kErrCopyFromWindow = -70,
+    kErrCopyToWindow = -80,
+    kErrRestoreBitmap = -90,
+    kErrDraw = -100,
+    kErrNoSurface = -110,
+    kErrXRange = -1001,
+    kErrYRange = -1002,
+    kErrZRange = -1003,
+    kErrLogTooLarge = -1007,
+    kErrLogTooSmall = -1008,
+    kErrAxisSelector = -1009,
+};
