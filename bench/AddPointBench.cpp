@@ -23,8 +23,12 @@ void addPoints(benchmark::State& state, double offset) {
     state.SetItemsProcessed(state.iterations() * kPoints);
 }
 
-void BM_AddPointInsideLimits(benchmark::State& state) { addPoints(state, 0.25); }
-void BM_AddPointOutsideLimits(benchmark::State& state) { addPoints(state, 250.0); }
+void BM_AddPointInsideLimits(benchmark::State& state) {
+    addPoints(state, 0.25);
+}
+void BM_AddPointOutsideLimits(benchmark::State& state) {
+    addPoints(state, 250.0);
+}
 
 } // namespace
 

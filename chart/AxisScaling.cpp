@@ -57,7 +57,9 @@ void limitsByMode(int mode, const double (&data)[CHART_CAPACITY], double& min, d
 }
 
 // The larger magnitude decides; equal magnitudes take the upper limit.
-double deciding(double min, double max) { return std::fabs(min) > std::fabs(max) ? min : max; }
+double deciding(double min, double max) {
+    return std::fabs(min) > std::fabs(max) ? min : max;
+}
 
 // The unit of the second digit of |v| (one decade coarser below 1), or 0 where it cannot be
 // formed. v must be finite and positive.

@@ -3,13 +3,15 @@
 #include <algorithm>
 
 CCurveChart::CCurveChart()
-    : hWnd(nullptr), pWindowDC(nullptr), clientRect{}, xMax(0.0), yMax(0.0), zMax(0.0),
-      xMin(0.0), yMin(0.0), zMin(0.0), xMode(0), yMode(0), zMode(0), tData{}, xData{}, yData{},
-      zData{}, count(0), plotLeft(0), plotTop(0), plotRight(0), plotBottom(0), xTickPx(0),
-      yTickPx(0), zTickPx(0), xStep(0.0), yStep(0.0), zStep(0.0), xExp(0), yExp(0), zExp(0),
-      showZAxis(false), showZeroLine(false), lastError(0) {}
+    : hWnd(nullptr), pWindowDC(nullptr), clientRect{}, xMax(0.0), yMax(0.0), zMax(0.0), xMin(0.0),
+      yMin(0.0), zMin(0.0), xMode(0), yMode(0), zMode(0), tData{}, xData{}, yData{}, zData{},
+      count(0), plotLeft(0), plotTop(0), plotRight(0), plotBottom(0), xTickPx(0), yTickPx(0),
+      zTickPx(0), xStep(0.0), yStep(0.0), zStep(0.0), xExp(0), yExp(0), zExp(0), showZAxis(false),
+      showZeroLine(false), lastError(0) {}
 
-CCurveChart::~CCurveChart() { ReleaseWindow(); }
+CCurveChart::~CCurveChart() {
+    ReleaseWindow();
+}
 
 void CCurveChart::ReleaseWindow() {
     memDC.DeleteDC();

@@ -12,7 +12,7 @@ inline constexpr int CHART_CAPACITY = 10000;
 // X below, Y on the left, Z on the right. Its state is public: the renderer, the reload and
 // the tests read it directly. Failures return false and leave a code in lastError.
 class CCurveChart {
-public:
+  public:
     CCurveChart();
     ~CCurveChart();
     CCurveChart(const CCurveChart&) = delete;

@@ -7,7 +7,7 @@
 // A picture a surface can draw into. Made by the window binding; the surface that has it
 // selected refers to it, the holder owns it.
 class ISurfaceBitmap {
-public:
+  public:
     virtual ~ISurfaceBitmap() = default;
 };
 
@@ -15,7 +15,7 @@ public:
 // out its end point, Rectangle's right and bottom are exclusive, TextOut's point is the
 // top-left corner of an opaque text cell, and escapement 900 runs the text upward.
 class IDrawSurface {
-public:
+  public:
     virtual ~IDrawSurface() = default;
 
     // Returns the bitmap it replaces, or nullptr when the selection fails.

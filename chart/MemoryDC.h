@@ -8,7 +8,7 @@
 // and, after a bitmap could not be selected out of it again, that bitmap too: a bitmap must
 // outlive its selection.
 class CMemoryDC {
-public:
+  public:
     bool Attach(std::unique_ptr<IDrawSurface> surface) {
         if (!surface)
             return false;
@@ -28,7 +28,7 @@ public:
     // longer selected (the new one replaced it), so it can go.
     void KeepSelected(std::unique_ptr<ISurfaceBitmap> bitmap) { stranded_ = std::move(bitmap); }
 
-private:
+  private:
     std::unique_ptr<IDrawSurface> surface_;
     std::unique_ptr<ISurfaceBitmap> stranded_;
 };

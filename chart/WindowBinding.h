@@ -8,7 +8,7 @@
 // What the chart needs from the window it draws into. Every operation can fail, so each
 // failure path of the chart can be reached with a fake binding.
 class IWindowBinding {
-public:
+  public:
     virtual ~IWindowBinding() = default;
 
     // The client area; left and top are 0. False when the window cannot be queried.

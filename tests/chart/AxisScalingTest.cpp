@@ -16,12 +16,22 @@ TEST(AxisScaling, NiceLimitsMatchTheWorkedExamplesExactly) {
         double v, ceil, floor;
     };
     const Row rows[] = {
-        {123, 130, 110},        {120, 130, 110},     {-123, -110, -130},
-        {1234.5, 1300, 1100},   {47, 48, 46},        {100, 110, 90},
-        {99, 100, 98},          {9.99, 10.0, 9.8},   {1.0, 1.1, 0.9},
-        {0.9, 1.0, 0.8},        {-0.9, -0.8, -1.0},  {0.5, 0.6000000000000001, 0.4},
-        {-0.5, -0.4, -0.6000000000000001},           {0.1, 0.2, 0.0},
-        {0.0123, 0.02, 0.0},    {0, 0.0, 0.0},
+        {123, 130, 110},
+        {120, 130, 110},
+        {-123, -110, -130},
+        {1234.5, 1300, 1100},
+        {47, 48, 46},
+        {100, 110, 90},
+        {99, 100, 98},
+        {9.99, 10.0, 9.8},
+        {1.0, 1.1, 0.9},
+        {0.9, 1.0, 0.8},
+        {-0.9, -0.8, -1.0},
+        {0.5, 0.6000000000000001, 0.4},
+        {-0.5, -0.4, -0.6000000000000001},
+        {0.1, 0.2, 0.0},
+        {0.0123, 0.02, 0.0},
+        {0, 0.0, 0.0},
     };
     for (const auto& r : rows) {
         EXPECT_EQ(CCurveChart::NiceCeil(r.v), r.ceil) << "NiceCeil(" << r.v << ")";
@@ -36,10 +46,10 @@ TEST(AxisScaling, EngineeringExponentsMatchTheWorkedExamplesExactly) {
         int error; // 0: lastError unchanged
     };
     const Row rows[] = {
-        {999, 0, 0},      {1000, 1, 0},     {2500, 1, 0},         {-2500, 1, 0},
-        {1000000, 2, 0},  {1e15, 5, 0},     {1.0, 0, 0},          {0.5, -1, 0},
-        {0.01, -1, 0},    {0.001, -1, 0},   {0.0009999, -2, 0},   {1e-6, -3, 0},
-        {1e-9, -4, 0},    {0, 0, -1008},    {kNaN, 0, -1008},     {kInf, 0, -1007},
+        {999, 0, 0},       {1000, 1, 0},      {2500, 1, 0},       {-2500, 1, 0},
+        {1000000, 2, 0},   {1e15, 5, 0},      {1.0, 0, 0},        {0.5, -1, 0},
+        {0.01, -1, 0},     {0.001, -1, 0},    {0.0009999, -2, 0}, {1e-6, -3, 0},
+        {1e-9, -4, 0},     {0, 0, -1008},     {kNaN, 0, -1008},   {kInf, 0, -1007},
         {-kInf, 0, -1007}, {5e-324, -108, 0}, {1.7e308, 102, 0},
     };
     auto c = std::make_unique<CCurveChart>();
@@ -143,8 +153,8 @@ TEST(AxisScaling, ScaleDividesByTheAxisPowerOfAThousand) {
         char axis;
         double expected;
     };
-    const Case cases[] = {{'x', 0.005}, {'X', 0.005}, {'y', 5000.0}, {'Y', 5000.0},
-                          {'z', 5e-6},  {'Z', 5e-6}};
+    const Case cases[] = {{'x', 0.005},  {'X', 0.005}, {'y', 5000.0},
+                          {'Y', 5000.0}, {'z', 5e-6},  {'Z', 5e-6}};
     for (const auto& tc : cases) {
         EXPECT_EQ(c->Scale(5.0, tc.axis), tc.expected) << tc.axis;
     }
@@ -161,8 +171,8 @@ TEST(AxisScaling, NaNAndInfiniteLimitsGiveExponentZeroWithoutUndefinedBehaviour)
         double min, max;
         int error;
     };
-    const Case cases[] = {{kNaN, kNaN, -1008}, {0, kInf, -1007}, {-kInf, 0, -1007},
-                          {kNaN, 5, 0},        {5, kNaN, -1008}};
+    const Case cases[] = {
+        {kNaN, kNaN, -1008}, {0, kInf, -1007}, {-kInf, 0, -1007}, {kNaN, 5, 0}, {5, kNaN, -1008}};
     for (const auto& tc : cases) {
         auto c = std::make_unique<CCurveChart>();
         c->Clear();

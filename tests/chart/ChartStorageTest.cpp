@@ -11,7 +11,9 @@ namespace {
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-std::unique_ptr<CCurveChart> newChart() { return std::make_unique<CCurveChart>(); }
+std::unique_ptr<CCurveChart> newChart() {
+    return std::make_unique<CCurveChart>();
+}
 
 bool tailIsZero(const CCurveChart& c, int from) {
     for (int i = from; i < CHART_CAPACITY; ++i)
@@ -153,7 +155,7 @@ TEST(ChartStorage, RangeSettersRefuseEmptyReversedAndNaNRanges) {
         double min, max;
         bool taken;
     };
-    const Case cases[] = {{0.0, 1.1, true}, {1.0, 1.0, false}, {2.0, 1.0, false},
+    const Case cases[] = {{0.0, 1.1, true},   {1.0, 1.0, false},  {2.0, 1.0, false},
                           {kNaN, 1.0, false}, {0.0, kNaN, false}, {-1e300, 1e300, true}};
     using Setter = bool (CCurveChart::*)(double, double);
     struct Axis {
@@ -185,9 +187,12 @@ TEST(ChartStorage, AddPointRescalesOnlyForPointsOutsideTheLimits) {
         bool rescales;
     };
     const Case cases[] = {
-        {"on the upper limit", 1.0, 0.5, false}, {"on the lower limit", 0.0, 0.0, false},
-        {"right of X", 1.5, 0.5, true},          {"left of X", -0.5, 0.5, true},
-        {"above Y", 0.5, 1.5, true},             {"NaN x", kNaN, 0.5, true},
+        {"on the upper limit", 1.0, 0.5, false},
+        {"on the lower limit", 0.0, 0.0, false},
+        {"right of X", 1.5, 0.5, true},
+        {"left of X", -0.5, 0.5, true},
+        {"above Y", 0.5, 1.5, true},
+        {"NaN x", kNaN, 0.5, true},
         {"NaN y", 0.5, kNaN, true},
     };
     for (const auto& tc : cases) {

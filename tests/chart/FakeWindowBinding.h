@@ -8,7 +8,7 @@
 // A window binding whose every operation can be told to fail. It keeps the memory surface's
 // record after the chart takes the surface, so tests can read what was drawn off-screen.
 class FakeWindowBinding final : public IWindowBinding {
-public:
+  public:
     RECT client{0, 0, 534, 392};
     bool failClientRect = false;
     bool failGetDC = false;
@@ -53,7 +53,8 @@ public:
         if (failCreateBitmap)
             return nullptr;
         ++bitmapsMade;
-        window.ops.push_back("CreateCompatibleBitmap " + std::to_string(w) + " " + std::to_string(h));
+        window.ops.push_back("CreateCompatibleBitmap " + std::to_string(w) + " " +
+                             std::to_string(h));
         return std::make_unique<CountedBitmap>(*this);
     }
     void OnDestroyed(std::function<void()> release) override { onDestroyed = std::move(release); }

@@ -9,7 +9,7 @@
 // A surface that writes one text line per operation. Text is measured as 6 x 13 pixels a
 // character, in any font. SelectBitmap and BitBlt can be told to fail at their n-th call.
 class RecordingSurface final : public IDrawSurface {
-public:
+  public:
     struct Bitmap : ISurfaceBitmap {
         explicit Bitmap(std::string n) : name(std::move(n)) {}
         std::string name;
@@ -40,8 +40,9 @@ public:
     bool BitBlt(int x, int y, int w, int h, IDrawSurface& src, int sx, int sy) override {
         ++bitBltCalls;
         const bool ok = bitBltCalls != failBitBltCall;
-        ops.push_back(line("BitBlt", x, y, w, h) + " from " + std::string(&src == this ? "self" : "other") +
-                      line("", sx, sy) + (ok ? "" : " failed"));
+        ops.push_back(line("BitBlt", x, y, w, h) + " from " +
+                      std::string(&src == this ? "self" : "other") + line("", sx, sy) +
+                      (ok ? "" : " failed"));
         return ok;
     }
     Pen SelectPen(const Pen& p) override {
@@ -57,10 +58,14 @@ public:
         ops.push_back("SetTextColor " + describe(c));
         return std::exchange(textColor, c);
     }
-    void Rectangle(int l, int t, int r, int b) override { ops.push_back(line("Rectangle", l, t, r, b)); }
+    void Rectangle(int l, int t, int r, int b) override {
+        ops.push_back(line("Rectangle", l, t, r, b));
+    }
     void MoveTo(int x, int y) override { ops.push_back(line("MoveTo", x, y)); }
     void LineTo(int x, int y) override { ops.push_back(line("LineTo", x, y)); }
-    void Ellipse(int l, int t, int r, int b) override { ops.push_back(line("Ellipse", l, t, r, b)); }
+    void Ellipse(int l, int t, int r, int b) override {
+        ops.push_back(line("Ellipse", l, t, r, b));
+    }
     TextSize GetTextExtent(const std::string& text) override {
         return {6 * static_cast<int>(text.size()), 13};
     }
@@ -76,7 +81,7 @@ public:
                std::to_string(p.width) + " " + describe(p.color);
     }
 
-private:
+  private:
     static std::string nameOf(ISurfaceBitmap* b) { return static_cast<Bitmap*>(b)->name; }
     template <typename... Ints> static std::string line(const std::string& name, Ints... v) {
         std::string s = name;

@@ -1,0 +1,223 @@
+#include "CurveChart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+const Pen kAxisPen{PenStyle::Solid, 1, kRed};
+const Pen kGridPen{PenStyle::Dot, 1, kGreen};
+const Pen kYDotPen{PenStyle::Dot, 3, kBlue};
+const Pen kZDotPen{PenStyle::Dot, 3, kRed};
+const Font kTitleFont{"Arial", 0, 900};
+
+// Two decimals while a step is below 1, one from 1 up.
+std::string label(double value, double step) {
+    const char* format = std::fabs(step) < 1.0 ? "%.2f" : "%.1f";
+    const int length = std::snprintf(nullptr, 0, format, value);
+    std::string text(static_cast<size_t>(std::max(length, 0)), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, value);
+    return text;
+}
+
+std::string title(const std::string& name, int exponent) {
+    if (exponent == 0)
+        return name;
+    return name + "x10^" + std::to_string(3LL * exponent);
+}
+
+// A mapped pixel offset truncated toward zero, or nothing where the mapping is not a number
+// (an axis range of zero width among others). Far-off values are clamped well outside any
+// surface, so nothing overflows and nothing visible changes.
+std::optional<int> pixelOffset(double offset) {
+    if (!std::isfinite(offset))
+        return std::nullopt;
+    constexpr double kFar = 1 << 24;
+    return static_cast<int>(std::clamp(offset, -kFar, kFar));
+}
+
+// Where a value lands on an axis of `pixels` pixels spanning [min, max].
+std::optional<int> mapToAxis(double value, double min, double max, int pixels) {
+    return pixelOffset((value - min) * static_cast<double>(pixels) / (max - min));
+}
+
+int tickSpacing(int span) {
+    return std::max(span / 10, 1);
+}
+
+} // namespace
+
+bool CCurveChart::Redraw() {
+    if (pWindowDC == nullptr) {
+        lastError = kErrNoWindowDC;
+        return false;
+    }
+    if (hWnd == nullptr || !hWnd->GetClientRect(clientRect)) {
+        lastError = kErrClientRect;
+        return false;
+    }
+    std::unique_ptr<ISurfaceBitmap> bitmap =
+        hWnd->CreateCompatibleBitmap(pWindowDC, clientRect.right, clientRect.bottom);
+    if (!bitmap) {
+        lastError = kErrCreateBitmap;
+        return false;
+    }
+    IDrawSurface* memory = memDC.get();
+    ISurfaceBitmap* previous = memory ? memory->SelectBitmap(bitmap.get()) : nullptr;
+    if (previous == nullptr) {
+        lastError = kErrSelectBitmap;
+        return false;
+    }
+
+    int failure = 0;
+    if (!memory->BitBlt(clientRect.left, clientRect.top, clientRect.right, clientRect.bottom,
+                        *pWindowDC, 0, 0))
+        failure = kErrCopyFromWindow;
+    else if (!Draw(memory))
+        failure = kErrDraw;
+    else if (!pWindowDC->BitBlt(clientRect.left, clientRect.top, clientRect.right,
+                                clientRect.bottom, *memory, 0, 0))
+        failure = kErrCopyToWindow;
+
+    if (memory->SelectBitmap(previous) == nullptr) {
+        // Still selected: the surface keeps it alive until it is replaced.
+        memDC.KeepSelected(std::move(bitmap));
+        if (failure == 0)
+            failure = kErrRestoreBitmap;
+    }
+    if (failure != 0) {
+        lastError = failure;
+        return false;
+    }
+    return true;
+}
+
+bool CCurveChart::Draw(IDrawSurface* pDC) {
+    if (pDC == nullptr) {
+        lastError = kErrNoSurface;
+        return false;
+    }
+    IDrawSurface& dc = *pDC;
+    xStep = (xMax - xMin) * 0.1;
+    yStep = (yMax - yMin) * 0.1;
+    if (showZAxis)
+        zStep = (zMax - zMin) * 0.1;
+
+    dc.Rectangle(clientRect.left, clientRect.top, clientRect.right, clientRect.bottom);
+
+    plotLeft = (clientRect.left + 70) / 10 * 10;
+    plotTop = (clientRect.top + 10) / 10 * 10;
+    plotRight = (clientRect.right - 70) / 10 * 10;
+    plotBottom = (clientRect.bottom - 30) / 10 * 10;
+    const int L = plotLeft, T = plotTop, R = plotRight, B = plotBottom;
+
+    xTickPx = tickSpacing(R - L);
+    yTickPx = tickSpacing(B - T);
+    if (showZAxis)
+        zTickPx = tickSpacing(B - T);
+
+    const Pen savedPen = dc.SelectPen(kAxisPen);
+    const Color savedTextColor = dc.SetTextColor(kBlack);
+
+    dc.MoveTo(L, T);
+    dc.LineTo(L, B);
+    dc.LineTo(R, B);
+    dc.LineTo(R, T);
+    dc.LineTo(L, T);
+
+    for (int x = L; x < R - 20; x += xTickPx) {
+        dc.MoveTo(x, B - 4);
+        dc.LineTo(x, B);
+    }
+    for (int i = 0; i <= 10; ++i) {
+        const std::string text = label(i * xStep + xMin, xStep);
+        const TextSize size = dc.GetTextExtent(text);
+        dc.TextOut(L + i * xTickPx - size.cx / 2, B + 3, text);
+    }
+
+    // The runs of Y and Z ticks end 20 pixels above the surface, not at the frame.
+    for (int d = 0; d < B + 20; d += yTickPx) {
+        dc.MoveTo(L, B - d);
+        dc.LineTo(L + 4, B - d);
+    }
+    dc.SetTextColor(kBlue);
+    for (int i = 0; i <= 10; ++i) {
+        const std::string text = label(i * yStep + yMin, yStep);
+        const TextSize size = dc.GetTextExtent(text);
+        dc.TextOut(L - size.cx - 1, B - i * yTickPx - size.cy / 2, text);
+    }
+
+    if (showZAxis) {
+        for (int d = 0; d < B + 20; d += zTickPx) {
+            dc.MoveTo(R, B - d);
+            dc.LineTo(R - 4, B - d);
+        }
+        dc.SetTextColor(kRed);
+        for (int i = 0; i <= 10; ++i) {
+            const std::string text = label(i * zStep + zMin, zStep);
+            const TextSize size = dc.GetTextExtent(text);
+            dc.TextOut(R + 2, B - i * zTickPx - size.cy / 2, text);
+        }
+    }
+
+    dc.SetTextColor(kBlack);
+    const std::string xText = title(xTitle, xExp);
+    const TextSize xSize = dc.GetTextExtent(xText);
+    dc.TextOut((L + R) / 2 - xSize.cx / 2, B + xSize.cy + 3, xText);
+
+    const Font savedFont = dc.SelectFont(kTitleFont);
+    dc.SetTextColor(kBlue);
+    const std::string yText = title(yTitle, yExp);
+    const TextSize ySize = dc.GetTextExtent(yText);
+    dc.TextOut(L - 60, (T + B) / 2 + ySize.cx / 2, yText);
+    if (showZAxis) {
+        dc.SetTextColor(kRed);
+        const std::string zText = title(zTitle, zExp);
+        const TextSize zSize = dc.GetTextExtent(zText);
+        dc.TextOut(R + 50, (T + B) / 2 + zSize.cx / 2, zText);
+    }
+    dc.SelectFont(savedFont);
+
+    dc.SelectPen(kGridPen);
+    const int gridGap = (B - T) / 5;
+    for (int k = 1; k <= 4; ++k) {
+        dc.MoveTo(L, B - k * gridGap);
+        dc.LineTo(R, B - k * gridGap);
+    }
+
+    dc.SelectPen(kYDotPen);
+    for (int i = 0; i < count; ++i) {
+        const auto dx = mapToAxis(Scale(xData[i], 'x'), xMin, xMax, R - L);
+        const auto dy = mapToAxis(Scale(yData[i], 'y'), yMin, yMax, B - T);
+        if (!dx)
+            continue;
+        const int px = L + *dx;
+        if (dy) {
+            const int py = B - *dy;
+            dc.Ellipse(px - 1, py - 1, px + 1, py + 1);
+        }
+        if (showZAxis) {
+            if (const auto dz = mapToAxis(Scale(zData[i], 'z'), zMin, zMax, B - T)) {
+                const int pz = B - *dz;
+                dc.SelectPen(kZDotPen);
+                dc.Ellipse(px - 1, pz - 1, px + 1, pz + 1);
+                dc.SelectPen(kYDotPen);
+            }
+        }
+    }
+
+    if (showZeroLine) {
+        // Evaluated as (B - T) * -yMin / (yMax - yMin), which can differ from a dot at 0.
+        if (const auto d0 = pixelOffset(static_cast<double>(B - T) * -yMin / (yMax - yMin))) {
+            dc.SelectPen(kAxisPen);
+            dc.MoveTo(L, B - *d0);
+            dc.LineTo(R, B - *d0);
+        }
+    }
+
+    dc.SelectPen(savedPen);
+    dc.SetTextColor(savedTextColor);
+    return true;
+}

@@ -1,0 +1,473 @@
+#include "CurveChart.h"
+#include "FakeWindowBinding.h"
+#include "RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+std::unique_ptr<CCurveChart> chartOf(RECT client, double xMin, double xMax, double yMin,
+                                     double yMax) {
+    auto c = std::make_unique<CCurveChart>();
+    c->Clear();
+    c->clientRect = client;
+    c->xTitle = "Z'";
+    c->yTitle = "-Z\"";
+    c->zTitle = "Fitting";
+    c->xMin = xMin;
+    c->xMax = xMax;
+    c->yMin = yMin;
+    c->yMax = yMax;
+    c->ShowZeroLine(true);
+    return c;
+}
+
+std::unique_ptr<CCurveChart> standardChart() {
+    return chartOf({0, 0, 534, 392}, 0.0, 10.0, 0.0, 1.1);
+}
+
+std::vector<std::string> draw(CCurveChart& c) {
+    RecordingSurface s;
+    EXPECT_TRUE(c.Draw(&s));
+    return s.ops;
+}
+
+std::string joined(const std::vector<std::string>& ops) {
+    std::string all;
+    for (const auto& op : ops)
+        all += op + "\n";
+    return all;
+}
+
+// The operations starting with `prefix`, in order.
+std::vector<std::string> only(const std::vector<std::string>& ops, const std::string& prefix) {
+    std::vector<std::string> out;
+    std::copy_if(ops.begin(), ops.end(), std::back_inserter(out),
+                 [&](const std::string& op) { return op.rfind(prefix, 0) == 0; });
+    return out;
+}
+
+// The texts written between two SetTextColor lines naming `color`.
+std::vector<std::string> textsIn(const std::vector<std::string>& ops, const std::string& color) {
+    std::vector<std::string> out;
+    bool inColor = false;
+    for (const auto& op : ops) {
+        if (op.rfind("SetTextColor ", 0) == 0)
+            inColor = op == "SetTextColor " + color;
+        else if (inColor && op.rfind("TextOut ", 0) == 0)
+            out.push_back(op.substr(op.find(' ', op.find(' ', 8) + 1) + 1));
+    }
+    return out;
+}
+
+TEST(ChartRendering, EmptyStandardChartDrawsFrameTicksLabelsTitlesGridAndZeroLine) {
+    auto c = standardChart();
+    const auto ops = draw(*c);
+    EXPECT_EQ("\n" + joined(ops), R"(
+Rectangle 0 0 534 392
+SelectPen solid 1 255,0,0
+SetTextColor 0,0,0
+MoveTo 70 10
+LineTo 70 360
+LineTo 460 360
+LineTo 460 10
+LineTo 70 10
+MoveTo 70 356
+LineTo 70 360
+MoveTo 109 356
+LineTo 109 360
+MoveTo 148 356
+LineTo 148 360
+MoveTo 187 356
+LineTo 187 360
+MoveTo 226 356
+LineTo 226 360
+MoveTo 265 356
+LineTo 265 360
+MoveTo 304 356
+LineTo 304 360
+MoveTo 343 356
+LineTo 343 360
+MoveTo 382 356
+LineTo 382 360
+MoveTo 421 356
+LineTo 421 360
+TextOut 61 363 0.0
+TextOut 100 363 1.0
+TextOut 139 363 2.0
+TextOut 178 363 3.0
+TextOut 217 363 4.0
+TextOut 256 363 5.0
+TextOut 295 363 6.0
+TextOut 334 363 7.0
+TextOut 373 363 8.0
+TextOut 412 363 9.0
+TextOut 448 363 10.0
+MoveTo 70 360
+LineTo 74 360
+MoveTo 70 325
+LineTo 74 325
+MoveTo 70 290
+LineTo 74 290
+MoveTo 70 255
+LineTo 74 255
+MoveTo 70 220
+LineTo 74 220
+MoveTo 70 185
+LineTo 74 185
+MoveTo 70 150
+LineTo 74 150
+MoveTo 70 115
+LineTo 74 115
+MoveTo 70 80
+LineTo 74 80
+MoveTo 70 45
+LineTo 74 45
+MoveTo 70 10
+LineTo 74 10
+SetTextColor 0,0,255
+TextOut 45 354 0.00
+TextOut 45 319 0.11
+TextOut 45 284 0.22
+TextOut 45 249 0.33
+TextOut 45 214 0.44
+TextOut 45 179 0.55
+TextOut 45 144 0.66
+TextOut 45 109 0.77
+TextOut 45 74 0.88
+TextOut 45 39 0.99
+TextOut 45 4 1.10
+SetTextColor 0,0,0
+TextOut 259 376 Z'
+SelectFont Arial 0 900
+SetTextColor 0,0,255
+TextOut 10 194 -Z"
+SelectFont System 0 0
+SelectPen dot 1 0,255,0
+MoveTo 70 290
+LineTo 460 290
+MoveTo 70 220
+LineTo 460 220
+MoveTo 70 150
+LineTo 460 150
+MoveTo 70 80
+LineTo 460 80
+SelectPen dot 3 0,0,255
+SelectPen solid 1 255,0,0
+MoveTo 70 360
+LineTo 460 360
+SelectPen solid 1 0,0,0
+SetTextColor 0,0,0
+)");
+    EXPECT_EQ(c->plotLeft, 70);
+    EXPECT_EQ(c->plotTop, 10);
+    EXPECT_EQ(c->plotRight, 460);
+    EXPECT_EQ(c->plotBottom, 360);
+    EXPECT_EQ(c->xTickPx, 39);
+    EXPECT_EQ(c->yTickPx, 35);
+    EXPECT_EQ(c->xStep, 1.0);
+    EXPECT_EQ(c->yStep, 1.1 * 0.1);
+}
+
+TEST(ChartRendering, LabelsUseTwoDecimalsBelowAStepOfOne) {
+    struct Case {
+        double min, max;
+        std::vector<std::string> labels;
+    };
+    const Case cases[] = {
+        {0.0,
+         1.1,
+         {"0.00", "0.11", "0.22", "0.33", "0.44", "0.55", "0.66", "0.77", "0.88", "0.99", "1.10"}},
+        {0.0, 10.0, {"0.0", "1.0", "2.0", "3.0", "4.0", "5.0", "6.0", "7.0", "8.0", "9.0", "10.0"}},
+        {-5.0,
+         5.0,
+         {"-5.0", "-4.0", "-3.0", "-2.0", "-1.0", "0.0", "1.0", "2.0", "3.0", "4.0", "5.0"}},
+        {-1.0,
+         8.0,
+         {"-1.00", "-0.10", "0.80", "1.70", "2.60", "3.50", "4.40", "5.30", "6.20", "7.10",
+          "8.00"}},
+        // A range of zero width never divides: every label shows the minimum.
+        {2.5, 2.5, std::vector<std::string>(11, "2.50")},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(::testing::Message() << tc.min << ".." << tc.max);
+        auto onX = chartOf({0, 0, 534, 392}, tc.min, tc.max, 0.0, 1.1);
+        auto xLabels = textsIn(draw(*onX), "0,0,0");
+        xLabels.pop_back(); // the X title
+        EXPECT_EQ(xLabels, tc.labels);
+        auto onY = chartOf({0, 0, 534, 392}, 0.0, 10.0, tc.min, tc.max);
+        auto yLabels = textsIn(draw(*onY), "0,0,255");
+        yLabels.pop_back(); // the Y title
+        EXPECT_EQ(yLabels, tc.labels);
+    }
+}
+
+TEST(ChartRendering, TitlesCarryThePowerOfTen) {
+    struct Case {
+        int exponent;
+        std::string xTitle, yTitle;
+    };
+    const Case cases[] = {{-1, "TextOut 241 376 Z'x10^-3", "TextOut 10 212 -Z\"x10^-3"},
+                          {2, "TextOut 244 376 Z'x10^6", "TextOut 10 209 -Z\"x10^6"},
+                          {0, "TextOut 259 376 Z'", "TextOut 10 194 -Z\""}};
+    for (const auto& tc : cases) {
+        auto c = standardChart();
+        c->xExp = tc.exponent;
+        c->yExp = tc.exponent;
+        const auto texts = only(draw(*c), "TextOut");
+        EXPECT_NE(std::find(texts.begin(), texts.end(), tc.xTitle), texts.end()) << tc.exponent;
+        EXPECT_NE(std::find(texts.begin(), texts.end(), tc.yTitle), texts.end()) << tc.exponent;
+    }
+}
+
+TEST(ChartRendering, DotsLandWhereTheMappingPutsThem) {
+    auto c = standardChart();
+    c->xExp = -1; // raw values in thousandths
+    struct Point {
+        double x, y;
+        const char* ellipse; // empty: left out
+    };
+    const Point points[] = {
+        {0.0, 0.0, "Ellipse 69 359 71 361"},         // bottom-left corner
+        {0.01, 1.1, "Ellipse 459 9 461 11"},         // top-right corner
+        {0.005, 0.55, "Ellipse 264 184 266 186"},    // the middle
+        {-0.00001, -0.001, "Ellipse 69 359 71 361"}, // under a pixel outside: on the edge
+        {-0.001, -0.11, "Ellipse 30 394 32 396"},    // further out: outside the frame
+        {kNaN, 0.5, ""},                             // not a number: left out
+        {0.005, kNaN, ""},
+        {1e300, 1e300, "Ellipse 16777285 -16776857 16777287 -16776855"}, // clamped far away
+    };
+    for (const auto& p : points)
+        c->AddPoint(0, p.x, p.y);
+    c->xMin = 0.0; // AddPoint's rescales read the limits as raw values
+    c->xMax = 10.0;
+    c->yMin = 0.0;
+    c->yMax = 1.1;
+    c->xExp = -1;
+    c->yExp = 0;
+    std::vector<std::string> expected;
+    for (const auto& p : points)
+        if (*p.ellipse)
+            expected.push_back(p.ellipse);
+    const auto ops = draw(*c);
+    EXPECT_EQ(only(ops, "Ellipse"), expected);
+    // Dots come after the grid and before the zero line.
+    const auto firstDot = std::find(ops.begin(), ops.end(), expected.front());
+    EXPECT_EQ(*(firstDot - 1), "SelectPen dot 3 0,0,255");
+    EXPECT_EQ(ops.end() - firstDot, static_cast<long>(expected.size()) + 5);
+}
+
+TEST(ChartRendering, ZeroLineFollowsTheYRangeWhereverItFalls) {
+    struct Case {
+        double yMin, yMax;
+        int y; // 0: no zero line
+    };
+    const Case cases[] = {
+        {0.0, 1.1, 360},    // on the frame's bottom edge
+        {-1.0, 1.0, 185},   // inside
+        {0.5, 1.5, 535},    // below the frame
+        {-2.0, -1.0, -340}, // above it
+        {1.0, 1.0, 0},      // zero width: left out
+        {kNaN, 1.0, 0},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(::testing::Message() << tc.yMin << ".." << tc.yMax);
+        auto c = chartOf({0, 0, 534, 392}, 0.0, 10.0, tc.yMin, tc.yMax);
+        const auto ops = draw(*c);
+        const std::vector<std::string> tail(ops.end() - 5, ops.end() - 2);
+        if (tc.y == 0) {
+            EXPECT_EQ(ops[ops.size() - 3], "SelectPen dot 3 0,0,255");
+        } else {
+            EXPECT_EQ(tail, (std::vector<std::string>{"SelectPen solid 1 255,0,0",
+                                                      "MoveTo 70 " + std::to_string(tc.y),
+                                                      "LineTo 460 " + std::to_string(tc.y)}));
+        }
+        c->ShowZeroLine(false);
+        EXPECT_EQ(draw(*c).size(), ops.size() - (tc.y ? 3 : 0));
+    }
+}
+
+TEST(ChartRendering, ZAxisAddsTicksLabelsTitleAndADotAfterEachYDot) {
+    auto c = standardChart();
+    c->zMin = -5;
+    c->zMax = 5;
+    c->AddPoint(0, 5.0, 0.55);
+    c->xMin = 0.0;
+    c->xMax = 10.0;
+    c->zStep = 123.0;
+    c->zTickPx = 77;
+    draw(*c);
+    EXPECT_EQ(c->zStep, 123.0) << "the hidden Z axis leaves its layout alone";
+    EXPECT_EQ(c->zTickPx, 77);
+
+    c->ShowZAxis(true);
+    const auto ops = draw(*c);
+    EXPECT_EQ(c->zStep, 1.0);
+    EXPECT_EQ(c->zTickPx, 35);
+    const auto reds = textsIn(ops, "255,0,0");
+    EXPECT_EQ(reds.front(), "-5.0");
+    EXPECT_EQ(reds.back(), "Fitting");
+    EXPECT_EQ(reds.size(), 12u);
+    const auto texts = only(ops, "TextOut");
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "TextOut 462 354 -5.0"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "TextOut 510 206 Fitting"), texts.end());
+    const auto moves = only(ops, "LineTo 456");
+    EXPECT_EQ(moves.size(), 11u); // Z ticks point inward from the right edge
+    const auto dot = std::find(ops.begin(), ops.end(), "Ellipse 264 184 266 186");
+    ASSERT_NE(dot, ops.end());
+    EXPECT_EQ(std::vector<std::string>(dot + 1, dot + 4),
+              (std::vector<std::string>{"SelectPen dot 3 255,0,0", "Ellipse 264 184 266 186",
+                                        "SelectPen dot 3 0,0,255"}));
+}
+
+TEST(ChartRendering, NarrowAndLowControlsDrawWithoutFailing) {
+    // Narrow: R <= L, so the tick spacing is raised to 1, no X tick, labels crowd at L.
+    auto narrow = chartOf({0, 0, 140, 392}, 0.0, 10.0, 0.0, 1.1);
+    auto ops = draw(*narrow);
+    EXPECT_EQ(narrow->plotRight, 70);
+    EXPECT_EQ(narrow->xTickPx, 1);
+    EXPECT_TRUE(only(ops, "MoveTo 70 356").empty()) << "no X tick";
+    const auto xLabels = only(ops, "TextOut");
+    EXPECT_EQ(xLabels.front(), "TextOut 61 363 0.0") << "labels crowd at L, a pixel apart";
+    EXPECT_EQ(xLabels[10], "TextOut 68 363 10.0");
+    // Low: a plot 100 pixels high puts one more Y tick in the margin at y = 0.
+    auto low = chartOf({0, 0, 534, 140}, 0.0, 10.0, 0.0, 1.1);
+    ops = draw(*low);
+    EXPECT_EQ(low->plotBottom - low->plotTop, 100);
+    const auto yTicks = only(ops, "LineTo 74 ");
+    ASSERT_EQ(yTicks.size(), 13u);
+    EXPECT_EQ(yTicks[11], "LineTo 74 0");
+    EXPECT_EQ(yTicks[12], "LineTo 74 -10");
+}
+
+TEST(ChartRendering, DrawPutsBackPenFontAndTextColour) {
+    auto c = standardChart();
+    c->ShowZAxis(true);
+    RecordingSurface s;
+    s.pen = {PenStyle::Solid, 2, {1, 2, 3}};
+    s.font = {"Mono", 9, 0};
+    s.textColor = {4, 5, 6};
+    const auto before = std::make_tuple(s.pen, s.font, s.textColor);
+    EXPECT_TRUE(c->Draw(&s));
+    EXPECT_EQ(std::make_tuple(s.pen, s.font, s.textColor), before);
+
+    c->lastError = 0;
+    EXPECT_FALSE(c->Draw(nullptr));
+    EXPECT_EQ(c->lastError, -110);
+}
+
+struct RedrawCase {
+    const char* name;
+    int failSelect = 0, failBlt = 0;
+    bool failRect = false, failBitmap = false;
+    int code;
+    std::vector<std::string> memoryOps; // what reaches the off-screen surface, Draw excluded
+    bool windowGetsPicture;
+};
+
+TEST(ChartRendering, RedrawFailsAtEachStepWithItsCodeAndCleansUp) {
+    const RedrawCase cases[] = {
+        {"whole cycle",
+         0,
+         0,
+         false,
+         false,
+         0,
+         {"SelectBitmap offscreen", "BitBlt 0 0 534 392 from other 0 0", "SelectBitmap stock"},
+         true},
+        {"client rect", 0, 0, true, false, -20, {}, false},
+        {"bitmap", 0, 0, false, true, -50, {}, false},
+        {"select", 1, 0, false, false, -60, {"SelectBitmap failed"}, false},
+        {"copy in",
+         0,
+         1,
+         false,
+         false,
+         -70,
+         {"SelectBitmap offscreen", "BitBlt 0 0 534 392 from other 0 0 failed",
+          "SelectBitmap stock"},
+         false},
+        {"copy out",
+         0,
+         0,
+         false,
+         false,
+         -80,
+         {"SelectBitmap offscreen", "BitBlt 0 0 534 392 from other 0 0", "SelectBitmap stock"},
+         false},
+        {"select back",
+         2,
+         0,
+         false,
+         false,
+         -90,
+         {"SelectBitmap offscreen", "BitBlt 0 0 534 392 from other 0 0", "SelectBitmap failed"},
+         true},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(tc.name);
+        FakeWindowBinding window;
+        auto c = std::make_unique<CCurveChart>();
+        ASSERT_TRUE(c->Attach(&window));
+        ASSERT_TRUE(c->Init("Z'", "-Z\"", "Fitting", 0, 0, 0));
+        c->lastError = 1;
+        window.failClientRect = tc.failRect;
+        window.failCreateBitmap = tc.failBitmap;
+        window.memory->failSelectBitmapCall = tc.failSelect;
+        window.memory->failBitBltCall = tc.failBlt;
+        if (std::string(tc.name) == "copy out")
+            window.window.failBitBltCall = 1;
+
+        EXPECT_EQ(c->Redraw(), tc.code == 0);
+        EXPECT_EQ(c->lastError, tc.code == 0 ? 1 : tc.code);
+        std::vector<std::string> memoryOps;
+        for (const auto& op : window.memory->ops)
+            if (op.rfind("SelectBitmap", 0) == 0 || op.rfind("BitBlt", 0) == 0)
+                memoryOps.push_back(op);
+        EXPECT_EQ(memoryOps, tc.memoryOps);
+        EXPECT_EQ(only(window.window.ops, "BitBlt 0 0 534 392 from other").size(),
+                  tc.windowGetsPicture || tc.code == -80 ? 1u : 0u);
+        // The off-screen bitmap is gone unless it is still selected.
+        EXPECT_EQ(window.bitmapsAlive, tc.code == -90 ? 1 : 0);
+        EXPECT_EQ(only(window.memory->ops, "Rectangle 0 0 534 392").size(),
+                  tc.memoryOps.size() == 3 && tc.code != -70 ? 1u : 0u)
+            << "drawn only after the copy in";
+        c.reset();
+        EXPECT_EQ(window.bitmapsAlive, 0);
+    }
+}
+
+TEST(ChartRendering, RedrawNeedsAWindowSurfaceAndKeepsAnEarlierError) {
+    auto unbound = std::make_unique<CCurveChart>();
+    EXPECT_FALSE(unbound->Redraw());
+    EXPECT_EQ(unbound->lastError, -30);
+
+    FakeWindowBinding window;
+    auto c = std::make_unique<CCurveChart>();
+    ASSERT_TRUE(c->Attach(&window));
+    window.failCreateBitmap = true;
+    EXPECT_FALSE(c->Redraw());
+    window.failCreateBitmap = false;
+    EXPECT_TRUE(c->Redraw());
+    EXPECT_EQ(c->lastError, -50);
+}
+
+TEST(ChartRendering, AStrandedBitmapLivesUntilAnotherReplacesIt) {
+    FakeWindowBinding window;
+    auto c = std::make_unique<CCurveChart>();
+    ASSERT_TRUE(c->Attach(&window));
+    window.memory->failSelectBitmapCall = 2;
+    EXPECT_FALSE(c->Redraw());
+    EXPECT_EQ(window.bitmapsAlive, 1);
+    EXPECT_TRUE(c->Redraw());
+    EXPECT_EQ(window.bitmapsAlive, 1) << "the first is selected again and still alive";
+}
+
+} // namespace
