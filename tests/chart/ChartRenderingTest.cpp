@@ -264,6 +264,30 @@ TEST(ChartRendering, DotsLandWhereTheMappingPutsThem) {
     EXPECT_EQ(ops.end() - firstDot, static_cast<long>(expected.size()) + 5);
 }
 
+TEST(ChartRendering, AxisOfZeroWidthOrInfiniteValuesLeavesItsDotsOut) {
+    struct Case {
+        const char* name;
+        double xMin, xMax, yMin, yMax, x, y;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const Case cases[] = {
+        {"X of zero width", 5, 5, 0, 1.1, 5, 0.5},
+        {"Y of zero width", 0, 10, 1, 1, 5, 1},
+        {"both of zero width", 5, 5, 1, 1, 5, 1},
+        {"infinite x", 0, 10, 0, 1.1, inf, 0.5},
+        {"infinite y", 0, 10, 0, 1.1, 5, -inf},
+        {"infinite range and value", 0, inf, 0, 1.1, inf, 0.5},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(tc.name);
+        auto c = chartOf({0, 0, 534, 392}, tc.xMin, tc.xMax, tc.yMin, tc.yMax);
+        c->AddPoint(0, tc.x, tc.y);
+        c->xMin = tc.xMin, c->xMax = tc.xMax, c->yMin = tc.yMin, c->yMax = tc.yMax;
+        c->xExp = c->yExp = 0;
+        EXPECT_TRUE(only(draw(*c), "Ellipse").empty());
+    }
+}
+
 TEST(ChartRendering, ZeroLineFollowsTheYRangeWhereverItFalls) {
     struct Case {
         double yMin, yMax;

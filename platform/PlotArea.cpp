@@ -1,0 +1,76 @@
+#include "PlotArea.h"
+
+#include <QPainter>
+
+PlotArea::PlotArea(QWidget* parent)
+    : QWidget(parent), picture_(QImage()), windowSurface_(&picture_) {
+    matchPictureToSize();
+    windowSurface_.setChangedHandler([this] {
+        hasPicture_ = true;
+        update();
+    });
+}
+
+PlotArea::~PlotArea() {
+    // The chart may outlive this widget; let it drop its surfaces while they still exist.
+    if (auto release = std::move(release_))
+        release();
+}
+
+void PlotArea::matchPictureToSize() {
+    const QSize size = this->size().expandedTo(QSize(1, 1));
+    if (picture_.image.size() == size)
+        return;
+    QImage resized(size, QImage::Format_RGB32);
+    if (resized.isNull())
+        return;
+    resized.fill(palette().color(QPalette::Window));
+    if (!picture_.image.isNull()) {
+        QPainter painter(&resized);
+        painter.drawImage(0, 0, picture_.image);
+    }
+    picture_.image = std::move(resized);
+}
+
+bool PlotArea::GetClientRect(RECT& rect) {
+    matchPictureToSize();
+    rect = RECT{0, 0, width(), height()};
+    return true;
+}
+
+IDrawSurface* PlotArea::GetDC() {
+    return &windowSurface_;
+}
+
+void PlotArea::ReleaseDC(IDrawSurface*) {}
+
+std::unique_ptr<IDrawSurface> PlotArea::CreateCompatibleDC(IDrawSurface* windowDC) {
+    if (windowDC != &windowSurface_)
+        return nullptr;
+    return std::make_unique<QtDrawSurface>();
+}
+
+std::unique_ptr<ISurfaceBitmap> PlotArea::CreateCompatibleBitmap(IDrawSurface*, int w, int h) {
+    if (w <= 0 || h <= 0)
+        return nullptr;
+    QImage image(w, h, QImage::Format_RGB32);
+    if (image.isNull())
+        return nullptr;
+    return std::make_unique<QtBitmap>(std::move(image));
+}
+
+void PlotArea::OnDestroyed(std::function<void()> release) {
+    release_ = std::move(release);
+}
+
+void PlotArea::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (hasPicture_) {
+        painter.drawImage(0, 0, picture_.image);
+        return;
+    }
+    // A static text control: its caption, left-aligned on the dialog's background.
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                     QStringLiteral("Static"));
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "QtBitmap.h"
+#include "QtDrawSurface.h"
+#include "WindowBinding.h"
+
+#include <QWidget>
+
+#include <memory>
+
+// The plot area: a widget the chart draws into. It shows "Static" until the chart first
+// copies a picture to it, then keeps the last picture and repaints it whenever asked.
+class PlotArea final : public QWidget, public IWindowBinding {
+    Q_OBJECT
+  public:
+    explicit PlotArea(QWidget* parent = nullptr);
+    ~PlotArea() override;
+
+    bool hasPicture() const { return hasPicture_; }
+    // The picture last copied to the window, at the widget's size.
+    const QImage& picture() const { return picture_.image; }
+
+    bool GetClientRect(RECT& rect) override;
+    IDrawSurface* GetDC() override;
+    void ReleaseDC(IDrawSurface* dc) override;
+    std::unique_ptr<IDrawSurface> CreateCompatibleDC(IDrawSurface* windowDC) override;
+    std::unique_ptr<ISurfaceBitmap> CreateCompatibleBitmap(IDrawSurface* windowDC, int w,
+                                                           int h) override;
+    void OnDestroyed(std::function<void()> release) override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void matchPictureToSize();
+
+    QtBitmap picture_;
+    QtDrawSurface windowSurface_;
+    bool hasPicture_ = false;
+    std::function<void()> release_;
+};

@@ -1,0 +1,159 @@
+#include "QtDrawSurface.h"
+
+#include "PixelLine.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+constexpr int kDefaultPixelSize = 13;
+constexpr int kLargestStampedEllipse = 64;
+
+QImage stockImage() {
+    QImage image(1, 1, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QColor qtColor(Color c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+} // namespace
+
+QtDrawSurface::QtDrawSurface() : QtDrawSurface(nullptr) {}
+
+QtDrawSurface::QtDrawSurface(QtBitmap* target)
+    : stock_(stockImage()), selected_(target ? target : &stock_), font_{"", 0, 0},
+      qfont_(qtFont(font_)) {}
+
+QFont QtDrawSurface::qtFont(const Font& font) {
+    // The default face is ours to choose; "Arial" resolves to Liberation Sans on Linux.
+    QFont qfont(font.face.empty() ? QStringLiteral("DejaVu Sans")
+                                  : QString::fromStdString(font.face));
+    qfont.setPixelSize(font.height != 0 ? std::abs(font.height) : kDefaultPixelSize);
+    return qfont;
+}
+
+ISurfaceBitmap* QtDrawSurface::SelectBitmap(ISurfaceBitmap* bitmap) {
+    auto* qtBitmap = dynamic_cast<QtBitmap*>(bitmap);
+    if (qtBitmap == nullptr || qtBitmap->image.isNull())
+        return nullptr;
+    QtBitmap* previous = selected_;
+    selected_ = qtBitmap;
+    return previous == &stock_ ? static_cast<ISurfaceBitmap*>(&stock_) : previous;
+}
+
+bool QtDrawSurface::BitBlt(int x, int y, int w, int h, IDrawSurface& src, int sx, int sy) {
+    auto* source = dynamic_cast<QtDrawSurface*>(&src);
+    if (source == nullptr || w < 0 || h < 0)
+        return false;
+    QImage& target = image();
+    // A copy within one picture reads from a snapshot.
+    const QImage from = source == this ? target.copy() : source->image();
+    if (target.format() != QImage::Format_RGB32 || from.format() != QImage::Format_RGB32)
+        return false;
+    // Clip the destination to both pictures, moving the source along with it.
+    const QRect wanted(x, y, w, h);
+    const QRect clipped =
+        wanted.intersected(target.rect()).intersected(from.rect().translated(x - sx, y - sy));
+    for (int row = clipped.top(); row <= clipped.bottom(); ++row) {
+        const uchar* in = from.constScanLine(row - y + sy) + (clipped.left() - x + sx) * 4;
+        uchar* out = target.scanLine(row) + clipped.left() * 4;
+        std::memcpy(out, in, static_cast<size_t>(clipped.width()) * 4);
+    }
+    changed();
+    return true;
+}
+
+Pen QtDrawSurface::SelectPen(const Pen& pen) {
+    return std::exchange(pen_, pen);
+}
+
+Font QtDrawSurface::SelectFont(const Font& font) {
+    qfont_ = qtFont(font);
+    return std::exchange(font_, font);
+}
+
+Color QtDrawSurface::SetTextColor(Color color) {
+    return std::exchange(textColor_, color);
+}
+
+void QtDrawSurface::Rectangle(int left, int top, int right, int bottom) {
+    QImage& target = image();
+    {
+        QPainter painter(&target);
+        painter.fillRect(QRect(QPoint(left, top), QPoint(right - 1, bottom - 1)), qtColor(brush_));
+        if (pen_.width > 1) {
+            painter.setPen(EllipseStamp::qtPen(pen_));
+            painter.drawRect(QRectF(left, top, right - left - 1, bottom - top - 1));
+        }
+    }
+    if (pen_.width <= 1) {
+        // The outline's last row and column are right - 1 and bottom - 1.
+        drawPixelLine(target, left, top, right - 1, top, pen_);
+        drawPixelLine(target, right - 1, top, right - 1, bottom - 1, pen_);
+        drawPixelLine(target, right - 1, bottom - 1, left, bottom - 1, pen_);
+        drawPixelLine(target, left, bottom - 1, left, top, pen_);
+    }
+    changed();
+}
+
+void QtDrawSurface::MoveTo(int x, int y) {
+    x_ = x;
+    y_ = y;
+}
+
+void QtDrawSurface::LineTo(int x, int y) {
+    if (pen_.width <= 1) {
+        drawPixelLine(image(), x_, y_, x, y, pen_);
+    } else {
+        QPainter painter(&image());
+        painter.setPen(EllipseStamp::qtPen(pen_));
+        painter.drawLine(x_, y_, x, y);
+    }
+    x_ = x;
+    y_ = y;
+    changed();
+}
+
+void QtDrawSurface::Ellipse(int left, int top, int right, int bottom) {
+    const int w = right - left;
+    const int h = bottom - top;
+    if (w > 0 && h > 0 && w <= kLargestStampedEllipse && h <= kLargestStampedEllipse) {
+        dot_.draw(image(), left, top, right, bottom, pen_, brush_);
+    } else {
+        QPainter painter(&image());
+        painter.setPen(EllipseStamp::qtPen(pen_));
+        painter.setBrush(qtColor(brush_));
+        painter.drawEllipse(QRectF(left, top, w, h));
+    }
+    changed();
+}
+
+TextSize QtDrawSurface::GetTextExtent(const std::string& text) {
+    const QFontMetrics metrics(qfont_, &image());
+    return {metrics.horizontalAdvance(
+                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))),
+            metrics.height()};
+}
+
+void QtDrawSurface::TextOut(int x, int y, const std::string& text) {
+    const QString qtext = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QPainter painter(&image());
+    painter.setFont(qfont_);
+    const QFontMetrics metrics = painter.fontMetrics();
+    painter.translate(x, y);
+    // Escapement turns the text counter-clockwise about its top-left corner.
+    painter.rotate(-font_.escapement / 10.0);
+    const QRect cell(0, 0, metrics.horizontalAdvance(qtext), metrics.height());
+    painter.fillRect(cell, qtColor(background_));
+    painter.setPen(qtColor(textColor_));
+    painter.drawText(0, metrics.ascent(), qtext);
+    painter.end();
+    changed();
+}
