@@ -2,7 +2,9 @@
 #include "ExtendedLog10.h"
 
 #include <array>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 
 namespace {
@@ -116,13 +118,31 @@ double CCurveChart::Scale(double value, char axis) {
 }
 
 int CCurveChart::EngExponent(double v) {
+    const auto bits = std::bit_cast<std::uint64_t>(v);
+    for (const RememberedExponent& r : rememberedExponents_) {
+        if (r.valid && r.bits == bits) {
+            if (r.error != 0)
+                lastError = r.error;
+            return r.exponent;
+        }
+    }
+    int error = 0;
+    const int exponent = computeEngExponent(v, error);
+    if (error != 0)
+        lastError = error;
+    rememberedExponents_[nextRemembered_] = {bits, exponent, error, true};
+    nextRemembered_ = (nextRemembered_ + 1) % 4;
+    return exponent;
+}
+
+int CCurveChart::computeEngExponent(double v, int& error) const {
     const long double L = ExtendedLog10(std::fabs(v));
     if (L > 1000) {
-        lastError = kErrLogTooLarge;
+        error = kErrLogTooLarge;
         return 0;
     }
     if (!(L >= -1000)) {
-        lastError = kErrLogTooSmall;
+        error = kErrLogTooSmall;
         return 0;
     }
     // |L| <= 1000 here, so both truncations stay far inside int.

@@ -4,6 +4,7 @@
 #include "MemoryDC.h"
 #include "WindowBinding.h"
 
+#include <cstdint>
 #include <string>
 
 inline constexpr int CHART_CAPACITY = 10000;
@@ -63,6 +64,19 @@ class CCurveChart {
     bool showZAxis;
     bool showZeroLine;
     int lastError;
+
+  private:
+    // EngExponent's last few answers. A reload rescales for every point outside fixed
+    // limits, and asks the same three questions each time.
+    struct RememberedExponent {
+        std::uint64_t bits = 0;
+        int exponent = 0;
+        int error = 0;
+        bool valid = false;
+    };
+    RememberedExponent rememberedExponents_[4];
+    int nextRemembered_ = 0;
+    int computeEngExponent(double v, int& error) const;
 };
 
 // Failure codes left in lastError.
