@@ -11,20 +11,23 @@ namespace {
 
 constexpr double kOneThird = 0.3333333333333333;
 
-// pow(1000, e), looked up: Scale runs for every point added, and pow dominated its cost.
-// The table holds pow's own results, so nothing changes but the time.
+constexpr int kLowestPower = -110; // 1000^-110 is already below the smallest double
+constexpr int kHighestPower = 103; // 1000^103 is already infinite
+
+// pow(1000, e) for every e that gives neither 0 nor infinity, made once with pow itself.
+const auto kPowersOf1000 = [] {
+    std::array<double, kHighestPower - kLowestPower + 1> powers{};
+    for (int e = kLowestPower; e <= kHighestPower; ++e)
+        powers[static_cast<size_t>(e - kLowestPower)] = std::pow(1000.0, e);
+    return powers;
+}();
+
+// Scale runs for every point added and every rescale, and pow dominated its cost; the table
+// holds pow's own results, so only the time changes.
 double powerOf1000(int e) {
-    constexpr int kLowest = -110; // 1000^-110 is already below the smallest double
-    constexpr int kHighest = 103; // 1000^103 is already infinite
-    static const auto table = [] {
-        std::array<double, kHighest - kLowest + 1> powers{};
-        for (int i = kLowest; i <= kHighest; ++i)
-            powers[static_cast<size_t>(i - kLowest)] = std::pow(1000.0, i);
-        return powers;
-    }();
-    if (e < kLowest || e > kHighest)
+    if (e < kLowestPower || e > kHighestPower)
         return std::pow(1000.0, e);
-    return table[static_cast<size_t>(e - kLowest)];
+    return kPowersOf1000[static_cast<size_t>(e - kLowestPower)];
 }
 
 // Both ends of a channel's values, always containing 0; an extent narrower than 1e-21 (a
@@ -85,7 +88,29 @@ double niceStep(double v, double direction) {
 
 } // namespace
 
+CCurveChart::ScaleState CCurveChart::scaleState() const {
+    return {{std::bit_cast<std::uint64_t>(xMin), std::bit_cast<std::uint64_t>(xMax),
+             std::bit_cast<std::uint64_t>(yMin), std::bit_cast<std::uint64_t>(yMax),
+             std::bit_cast<std::uint64_t>(zMin), std::bit_cast<std::uint64_t>(zMax)},
+            {xExp, yExp, zExp},
+            {xMode, yMode, zMode}};
+}
+
 void CCurveChart::AutoScale() {
+    // With fixed limits (every mode 0) the result depends on the limits alone. A rescale
+    // that changed nothing and raised nothing therefore changes nothing when repeated, as it
+    // is for every point outside the limits during a reload.
+    const ScaleState before = scaleState();
+    if (settled_ && *settled_ == before)
+        return;
+    const int failuresBefore = exponentFailures_;
+    rescale();
+    const bool fixedPoint = xMode == 0 && yMode == 0 && zMode == 0 &&
+                            exponentFailures_ == failuresBefore && scaleState() == before;
+    settled_ = fixedPoint ? std::optional(before) : std::nullopt;
+}
+
+void CCurveChart::rescale() {
     limitsByMode(xMode, xData, xMin, xMax);
     limitsByMode(yMode, yData, yMin, yMax);
     limitsByMode(zMode, zData, zMin, zMax);
@@ -121,15 +146,19 @@ int CCurveChart::EngExponent(double v) {
     const auto bits = std::bit_cast<std::uint64_t>(v);
     for (const RememberedExponent& r : rememberedExponents_) {
         if (r.valid && r.bits == bits) {
-            if (r.error != 0)
+            if (r.error != 0) {
                 lastError = r.error;
+                ++exponentFailures_;
+            }
             return r.exponent;
         }
     }
     int error = 0;
     const int exponent = computeEngExponent(v, error);
-    if (error != 0)
+    if (error != 0) {
         lastError = error;
+        ++exponentFailures_;
+    }
     rememberedExponents_[nextRemembered_] = {bits, exponent, error, true};
     nextRemembered_ = (nextRemembered_ + 1) % 4;
     return exponent;

@@ -5,6 +5,7 @@
 #include "WindowBinding.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 inline constexpr int CHART_CAPACITY = 10000;
@@ -77,6 +78,19 @@ class CCurveChart {
     RememberedExponent rememberedExponents_[4];
     int nextRemembered_ = 0;
     int computeEngExponent(double v, int& error) const;
+    int exponentFailures_ = 0;
+
+    // The limits (as bits), exponents and modes AutoScale works from.
+    struct ScaleState {
+        std::uint64_t limits[6];
+        int exponents[3];
+        int modes[3];
+        friend bool operator==(const ScaleState&, const ScaleState&) = default;
+    };
+    ScaleState scaleState() const;
+    void rescale();
+    // A state that AutoScale maps onto itself without raising anything.
+    std::optional<ScaleState> settled_;
 };
 
 // Failure codes left in lastError.

@@ -185,3 +185,43 @@ TEST(AxisScaling, NaNAndInfiniteLimitsGiveExponentZeroWithoutUndefinedBehaviour)
 }
 
 } // namespace
+
+namespace {
+
+// Rescaling repeatedly against unchanged fixed limits is short-cut; it must still answer
+// exactly as a first rescale would.
+TEST(AxisScaling, RepeatedAutoScaleAnswersAsTheFirst) {
+    auto c = std::make_unique<CCurveChart>();
+    c->Clear();
+    for (int i = 0; i < 3; ++i)
+        c->AutoScale();
+    EXPECT_EQ(c->xMax, 1.0);
+
+    // Failures are raised again every time.
+    c->xMin = c->xMax = 0.0;
+    c->AutoScale();
+    c->lastError = 0;
+    c->AutoScale();
+    EXPECT_EQ(c->lastError, -1008);
+
+    // A limit, exponent or mode written between rescales is taken into account.
+    c->Clear();
+    c->AutoScale();
+    c->xMax = 2500.0;
+    c->AutoScale();
+    EXPECT_EQ(c->xExp, 1);
+    EXPECT_EQ(c->xMax, 2.5);
+    c->AutoScale();
+    c->xExp = 2;
+    c->AutoScale();
+    EXPECT_EQ(c->xExp, 0);
+    c->xMode = 3;
+    c->xData[0] = 47.0;
+    c->AutoScale();
+    EXPECT_EQ(c->xMax, 48.0);
+    c->xData[0] = 470.0;
+    c->AutoScale();
+    EXPECT_EQ(c->xMax, 480.0);
+}
+
+} // namespace

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+class CCurveChart;
+
+// Cause codes of a failed file operation, as the file layer's exceptions number them.
+enum FileFailureCause : int {
+    kCauseGeneric = 1,   // reading a line failed
+    kCauseBadSeek = 9,   // measuring the length failed
+    kCauseDiskFull = 13, // closing failed
+};
+
+// A failure of the file layer that ended a reload early.
+struct FileFailure {
+    int cause = 0;
+    int osError = 0; // the system's error number
+    std::string fileName;
+};
+
+// One reload: empties the chart, reads the file at `path` (if it is a readable regular
+// file) into one point per line, sets the X and Y ranges to the data's extremes (Y from 0
+// while `plusTicked`), rescales and redraws. A missing or unreadable file ends it silently
+// after the chart was emptied; a failure while reading ends it with the failure, the chart
+// keeping the points read so far, not redrawn.
+std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked,
+                                       CCurveChart& chart);

@@ -1,0 +1,89 @@
+#include "CurveChart.h"
+#include "Reload.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <vector>
+
+// The reload of a measurement file (without drawing: the chart has no window) against a
+// plain loop that only reads the same file and converts three numbers a line.
+namespace {
+
+// A sweep of `lines` lines of about 40 bytes, written once per size.
+const std::string& measurementFile(long lines) {
+    static std::map<long, std::string> files;
+    auto& path = files[lines];
+    if (path.empty()) {
+        path = (std::filesystem::temp_directory_path() /
+                ("korvane-bench-" + std::to_string(lines) + ".txt"))
+                   .string();
+        std::ofstream out(path);
+        char line[96];
+        for (long i = 0; i < lines; ++i) {
+            const double f = 1e5 * std::pow(10.0, -7.0 * i / lines);
+            const double re = 12.5 + 50.0 / (1.0 + f * f * 1e-6) + 0.3 * i / lines;
+            const double im = -50.0 * f * 1e-3 / (1.0 + f * f * 1e-6);
+            std::snprintf(line, sizeof line, "%.6e\t%.6e\t%.6e\n", f, re, im);
+            out << line;
+        }
+    }
+    return path;
+}
+
+void BM_Reload(benchmark::State& state) {
+    const std::string& path = measurementFile(state.range(0));
+    auto chart = std::make_unique<CCurveChart>();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReloadChart(path, false, *chart));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+void BM_ReadAndConvertLoop(benchmark::State& state) {
+    const std::string& path = measurementFile(state.range(0));
+    std::vector<char> buffer(256 * 1024);
+    for (auto _ : state) {
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        double sum = 0;
+        std::string carry;
+        ssize_t got;
+        while ((got = ::read(fd, buffer.data(), buffer.size())) > 0) {
+            carry.append(buffer.data(), static_cast<size_t>(got));
+            const char* p = carry.data();
+            const char* end = p + carry.size();
+            while (const char* lf = static_cast<const char*>(std::memchr(p, '\n', end - p))) {
+                for (int field = 0; field < 3; ++field) {
+                    while (p < lf && (*p == ' ' || *p == '\t'))
+                        ++p;
+                    double v = 0;
+                    p = std::from_chars(p, lf, v).ptr;
+                    sum += v;
+                }
+                p = lf + 1;
+            }
+            carry.erase(0, static_cast<size_t>(p - carry.data()));
+        }
+        ::close(fd);
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+} // namespace
+
+BENCHMARK(BM_ReadAndConvertLoop)
+    ->RangeMultiplier(10)
+    ->Range(10'000, 1'000'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Reload)->RangeMultiplier(10)->Range(10'000, 1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();
