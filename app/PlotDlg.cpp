@@ -1,0 +1,125 @@
+#include "PlotDlg.h"
+
+#include "AboutDlg.h"
+#include "AppIcon.h"
+#include "DialogBuilder.h"
+#include "Globals.h"
+#include "IconPlacement.h"
+#include "PlotArea.h"
+#include "Resource.h"
+#include "StringTable.h"
+
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QStyle>
+#include <QTimerEvent>
+
+CPlotDlg::CPlotDlg(QWidget* parent) : QDialog(parent), m_hIcon(MainFrameIcon()) {
+    // A sizing border and a minimize box, no maximize box.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    BuildDialog(*this, kMainDialog, [](const ControlTemplate& control) -> QWidget* {
+        return control.id == IDC_PLOT ? new PlotArea : nullptr;
+    });
+}
+
+PlotArea* CPlotDlg::plotArea() const {
+    return qobject_cast<PlotArea*>(GetDlgItem(*this, IDC_PLOT));
+}
+
+int CPlotDlg::DoModal() {
+    OnInitDialog();
+    return exec();
+}
+
+bool CPlotDlg::OnInitDialog() {
+    systemMenu_ = new QMenu(this);
+    const struct {
+        const char* text;
+        unsigned command;
+    } windowCommands[] = {
+        {"&Restore", SC_RESTORE}, {"Mi&nimize", SC_MINIMIZE}, {"&Close", SC_CLOSE}};
+    for (const auto& [text, command] : windowCommands)
+        systemMenu_->addAction(QString::fromUtf8(text))->setData(command);
+    const QString about = QString::fromUtf8(LoadResourceString(IDS_ABOUTBOX));
+    if (!about.isEmpty()) {
+        systemMenu_->addSeparator();
+        systemMenu_->addAction(about)->setData(IDM_ABOUTBOX);
+    }
+    connect(systemMenu_, &QMenu::triggered, this,
+            [this](QAction* action) { OnSysCommand(action->data().toUInt(), 0); });
+
+    setWindowIcon(m_hIcon);
+
+    g_chart.Attach(plotArea());
+    g_chart.Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
+    g_chart.ShowZAxis(false);
+    g_chart.ShowZeroLine(true);
+    g_chart.SetXRange(0.0, 0.01);
+    g_chart.SetYRange(0.0, 1.1);
+    g_chart.SetZRange(0.0, 0.01);
+
+    reloadTimer_.start(RELOAD_PERIOD_MS, this);
+    return true;
+}
+
+void CPlotDlg::OnSysCommand(unsigned id, long) {
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+        // The main window owns the About box, which centres over it.
+        CAboutDlg about(this);
+        about.DoModal();
+        return;
+    }
+    switch (id & 0xFFF0) {
+    case SC_CLOSE:
+        reject();
+        break;
+    case SC_MINIMIZE:
+        showMinimized();
+        break;
+    case SC_RESTORE:
+        showNormal();
+        break;
+    default:
+        break;
+    }
+}
+
+void CPlotDlg::OnTimer(unsigned) {
+    // A tick never runs a loop of its own, so ticks cannot nest; the guard keeps it so.
+    if (ticking_)
+        return;
+    ticking_ = true;
+    const auto* plus = qobject_cast<QCheckBox*>(GetDlgItem(*this, IDC_PLUS));
+    const bool plusTicked = plus != nullptr && plus->isChecked();
+    if (const auto failure = reload_(g_strPathName, plusTicked, g_chart))
+        report_.show(this, *failure);
+    ticking_ = false;
+}
+
+void CPlotDlg::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == reloadTimer_.timerId())
+        OnTimer(RELOAD_TIMER_ID);
+    else
+        QDialog::timerEvent(event);
+}
+
+void CPlotDlg::contextMenuEvent(QContextMenuEvent* event) {
+    // The window menu belongs to the window manager here; the dialog's free area offers
+    // the same commands.
+    if (systemMenu_ != nullptr && childAt(event->pos()) == nullptr)
+        systemMenu_->exec(event->globalPos());
+}
+
+void CPlotDlg::paintEvent(QPaintEvent* event) {
+    if (!isMinimized()) {
+        QDialog::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    const int extent = style()->pixelMetric(QStyle::PM_LargeIconSize);
+    const IconOrigin origin = CenteredIconOrigin(width(), height(), extent, extent);
+    painter.drawPixmap(origin.x, origin.y, m_hIcon.pixmap(extent, extent));
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "FailureReport.h"
+#include "Reload.h"
+
+#include <QBasicTimer>
+#include <QDialog>
+#include <QIcon>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class CCurveChart;
+class PlotArea;
+class QMenu;
+
+// Window commands routed through OnSysCommand, as the window menu numbers them.
+inline constexpr unsigned SC_MINIMIZE = 0xF020;
+inline constexpr unsigned SC_CLOSE = 0xF060;
+inline constexpr unsigned SC_RESTORE = 0xF120;
+
+// The main dialog: the plot area, the Open button, the path box and the "+" box. It binds
+// the global chart to its plot area and reloads the chosen file at every timer tick.
+class CPlotDlg : public QDialog {
+    Q_OBJECT
+  public:
+    using ReloadFunction =
+        std::function<std::optional<FileFailure>(const std::string&, bool, CCurveChart&)>;
+
+    explicit CPlotDlg(QWidget* parent = nullptr);
+
+    int DoModal();
+    bool OnInitDialog();
+    void OnSysCommand(unsigned id, long lParam);
+    void OnTimer(unsigned id);
+    QIcon OnQueryDragIcon() const { return m_hIcon; }
+
+    // The menu that stands in for the window menu: the window commands and, last, the About
+    // entry. Made by OnInitDialog.
+    QMenu* systemMenu() const { return systemMenu_; }
+    PlotArea* plotArea() const;
+    const FailureReport& failureReport() const { return report_; }
+    // What a tick runs; the reload of the measurement file unless replaced.
+    void setReloadFunction(ReloadFunction reload) { reload_ = std::move(reload); }
+
+  protected:
+    void timerEvent(QTimerEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QIcon m_hIcon;
+    QMenu* systemMenu_ = nullptr;
+    QBasicTimer reloadTimer_;
+    FailureReport report_;
+    ReloadFunction reload_ = ReloadChart;
+    bool ticking_ = false;
+};

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The application icon (IDR_MAINFRAME) at every size it is drawn in.
+QIcon MainFrameIcon();

@@ -1,0 +1,5 @@
+#include "AppRegistry.h"
+
+int main(int argc, char** argv) {
+    return RunRegisteredApp(argc, argv);
+}

@@ -1,0 +1,34 @@
+#include "AppRegistry.h"
+
+#include "Version.h"
+
+#include <QApplication>
+
+namespace {
+RegisteredApp* registered = nullptr;
+}
+
+RegisteredApp::RegisteredApp() {
+    registered = this;
+}
+
+RegisteredApp::~RegisteredApp() {
+    if (registered == this)
+        registered = nullptr;
+}
+
+RegisteredApp* RegisteredApp::Registered() {
+    return registered;
+}
+
+int RunRegisteredApp(int argc, char** argv) {
+    QApplication application(argc, argv);
+    // The application's name stays the executable's: message boxes show it as caption.
+    QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    RegisteredApp* app = RegisteredApp::Registered();
+    if (app == nullptr)
+        return 1;
+    if (app->InitInstance())
+        return QApplication::exec();
+    return 0;
+}

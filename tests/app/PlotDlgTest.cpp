@@ -1,0 +1,230 @@
+#include "PlotDlg.h"
+#include "AboutDlg.h"
+#include "DialogBuilder.h"
+#include "Globals.h"
+#include "IconPlacement.h"
+#include "PlotArea.h"
+#include "Resource.h"
+#include "TempDir.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+namespace {
+
+// A shown main dialog, set up as at start-up, with no file chosen.
+struct ShownDialog {
+    ShownDialog() {
+        g_strPathName.clear();
+        g_strFileName.clear();
+        dialog->OnInitDialog();
+        dialog->show();
+    }
+    QWidget* item(int id) const { return GetDlgItem(*dialog, id); }
+    std::unique_ptr<CPlotDlg> dialog = std::make_unique<CPlotDlg>();
+};
+
+// Runs `action`, which opens a modal box, and tells which kind of dialog was opened, if any.
+template <typename Action> QString modalOpenedBy(Action action) {
+    QString seen;
+    QTimer::singleShot(50, [&seen] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            seen = modal->windowTitle();
+            modal->close();
+        }
+    });
+    action();
+    QTest::qWait(80);
+    return seen;
+}
+
+TEST(PlotDlg, ControlsStandWhereTheTemplatePutsThemInTabOrder) {
+    ShownDialog d;
+    EXPECT_EQ(d.dialog->size(), QSize(581, 442));
+    EXPECT_EQ(d.dialog->windowTitle(), "Korvane");
+    struct Control {
+        int id;
+        QRect pixels;
+        const char* text;
+    };
+    const Control controls[] = {
+        {IDOK, {18, 11, 33, 23}, "OK"},     {IDCANCEL, {59, 11, 27, 23}, "Cancel"},
+        {IDC_PLOT, {24, 39, 534, 392}, ""}, {IDC_OPEN, {485, 11, 31, 23}, "Open"},
+        {IDC_PATH, {101, 11, 364, 23}, ""}, {IDC_PLUS, {531, 18, 30, 16}, "+"},
+    };
+    for (const auto& c : controls) {
+        QWidget* widget = d.item(c.id);
+        ASSERT_NE(widget, nullptr) << c.id;
+        EXPECT_EQ(widget->geometry(), c.pixels) << c.id;
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            EXPECT_EQ(button->text(), c.text);
+        }
+    }
+    EXPECT_TRUE(qobject_cast<QPushButton*>(d.item(IDOK))->isDefault());
+    EXPECT_FALSE(qobject_cast<QCheckBox*>(d.item(IDC_PLUS))->isChecked());
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(d.item(IDC_PATH))->text().isEmpty());
+    EXPECT_FALSE(d.dialog->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(d.dialog->windowFlags() & Qt::WindowMinimizeButtonHint);
+
+    // Tab goes through the tab stops in template order and wraps around.
+    const int order[] = {IDOK, IDCANCEL, IDC_OPEN, IDC_PATH, IDC_PLUS, IDOK};
+    d.dialog->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(d.dialog.get()));
+    d.item(IDOK)->setFocus();
+    for (size_t i = 1; i < std::size(order); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), d.item(order[i])) << order[i];
+    }
+
+    // Resizing moves and resizes nothing.
+    d.dialog->resize(800, 600);
+    EXPECT_EQ(d.item(IDC_PLOT)->geometry(), QRect(24, 39, 534, 392));
+}
+
+TEST(PlotDlg, EnterEndsWithOkAndEscWithCancel) {
+    struct Case {
+        int focus;
+        int key;
+        int result;
+    };
+    const Case cases[] = {{IDC_PATH, Qt::Key_Return, QDialog::Accepted},
+                          {IDC_PLUS, Qt::Key_Enter, QDialog::Accepted},
+                          {IDC_PATH, Qt::Key_Escape, QDialog::Rejected},
+                          {IDOK, Qt::Key_Escape, QDialog::Rejected}};
+    for (const auto& tc : cases) {
+        ShownDialog d;
+        d.dialog->activateWindow();
+        d.item(tc.focus)->setFocus();
+        d.dialog->setResult(-1);
+        QTest::keyClick(d.item(tc.focus), static_cast<Qt::Key>(tc.key));
+        EXPECT_EQ(d.dialog->result(), tc.result) << tc.focus << " " << tc.key;
+        EXPECT_FALSE(d.dialog->isVisible());
+    }
+}
+
+TEST(PlotDlg, AboutOpensForEveryCommandItsMaskMatches) {
+    ShownDialog d;
+    const QList<QAction*> actions = d.dialog->systemMenu()->actions();
+    ASSERT_GE(actions.size(), 2);
+    EXPECT_TRUE(actions[actions.size() - 2]->isSeparator());
+    EXPECT_EQ(actions.back()->text(), "&About Korvane...");
+
+    struct Case {
+        unsigned id;
+        bool opensAbout;
+    };
+    const Case cases[] = {{0x0010, true},  {0x0015, true},  {0x001F, true},
+                          {0x0020, false}, {0x0000, false}, {SC_MINIMIZE + 0x0010, false}};
+    for (const auto& tc : cases) {
+        const QString seen = modalOpenedBy([&] { d.dialog->OnSysCommand(tc.id, 0); });
+        EXPECT_EQ(seen, tc.opensAbout ? "About Korvane" : "") << tc.id;
+    }
+    // The menu entry goes the same way.
+    EXPECT_EQ(modalOpenedBy([&] { actions.back()->trigger(); }), "About Korvane");
+    d.dialog->OnSysCommand(SC_CLOSE, 0);
+    EXPECT_EQ(d.dialog->result(), QDialog::Rejected);
+}
+
+TEST(PlotDlg, AboutBoxShowsIconVersionAndOk) {
+    CAboutDlg about;
+    EXPECT_EQ(about.windowTitle(), "About Korvane");
+    EXPECT_EQ(about.size(), QSize(353, 89));
+    auto* ok = qobject_cast<QPushButton*>(GetDlgItem(about, IDOK));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_TRUE(ok->isDefault());
+    QStringList texts;
+    for (auto* label : about.findChildren<QLabel*>())
+        texts << (label->pixmap().isNull() ? label->text() : QStringLiteral("<icon>"));
+    EXPECT_TRUE(texts.contains("Korvane Version 1.0"));
+    EXPECT_TRUE(texts.contains("<icon>"));
+}
+
+TEST(PlotDlg, TicksDrawTheChosenFileAndReadPlusEachTime) {
+    ShownDialog d;
+    PlotArea* plot = d.dialog->plotArea();
+    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    EXPECT_FALSE(plot->hasPicture()) << "no file chosen: \"Static\" stays";
+
+    TempDir dir;
+    g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n3 30 -3\n");
+    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    ASSERT_TRUE(plot->hasPicture());
+    const QImage shown = plot->grab().toImage();
+    EXPECT_EQ(shown.pixel(70, 200), qRgb(255, 0, 0)) << "the frame's left edge";
+    EXPECT_EQ(shown.pixel(460, 200), qRgb(255, 0, 0)) << "the frame's right edge";
+    EXPECT_EQ(g_chart.yMin, 1.0);
+
+    qobject_cast<QCheckBox*>(d.item(IDC_PLUS))->setChecked(true);
+    EXPECT_EQ(g_chart.yMin, 1.0) << "takes effect at the next tick";
+    d.dialog->OnTimer(7); // any timer message reloads
+    EXPECT_EQ(g_chart.yMin, 0.0);
+}
+
+TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
+    ShownDialog d;
+    int ticks = 0;
+    d.dialog->setReloadFunction([&ticks](const std::string&, bool, CCurveChart&) {
+        ++ticks;
+        return std::optional<FileFailure>(FileFailure{kCauseGeneric, EIO, "/data/run 7.txt"});
+    });
+    for (int i = 0; i < 3; ++i)
+        d.dialog->OnTimer(RELOAD_TIMER_ID);
+    EXPECT_EQ(ticks, 3) << "the report does not stop the ticks";
+    int boxes = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        boxes += qobject_cast<QMessageBox*>(widget) != nullptr && widget->isVisible();
+    EXPECT_EQ(boxes, 1);
+    const QMessageBox* box = d.dialog->failureReport().box();
+    ASSERT_NE(box, nullptr);
+    EXPECT_TRUE(box->text().contains("/data/run 7.txt"));
+    EXPECT_TRUE(box->text().contains("a line could not be read"));
+    EXPECT_TRUE(box->text().contains(QString::fromLocal8Bit(std::strerror(EIO))));
+}
+
+TEST(PlotDlg, TicksGoOnWhileTheAboutBoxIsOpen) {
+    ShownDialog d;
+    int ticks = 0;
+    d.dialog->setReloadFunction([&ticks](const std::string&, bool, CCurveChart&) {
+        ++ticks;
+        return std::optional<FileFailure>();
+    });
+    QTimer::singleShot(RELOAD_PERIOD_MS + 500, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    d.dialog->OnSysCommand(IDM_ABOUTBOX, 0);
+    EXPECT_GE(ticks, 1);
+}
+
+TEST(PlotDlg, TheChartLetsGoOfTheDialogAsItCloses) {
+    auto dialog = std::make_unique<CPlotDlg>();
+    dialog->OnInitDialog();
+    EXPECT_EQ(g_chart.hWnd, dialog->plotArea());
+    dialog.reset();
+    EXPECT_EQ(g_chart.hWnd, nullptr);
+    EXPECT_FALSE(g_chart.Redraw());
+}
+
+TEST(IconPlacement, CentresWithTruncatingDivisions) {
+    struct Case {
+        int client, expected;
+    };
+    for (const Case& tc : {Case{36, 2}, Case{31, 0}, Case{30, 0}, Case{29, -1}}) {
+        const IconOrigin origin = CenteredIconOrigin(tc.client, tc.client, 32, 32);
+        EXPECT_EQ(origin.x, tc.expected) << tc.client;
+        EXPECT_EQ(origin.y, tc.expected) << tc.client;
+    }
+}
+
+} // namespace
