@@ -3,6 +3,7 @@
 #include "AboutDlg.h"
 #include "AppIcon.h"
 #include "DialogBuilder.h"
+#include "FileChoice.h"
 #include "Globals.h"
 #include "IconPlacement.h"
 #include "PlotArea.h"
@@ -11,18 +12,52 @@
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyle>
 #include <QTimerEvent>
 
-CPlotDlg::CPlotDlg(QWidget* parent) : QDialog(parent), m_hIcon(MainFrameIcon()) {
+namespace {
+
+std::optional<std::string> chooseWithQtDialog(const QString& title) {
+    QFileDialog dialog(nullptr, title);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // A typed name of a file that does not exist yet is accepted too.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QStringLiteral("txt"));
+    dialog.setNameFilters({QStringLiteral("FILE(*.txt)"), QStringLiteral("FILE(*.*)")});
+    dialog.selectNameFilter(QStringLiteral("FILE(*.txt)"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return FileSystemPath(dialog.selectedFiles().front());
+}
+
+void warnWithQtBox(QWidget* parent, const QString& caption, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+} // namespace
+
+CPlotDlg::CPlotDlg(QWidget* parent)
+    : QDialog(parent), m_hIcon(MainFrameIcon()), chooser_(chooseWithQtDialog),
+      warningBox_([this](const QString& caption, const QString& text) {
+          warnWithQtBox(this, caption, text);
+      }) {
     // A sizing border and a minimize box, no maximize box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildDialog(*this, kMainDialog, [](const ControlTemplate& control) -> QWidget* {
         return control.id == IDC_PLOT ? new PlotArea : nullptr;
     });
+    connect(qobject_cast<QPushButton*>(GetDlgItem(*this, IDC_OPEN)), &QPushButton::clicked, this,
+            &CPlotDlg::OnOpen);
 }
 
 PlotArea* CPlotDlg::plotArea() const {
@@ -97,6 +132,27 @@ void CPlotDlg::OnTimer(unsigned) {
     if (const auto failure = reload_(g_strPathName, plusTicked, g_chart))
         report_.show(this, *failure);
     ticking_ = false;
+}
+
+void CPlotDlg::OnOpen() {
+    const std::string programPath =
+        QFile::encodeName(QCoreApplication::applicationFilePath()).toStdString();
+    const std::string directory = ProgramDirectory(programPath);
+    UpdateData(true);
+    const QString title = DisplayPath(FileDialogTitle(directory));
+    // The previous choice stays in force while the dialog is open: ticks go on with it.
+    const std::optional<std::string> chosen = chooser_(title);
+    if (!chosen)
+        return;
+    g_strPathName = *chosen;
+    g_strFileName = FileNameOf(*chosen);
+    if (!AnythingExistsAt(g_strPathName))
+        warningBox_(QCoreApplication::applicationName(),
+                    QStringLiteral("无法找到文件：") + DisplayPath(g_strFileName));
+    if (auto* path = qobject_cast<QLineEdit*>(GetDlgItem(*this, IDC_PATH)))
+        path->setText(DisplayPath(g_strPathName));
+    setWindowTitle(DisplayPath(g_strFileName));
+    UpdateData(false);
 }
 
 void CPlotDlg::timerEvent(QTimerEvent* event) {

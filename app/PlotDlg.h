@@ -27,6 +27,11 @@ class CPlotDlg : public QDialog {
   public:
     using ReloadFunction =
         std::function<std::optional<FileFailure>(const std::string&, bool, CCurveChart&)>;
+    // Asks for a measurement file under a title; the path's own bytes, or nothing when
+    // cancelled.
+    using FileChooser = std::function<std::optional<std::string>(const QString& title)>;
+    // Shows a warning with an OK button, under a caption, until it is closed.
+    using WarningBox = std::function<void(const QString& caption, const QString& text)>;
 
     explicit CPlotDlg(QWidget* parent = nullptr);
 
@@ -34,6 +39,9 @@ class CPlotDlg : public QDialog {
     bool OnInitDialog();
     void OnSysCommand(unsigned id, long lParam);
     void OnTimer(unsigned id);
+    void OnOpen();
+    // No control is bound to a member, so there is nothing to exchange.
+    bool UpdateData(bool) { return true; }
     QIcon OnQueryDragIcon() const { return m_hIcon; }
 
     // The menu that stands in for the window menu: the window commands and, last, the About
@@ -43,6 +51,9 @@ class CPlotDlg : public QDialog {
     const FailureReport& failureReport() const { return report_; }
     // What a tick runs; the reload of the measurement file unless replaced.
     void setReloadFunction(ReloadFunction reload) { reload_ = std::move(reload); }
+    // The file dialog and the warning box; Qt's own unless replaced.
+    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    void setWarningBox(WarningBox box) { warningBox_ = std::move(box); }
 
   protected:
     void timerEvent(QTimerEvent* event) override;
@@ -55,5 +66,7 @@ class CPlotDlg : public QDialog {
     QBasicTimer reloadTimer_;
     FailureReport report_;
     ReloadFunction reload_ = ReloadChart;
+    FileChooser chooser_;
+    WarningBox warningBox_;
     bool ticking_ = false;
 };

@@ -1,0 +1,68 @@
+#include "FileChoice.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <memory>
+
+namespace {
+bool isSeparator(char c) {
+    return c == '/' || c == '\\';
+}
+bool isUtf8Continuation(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+} // namespace
+
+std::string ProgramDirectory(std::string_view programPath) {
+    if (programPath.size() >= 2 && programPath[1] == ':')
+        programPath.remove_prefix(2);
+    size_t end = programPath.size();
+    while (end > 0 && !isSeparator(programPath[end - 1]))
+        --end;
+    return std::string(programPath.substr(0, end));
+}
+
+std::string FileDialogTitle(std::string_view directory) {
+    if (directory.size() <= TITLE_MAX_CHARS)
+        return std::string(directory);
+    std::string_view tail = directory.substr(directory.size() - (TITLE_MAX_CHARS - 3));
+    while (!tail.empty() && isUtf8Continuation(tail.front()))
+        tail.remove_prefix(1);
+    return "..." + std::string(tail);
+}
+
+std::string FileNameOf(std::string_view path) {
+    size_t start = path.size();
+    while (start > 0 && !isSeparator(path[start - 1]))
+        --start;
+    return std::string(path.substr(start));
+}
+
+bool AnythingExistsAt(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::lstat(path.c_str(), &info) == 0;
+}
+
+std::string FileSystemPath(const QString& chosen) {
+    const std::string encoded = QFile::encodeName(chosen).toStdString();
+    if (AnythingExistsAt(encoded))
+        return encoded;
+    const std::string folder = ProgramDirectory(encoded);
+    const QString wanted = QFileInfo(chosen).fileName();
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()),
+                                            ::closedir);
+    if (!dir)
+        return encoded;
+    while (const dirent* entry = ::readdir(dir.get()))
+        if (QFile::decodeName(entry->d_name) == wanted)
+            return folder + entry->d_name;
+    return encoded;
+}
+
+QString DisplayPath(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}

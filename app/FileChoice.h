@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+// The longest file dialog title, in bytes.
+inline constexpr size_t TITLE_MAX_CHARS = 40;
+
+// The folder of a program path, with its trailing separator and without a drive letter.
+std::string ProgramDirectory(std::string_view programPath);
+
+// The file dialog's title for a folder: the folder itself when it fits in 40 bytes,
+// otherwise "..." and its tail. The cut never splits a UTF-8 character: it moves forward to
+// the next character, so such a title can be a few bytes shorter.
+std::string FileDialogTitle(std::string_view directory);
+
+// The name part of a path.
+std::string FileNameOf(std::string_view path);
+
+// Whether anything at all (file, folder, link) is found under the path.
+bool AnythingExistsAt(const std::string& path);
+
+// The file system's own bytes for a path the toolkit handed over as text. A name that is
+// not valid UTF-8 does not survive the trip through text, so the folder is searched for
+// the entry that reads as the chosen name.
+std::string FileSystemPath(const QString& chosen);
+
+// A path's bytes as text, as well as the toolkit can show them.
+QString DisplayPath(const std::string& path);
