@@ -4,9 +4,16 @@
 
 class QWidget;
 
-// The application object: its working life is one run of the main dialog.
+// The application object: its working life is one run of the main dialog, or one answer
+// to the command line.
 class CPlotApp : public RegisteredApp {
   public:
+    void PrepareStart(int argc, char** argv) override;
     bool InitInstance() override;
+    int ExitCode() const override { return m_exitCode; }
+
     QWidget* m_pMainWnd = nullptr;
+
+  private:
+    int m_exitCode = 0;
 };

@@ -2,6 +2,7 @@
 
 #include "AboutDlg.h"
 #include "AppIcon.h"
+#include "ChartSetup.h"
 #include "DialogBuilder.h"
 #include "FileChoice.h"
 #include "Globals.h"
@@ -13,15 +14,20 @@
 #include <QCheckBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
 #include <QTimerEvent>
+#include <QUrl>
 
 namespace {
 
@@ -53,6 +59,7 @@ CPlotDlg::CPlotDlg(QWidget* parent)
     // A sizing border and a minimize box, no maximize box.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setAcceptDrops(true);
     BuildDialog(*this, kMainDialog, [](const ControlTemplate& control) -> QWidget* {
         return control.id == IDC_PLOT ? new PlotArea : nullptr;
     });
@@ -66,7 +73,21 @@ PlotArea* CPlotDlg::plotArea() const {
 
 int CPlotDlg::DoModal() {
     OnInitDialog();
+    if (startFile_) {
+        // Once the dialog is up, so a warning stands over it.
+        QTimer::singleShot(0, this, [this] {
+            if (auto* plus = qobject_cast<QCheckBox*>(GetDlgItem(*this, IDC_PLUS)))
+                plus->setChecked(startPlus_);
+            AcceptChosenFile(*startFile_);
+            OnTimer(RELOAD_TIMER_ID);
+        });
+    }
     return exec();
+}
+
+void CPlotDlg::OpenOnStart(std::string path, bool plusTicked) {
+    startFile_ = std::move(path);
+    startPlus_ = plusTicked;
 }
 
 bool CPlotDlg::OnInitDialog() {
@@ -89,12 +110,7 @@ bool CPlotDlg::OnInitDialog() {
     setWindowIcon(m_hIcon);
 
     g_chart.Attach(plotArea());
-    g_chart.Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
-    g_chart.ShowZAxis(false);
-    g_chart.ShowZeroLine(true);
-    g_chart.SetXRange(0.0, 0.01);
-    g_chart.SetYRange(0.0, 1.1);
-    g_chart.SetZRange(0.0, 0.01);
+    SetUpChart(g_chart);
 
     reloadTimer_.start(RELOAD_PERIOD_MS, this);
     return true;
@@ -142,10 +158,13 @@ void CPlotDlg::OnOpen() {
     const QString title = DisplayPath(FileDialogTitle(directory));
     // The previous choice stays in force while the dialog is open: ticks go on with it.
     const std::optional<std::string> chosen = chooser_(title);
-    if (!chosen)
-        return;
-    g_strPathName = *chosen;
-    g_strFileName = FileNameOf(*chosen);
+    if (chosen)
+        AcceptChosenFile(*chosen);
+}
+
+void CPlotDlg::AcceptChosenFile(const std::string& chosen) {
+    g_strPathName = chosen;
+    g_strFileName = FileNameOf(chosen);
     if (!AnythingExistsAt(g_strPathName))
         warningBox_(QCoreApplication::applicationName(),
                     QStringLiteral("无法找到文件：") + DisplayPath(g_strFileName));
@@ -153,6 +172,20 @@ void CPlotDlg::OnOpen() {
         path->setText(DisplayPath(g_strPathName));
     setWindowTitle(DisplayPath(g_strFileName));
     UpdateData(false);
+}
+
+void CPlotDlg::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.front().isLocalFile())
+        event->acceptProposedAction();
+}
+
+void CPlotDlg::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile())
+        return;
+    event->acceptProposedAction();
+    AcceptChosenFile(FileSystemPath(urls.front().toLocalFile()));
 }
 
 void CPlotDlg::timerEvent(QTimerEvent* event) {

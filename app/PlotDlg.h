@@ -40,6 +40,11 @@ class CPlotDlg : public QDialog {
     void OnSysCommand(unsigned id, long lParam);
     void OnTimer(unsigned id);
     void OnOpen();
+    // Takes a chosen file as the Open button does: stores it, warns when nothing is there,
+    // shows its path and name.
+    void AcceptChosenFile(const std::string& path);
+    // A file to take as the dialog opens, drawn at once rather than at the first tick.
+    void OpenOnStart(std::string path, bool plusTicked);
     // No control is bound to a member, so there is nothing to exchange.
     bool UpdateData(bool) { return true; }
     QIcon OnQueryDragIcon() const { return m_hIcon; }
@@ -59,6 +64,8 @@ class CPlotDlg : public QDialog {
     void timerEvent(QTimerEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     QIcon m_hIcon;
@@ -69,4 +76,6 @@ class CPlotDlg : public QDialog {
     FileChooser chooser_;
     WarningBox warningBox_;
     bool ticking_ = false;
+    std::optional<std::string> startFile_;
+    bool startPlus_ = false;
 };

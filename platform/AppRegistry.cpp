@@ -22,13 +22,14 @@ RegisteredApp* RegisteredApp::Registered() {
 }
 
 int RunRegisteredApp(int argc, char** argv) {
-    QApplication application(argc, argv);
-    // The application's name stays the executable's: message boxes show it as caption.
-    QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     RegisteredApp* app = RegisteredApp::Registered();
     if (app == nullptr)
         return 1;
+    app->PrepareStart(argc, argv);
+    QApplication application(argc, argv);
+    // The application's name stays the executable's: message boxes show it as caption.
+    QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     if (app->InitInstance())
         return QApplication::exec();
-    return 0;
+    return app->ExitCode();
 }

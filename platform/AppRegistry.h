@@ -9,8 +9,12 @@ class RegisteredApp {
     RegisteredApp(const RegisteredApp&) = delete;
     RegisteredApp& operator=(const RegisteredApp&) = delete;
 
+    // Called with the raw arguments before the application exists.
+    virtual void PrepareStart(int /*argc*/, char** /*argv*/) {}
     // Runs the program's working life; false means no event loop follows.
     virtual bool InitInstance() = 0;
+    // The process's exit status once InitInstance has returned false.
+    virtual int ExitCode() const { return 0; }
 
     static RegisteredApp* Registered();
 };

@@ -1,10 +1,32 @@
 #include "PlotArea.h"
 
+#include "PngFile.h"
+
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 
+namespace {
+QString askForPngPath(QWidget* parent) {
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save picture as"),
+                                                QString(), QStringLiteral("PNG image (*.png)"));
+    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
+        path += QStringLiteral(".png");
+    return path;
+}
+} // namespace
+
 PlotArea::PlotArea(QWidget* parent)
-    : QWidget(parent), picture_(QImage()), windowSurface_(&picture_) {
+    : QWidget(parent), picture_(QImage()), windowSurface_(&picture_), menu_(new QMenu(this)),
+      chooseSavePath_([this] { return askForPngPath(this); }) {
     matchPictureToSize();
+    menu_->addAction(QStringLiteral("Copy picture"), this, &PlotArea::copyPicture);
+    menu_->addAction(QStringLiteral("Save picture as\u2026"), this, &PlotArea::savePicture);
     windowSurface_.setChangedHandler([this] {
         hasPicture_ = true;
         update();
@@ -61,6 +83,26 @@ std::unique_ptr<ISurfaceBitmap> PlotArea::CreateCompatibleBitmap(IDrawSurface*, 
 
 void PlotArea::OnDestroyed(std::function<void()> release) {
     release_ = std::move(release);
+}
+
+void PlotArea::copyPicture() const {
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setImage(picture_.image);
+}
+
+void PlotArea::savePicture() {
+    const QString path = chooseSavePath_();
+    if (path.isEmpty())
+        return;
+    if (const auto reason = WritePng(picture_.image, path))
+        QMessageBox::warning(this, QCoreApplication::applicationName(),
+                             QStringLiteral("Cannot write %1: %2").arg(path, *reason));
+}
+
+void PlotArea::contextMenuEvent(QContextMenuEvent* event) {
+    // Before the first picture there is nothing to copy or save.
+    if (hasPicture_)
+        menu_->exec(event->globalPos());
 }
 
 void PlotArea::paintEvent(QPaintEvent*) {

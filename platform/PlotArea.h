@@ -6,10 +6,15 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
+class QMenu;
+
 // The plot area: a widget the chart draws into. It shows "Static" until the chart first
-// copies a picture to it, then keeps the last picture and repaints it whenever asked.
+// copies a picture to it, then keeps the last picture and repaints it whenever asked. Its
+// context menu copies the picture or saves it as a PNG: the only file the program writes,
+// and only when asked.
 class PlotArea final : public QWidget, public IWindowBinding {
     Q_OBJECT
   public:
@@ -19,6 +24,14 @@ class PlotArea final : public QWidget, public IWindowBinding {
     bool hasPicture() const { return hasPicture_; }
     // The picture last copied to the window, at the widget's size.
     const QImage& picture() const { return picture_.image; }
+
+    // Asks where to save the picture; an empty answer cancels. A file dialog unless replaced.
+    void setSavePathChooser(std::function<QString()> chooser) {
+        chooseSavePath_ = std::move(chooser);
+    }
+    QMenu* contextMenu() const { return menu_; }
+    void copyPicture() const;
+    void savePicture();
 
     bool GetClientRect(RECT& rect) override;
     IDrawSurface* GetDC() override;
@@ -30,6 +43,7 @@ class PlotArea final : public QWidget, public IWindowBinding {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void matchPictureToSize();
@@ -38,4 +52,6 @@ class PlotArea final : public QWidget, public IWindowBinding {
     QtDrawSurface windowSurface_;
     bool hasPicture_ = false;
     std::function<void()> release_;
+    QMenu* menu_;
+    std::function<QString()> chooseSavePath_;
 };

@@ -1,0 +1,7 @@
+#pragma once
+
+class CCurveChart;
+
+// Gives a freshly bound chart what the main dialog gives it: the axis titles, fixed limits,
+// the zero line without the Z axis, and the initial ranges.
+void SetUpChart(CCurveChart& chart);

@@ -1,0 +1,93 @@
+#include "CommandLine.h"
+
+#include <QCommandLineParser>
+#include <QRegularExpression>
+
+namespace {
+
+struct Parser {
+    Parser() {
+        parser.setApplicationDescription(
+            QStringLiteral("Shows an impedance measurement file as a Nyquist diagram and reads "
+                           "it again every 2 seconds."));
+        parser.addPositionalArgument(QStringLiteral("FILE"),
+                                     QStringLiteral("The measurement file to show."),
+                                     QStringLiteral("[FILE]"));
+        parser.addOption(snapshot);
+        parser.addOption(plus);
+        parser.addOption(size);
+        parser.addOption(help);
+        parser.addOption(version);
+    }
+    QCommandLineParser parser;
+    QCommandLineOption snapshot{QStringLiteral("snapshot"),
+                                QStringLiteral("Write the diagram of FILE to OUT.png and quit, "
+                                               "without opening a window."),
+                                QStringLiteral("OUT.png")};
+    QCommandLineOption plus{QStringLiteral("plus"),
+                            QStringLiteral("Start -Z'' at zero, as the \"+\" box does.")};
+    QCommandLineOption size{QStringLiteral("size"),
+                            QStringLiteral("The snapshot's size in pixels (default 534x392)."),
+                            QStringLiteral("WxH")};
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                            QStringLiteral("Show this help and quit.")};
+    QCommandLineOption version{QStringLiteral("version"),
+                               QStringLiteral("Show the version and quit.")};
+};
+
+CommandLine failed(QString why) {
+    CommandLine result;
+    result.action = CommandLine::Action::Error;
+    result.error = std::move(why);
+    return result;
+}
+
+} // namespace
+
+QString UsageText() {
+    Parser p;
+    // The parser names the program after the running executable; ours is always korvane.
+    QString text = p.parser.helpText();
+    text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")),
+                 QStringLiteral("Usage: korvane"));
+    return text;
+}
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+    Parser p;
+    if (!p.parser.parse(arguments))
+        return failed(p.parser.errorText());
+    CommandLine result;
+    if (p.parser.isSet(p.help)) {
+        result.action = CommandLine::Action::Help;
+        return result;
+    }
+    if (p.parser.isSet(p.version)) {
+        result.action = CommandLine::Action::Version;
+        return result;
+    }
+    const QStringList files = p.parser.positionalArguments();
+    if (files.size() > 1)
+        return failed(QStringLiteral("Only one FILE can be shown."));
+    if (!files.isEmpty())
+        result.file = files.front();
+    result.plus = p.parser.isSet(p.plus);
+    if (p.parser.isSet(p.size)) {
+        static const QRegularExpression form(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
+        const auto match = form.match(p.parser.value(p.size));
+        const int w = match.hasMatch() ? match.captured(1).toInt() : 0;
+        const int h = match.hasMatch() ? match.captured(2).toInt() : 0;
+        if (w < 1 || h < 1 || w > 10000 || h > 10000)
+            return failed(QStringLiteral("--size takes WxH, each from 1 to 10000 pixels."));
+        if (!p.parser.isSet(p.snapshot))
+            return failed(QStringLiteral("--size goes with --snapshot."));
+        result.size = QSize(w, h);
+    }
+    if (p.parser.isSet(p.snapshot)) {
+        if (result.file.isEmpty())
+            return failed(QStringLiteral("--snapshot needs a FILE to draw."));
+        result.action = CommandLine::Action::Snapshot;
+        result.output = p.parser.value(p.snapshot);
+    }
+    return result;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// What the command line asks for. Without arguments: the dialog, as always.
+struct CommandLine {
+    enum class Action { ShowDialog, Snapshot, Help, Version, Error };
+    Action action = Action::ShowDialog;
+    QString file;   // the measurement file, if one was given
+    QString output; // the PNG a snapshot writes
+    bool plus = false;
+    QSize size{534, 392};
+    QString error; // what is wrong, for Action::Error
+};
+
+// Reads the arguments, the program's name first. Needs no application object.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The usage text that --help prints.
+QString UsageText();

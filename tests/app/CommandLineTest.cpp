@@ -1,0 +1,269 @@
+#include "CommandLine.h"
+#include "DialogBuilder.h"
+#include "Globals.h"
+#include "PlotArea.h"
+#include "PlotDlg.h"
+#include "Resource.h"
+#include "Snapshot.h"
+#include "TempDir.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDropEvent>
+#include <QFile>
+#include <QImage>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QTimer>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QString kSample = QStringLiteral(KORVANE_SAMPLES_DIR "/randles-diffusion.txt");
+
+TEST(CommandLine, ParsesEveryForm) {
+    using A = CommandLine::Action;
+    struct Case {
+        QStringList args;
+        A action;
+        QString file, output;
+        bool plus;
+        QSize size;
+        QString error;
+    };
+    const QSize standard(534, 392);
+    const Case cases[] = {
+        {{}, A::ShowDialog, "", "", false, standard, ""},
+        {{"m.txt"}, A::ShowDialog, "m.txt", "", false, standard, ""},
+        {{"--plus", "m.txt"}, A::ShowDialog, "m.txt", "", true, standard, ""},
+        {{"--snapshot", "o.png", "m.txt"}, A::Snapshot, "m.txt", "o.png", false, standard, ""},
+        {{"--snapshot=o.png", "--plus", "m.txt"},
+         A::Snapshot,
+         "m.txt",
+         "o.png",
+         true,
+         standard,
+         ""},
+        {{"--snapshot", "o.png", "--size", "800x600", "m.txt"},
+         A::Snapshot,
+         "m.txt",
+         "o.png",
+         false,
+         {800, 600},
+         ""},
+        {{"--help"}, A::Help, "", "", false, standard, ""},
+        {{"-h"}, A::Help, "", "", false, standard, ""},
+        {{"--version"}, A::Version, "", "", false, standard, ""},
+        {{"--bogus"}, A::Error, "", "", false, standard, "Unknown option 'bogus'."},
+        {{"--snapshot"}, A::Error, "", "", false, standard, "Missing value after '--snapshot'."},
+        {{"--snapshot", "o.png"},
+         A::Error,
+         "",
+         "",
+         false,
+         standard,
+         "--snapshot needs a FILE to draw."},
+        {{"a.txt", "b.txt"}, A::Error, "", "", false, standard, "Only one FILE can be shown."},
+        {{"--snapshot", "o.png", "--size", "0x5", "m.txt"},
+         A::Error,
+         "",
+         "",
+         false,
+         standard,
+         "--size takes WxH, each from 1 to 10000 pixels."},
+        {{"--snapshot", "o.png", "--size", "wide", "m.txt"},
+         A::Error,
+         "",
+         "",
+         false,
+         standard,
+         "--size takes WxH, each from 1 to 10000 pixels."},
+        {{"--size", "80x60", "m.txt"},
+         A::Error,
+         "",
+         "",
+         false,
+         standard,
+         "--size goes with --snapshot."},
+    };
+    for (const auto& tc : cases) {
+        const CommandLine got = ParseCommandLine(QStringList{"korvane"} + tc.args);
+        const QString what = tc.args.join(' ');
+        EXPECT_EQ(got.action, tc.action) << what.toStdString();
+        EXPECT_EQ(got.error, tc.error) << what.toStdString();
+        if (tc.action == A::Error)
+            continue;
+        EXPECT_EQ(got.file, tc.file) << what.toStdString();
+        EXPECT_EQ(got.output, tc.output) << what.toStdString();
+        EXPECT_EQ(got.plus, tc.plus) << what.toStdString();
+        EXPECT_EQ(got.size, tc.size) << what.toStdString();
+    }
+}
+
+// The program itself, run without any display.
+struct ProgramRun {
+    int exitCode;
+    QString out, err;
+};
+
+ProgramRun runKorvane(const QStringList& args) {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(KORVANE_EXECUTABLE), args);
+    process.waitForFinished(60000);
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
+}
+
+TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
+    TempDir dir;
+    const QString out = QString::fromStdString(dir.file("out.png"));
+    const QString missing = QString::fromStdString(dir.file("missing.txt"));
+    struct Case {
+        QStringList args;
+        int exitCode;
+        QString stdoutStart, stderrStart;
+        bool writesPng;
+    };
+    const Case cases[] = {
+        {{"--version"}, 0, "korvane 1.0.0.1\n", "", false},
+        {{"--help"}, 0, "Usage: korvane [options] [FILE]", "", false},
+        {{"--frobnicate"}, 2, "", "korvane: Unknown option 'frobnicate'.\n\nUsage: korvane", false},
+        {{"--snapshot"}, 2, "", "korvane: Missing value after '--snapshot'.", false},
+        {{"--snapshot", out, missing},
+         1,
+         "",
+         "korvane: cannot read " + missing + ": No such file or directory\n",
+         false},
+        {{"--snapshot", out, QString::fromStdString(dir.file(""))},
+         1,
+         "",
+         "korvane: cannot read " + QString::fromStdString(dir.file("")) + ": not a regular file\n",
+         false},
+        {{"--snapshot", dir.file("no/such/folder.png").c_str(), kSample},
+         1,
+         "",
+         "korvane: cannot write " + QString::fromStdString(dir.file("no/such/folder.png")) +
+             ": No such file or directory\n",
+         false},
+        {{"--snapshot", out, "--size", "300x200", kSample}, 0, "", "", true},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(tc.args.join(' ').toStdString());
+        QFile::remove(out);
+        const ProgramRun run = runKorvane(tc.args);
+        EXPECT_EQ(run.exitCode, tc.exitCode);
+        EXPECT_EQ(run.out.left(tc.stdoutStart.size()), tc.stdoutStart);
+        EXPECT_EQ(run.err.left(tc.stderrStart.size()), tc.stderrStart);
+        if (tc.stderrStart.isEmpty()) {
+            EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
+        }
+        EXPECT_EQ(QFile::exists(out), tc.writesPng);
+    }
+    EXPECT_EQ(QImage(out).size(), QSize(300, 200));
+}
+
+TEST(Snapshot, EqualsWhatTheDialogShowsAfterOneTick) {
+    for (bool plus : {false, true}) {
+        TempDir dir;
+        const QString out = QString::fromStdString(dir.file("snap.png"));
+        const std::string sample = QFile::encodeName(kSample).toStdString();
+        ASSERT_FALSE(WriteSnapshot(sample, out, plus, QSize(534, 392)));
+
+        auto dialog = std::make_unique<CPlotDlg>();
+        dialog->OnInitDialog();
+        g_strPathName = sample;
+        qobject_cast<QCheckBox*>(GetDlgItem(*dialog, IDC_PLUS))->setChecked(plus);
+        dialog->OnTimer(RELOAD_TIMER_ID);
+        const QImage shown = dialog->plotArea()->picture();
+        EXPECT_EQ(QImage(out).convertToFormat(shown.format()), shown) << plus;
+        g_strPathName.clear();
+    }
+}
+
+TEST(CommandLine, AFileGivenAtStartIsTakenAndDrawnAtOnce) {
+    TempDir dir;
+    struct Case {
+        std::string path;
+        bool exists;
+    };
+    const Case cases[] = {{dir.write("given.txt", "1 10 -1\n2 20 -2\n"), true},
+                          {dir.file("absent.txt"), false}};
+    for (const auto& tc : cases) {
+        CPlotDlg dialog;
+        QStringList warnings;
+        dialog.setWarningBox([&](const QString&, const QString& text) { warnings << text; });
+        dialog.OpenOnStart(tc.path, true);
+        bool drawn = false, plus = false;
+        // Well before the first tick of the timer.
+        QTimer::singleShot(200, &dialog, [&] {
+            drawn = dialog.plotArea()->hasPicture();
+            plus = qobject_cast<QCheckBox*>(GetDlgItem(dialog, IDC_PLUS))->isChecked();
+            dialog.reject();
+        });
+        dialog.DoModal();
+        EXPECT_EQ(g_strPathName, tc.path);
+        EXPECT_EQ(dialog.windowTitle(), QString::fromStdString(g_strFileName));
+        EXPECT_EQ(drawn, tc.exists);
+        EXPECT_TRUE(plus);
+        EXPECT_EQ(warnings.size(), tc.exists ? 0 : 1);
+    }
+    g_strPathName.clear();
+}
+
+TEST(DragAndDrop, ADroppedFileIsTakenAsIfOpened) {
+    TempDir dir;
+    const std::string path = dir.write("dropped.txt", "1 10 -1\n2 20 -2\n");
+    auto dialog = std::make_unique<CPlotDlg>();
+    dialog->OnInitDialog();
+    dialog->show();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(path))});
+    const QPoint inside(300, 300);
+    QDragEnterEvent enter(inside, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dialog.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(inside, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dialog.get(), &drop);
+    EXPECT_EQ(g_strPathName, path);
+    EXPECT_EQ(g_strFileName, "dropped.txt");
+    EXPECT_EQ(dialog->windowTitle(), "dropped.txt");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(GetDlgItem(*dialog, IDC_PATH))->text(),
+              QString::fromStdString(path));
+    g_strPathName.clear();
+}
+
+TEST(PlotAreaMenu, SaveWritesThePictureAsAPng) {
+    TempDir dir;
+    auto dialog = std::make_unique<CPlotDlg>();
+    dialog->OnInitDialog();
+    g_strPathName = QFile::encodeName(kSample).toStdString();
+    dialog->OnTimer(RELOAD_TIMER_ID);
+    PlotArea* plot = dialog->plotArea();
+    const QString out = QString::fromStdString(dir.file("saved.png"));
+    plot->setSavePathChooser([&out] { return out; });
+    const QList<QAction*> actions = plot->contextMenu()->actions();
+    ASSERT_EQ(actions.size(), 2);
+    EXPECT_EQ(actions[0]->text(), "Copy picture");
+    EXPECT_EQ(actions[1]->text(), QString::fromUtf8("Save picture as\u2026"));
+    actions[1]->trigger();
+    EXPECT_EQ(QImage(out).convertToFormat(plot->picture().format()), plot->picture());
+
+    plot->setSavePathChooser([] { return QString(); });
+    QFile::remove(out);
+    actions[1]->trigger();
+    EXPECT_FALSE(QFile::exists(out)) << "cancelled: nothing written";
+    g_strPathName.clear();
+}
+
+} // namespace
