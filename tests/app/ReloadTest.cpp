@@ -166,6 +166,17 @@ TEST(Reload, WhatIsNotAReadableRegularFileEndsTheTickSilently) {
     }
 }
 
+TEST(Reload, AHundredMegabyteLineIsOneLine) {
+    Fixture f;
+    std::string content = "1 1 -1\n   2 2 -2";
+    content.append(100 * 1000 * 1000, ' ');
+    content += "\n3 3 -3\n";
+    f.reload(f.dir.write("m.txt", content));
+    EXPECT_EQ(f.chart->count, 3);
+    EXPECT_EQ(f.chart->xData[1], 2.0);
+    EXPECT_EQ(f.ranges(), (Ranges{1, 3, 1, 3}));
+}
+
 TEST(Reload, TheFileIsReadAfreshAtEveryTick) {
     Fixture f;
     const std::string path = f.dir.write("m.txt", "1 1 -1\n2 2 -2\n");
