@@ -51,21 +51,21 @@ double outOfRangeMagnitude(std::string_view number) {
 
 // One number at `p`, or nullptr when the field is not one.
 const char* scanNumber(const char* p, const char* end, double& value) {
-    bool negative = false;
-    if (p != end && (*p == '+' || *p == '-')) {
-        negative = *p == '-';
+    // from_chars takes a minus but no plus; "+-1" is no number either way.
+    if (p != end && *p == '+') {
         ++p;
-        // from_chars takes no sign of its own beyond one minus; "+-1" is not a number.
-        if (p == end || *p == '+' || *p == '-')
+        if (p == end || *p == '-')
             return nullptr;
     }
-    double magnitude = 0.0;
-    const auto [next, error] = std::from_chars(p, end, magnitude, std::chars_format::general);
+    const auto [next, error] = std::from_chars(p, end, value, std::chars_format::general);
     if (error == std::errc::invalid_argument)
         return nullptr;
-    if (error == std::errc::result_out_of_range)
-        magnitude = outOfRangeMagnitude(std::string_view(p, static_cast<size_t>(next - p)));
-    value = negative ? -magnitude : magnitude;
+    if (error == std::errc::result_out_of_range) {
+        const bool negative = *p == '-';
+        const double magnitude = outOfRangeMagnitude(
+            std::string_view(p + negative, static_cast<size_t>(next - p - negative)));
+        value = negative ? -magnitude : magnitude;
+    }
     return next;
 }
 

@@ -25,6 +25,8 @@ const auto kPowersOf1000 = [] {
 // Scale runs for every point added and every rescale, and pow dominated its cost; the table
 // holds pow's own results, so only the time changes.
 double powerOf1000(int e) {
+    if (e == 0)
+        return 1.0;
     if (e < kLowestPower || e > kHighestPower)
         return std::pow(1000.0, e);
     return kPowersOf1000[static_cast<size_t>(e - kLowestPower)];
