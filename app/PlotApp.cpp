@@ -60,8 +60,9 @@ bool CPlotApp::InitInstance() {
         break;
     }
     CPlotDlg dialog;
-    if (!command.file.isEmpty())
-        dialog.OpenOnStart(FileSystemPath(command.file), command.plus);
+    dialog.OpenOnStart(command.file.isEmpty() ? std::nullopt
+                                              : std::optional(FileSystemPath(command.file)),
+                       command.plus);
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;

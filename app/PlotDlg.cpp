@@ -73,11 +73,11 @@ PlotArea* CPlotDlg::plotArea() const {
 
 int CPlotDlg::DoModal() {
     OnInitDialog();
+    if (auto* plus = qobject_cast<QCheckBox*>(GetDlgItem(*this, IDC_PLUS)))
+        plus->setChecked(startPlus_);
     if (startFile_) {
         // Once the dialog is up, so a warning stands over it.
         QTimer::singleShot(0, this, [this] {
-            if (auto* plus = qobject_cast<QCheckBox*>(GetDlgItem(*this, IDC_PLUS)))
-                plus->setChecked(startPlus_);
             AcceptChosenFile(*startFile_);
             OnTimer(RELOAD_TIMER_ID);
         });
@@ -85,7 +85,7 @@ int CPlotDlg::DoModal() {
     return exec();
 }
 
-void CPlotDlg::OpenOnStart(std::string path, bool plusTicked) {
+void CPlotDlg::OpenOnStart(std::optional<std::string> path, bool plusTicked) {
     startFile_ = std::move(path);
     startPlus_ = plusTicked;
 }

@@ -43,8 +43,9 @@ class CPlotDlg : public QDialog {
     // Takes a chosen file as the Open button does: stores it, warns when nothing is there,
     // shows its path and name.
     void AcceptChosenFile(const std::string& path);
-    // A file to take as the dialog opens, drawn at once rather than at the first tick.
-    void OpenOnStart(std::string path, bool plusTicked);
+    // How the dialog opens: the "+" box, and a file to take, drawn at once rather than at
+    // the first tick.
+    void OpenOnStart(std::optional<std::string> path, bool plusTicked);
     // No control is bound to a member, so there is nothing to exchange.
     bool UpdateData(bool) { return true; }
     QIcon OnQueryDragIcon() const { return m_hIcon; }
