@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr int kIconPixels = 32;
+
 QWidget* standardControl(const ControlTemplate& control, QDialog& dialog) {
     const QString text = QString::fromUtf8(control.text);
     switch (control.cls) {
@@ -33,7 +35,7 @@ QWidget* standardControl(const ControlTemplate& control, QDialog& dialog) {
     case ControlClass::Static: {
         auto* label = new QLabel(&dialog);
         if (control.style & kIconStatic) {
-            label->setPixmap(dialog.windowIcon().pixmap(32, 32));
+            label->setPixmap(dialog.windowIcon().pixmap(kIconPixels, kIconPixels));
         } else {
             label->setTextFormat(Qt::PlainText);
             label->setText(text);
@@ -65,6 +67,9 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
         widget->setParent(&dialog);
         widget->setProperty("controlId", control.id);
         widget->setGeometry(DialogUnitsToPixels(control.x, control.y, control.w, control.h));
+        // An icon control takes the size of its icon, whatever the template says.
+        if (control.style & kIconStatic)
+            widget->resize(kIconPixels, kIconPixels);
         if (control.style & kTabStop) {
             widget->setFocusPolicy(Qt::StrongFocus);
             if (previousTabStop != nullptr)
