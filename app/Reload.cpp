@@ -18,26 +18,28 @@ namespace {
 // instrument appends to it; beyond that it is cut, so a tick always ends.
 constexpr std::uint64_t kLastLineSlack = 64 * 1024;
 
-// Opens for reading only, with no lock, so the program writing the file is never refused
-// or slowed. Non-blocking, so a FIFO without a writer cannot stall the tick. Only regular
-// files pass.
-int openMeasurementFile(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return -1;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 FileFailure failure(int cause, int osError, const std::string& path) {
     return FileFailure{cause, osError, path};
 }
 
 } // namespace
+
+// Read-only and unlocked, so the program writing the file is never refused or slowed.
+// Non-blocking, so a FIFO without a writer cannot stall the tick. Only regular files pass.
+int OpenMeasurementFile(const std::string& path, int& error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        error = errno;
+        return -1;
+    }
+    struct stat info {};
+    error = ::fstat(fd, &info) != 0 ? errno : 0;
+    if (error != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
 
 std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked,
                                        CCurveChart& chart) {
@@ -47,7 +49,8 @@ std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked,
     if (::access(path.c_str(), R_OK) == -1)
         return std::nullopt;
     const std::string pathCopy = path;
-    const int fd = openMeasurementFile(pathCopy);
+    int openError = 0;
+    const int fd = OpenMeasurementFile(pathCopy, openError);
     if (fd < 0)
         return std::nullopt;
 

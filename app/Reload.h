@@ -19,6 +19,11 @@ struct FileFailure {
     std::string fileName;
 };
 
+// Opens a measurement file for reading only, with no lock, without waiting for a writer.
+// Returns the descriptor, or -1 with the system's error number in `error` (0 when the path
+// names something other than a regular file).
+int OpenMeasurementFile(const std::string& path, int& error);
+
 // One reload: empties the chart, reads the file at `path` (if it is a readable regular
 // file) into one point per line, sets the X and Y ranges to the data's extremes (Y from 0
 // while `plusTicked`), rescales and redraws. A missing or unreadable file ends it silently

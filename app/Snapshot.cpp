@@ -7,11 +7,8 @@
 #include "PngFile.h"
 #include "Reload.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstring>
 #include <memory>
 
@@ -19,15 +16,15 @@ namespace {
 
 // Why the reload would not read the file, or nothing when it would.
 std::optional<QString> whyUnreadable(const std::string& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return QString::fromLocal8Bit(std::strerror(errno));
-    struct stat info {};
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    ::close(fd);
-    if (!regular)
+    int error = 0;
+    const int fd = OpenMeasurementFile(file, error);
+    if (fd >= 0) {
+        ::close(fd);
+        return std::nullopt;
+    }
+    if (error == 0)
         return QStringLiteral("not a regular file");
-    return std::nullopt;
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 QString cannotRead(const std::string& file, const QString& reason) {

@@ -145,35 +145,15 @@ double CCurveChart::Scale(double value, char axis) {
 }
 
 int CCurveChart::EngExponent(double v) {
-    const auto bits = std::bit_cast<std::uint64_t>(v);
-    for (const RememberedExponent& r : rememberedExponents_) {
-        if (r.valid && r.bits == bits) {
-            if (r.error != 0) {
-                lastError = r.error;
-                ++exponentFailures_;
-            }
-            return r.exponent;
-        }
-    }
-    int error = 0;
-    const int exponent = computeEngExponent(v, error);
-    if (error != 0) {
-        lastError = error;
-        ++exponentFailures_;
-    }
-    rememberedExponents_[nextRemembered_] = {bits, exponent, error, true};
-    nextRemembered_ = (nextRemembered_ + 1) % 4;
-    return exponent;
-}
-
-int CCurveChart::computeEngExponent(double v, int& error) const {
     const long double L = ExtendedLog10(std::fabs(v));
     if (L > 1000) {
-        error = kErrLogTooLarge;
+        lastError = kErrLogTooLarge;
+        ++exponentFailures_;
         return 0;
     }
     if (!(L >= -1000)) {
-        error = kErrLogTooSmall;
+        lastError = kErrLogTooSmall;
+        ++exponentFailures_;
         return 0;
     }
     // |L| <= 1000 here, so both truncations stay far inside int.

@@ -67,17 +67,7 @@ class CCurveChart {
     int lastError;
 
   private:
-    // EngExponent's last few answers. A reload rescales for every point outside fixed
-    // limits, and asks the same three questions each time.
-    struct RememberedExponent {
-        std::uint64_t bits = 0;
-        int exponent = 0;
-        int error = 0;
-        bool valid = false;
-    };
-    RememberedExponent rememberedExponents_[4];
-    int nextRemembered_ = 0;
-    int computeEngExponent(double v, int& error) const;
+    // Failures EngExponent has raised, so AutoScale can tell whether a rescale raised one.
     int exponentFailures_ = 0;
 
     // The limits (as bits), exponents and modes AutoScale works from.

@@ -45,7 +45,7 @@ ISurfaceBitmap* QtDrawSurface::SelectBitmap(ISurfaceBitmap* bitmap) {
         return nullptr;
     QtBitmap* previous = selected_;
     selected_ = qtBitmap;
-    return previous == &stock_ ? static_cast<ISurfaceBitmap*>(&stock_) : previous;
+    return previous;
 }
 
 bool QtDrawSurface::BitBlt(int x, int y, int w, int h, IDrawSurface& src, int sx, int sy) {
