@@ -1,6 +1,7 @@
 #include "CurveChart.h"
 #include "ExtendedLog10.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cmath>
@@ -12,6 +13,10 @@ namespace {
 constexpr double kOneThird = 0.3333333333333333;
 
 constexpr int kLowestPower = -110; // 1000^-110 is already below the smallest double
+// The exponents whose 1000^e is a normal double: beyond them a scaled value or its step
+// would turn into 0, infinity or NaN on the axis labels.
+constexpr int kLowestNormalExponent = -102;
+constexpr int kHighestNormalExponent = 102;
 constexpr int kHighestPower = 103; // 1000^103 is already infinite
 
 // pow(1000, e) for every e that gives neither 0 nor infinity, made once with pow itself.
@@ -68,6 +73,12 @@ double deciding(double min, double max) {
     return std::fabs(min) > std::fabs(max) ? min : max;
 }
 
+// Denormal limits ask for 1000^-108 and beyond, which is 0: the axis keeps to the exponents
+// whose power is a normal double, so its values and labels stay finite.
+int normalExponent(int e) {
+    return std::clamp(e, kLowestNormalExponent, kHighestNormalExponent);
+}
+
 // The unit of the second digit of |v| (one decade coarser below 1), or 0 where it cannot be
 // formed. v must be finite and positive.
 double niceUnit(double w) {
@@ -116,9 +127,9 @@ void CCurveChart::rescale() {
     limitsByMode(xMode, xData, xMin, xMax);
     limitsByMode(yMode, yData, yMin, yMax);
     limitsByMode(zMode, zData, zMin, zMax);
-    xExp = EngExponent(deciding(xMin, xMax));
-    yExp = EngExponent(deciding(yMin, yMax));
-    zExp = EngExponent(deciding(zMin, zMax));
+    xExp = normalExponent(EngExponent(deciding(xMin, xMax)));
+    yExp = normalExponent(EngExponent(deciding(yMin, yMax)));
+    zExp = normalExponent(EngExponent(deciding(zMin, zMax)));
     xMin = Scale(xMin, 'x');
     xMax = Scale(xMax, 'x');
     yMin = Scale(yMin, 'y');

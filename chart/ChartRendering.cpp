@@ -1,4 +1,5 @@
 #include "CurveChart.h"
+#include "PlotLayout.h"
 
 #include <algorithm>
 #include <cmath>
@@ -9,9 +10,9 @@ namespace {
 
 const Pen kAxisPen{PenStyle::Solid, 1, kRed};
 const Pen kGridPen{PenStyle::Dot, 1, kGreen};
-const Pen kYDotPen{PenStyle::Dot, 3, kBlue};
-const Pen kZDotPen{PenStyle::Dot, 3, kRed};
-const Font kTitleFont{"Arial", 0, 900};
+const Color kYDotColor = kBlue;
+const Color kZDotColor = kRed;
+const char* const kTitleFace = "Arial";
 
 // Two decimals while a step is below 1, one from 1 up.
 std::string label(double value, double step) {
@@ -94,6 +95,20 @@ bool CCurveChart::Redraw() {
     return true;
 }
 
+std::optional<PixelPoint> CCurveChart::DotCentre(int i) {
+    if (i < 0 || i >= count)
+        return std::nullopt;
+    const int L = plotLeft, T = plotTop, R = plotRight, B = plotBottom;
+    const auto dx = mapToAxis(Scale(xData[i], 'x'), xMin, xMax, R - L);
+    const auto dy = mapToAxis(Scale(yData[i], 'y'), yMin, yMax, B - T);
+    if (!dx || !dy)
+        return std::nullopt;
+    const PixelPoint p{L + *dx, B - *dy};
+    if (clipDotsToFrame && (p.x < L || p.x > R || p.y < T || p.y > B))
+        return std::nullopt;
+    return p;
+}
+
 bool CCurveChart::Draw(IDrawSurface* pDC) {
     if (pDC == nullptr) {
         lastError = kErrNoSurface;
@@ -107,11 +122,13 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
 
     dc.Rectangle(clientRect.left, clientRect.top, clientRect.right, clientRect.bottom);
 
-    plotLeft = (clientRect.left + 70) / 10 * 10;
-    plotTop = (clientRect.top + 10) / 10 * 10;
-    plotRight = (clientRect.right - 70) / 10 * 10;
-    plotBottom = (clientRect.bottom - 30) / 10 * 10;
+    const PlotLayout layout = LayoutFor(clientRect, scaleLayoutWithSize);
+    plotLeft = layout.left;
+    plotTop = layout.top;
+    plotRight = layout.right;
+    plotBottom = layout.bottom;
     const int L = plotLeft, T = plotTop, R = plotRight, B = plotBottom;
+    const int tick = layout.tickLength;
 
     xTickPx = tickSpacing(R - L);
     yTickPx = tickSpacing(B - T);
@@ -120,6 +137,10 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
 
     const Pen savedPen = dc.SelectPen(kAxisPen);
     const Color savedTextColor = dc.SetTextColor(kBlack);
+    // The classic layout writes in the surface's own font and leaves it alone.
+    std::optional<Font> savedTextFont;
+    if (layout.fontPx != 0)
+        savedTextFont = dc.SelectFont(Font{"", layout.fontPx, 0});
 
     dc.MoveTo(L, T);
     dc.LineTo(L, B);
@@ -128,57 +149,57 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
     dc.LineTo(L, T);
 
     for (int x = L; x < R - 20; x += xTickPx) {
-        dc.MoveTo(x, B - 4);
+        dc.MoveTo(x, B - tick);
         dc.LineTo(x, B);
     }
     for (int i = 0; i <= 10; ++i) {
         const std::string text = label(i * xStep + xMin, xStep);
         const TextSize size = dc.GetTextExtent(text);
-        dc.TextOut(L + i * xTickPx - size.cx / 2, B + 3, text);
+        dc.TextOut(L + i * xTickPx - size.cx / 2, B + layout.xLabelGap, text);
     }
 
     // The runs of Y and Z ticks end 20 pixels above the surface, not at the frame.
     for (int d = 0; d < B + 20; d += yTickPx) {
         dc.MoveTo(L, B - d);
-        dc.LineTo(L + 4, B - d);
+        dc.LineTo(L + tick, B - d);
     }
     dc.SetTextColor(kBlue);
     for (int i = 0; i <= 10; ++i) {
         const std::string text = label(i * yStep + yMin, yStep);
         const TextSize size = dc.GetTextExtent(text);
-        dc.TextOut(L - size.cx - 1, B - i * yTickPx - size.cy / 2, text);
+        dc.TextOut(L - size.cx - layout.yLabelGap, B - i * yTickPx - size.cy / 2, text);
     }
 
     if (showZAxis) {
         for (int d = 0; d < B + 20; d += zTickPx) {
             dc.MoveTo(R, B - d);
-            dc.LineTo(R - 4, B - d);
+            dc.LineTo(R - tick, B - d);
         }
         dc.SetTextColor(kRed);
         for (int i = 0; i <= 10; ++i) {
             const std::string text = label(i * zStep + zMin, zStep);
             const TextSize size = dc.GetTextExtent(text);
-            dc.TextOut(R + 2, B - i * zTickPx - size.cy / 2, text);
+            dc.TextOut(R + layout.zLabelGap, B - i * zTickPx - size.cy / 2, text);
         }
     }
 
     dc.SetTextColor(kBlack);
     const std::string xText = title(xTitle, xExp);
     const TextSize xSize = dc.GetTextExtent(xText);
-    dc.TextOut((L + R) / 2 - xSize.cx / 2, B + xSize.cy + 3, xText);
+    dc.TextOut((L + R) / 2 - xSize.cx / 2, B + xSize.cy + layout.xLabelGap, xText);
 
-    const Font savedFont = dc.SelectFont(kTitleFont);
+    const Font savedFont = dc.SelectFont(Font{kTitleFace, layout.fontPx, 900});
     dc.SetTextColor(kBlue);
     const std::string yText = title(yTitle, yExp);
     const TextSize ySize = dc.GetTextExtent(yText);
-    dc.TextOut(L - 60, (T + B) / 2 + ySize.cx / 2, yText);
+    dc.TextOut(L - layout.yTitleOffset, (T + B) / 2 + ySize.cx / 2, yText);
     if (showZAxis) {
         dc.SetTextColor(kRed);
         const std::string zText = title(zTitle, zExp);
         const TextSize zSize = dc.GetTextExtent(zText);
-        dc.TextOut(R + 50, (T + B) / 2 + zSize.cx / 2, zText);
+        dc.TextOut(R + layout.zTitleOffset, (T + B) / 2 + zSize.cx / 2, zText);
     }
-    dc.SelectFont(savedFont);
+    dc.SelectFont(savedTextFont ? *savedTextFont : savedFont);
 
     dc.SelectPen(kGridPen);
     const int gridGap = (B - T) / 5;
@@ -187,23 +208,31 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
         dc.LineTo(R, B - k * gridGap);
     }
 
-    dc.SelectPen(kYDotPen);
+    const Pen yDotPen{PenStyle::Dot, layout.dotPenWidth, kYDotColor};
+    const Pen zDotPen{PenStyle::Dot, layout.dotPenWidth, kZDotColor};
+    const int r = layout.dotRadius;
+    // Zoomed in, dots beyond the frame would cover the labels.
+    auto shown = [&](int px, int py) {
+        return !clipDotsToFrame || (px >= L && px <= R && py >= T && py <= B);
+    };
+    dc.SelectPen(yDotPen);
     for (int i = 0; i < count; ++i) {
         const auto dx = mapToAxis(Scale(xData[i], 'x'), xMin, xMax, R - L);
         const auto dy = mapToAxis(Scale(yData[i], 'y'), yMin, yMax, B - T);
         if (!dx)
             continue;
         const int px = L + *dx;
-        if (dy) {
+        if (dy && shown(px, B - *dy)) {
             const int py = B - *dy;
-            dc.Ellipse(px - 1, py - 1, px + 1, py + 1);
+            dc.Ellipse(px - r, py - r, px + r, py + r);
         }
         if (showZAxis) {
-            if (const auto dz = mapToAxis(Scale(zData[i], 'z'), zMin, zMax, B - T)) {
+            if (const auto dz = mapToAxis(Scale(zData[i], 'z'), zMin, zMax, B - T);
+                dz && shown(px, B - *dz)) {
                 const int pz = B - *dz;
-                dc.SelectPen(kZDotPen);
-                dc.Ellipse(px - 1, pz - 1, px + 1, pz + 1);
-                dc.SelectPen(kYDotPen);
+                dc.SelectPen(zDotPen);
+                dc.Ellipse(px - r, pz - r, px + r, pz + r);
+                dc.SelectPen(yDotPen);
             }
         }
     }

@@ -10,6 +10,11 @@
 
 inline constexpr int CHART_CAPACITY = 10000;
 
+struct PixelPoint {
+    int x = 0, y = 0;
+    friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
+};
+
 // A chart of up to CHART_CAPACITY points on four channels (t, x, y, z) with three axes:
 // X below, Y on the left, Z on the right. Its state is public: the renderer, the reload and
 // the tests read it directly. Failures return false and leave a code in lastError.
@@ -40,6 +45,8 @@ class CCurveChart {
 
     bool Redraw();
     bool Draw(IDrawSurface* pDC);
+    // Where the last Draw put the Y dot of slot i, or nothing where it drew none.
+    std::optional<PixelPoint> DotCentre(int i);
 
     // Drops the window and both surfaces while the window still exists; the window calls
     // this as it goes away, so nothing later touches it.
@@ -65,6 +72,10 @@ class CCurveChart {
     bool showZAxis;
     bool showZeroLine;
     int lastError;
+    // Margins, font and dots follow the client size (see LayoutFor); off, the classic layout.
+    bool scaleLayoutWithSize = false;
+    // Leave out the dots that fall outside the frame (while a part of the plot is viewed).
+    bool clipDotsToFrame = false;
 
   private:
     // Failures EngExponent has raised, so AutoScale can tell whether a rescale raised one.
