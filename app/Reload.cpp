@@ -1,8 +1,10 @@
 #include "Reload.h"
 
+#include "ChartRanges.h"
 #include "CurveChart.h"
 #include "LineReader.h"
 #include "NumberScanner.h"
+#include "ReadoutStore.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -43,6 +45,14 @@ int OpenMeasurementFile(const std::string& path, int& error) {
 
 std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked,
                                        CCurveChart& chart) {
+    return ReloadChartWith(path, plusTicked, chart, PlotChoices{}, nullptr);
+}
+
+std::optional<FileFailure> ReloadChartWith(const std::string& path, bool plusTicked,
+                                           CCurveChart& chart, const PlotChoices& choices,
+                                           ReadoutStore* readout) {
+    if (readout != nullptr)
+        readout->Clear();
     double lowestX = 1e9, lowestY = 1e9;
     double highestX = -1e9, highestY = -1e9;
     chart.Clear();
@@ -92,11 +102,15 @@ std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked,
         if (y > highestY)
             highestY = y;
         chart.AddPoint(ordinal, x, y);
+        if (readout != nullptr)
+            readout->Add(chart, numbers[0], static_cast<std::int64_t>(ordinal) + 1);
         ordinal += 1;
     }
 
-    chart.SetXRange(lowestX, highestX);
-    chart.SetYRange(plusTicked ? 0.0 : lowestY, highestY);
+    if (readout != nullptr)
+        readout->SetFile("plain", static_cast<std::int64_t>(ordinal));
+    SetChartRanges(chart, {lowestX, highestX}, {plusTicked ? 0.0 : lowestY, highestY}, plusTicked,
+                   choices);
     chart.AutoScale();
     chart.Redraw();
     if (::close(fd) != 0)

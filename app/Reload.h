@@ -4,6 +4,8 @@
 #include <string>
 
 class CCurveChart;
+class ReadoutStore;
+struct PlotChoices;
 
 // Cause codes of a failed file operation, as the file layer's exceptions number them.
 enum FileFailureCause : int {
@@ -31,3 +33,9 @@ int OpenMeasurementFile(const std::string& path, int& error);
 // keeping the points read so far, not redrawn.
 std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked,
                                        CCurveChart& chart);
+
+// The same, with the user's choices about the plot applied to the ranges, and each point's
+// origin recorded in `readout` when one is given.
+std::optional<FileFailure> ReloadChartWith(const std::string& path, bool plusTicked,
+                                           CCurveChart& chart, const PlotChoices& choices,
+                                           ReadoutStore* readout);

@@ -64,9 +64,9 @@ struct FileCase {
 TEST(Reload, FilesBecomePointsAndRanges) {
     const FileCase cases[] = {
         {"empty file", "", false, 0, {0, 1, 0, 1}},
-        {"one line: both ranges refused", "1 2 3\n", false, 1, {0, 1, 0, 1}},
+        {"one line: both ranges widened about it", "1 2 3\n", false, 1, {1, 3, -4.5, -1.5}},
         {"one line beyond 1e9", "0 2e9 -3e9\n", false, 1, {1, 2, 1, 3, 3, 3}},
-        {"one line, plus, -Z'' above 0", "0 0.5 -2\n", true, 1, {0, 1, 0, 2}},
+        {"one line, plus, -Z'' above 0", "0 0.5 -2\n", true, 1, {250, 750, 0, 2, -1, 0}},
         {"several lines", "1 1 -1\n2 3 -4\n3 2 -2\n", false, 3, {1, 3, 1, 4}},
         {"several lines, plus", "1 1 -1\n2 3 -4\n3 2 -2\n", true, 3, {1, 3, 0, 4}},
         {"plus with every -Z'' at or below 0", "0 1 2\n0 2 3\n", true, 2, {1, 2, 0, 1}},

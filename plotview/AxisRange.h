@@ -1,0 +1,14 @@
+#pragma once
+
+// One axis' span in the data's own units (ohms), lowest first.
+struct AxisRange {
+    double min = 0.0;
+    double max = 1.0;
+    friend bool operator==(const AxisRange&, const AxisRange&) = default;
+};
+
+// The part of the plane the plot shows.
+struct PlotView {
+    AxisRange x, y;
+    friend bool operator==(const PlotView&, const PlotView&) = default;
+};

@@ -1,0 +1,58 @@
+#include "ChartRanges.h"
+
+#include "CurveChart.h"
+#include "PlotLayout.h"
+#include "RangeAdjustment.h"
+
+#include <cmath>
+
+namespace {
+
+// The frame the next Draw will use: the window's current size if it can tell.
+PlotLayout nextLayout(CCurveChart& chart) {
+    RECT client = chart.clientRect;
+    if (chart.hWnd != nullptr) {
+        RECT current;
+        if (chart.hWnd->GetClientRect(current))
+            client = current;
+    }
+    return LayoutFor(client, chart.scaleLayoutWithSize);
+}
+
+double unscaled(double value, int exponent) {
+    return value * std::pow(1000.0, exponent);
+}
+
+} // namespace
+
+void SetChartRanges(CCurveChart& chart, AxisRange x, AxisRange y, bool plusTicked,
+                    const PlotChoices& choices) {
+    chart.clipDotsToFrame = choices.view.has_value();
+    if (choices.view) {
+        x = choices.view->x;
+        y = choices.view->y;
+    } else {
+        x = WidenDegenerate(x);
+        y = WidenDegenerate(y);
+    }
+    if (choices.equalScales) {
+        const PlotLayout frame = nextLayout(chart);
+        EqualiseScales(x, y, frame.right - frame.left, frame.bottom - frame.top,
+                       plusTicked && !choices.view);
+    }
+    chart.SetXRange(x.min, x.max);
+    chart.SetYRange(y.min, y.max);
+}
+
+void ShowChosenView(CCurveChart& chart, const PlotChoices& choices) {
+    if (!choices.view)
+        return;
+    SetChartRanges(chart, choices.view->x, choices.view->y, false, choices);
+    chart.AutoScale();
+    chart.Redraw();
+}
+
+PlotView ShownView(const CCurveChart& chart) {
+    return {{unscaled(chart.xMin, chart.xExp), unscaled(chart.xMax, chart.xExp)},
+            {unscaled(chart.yMin, chart.yExp), unscaled(chart.yMax, chart.yExp)}};
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "CurveChart.h"
+
+#include <vector>
+
+// The dots of the last picture sorted into a grid of small cells, so the dot under the
+// pointer is found by looking at a few cells rather than at every dot.
+class DotIndex {
+  public:
+    // Indexes every dot the chart drew that lies on its client area.
+    void Build(CCurveChart& chart);
+    // The slot of the dot nearest to p within `radius` pixels, or -1. Of equally near dots
+    // the one drawn last, which lies on top, wins.
+    int Nearest(PixelPoint p, int radius) const;
+    bool empty() const { return dots_.empty(); }
+
+  private:
+    struct Dot {
+        PixelPoint at;
+        int slot;
+    };
+    int cellOf(int x, int y) const { return (y / kCell) * columns_ + x / kCell; }
+
+    static constexpr int kCell = 8;
+    int width_ = 0, height_ = 0, columns_ = 0, rows_ = 0;
+    std::vector<int> cellStart_; // dots of cell c: dots_[cellStart_[c] .. cellStart_[c + 1])
+    std::vector<Dot> dots_;
+};

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "AxisRange.h"
+
+#include <optional>
+
+// What the user chose about the plot, held while the program runs: equal scales, and the
+// part of the plane to show instead of the automatic ranges.
+struct PlotChoices {
+    bool equalScales = false;
+    std::optional<PlotView> view;
+};
