@@ -9,4 +9,6 @@ void SetUpChart(CCurveChart& chart) {
     chart.SetXRange(0.0, 0.01);
     chart.SetYRange(0.0, 1.1);
     chart.SetZRange(0.0, 0.01);
+    // Pictures larger or smaller than the plot area keep their texts inside.
+    chart.scaleLayoutWithSize = true;
 }

@@ -15,17 +15,21 @@ struct Parser {
                                      QStringLiteral("[FILE]"));
         parser.addOption(snapshot);
         parser.addOption(plus);
+        parser.addOption(equal);
         parser.addOption(size);
         parser.addOption(help);
         parser.addOption(version);
     }
     QCommandLineParser parser;
     QCommandLineOption snapshot{QStringLiteral("snapshot"),
-                                QStringLiteral("Write the diagram of FILE to OUT.png and quit, "
-                                               "without opening a window."),
-                                QStringLiteral("OUT.png")};
+                                QStringLiteral("Write the diagram of FILE to OUT and quit, "
+                                               "without opening a window. OUT ends in .png, "
+                                               ".svg or .pdf."),
+                                QStringLiteral("OUT")};
     QCommandLineOption plus{QStringLiteral("plus"),
                             QStringLiteral("Start -Z'' at zero, as the \"+\" box does.")};
+    QCommandLineOption equal{QStringLiteral("equal"),
+                             QStringLiteral("Equal scales: one ohm as long across as up.")};
     QCommandLineOption size{QStringLiteral("size"),
                             QStringLiteral("The snapshot's size in pixels (default 534x392)."),
                             QStringLiteral("WxH")};
@@ -72,6 +76,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (!files.isEmpty())
         result.file = files.front();
     result.plus = p.parser.isSet(p.plus);
+    result.equal = p.parser.isSet(p.equal);
     if (p.parser.isSet(p.size)) {
         static const QRegularExpression form(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
         const auto match = form.match(p.parser.value(p.size));

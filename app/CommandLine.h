@@ -9,8 +9,9 @@ struct CommandLine {
     enum class Action { ShowDialog, Snapshot, Help, Version, Error };
     Action action = Action::ShowDialog;
     QString file;   // the measurement file, if one was given
-    QString output; // the PNG a snapshot writes
+    QString output; // the picture a snapshot writes (PNG, SVG or PDF by its ending)
     bool plus = false;
+    bool equal = false; // equal scales
     QSize size{534, 392};
     QString error; // what is wrong, for Action::Error
 };

@@ -51,7 +51,7 @@ bool CPlotApp::InitInstance() {
         return false;
     case CommandLine::Action::Snapshot:
         if (const auto problem = WriteSnapshot(FileSystemPath(command.file), command.output,
-                                               command.plus, command.size)) {
+                                               command.plus, command.size, command.equal)) {
             err << "korvane: " << *problem << "\n";
             m_exitCode = 1;
         }
@@ -62,7 +62,7 @@ bool CPlotApp::InitInstance() {
     CPlotDlg dialog;
     dialog.OpenOnStart(command.file.isEmpty() ? std::nullopt
                                               : std::optional(FileSystemPath(command.file)),
-                       command.plus);
+                       command.plus, command.equal);
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;

@@ -8,6 +8,7 @@
 #include "Globals.h"
 #include "IconPlacement.h"
 #include "PlotArea.h"
+#include "PlotViewControl.h"
 #include "Resource.h"
 #include "StringTable.h"
 
@@ -65,7 +66,14 @@ CPlotDlg::CPlotDlg(QWidget* parent)
     });
     connect(qobject_cast<QPushButton*>(GetDlgItem(*this, IDC_OPEN)), &QPushButton::clicked, this,
             &CPlotDlg::OnOpen);
+    plotView_ = std::make_unique<PlotViewControl>(g_chart, *plotArea(),
+                                                  [this] { OnTimer(RELOAD_TIMER_ID); });
+    reload_ = [this](const std::string& path, bool plus, CCurveChart& chart) {
+        return ReloadChartWith(path, plus, chart, plotView_->choices(), &plotView_->store());
+    };
 }
+
+CPlotDlg::~CPlotDlg() = default;
 
 PlotArea* CPlotDlg::plotArea() const {
     return qobject_cast<PlotArea*>(GetDlgItem(*this, IDC_PLOT));
@@ -75,6 +83,7 @@ int CPlotDlg::DoModal() {
     OnInitDialog();
     if (auto* plus = qobject_cast<QCheckBox*>(GetDlgItem(*this, IDC_PLUS)))
         plus->setChecked(startPlus_);
+    plotView_->setEqualScales(startEqual_);
     if (startFile_) {
         // Once the dialog is up, so a warning stands over it.
         QTimer::singleShot(0, this, [this] {
@@ -85,9 +94,10 @@ int CPlotDlg::DoModal() {
     return exec();
 }
 
-void CPlotDlg::OpenOnStart(std::optional<std::string> path, bool plusTicked) {
+void CPlotDlg::OpenOnStart(std::optional<std::string> path, bool plusTicked, bool equalScales) {
     startFile_ = std::move(path);
     startPlus_ = plusTicked;
+    startEqual_ = equalScales;
 }
 
 bool CPlotDlg::OnInitDialog() {
@@ -147,6 +157,7 @@ void CPlotDlg::OnTimer(unsigned) {
     const bool plusTicked = plus != nullptr && plus->isChecked();
     if (const auto failure = reload_(g_strPathName, plusTicked, g_chart))
         report_.show(this, *failure);
+    plotView_->pictureMayHaveChanged();
     ticking_ = false;
 }
 
@@ -163,6 +174,9 @@ void CPlotDlg::OnOpen() {
 }
 
 void CPlotDlg::AcceptChosenFile(const std::string& chosen) {
+    // The old file's diagram must not stand under the new file's name.
+    if (chosen != g_strPathName)
+        plotView_->newFile();
     g_strPathName = chosen;
     g_strFileName = FileNameOf(chosen);
     if (!AnythingExistsAt(g_strPathName))

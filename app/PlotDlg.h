@@ -8,11 +8,13 @@
 #include <QIcon>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 class CCurveChart;
 class PlotArea;
+class PlotViewControl;
 class QMenu;
 
 // Window commands routed through OnSysCommand, as the window menu numbers them.
@@ -34,6 +36,7 @@ class CPlotDlg : public QDialog {
     using WarningBox = std::function<void(const QString& caption, const QString& text)>;
 
     explicit CPlotDlg(QWidget* parent = nullptr);
+    ~CPlotDlg() override;
 
     int DoModal();
     bool OnInitDialog();
@@ -45,7 +48,7 @@ class CPlotDlg : public QDialog {
     void AcceptChosenFile(const std::string& path);
     // How the dialog opens: the "+" box, and a file to take, drawn at once rather than at
     // the first tick.
-    void OpenOnStart(std::optional<std::string> path, bool plusTicked);
+    void OpenOnStart(std::optional<std::string> path, bool plusTicked, bool equalScales = false);
     // No control is bound to a member, so there is nothing to exchange.
     bool UpdateData(bool) { return true; }
     QIcon OnQueryDragIcon() const { return m_hIcon; }
@@ -54,6 +57,8 @@ class CPlotDlg : public QDialog {
     // entry. Made by OnInitDialog.
     QMenu* systemMenu() const { return systemMenu_; }
     PlotArea* plotArea() const;
+    // Equal scales, the view, zoom, pan and the readout of the plot.
+    PlotViewControl& plotView() const { return *plotView_; }
     const FailureReport& failureReport() const { return report_; }
     // What a tick runs; the reload of the measurement file unless replaced.
     void setReloadFunction(ReloadFunction reload) { reload_ = std::move(reload); }
@@ -73,10 +78,12 @@ class CPlotDlg : public QDialog {
     QMenu* systemMenu_ = nullptr;
     QBasicTimer reloadTimer_;
     FailureReport report_;
-    ReloadFunction reload_ = ReloadChart;
+    std::unique_ptr<PlotViewControl> plotView_;
+    ReloadFunction reload_;
     FileChooser chooser_;
     WarningBox warningBox_;
     bool ticking_ = false;
     std::optional<std::string> startFile_;
     bool startPlus_ = false;
+    bool startEqual_ = false;
 };

@@ -3,8 +3,9 @@
 #include "ChartSetup.h"
 #include "CurveChart.h"
 #include "FileChoice.h"
+#include "PictureFile.h"
 #include "PlotArea.h"
-#include "PngFile.h"
+#include "PlotChoices.h"
 #include "Reload.h"
 
 #include <unistd.h>
@@ -34,7 +35,7 @@ QString cannotRead(const std::string& file, const QString& reason) {
 } // namespace
 
 std::optional<QString> WriteSnapshot(const std::string& file, const QString& output, bool plus,
-                                     QSize size) {
+                                     QSize size, bool equalScales) {
     if (const auto reason = whyUnreadable(file))
         return cannotRead(file, *reason);
 
@@ -43,12 +44,15 @@ std::optional<QString> WriteSnapshot(const std::string& file, const QString& out
     auto chart = std::make_unique<CCurveChart>();
     chart->Attach(&area);
     SetUpChart(*chart);
-    if (const auto failure = ReloadChart(file, plus, *chart))
+    PlotChoices choices;
+    choices.equalScales = equalScales;
+    if (const auto failure = ReloadChartWith(file, plus, *chart, choices, nullptr))
         return cannotRead(file, QString::fromLocal8Bit(std::strerror(failure->osError)));
     if (!area.hasPicture())
         return cannotRead(file, QStringLiteral("the diagram could not be drawn"));
 
-    if (const auto reason = WritePng(area.picture(), output))
+    const auto drawn = [&chart](IDrawSurface& surface) { return chart->Draw(&surface); };
+    if (const auto reason = WritePicture(output, area.picture(), size, drawn))
         return QStringLiteral("cannot write %1: %2").arg(output, *reason);
     return std::nullopt;
 }

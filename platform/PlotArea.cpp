@@ -1,6 +1,5 @@
 #include "PlotArea.h"
 
-#include "PngFile.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -12,23 +11,34 @@
 #include <QPainter>
 
 namespace {
-QString askForPngPath(QWidget* parent) {
+QString askForPicturePath(QWidget* parent) {
+    const QString png = QStringLiteral("PNG image (*.png)");
+    const QString svg = QStringLiteral("SVG drawing (*.svg)");
+    const QString pdf = QStringLiteral("PDF document (*.pdf)");
+    QString chosenFilter = png;
     QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save picture as"),
-                                                QString(), QStringLiteral("PNG image (*.png)"));
-    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        path += QStringLiteral(".png");
+                                                QString(), png + ";;" + svg + ";;" + pdf,
+                                                &chosenFilter);
+    const QString suffix = chosenFilter == svg   ? QStringLiteral(".svg")
+                           : chosenFilter == pdf ? QStringLiteral(".pdf")
+                                                 : QStringLiteral(".png");
+    const bool named = PictureFormatOf(path) != PictureFormat::Png ||
+                       path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
+    if (!path.isEmpty() && !named)
+        path += suffix;
     return path;
 }
 } // namespace
 
 PlotArea::PlotArea(QWidget* parent)
     : QWidget(parent), picture_(QImage()), windowSurface_(&picture_), menu_(new QMenu(this)),
-      chooseSavePath_([this] { return askForPngPath(this); }) {
+      chooseSavePath_([this] { return askForPicturePath(this); }) {
     matchPictureToSize();
     menu_->addAction(QStringLiteral("Copy picture"), this, &PlotArea::copyPicture);
     menu_->addAction(QStringLiteral("Save picture as\u2026"), this, &PlotArea::savePicture);
     windowSurface_.setChangedHandler([this] {
         hasPicture_ = true;
+        ++pictureSerial_;
         update();
     });
 }
@@ -85,6 +95,11 @@ void PlotArea::OnDestroyed(std::function<void()> release) {
     release_ = std::move(release);
 }
 
+void PlotArea::clearPicture() {
+    hasPicture_ = false;
+    update();
+}
+
 void PlotArea::copyPicture() const {
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         clipboard->setImage(picture_.image);
@@ -94,7 +109,7 @@ void PlotArea::savePicture() {
     const QString path = chooseSavePath_();
     if (path.isEmpty())
         return;
-    if (const auto reason = WritePng(picture_.image, path))
+    if (const auto reason = WritePicture(path, picture_.image, size(), drawVector_))
         QMessageBox::warning(this, QCoreApplication::applicationName(),
                              QStringLiteral("Cannot write %1: %2").arg(path, *reason));
 }

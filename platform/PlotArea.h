@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PictureFile.h"
 #include "QtBitmap.h"
 #include "QtDrawSurface.h"
 #include "WindowBinding.h"
@@ -13,8 +14,8 @@ class QMenu;
 
 // The plot area: a widget the chart draws into. It shows "Static" until the chart first
 // copies a picture to it, then keeps the last picture and repaints it whenever asked. Its
-// context menu copies the picture or saves it as a PNG: the only file the program writes,
-// and only when asked.
+// context menu copies the picture or saves it as a PNG, SVG or PDF: the only files the
+// program writes, and only when asked.
 class PlotArea final : public QWidget, public IWindowBinding {
     Q_OBJECT
   public:
@@ -22,6 +23,12 @@ class PlotArea final : public QWidget, public IWindowBinding {
     ~PlotArea() override;
 
     bool hasPicture() const { return hasPicture_; }
+    // Back to the look before any picture, until the next one arrives.
+    void clearPicture();
+    // Counts the pictures copied to the window, so a caller can tell a new one arrived.
+    unsigned long long pictureSerial() const { return pictureSerial_; }
+    // Draws the diagram again for SVG and PDF pictures.
+    void setVectorDrawer(PictureDrawer draw) { drawVector_ = std::move(draw); }
     // The picture last copied to the window, at the widget's size.
     const QImage& picture() const { return picture_.image; }
 
@@ -51,6 +58,8 @@ class PlotArea final : public QWidget, public IWindowBinding {
     QtBitmap picture_;
     QtDrawSurface windowSurface_;
     bool hasPicture_ = false;
+    unsigned long long pictureSerial_ = 0;
+    PictureDrawer drawVector_;
     std::function<void()> release_;
     QMenu* menu_;
     std::function<QString()> chooseSavePath_;

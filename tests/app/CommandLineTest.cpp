@@ -253,7 +253,7 @@ TEST(PlotAreaMenu, SaveWritesThePictureAsAPng) {
     const QString out = QString::fromStdString(dir.file("saved.png"));
     plot->setSavePathChooser([&out] { return out; });
     const QList<QAction*> actions = plot->contextMenu()->actions();
-    ASSERT_EQ(actions.size(), 2);
+    ASSERT_GE(actions.size(), 2); // the view's entries follow
     EXPECT_EQ(actions[0]->text(), "Copy picture");
     EXPECT_EQ(actions[1]->text(), QString::fromUtf8("Save picture as\u2026"));
     actions[1]->trigger();

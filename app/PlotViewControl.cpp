@@ -1,0 +1,90 @@
+#include "PlotViewControl.h"
+
+#include "ChartRanges.h"
+#include "CurveChart.h"
+#include "PlotArea.h"
+#include "PlotPointer.h"
+#include "ViewNavigation.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <cmath>
+
+namespace {
+// One wheel notch shows a quarter more or less of the plane.
+constexpr double kZoomPerNotch = 1.25;
+} // namespace
+
+PlotViewControl::PlotViewControl(CCurveChart& chart, PlotArea& area,
+                                 std::function<void()> reload)
+    : chart_(chart), area_(area), reload_(std::move(reload)) {
+    QMenu* menu = area.contextMenu();
+    menu->addSeparator();
+    equalScales_ = menu->addAction(QStringLiteral("Equal scales"));
+    equalScales_->setCheckable(true);
+    QObject::connect(equalScales_, &QAction::toggled, [this](bool on) { setEqualScales(on); });
+    resetView_ = menu->addAction(QStringLiteral("Reset view"));
+    QObject::connect(resetView_, &QAction::triggered, [this] { resetView(); });
+    area.setVectorDrawer([this](IDrawSurface& surface) { return chart_.Draw(&surface); });
+    new PlotPointer(&area, {[this](QPoint at, double notches) { zoomAt(at, notches); },
+                            [this](QPoint by) { panBy(by); }, [this] { resetView(); },
+                            [this](QPoint at) { return readoutAt(at); }});
+}
+
+void PlotViewControl::setEqualScales(bool on) {
+    if (equalScales_->isChecked() != on)
+        equalScales_->setChecked(on); // comes back here through toggled
+    if (choices_.equalScales == on)
+        return;
+    choices_.equalScales = on;
+    if (area_.hasPicture())
+        reload_();
+}
+
+void PlotViewControl::resetView() {
+    if (!choices_.view)
+        return;
+    choices_.view.reset();
+    reload_();
+}
+
+void PlotViewControl::zoomAt(QPoint at, double notches) {
+    if (!area_.hasPicture())
+        return;
+    const PlotView from = choices_.view ? *choices_.view : ShownView(chart_);
+    choices_.view =
+        ZoomedAbout(from, FrameOf(chart_), {at.x(), at.y()}, std::pow(kZoomPerNotch, notches));
+    showView();
+}
+
+void PlotViewControl::panBy(QPoint by) {
+    if (!area_.hasPicture())
+        return;
+    const PlotView from = choices_.view ? *choices_.view : ShownView(chart_);
+    choices_.view = Panned(from, FrameOf(chart_), by.x(), by.y());
+    showView();
+}
+
+void PlotViewControl::showView() {
+    ShowChosenView(chart_, choices_);
+    pictureMayHaveChanged();
+}
+
+QString PlotViewControl::readoutAt(QPoint at) const {
+    return QString::fromStdString(readout_.TextAt({at.x(), at.y()}));
+}
+
+void PlotViewControl::pictureMayHaveChanged() {
+    if (area_.pictureSerial() == readoutSerial_)
+        return;
+    readoutSerial_ = area_.pictureSerial();
+    readout_.Build(chart_, store_);
+}
+
+void PlotViewControl::newFile() {
+    choices_.view.reset();
+    readout_.Forget();
+    area_.clearPicture();
+    readoutSerial_ = area_.pictureSerial();
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "PlotChoices.h"
+#include "PlotReadout.h"
+#include "ReadoutStore.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+
+class CCurveChart;
+class PlotArea;
+class PlotPointer;
+class QAction;
+
+// The user's hold on the plot: the "Equal scales" and "Reset view" entries of its context
+// menu, zoom and pan with the pointer, and the readout tooltip. The choices last while the
+// program runs; changing them reloads through `reload`, zoom and pan redraw at once.
+class PlotViewControl {
+  public:
+    PlotViewControl(CCurveChart& chart, PlotArea& area, std::function<void()> reload);
+
+    const PlotChoices& choices() const { return choices_; }
+    ReadoutStore& store() { return store_; }
+    QAction* equalScalesAction() const { return equalScales_; }
+    QAction* resetViewAction() const { return resetView_; }
+
+    void setEqualScales(bool on);
+    void resetView();
+    void zoomAt(QPoint at, double notches);
+    void panBy(QPoint by);
+    QString readoutAt(QPoint at) const;
+
+    // Takes in the picture of a reload, if one was drawn.
+    void pictureMayHaveChanged();
+    // Another file was chosen: the plot goes back to its look before any data, the view
+    // and readout are dropped.
+    void newFile();
+
+  private:
+    void showView();
+
+    CCurveChart& chart_;
+    PlotArea& area_;
+    std::function<void()> reload_;
+    PlotChoices choices_;
+    ReadoutStore store_;
+    PlotReadout readout_;
+    unsigned long long readoutSerial_ = 0;
+    QAction* equalScales_;
+    QAction* resetView_;
+};

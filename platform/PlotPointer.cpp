@@ -1,0 +1,71 @@
+#include "PlotPointer.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QToolTip>
+#include <QWheelEvent>
+#include <QWidget>
+
+namespace {
+// One notch of a common mouse wheel.
+constexpr double kEighthsOfDegreePerNotch = 120.0;
+} // namespace
+
+PlotPointer::PlotPointer(QWidget* area, Handlers handlers)
+    : QObject(area), area_(area), handlers_(std::move(handlers)) {
+    area_->installEventFilter(this);
+}
+
+bool PlotPointer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != area_)
+        return false;
+    switch (event->type()) {
+    case QEvent::Wheel: {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        const double notches = wheel->angleDelta().y() / kEighthsOfDegreePerNotch;
+        if (notches != 0.0 && handlers_.zoom)
+            handlers_.zoom(wheel->position().toPoint(), notches);
+        return true;
+    }
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        dragFrom_ = mouse->position().toPoint();
+        return true;
+    }
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (!dragFrom_ || !(mouse->buttons() & Qt::LeftButton))
+            return false;
+        const QPoint at = mouse->position().toPoint();
+        const QPoint by = at - *dragFrom_;
+        dragFrom_ = at;
+        if (!by.isNull() && handlers_.pan)
+            handlers_.pan(by);
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+            dragFrom_.reset();
+        return false;
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
+            return false;
+        dragFrom_.reset();
+        if (handlers_.reset)
+            handlers_.reset();
+        return true;
+    case QEvent::ToolTip: {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString text = handlers_.readout ? handlers_.readout(help->pos()) : QString();
+        if (text.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), text, area_);
+        return true;
+    }
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QPoint>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QWidget;
+
+// What the pointer does on the plot area: the wheel zooms about the pointer, dragging with
+// the left button pans, a double-click resets the view, and resting shows a readout.
+class PlotPointer final : public QObject {
+  public:
+    struct Handlers {
+        std::function<void(QPoint at, double notches)> zoom; // notches > 0: closer
+        std::function<void(QPoint by)> pan;
+        std::function<void()> reset;
+        std::function<QString(QPoint at)> readout; // empty: no tooltip
+    };
+    PlotPointer(QWidget* area, Handlers handlers);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* area_;
+    Handlers handlers_;
+    std::optional<QPoint> dragFrom_;
+};
