@@ -10,8 +10,8 @@ namespace {
 
 const Pen kAxisPen{PenStyle::Solid, 1, kRed};
 const Pen kGridPen{PenStyle::Dot, 1, kGreen};
-const Color kYDotColor = kBlue;
-const Color kZDotColor = kRed;
+const Pen kYDotPen{PenStyle::Dot, 3, kBlue};
+const Pen kZDotPen{PenStyle::Dot, 3, kRed};
 const char* const kTitleFace = "Arial";
 
 // Two decimals while a step is below 1, one from 1 up.
@@ -208,14 +208,11 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
         dc.LineTo(R, B - k * gridGap);
     }
 
-    const Pen yDotPen{PenStyle::Dot, layout.dotPenWidth, kYDotColor};
-    const Pen zDotPen{PenStyle::Dot, layout.dotPenWidth, kZDotColor};
-    const int r = layout.dotRadius;
     // Zoomed in, dots beyond the frame would cover the labels.
     auto shown = [&](int px, int py) {
         return !clipDotsToFrame || (px >= L && px <= R && py >= T && py <= B);
     };
-    dc.SelectPen(yDotPen);
+    dc.SelectPen(kYDotPen);
     for (int i = 0; i < count; ++i) {
         const auto dx = mapToAxis(Scale(xData[i], 'x'), xMin, xMax, R - L);
         const auto dy = mapToAxis(Scale(yData[i], 'y'), yMin, yMax, B - T);
@@ -224,15 +221,15 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
         const int px = L + *dx;
         if (dy && shown(px, B - *dy)) {
             const int py = B - *dy;
-            dc.Ellipse(px - r, py - r, px + r, py + r);
+            dc.Ellipse(px - 1, py - 1, px + 1, py + 1);
         }
         if (showZAxis) {
             if (const auto dz = mapToAxis(Scale(zData[i], 'z'), zMin, zMax, B - T);
                 dz && shown(px, B - *dz)) {
                 const int pz = B - *dz;
-                dc.SelectPen(zDotPen);
-                dc.Ellipse(px - r, pz - r, px + r, pz + r);
-                dc.SelectPen(yDotPen);
+                dc.SelectPen(kZDotPen);
+                dc.Ellipse(px - 1, pz - 1, px + 1, pz + 1);
+                dc.SelectPen(kYDotPen);
             }
         }
     }

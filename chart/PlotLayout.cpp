@@ -47,7 +47,5 @@ PlotLayout LayoutFor(const RECT& client, bool scaleWithSize) {
     layout.zLabelGap = scaled(2, s);
     layout.zTitleOffset = scaled(50, s);
     layout.fontPx = scaled(kClassicFontPx, s);
-    layout.dotRadius = std::max(scaled(1, s), 1);
-    layout.dotPenWidth = std::max(scaled(3, s), 3);
     return layout;
 }

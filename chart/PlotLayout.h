@@ -12,11 +12,9 @@ struct PlotLayout {
     int zLabelGap = 2;
     int zTitleOffset = 50;
     int fontPx = 0; // 0: the surface's own font
-    int dotRadius = 1;
-    int dotPenWidth = 3;
 };
 
 // The classic layout (margins of 70 left and right, 10 above and 30 below, edges on
-// multiples of 10) unless `scaleWithSize`: then margins, font and dots grow or shrink with
+// multiples of 10) unless `scaleWithSize`: then margins, ticks and font grow or shrink with
 // the client area against 534 x 392, which keeps the classic layout at that size.
 PlotLayout LayoutFor(const RECT& client, bool scaleWithSize);

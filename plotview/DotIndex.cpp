@@ -5,13 +5,14 @@
 void DotIndex::Build(CCurveChart& chart) {
     width_ = std::max(chart.clientRect.right - chart.clientRect.left, 0);
     height_ = std::max(chart.clientRect.bottom - chart.clientRect.top, 0);
-    columns_ = (width_ + kCell - 1) / kCell;
-    rows_ = (height_ + kCell - 1) / kCell;
+    columns_ = (width_ + 2 * kPad + kCell - 1) / kCell;
+    rows_ = (height_ + 2 * kPad + kCell - 1) / kCell;
     std::vector<Dot> found;
     found.reserve(static_cast<size_t>(chart.count));
     for (int slot = 0; slot < chart.count; ++slot) {
         const auto at = chart.DotCentre(slot);
-        if (at && at->x >= 0 && at->y >= 0 && at->x < width_ && at->y < height_)
+        if (at && at->x >= -kPad && at->y >= -kPad && at->x < width_ + kPad &&
+            at->y < height_ + kPad)
             found.push_back({*at, slot});
     }
     // A counting sort by cell keeps the slots ascending within each cell.
@@ -29,14 +30,14 @@ void DotIndex::Build(CCurveChart& chart) {
 int DotIndex::Nearest(PixelPoint p, int radius) const {
     if (dots_.empty() || radius < 0)
         return -1;
-    const int x0 = std::max(p.x - radius, 0), x1 = std::min(p.x + radius, width_ - 1);
-    const int y0 = std::max(p.y - radius, 0), y1 = std::min(p.y + radius, height_ - 1);
+    const int x0 = std::max(p.x - radius, -kPad), x1 = std::min(p.x + radius, width_ + kPad - 1);
+    const int y0 = std::max(p.y - radius, -kPad), y1 = std::min(p.y + radius, height_ + kPad - 1);
     if (x0 > x1 || y0 > y1)
         return -1;
     int best = -1;
     long long bestDistance = static_cast<long long>(radius) * radius + 1;
-    for (int row = y0 / kCell; row <= y1 / kCell; ++row) {
-        for (int column = x0 / kCell; column <= x1 / kCell; ++column) {
+    for (int row = (y0 + kPad) / kCell; row <= (y1 + kPad) / kCell; ++row) {
+        for (int column = (x0 + kPad) / kCell; column <= (x1 + kPad) / kCell; ++column) {
             const size_t c = static_cast<size_t>(row) * columns_ + column;
             for (int k = cellStart_[c]; k < cellStart_[c + 1]; ++k) {
                 const Dot& d = dots_[static_cast<size_t>(k)];

@@ -8,7 +8,7 @@
 // pointer is found by looking at a few cells rather than at every dot.
 class DotIndex {
   public:
-    // Indexes every dot the chart drew that lies on its client area.
+    // Indexes every dot the chart drew on or just beside its client area.
     void Build(CCurveChart& chart);
     // The slot of the dot nearest to p within `radius` pixels, or -1. Of equally near dots
     // the one drawn last, which lies on top, wins.
@@ -20,9 +20,11 @@ class DotIndex {
         PixelPoint at;
         int slot;
     };
-    int cellOf(int x, int y) const { return (y / kCell) * columns_ + x / kCell; }
+    int cellOf(int x, int y) const { return ((y + kPad) / kCell) * columns_ + (x + kPad) / kCell; }
 
     static constexpr int kCell = 8;
+    // Dots this far beyond the edges still show a part within reach of the pointer.
+    static constexpr int kPad = kCell;
     int width_ = 0, height_ = 0, columns_ = 0, rows_ = 0;
     std::vector<int> cellStart_; // dots of cell c: dots_[cellStart_[c] .. cellStart_[c + 1])
     std::vector<Dot> dots_;
