@@ -16,8 +16,7 @@ namespace {
 constexpr double kZoomPerNotch = 1.25;
 } // namespace
 
-PlotViewControl::PlotViewControl(CCurveChart& chart, PlotArea& area,
-                                 std::function<void()> reload)
+PlotViewControl::PlotViewControl(CCurveChart& chart, PlotArea& area, std::function<void()> reload)
     : chart_(chart), area_(area), reload_(std::move(reload)) {
     QMenu* menu = area.contextMenu();
     menu->addSeparator();

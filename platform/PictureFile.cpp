@@ -65,8 +65,8 @@ std::optional<QByteArray> VectorPicture(PictureFormat format, QSize size,
         pdf.setResolution(kDotsPerInch);
         const QSizeF points(size.width() * 72.0 / kDotsPerInch,
                             size.height() * 72.0 / kDotsPerInch);
-        if (!pdf.setPageSize(QPageSize(points, QPageSize::Point, QString(),
-                                       QPageSize::ExactMatch)) ||
+        if (!pdf.setPageSize(
+                QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch)) ||
             !pdf.setPageMargins(QMarginsF(0, 0, 0, 0)))
             return std::nullopt;
         pdf.setTitle(QStringLiteral("Nyquist diagram"));

@@ -1,6 +1,5 @@
 #include "PlotArea.h"
 
-
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -16,9 +15,9 @@ QString askForPicturePath(QWidget* parent) {
     const QString svg = QStringLiteral("SVG drawing (*.svg)");
     const QString pdf = QStringLiteral("PDF document (*.pdf)");
     QString chosenFilter = png;
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save picture as"),
-                                                QString(), png + ";;" + svg + ";;" + pdf,
-                                                &chosenFilter);
+    QString path =
+        QFileDialog::getSaveFileName(parent, QStringLiteral("Save picture as"), QString(),
+                                     png + ";;" + svg + ";;" + pdf, &chosenFilter);
     const QString suffix = chosenFilter == svg   ? QStringLiteral(".svg")
                            : chosenFilter == pdf ? QStringLiteral(".pdf")
                                                  : QStringLiteral(".png");

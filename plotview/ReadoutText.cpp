@@ -9,7 +9,7 @@ namespace {
 
 // From 10^-24 to 10^24; the micro sign is U+00B5.
 const char* const kPrefixes[] = {"y", "z", "a", "f", "p", "n", "\u00b5", "m", "",
-                                 "k", "M", "G", "T", "P", "E", "Z", "Y"};
+                                 "k", "M", "G", "T", "P", "E", "Z",      "Y"};
 constexpr int kUnitPrefix = 8;
 
 template <typename... Args> std::string printed(const char* format, Args... args) {
@@ -46,20 +46,17 @@ std::string WithPrefix(double value, const std::string& unit) {
         return withUnit(rounded, unit);
     const double mantissa = r / std::pow(10.0, 3 * group);
     const int decimals = 2 - (decade - 3 * group);
-    return withUnit(printed("%.*f", decimals, mantissa),
-                    kPrefixes[group + kUnitPrefix] + unit);
+    return withUnit(printed("%.*f", decimals, mantissa), kPrefixes[group + kUnitPrefix] + unit);
 }
 
 std::string DotReadout(double frequency, double zReal, double minusZImag, std::int64_t line) {
     const std::string ohm = "\u03a9";
     const double magnitude = std::hypot(zReal, minusZImag);
     const double phase = std::atan2(-minusZImag, zReal) * 180.0 / std::numbers::pi;
-    return "f = " + WithPrefix(frequency, "Hz") + "\n" +
-           "Z' = " + withUnit(exact(zReal), ohm) + "\n" +
-           "\u2212Z'' = " + withUnit(exact(minusZImag), ohm) + "\n" +
+    return "f = " + WithPrefix(frequency, "Hz") + "\n" + "Z' = " + withUnit(exact(zReal), ohm) +
+           "\n" + "\u2212Z'' = " + withUnit(exact(minusZImag), ohm) + "\n" +
            "|Z| = " + withUnit(printed("%.4g", magnitude), ohm) + "\n" +
-           "phase = " + printed("%.2f", phase) + "\u00b0\n" +
-           "line " + std::to_string(line);
+           "phase = " + printed("%.2f", phase) + "\u00b0\n" + "line " + std::to_string(line);
 }
 
 std::string FileReadout(const std::string& format, std::int64_t points) {

@@ -40,8 +40,7 @@ PixelFrame FrameOf(const CCurveChart& chart) {
     return {chart.plotLeft, chart.plotTop, chart.plotRight, chart.plotBottom};
 }
 
-PlotView ZoomedAbout(const PlotView& view, const PixelFrame& frame, PixelPoint at,
-                     double factor) {
+PlotView ZoomedAbout(const PlotView& view, const PixelFrame& frame, PixelPoint at, double factor) {
     if (!(factor > 0.0) || !std::isfinite(factor))
         return view;
     const PlotView wanted{

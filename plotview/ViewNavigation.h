@@ -13,8 +13,7 @@ PixelFrame FrameOf(const CCurveChart& chart);
 // The view shrunk (factor above 1) or grown about the value under the pixel `at`, which
 // stays where it is. A view that would lose all precision or leave the finite doubles is
 // not taken: the old one comes back.
-PlotView ZoomedAbout(const PlotView& view, const PixelFrame& frame, PixelPoint at,
-                     double factor);
+PlotView ZoomedAbout(const PlotView& view, const PixelFrame& frame, PixelPoint at, double factor);
 
 // The view moved so that the plot follows a drag of (dx, dy) pixels.
 PlotView Panned(const PlotView& view, const PixelFrame& frame, int dx, int dy);

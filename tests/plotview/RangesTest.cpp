@@ -31,7 +31,7 @@ TEST(RangeAdjustment, DegenerateRangesAreWidenedAboutTheirValue) {
         {{1.7e308, 1.7e308}, {0.85e308, kMax}},
         {{-1.7e308, -1.7e308}, {-kMax, -0.85e308}},
         {{kDenormal, kDenormal}, {0, 2 * kDenormal}},
-        {{1, 2}, {1, 2}},       // proper: unchanged
+        {{1, 2}, {1, 2}},           // proper: unchanged
         {{1e9, -1e9}, {1e9, -1e9}}, // no data: still refused by the chart
         {{-kInf, kInf}, {-kMax, kMax}},
     };
@@ -46,12 +46,29 @@ TEST(RangeAdjustment, EqualScalesWidenTheAxisThatNeedsItAboutItsCentre) {
         bool keepYStart;
         AxisRange xOut, yOut;
     } cases[] = {
-        {{0, 100}, {0, 50}, 390, 350, false, {0, 100}, {25 - 350 * 50.0 / 390, 25 + 350 * 50.0 / 390}},
+        {{0, 100},
+         {0, 50},
+         390,
+         350,
+         false,
+         {0, 100},
+         {25 - 350 * 50.0 / 390, 25 + 350 * 50.0 / 390}},
         {{0, 100}, {0, 50}, 390, 350, true, {0, 100}, {0, 700 * 50.0 / 390}},
-        {{0, 10}, {0, 100}, 390, 350, false, {5 - 390 * 50.0 / 350, 5 + 390 * 50.0 / 350}, {0, 100}},
+        {{0, 10},
+         {0, 100},
+         390,
+         350,
+         false,
+         {5 - 390 * 50.0 / 350, 5 + 390 * 50.0 / 350},
+         {0, 100}},
         {{0, 390}, {0, 350}, 390, 350, false, {0, 390}, {0, 350}},
         {{0, 1}, {0, 1}, 0, 350, false, {0, 1}, {0, 1}}, // no frame: unchanged
-        {{-1.7e308, 1.7e308}, {0, 1}, 390, 350, false, {-1.7e308, 1.7e308},
+        {{-1.7e308, 1.7e308},
+         {0, 1},
+         390,
+         350,
+         false,
+         {-1.7e308, 1.7e308},
          {-1.7e308 / 390 * 350, 1.7e308 / 390 * 350}},
     };
     for (const auto& tc : cases) {

@@ -1,0 +1,298 @@
+#include "ChartSetup.h"
+#include "CommandLine.h"
+#include "Globals.h"
+#include "PlotArea.h"
+#include "PlotDlg.h"
+#include "PlotViewControl.h"
+#include "Reload.h"
+#include "Resource.h"
+#include "Snapshot.h"
+#include "TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QToolTip>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <sstream>
+
+namespace {
+
+const QString kSample = QStringLiteral(KORVANE_SAMPLES_DIR "/randles-diffusion.txt");
+
+// An ideal RC semicircle of 100 ohms, its top (at omega tau = 1) included.
+std::string semicircle() {
+    std::ostringstream out;
+    for (int k = -40; k <= 40; ++k) {
+        const double wt = std::pow(10.0, k / 10.0);
+        out << 1000 * wt << ' ' << 100 / (1 + wt * wt) << ' ' << -100 * wt / (1 + wt * wt) << '\n';
+    }
+    return out.str();
+}
+
+bool isDot(QRgb p) {
+    return p == qRgb(0, 0, 255);
+}
+
+// How far apart the dots stand across and up, in pixels.
+QSize dotSpread(CCurveChart& chart) {
+    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
+    for (int slot = 0; slot < chart.count; ++slot)
+        if (const auto at = chart.DotCentre(slot)) {
+            left = std::min(left, at->x);
+            right = std::max(right, at->x);
+            top = std::min(top, at->y);
+            bottom = std::max(bottom, at->y);
+        }
+    return {right - left, bottom - top};
+}
+
+TEST(EqualScales, AnIdealSemicircleComesOutTwiceAsWideAsHigh) {
+    TempDir dir;
+    const std::string file = dir.write("rc.txt", semicircle());
+    for (bool plus : {false, true}) {
+        for (bool equal : {false, true}) {
+            PlotArea area;
+            area.resize(534, 392);
+            auto chart = std::make_unique<CCurveChart>();
+            chart->Attach(&area);
+            SetUpChart(*chart);
+            PlotChoices choices;
+            choices.equalScales = equal;
+            ASSERT_FALSE(ReloadChartWith(file, plus, *chart, choices, nullptr));
+            const QSize spread = dotSpread(*chart);
+            if (equal)
+                EXPECT_NEAR(spread.width(), 2 * spread.height(), 2) << plus;
+            else
+                EXPECT_GT(spread.height(), spread.width() / 2 + 50) << "a tall arch";
+        }
+    }
+}
+
+// The main dialog on a file, drawn once.
+struct PlottedDialog {
+    explicit PlottedDialog(const std::string& content) {
+        g_strPathName.clear();
+        dialog->OnInitDialog();
+        dialog->show();
+        path = dir.write("m.txt", content);
+        dialog->AcceptChosenFile(path);
+        dialog->OnTimer(RELOAD_TIMER_ID);
+    }
+    ~PlottedDialog() { g_strPathName.clear(); }
+    PlotArea& area() const { return *dialog->plotArea(); }
+    QPoint dot(int slot) const {
+        const auto at = g_chart.DotCentre(slot);
+        return at ? QPoint(at->x, at->y) : QPoint(-100, -100);
+    }
+    QString tooltipAt(QPoint at) const {
+        QToolTip::hideText();
+        QHelpEvent help(QEvent::ToolTip, at, area().mapToGlobal(at));
+        QApplication::sendEvent(&area(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    }
+    void wheel(QPoint at, int eighths) const {
+        QWheelEvent event(at, area().mapToGlobal(at), {}, {0, eighths}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&area(), &event);
+    }
+    void mouse(QEvent::Type type, QPoint at, Qt::MouseButtons held) const {
+        QMouseEvent event(type, at, area().mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(&area(), &event);
+    }
+    TempDir dir;
+    std::string path;
+    std::unique_ptr<CPlotDlg> dialog = std::make_unique<CPlotDlg>();
+};
+
+TEST(PlotReadout, TheTooltipReadsOutTheDotUnderThePointerOrElseTheFile) {
+    PlottedDialog p("# header\n100 10 -5\n1000 20 -2\n");
+    const QString onDot = p.tooltipAt(p.dot(1) + QPoint(2, -1));
+    EXPECT_EQ(onDot, QString::fromUtf8("f = 100 Hz\nZ' = 10 \u03a9\n\u2212Z'' = 5 \u03a9\n"
+                                       "|Z| = 11.18 \u03a9\nphase = -26.57\u00b0\nline 2"));
+    EXPECT_TRUE(p.tooltipAt(p.dot(2)).endsWith(QStringLiteral("line 3")));
+    EXPECT_EQ(p.tooltipAt(QPoint(300, 380)), QStringLiteral("format: plain\n3 points"));
+}
+
+TEST(PlotView, MenuEntriesWheelDragAndDoubleClickSetAndResetTheView) {
+    PlottedDialog p("1 0 -0\n2 10 -10\n3 20 -5\n");
+    const QList<QAction*> actions = p.area().contextMenu()->actions();
+    QStringList texts;
+    for (QAction* a : actions)
+        texts << a->text();
+    EXPECT_TRUE(texts.contains(QStringLiteral("Equal scales")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Reset view")));
+    PlotViewControl& view = p.dialog->plotView();
+    EXPECT_TRUE(view.equalScalesAction()->isCheckable());
+
+    const QImage automatic = p.area().picture();
+    view.equalScalesAction()->trigger();
+    EXPECT_TRUE(view.choices().equalScales);
+    EXPECT_NE(p.area().picture(), automatic) << "redrawn at once";
+    view.equalScalesAction()->trigger();
+    EXPECT_EQ(p.area().picture(), automatic);
+
+    // Zooming in about the middle dot keeps it where it is.
+    const QPoint middle = p.dot(1);
+    p.wheel(middle, 120);
+    ASSERT_TRUE(view.choices().view);
+    EXPECT_EQ(p.dot(1), middle);
+    EXPECT_FALSE(p.dot(0) == QPoint(70, 360)) << "the first dot moved out";
+    const PlotView zoomed = *view.choices().view;
+
+    // The reloads keep the view.
+    p.dialog->OnTimer(RELOAD_TIMER_ID);
+    EXPECT_EQ(view.choices().view, zoomed);
+    EXPECT_EQ(p.dot(1), middle);
+
+    // Dragging moves the plot with the pointer.
+    p.mouse(QEvent::MouseButtonPress, middle, Qt::LeftButton);
+    p.mouse(QEvent::MouseMove, middle + QPoint(30, 20), Qt::LeftButton);
+    p.mouse(QEvent::MouseButtonRelease, middle + QPoint(30, 20), Qt::NoButton);
+    EXPECT_NEAR(p.dot(1).x(), middle.x() + 30, 1);
+    EXPECT_NEAR(p.dot(1).y(), middle.y() + 20, 1);
+
+    p.mouse(QEvent::MouseButtonDblClick, middle, Qt::LeftButton);
+    EXPECT_FALSE(view.choices().view);
+    EXPECT_EQ(p.area().picture(), automatic);
+
+    p.wheel(middle, -240);
+    view.resetViewAction()->trigger();
+    EXPECT_FALSE(view.choices().view);
+    EXPECT_EQ(p.area().picture(), automatic);
+}
+
+TEST(PlotView, ANewFileChoiceClearsThePlotUntilItsFirstPicture) {
+    PlottedDialog p("1 1 -1\n2 2 -2\n");
+    ASSERT_TRUE(p.area().hasPicture());
+    p.dialog->AcceptChosenFile(p.path);
+    EXPECT_TRUE(p.area().hasPicture()) << "the same file again";
+
+    const std::string other = p.dir.file("other.txt");
+    p.dialog->setWarningBox([](const QString&, const QString&) {});
+    p.dialog->AcceptChosenFile(other);
+    EXPECT_FALSE(p.area().hasPicture());
+    p.dialog->OnTimer(RELOAD_TIMER_ID);
+    EXPECT_FALSE(p.area().hasPicture()) << "not there yet";
+    p.dir.write("other.txt", "1 3 -3\n2 4 -5\n");
+    p.dialog->OnTimer(RELOAD_TIMER_ID);
+    EXPECT_TRUE(p.area().hasPicture());
+
+    // A file that goes away after it was shown keeps its picture.
+    const QImage shown = p.area().picture();
+    std::remove(other.c_str());
+    p.dialog->OnTimer(RELOAD_TIMER_ID);
+    EXPECT_TRUE(p.area().hasPicture());
+    EXPECT_EQ(p.area().picture(), shown);
+}
+
+TEST(CommandLine, EqualGoesWithSnapshotsAndTheWindow) {
+    const CommandLine snapshot = ParseCommandLine(
+        {"korvane", "--snapshot", "o.svg", "--equal", "--size", "800x600", "m.txt"});
+    EXPECT_EQ(snapshot.action, CommandLine::Action::Snapshot);
+    EXPECT_TRUE(snapshot.equal);
+    EXPECT_EQ(snapshot.output, "o.svg");
+    EXPECT_TRUE(ParseCommandLine({"korvane", "--equal", "m.txt"}).equal);
+    EXPECT_FALSE(ParseCommandLine({"korvane", "m.txt"}).equal);
+}
+
+bool isFrameRed(QRgb p) {
+    return qRed(p) > 200 && qGreen(p) < 90 && qBlue(p) < 90;
+}
+
+// Renders an SVG or PDF back to a PNG with the tools a desktop has; empty without them.
+QImage renderedBack(const QString& document, const QString& png) {
+    const bool svg = document.endsWith(QStringLiteral(".svg"));
+    const QString tool = QStandardPaths::findExecutable(svg ? "rsvg-convert" : "pdftoppm");
+    if (tool.isEmpty())
+        return {};
+    const QStringList args =
+        svg ? QStringList{document, "-o", png}
+            : QStringList{"-png", "-r", "96", "-singlefile", document, png.chopped(4)};
+    if (QProcess::execute(tool, args) != 0)
+        return {};
+    return QImage(png).convertToFormat(QImage::Format_RGB32);
+}
+
+TEST(Snapshot, SvgAndPdfDrawTheSameDiagramWithCirclesAndText) {
+    TempDir dir;
+    const std::string sample = QFile::encodeName(kSample).toStdString();
+    const QString png = QString::fromStdString(dir.file("d.png"));
+    ASSERT_FALSE(WriteSnapshot(sample, png, false, QSize(534, 392)));
+    const QImage bitmap = QImage(png).convertToFormat(QImage::Format_RGB32);
+    for (const char* ending : {".svg", ".pdf"}) {
+        SCOPED_TRACE(ending);
+        const QString out = QString::fromStdString(dir.file(std::string("d") + ending));
+        ASSERT_FALSE(WriteSnapshot(sample, out, false, QSize(534, 392)));
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        if (std::string(ending) == ".svg") {
+            EXPECT_TRUE(bytes.contains("<circle"));
+            EXPECT_TRUE(bytes.contains(">Z'</text>"));
+        } else {
+            EXPECT_TRUE(bytes.startsWith("%PDF-"));
+        }
+        const QImage back = renderedBack(out, out + ".png");
+        if (back.isNull())
+            GTEST_SKIP() << "rsvg-convert or pdftoppm is not installed";
+        ASSERT_GE(back.width(), 534);
+        ASSERT_GE(back.height(), 392);
+        // The frame stands where the bitmap has it, and so does every dot inside it.
+        for (int y = 20; y < 350; y += 10)
+            for (int x : {70, 460}) {
+                if (isFrameRed(bitmap.pixel(x, y))) {
+                    EXPECT_TRUE(isFrameRed(back.pixel(x, y)) || isFrameRed(back.pixel(x, y + 1)))
+                        << x << "," << y;
+                }
+            }
+        int dots = 0, matched = 0;
+        for (int y = 12; y < 358; ++y)
+            for (int x = 72; x < 458; ++x)
+                if (isDot(bitmap.pixel(x, y))) {
+                    ++dots;
+                    matched += qBlue(back.pixel(x, y)) > 150 && qRed(back.pixel(x, y)) < 150;
+                }
+        EXPECT_GT(dots, 100);
+        EXPECT_GT(matched, dots * 9 / 10);
+    }
+}
+
+TEST(Snapshot, LabelsAndTitlesStayInsideEveryPictureSize) {
+    TempDir dir;
+    const std::string sample = QFile::encodeName(kSample).toStdString();
+    for (QSize size : {QSize(200, 150), QSize(534, 392), QSize(1600, 1200), QSize(4000, 3000)}) {
+        SCOPED_TRACE(size.width());
+        const QString out = QString::fromStdString(dir.file("s.png"));
+        ASSERT_FALSE(WriteSnapshot(sample, out, false, size));
+        const QImage picture = QImage(out).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(picture.size(), size);
+        // Right inside the one-pixel border everything stays white: no text runs over an
+        // edge.
+        const int w = size.width(), h = size.height();
+        for (int x = 1; x < w - 1; ++x)
+            for (int y : {1, h - 2})
+                ASSERT_EQ(picture.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+        for (int y = 1; y < h - 1; ++y)
+            for (int x : {1, w - 2})
+                ASSERT_EQ(picture.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+        // The X title is there: black text in the lowest eighth, in the middle.
+        int black = 0;
+        for (int y = h * 7 / 8; y < h - 1; ++y)
+            for (int x = w / 3; x < w * 2 / 3; ++x)
+                black += qGray(picture.pixel(x, y)) < 60;
+        EXPECT_GT(black, 10);
+    }
+}
+
+} // namespace

@@ -1,0 +1,75 @@
+#include "PlotLayout.h"
+#include "CurveChart.h"
+#include "RecordingSurface.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+TEST(PlotLayout, ClassicUnlessScaledAndScaledKeeps534By392) {
+    const struct {
+        RECT client;
+        bool scaled;
+        int left, top, right, bottom, fontPx;
+    } cases[] = {
+        {{0, 0, 534, 392}, false, 70, 10, 460, 360, 0},
+        {{0, 0, 534, 392}, true, 70, 10, 460, 360, 0},
+        {{0, 0, 1600, 1200}, false, 70, 10, 1530, 1170, 0},
+        {{0, 0, 1600, 1200}, true, 210, 30, 1390, 1096, 39},
+        {{0, 0, 200, 150}, true, 43, 6, 157, 127, 8}, // text no smaller than 8 pixels
+        {{0, 0, 100, 0}, true, 70, 10, 30, -30, 0},   // no area: classic
+    };
+    for (const auto& tc : cases) {
+        const PlotLayout l = LayoutFor(tc.client, tc.scaled);
+        EXPECT_EQ((RECT{l.left, l.top, l.right, l.bottom}),
+                  (RECT{tc.left, tc.top, tc.right, tc.bottom}))
+            << tc.client.right << "x" << tc.client.bottom << " " << tc.scaled;
+        EXPECT_EQ(l.fontPx, tc.fontPx);
+    }
+}
+
+TEST(PlotLayout, ScaledTextTakesTheScaledFontAndGivesTheSurfaceItsOwnBack) {
+    auto c = std::make_unique<CCurveChart>();
+    c->Clear();
+    c->clientRect = {0, 0, 1600, 1200};
+    c->scaleLayoutWithSize = true;
+    RecordingSurface s;
+    ASSERT_TRUE(c->Draw(&s));
+    const auto fonts = [&] {
+        std::vector<std::string> out;
+        for (const auto& op : s.ops)
+            if (op.rfind("SelectFont", 0) == 0)
+                out.push_back(op);
+        return out;
+    }();
+    EXPECT_EQ(fonts, (std::vector<std::string>{"SelectFont  39 0", "SelectFont Arial 39 900",
+                                               "SelectFont System 0 0"}));
+    EXPECT_EQ(s.font, (Font{"System", 0, 0}));
+}
+
+TEST(ChartRendering, DotsBeyondTheFrameAreLeftOutOnlyWhileAsked) {
+    for (bool clip : {false, true}) {
+        auto c = std::make_unique<CCurveChart>();
+        c->Clear();
+        c->clientRect = {0, 0, 534, 392};
+        for (double x : {-1.0, 5.0, 11.0})
+            c->AddPoint(0, x, 5.0);
+        c->AddPoint(0, 5.0, -1.0);
+        c->SetXRange(0, 10);
+        c->SetYRange(0, 10);
+        c->AutoScale();
+        c->clipDotsToFrame = clip;
+        RecordingSurface s;
+        ASSERT_TRUE(c->Draw(&s));
+        int dots = 0;
+        for (const auto& op : s.ops)
+            dots += op.rfind("Ellipse", 0) == 0;
+        EXPECT_EQ(dots, clip ? 1 : 4);
+        EXPECT_EQ(c->DotCentre(0).has_value(), !clip);
+        EXPECT_EQ(c->DotCentre(1), (PixelPoint{265, 185}));
+    }
+}
+
+} // namespace
