@@ -2,7 +2,6 @@
 #include "EllipseStamp.h"
 #include "PlotArea.h"
 
-#include <QApplication>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
@@ -59,13 +58,3 @@ void BM_QPainterEllipseLoop(benchmark::State& state) {
 
 BENCHMARK(BM_QPainterEllipseLoop)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawFullChart)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
