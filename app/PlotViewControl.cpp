@@ -26,9 +26,16 @@ PlotViewControl::PlotViewControl(CCurveChart& chart, PlotArea& area, std::functi
     resetView_ = menu->addAction(QStringLiteral("Reset view"));
     QObject::connect(resetView_, &QAction::triggered, [this] { resetView(); });
     area.setVectorDrawer([this](IDrawSurface& surface) { return chart_.Draw(&surface); });
-    new PlotPointer(&area, {[this](QPoint at, double notches) { zoomAt(at, notches); },
-                            [this](QPoint by) { panBy(by); }, [this] { resetView(); },
-                            [this](QPoint at) { return readoutAt(at); }});
+    pointer_ = new PlotPointer(&area, {[this](QPoint at, double notches) { zoomAt(at, notches); },
+                                       [this](QPoint by) { panBy(by); }, [this] { resetView(); },
+                                       [this](QPoint at) { return readoutAt(at); }});
+}
+
+PlotViewControl::~PlotViewControl() {
+    delete pointer_;
+    QObject::disconnect(equalScales_, nullptr, nullptr, nullptr);
+    QObject::disconnect(resetView_, nullptr, nullptr, nullptr);
+    area_.setVectorDrawer({});
 }
 
 void PlotViewControl::setEqualScales(bool on) {
@@ -37,8 +44,13 @@ void PlotViewControl::setEqualScales(bool on) {
     if (choices_.equalScales == on)
         return;
     choices_.equalScales = on;
-    if (area_.hasPicture())
-        reload_();
+    if (!area_.hasPicture())
+        return;
+    reload_();
+    // A view is widened to equal scales when shown; keep it as shown, so zoom and pan start
+    // from what is on the screen.
+    if (choices_.view && chart_.count > 0)
+        choices_.view = ShownView(chart_);
 }
 
 void PlotViewControl::resetView() {
@@ -48,8 +60,13 @@ void PlotViewControl::resetView() {
     reload_();
 }
 
+// A chart emptied by a reload that found no file still shows its last picture: leave it.
+bool PlotViewControl::canMove() const {
+    return area_.hasPicture() && chart_.count > 0;
+}
+
 void PlotViewControl::zoomAt(QPoint at, double notches) {
-    if (!area_.hasPicture())
+    if (!canMove())
         return;
     const PlotView from = choices_.view ? *choices_.view : ShownView(chart_);
     choices_.view =
@@ -58,7 +75,7 @@ void PlotViewControl::zoomAt(QPoint at, double notches) {
 }
 
 void PlotViewControl::panBy(QPoint by) {
-    if (!area_.hasPicture())
+    if (!canMove())
         return;
     const PlotView from = choices_.view ? *choices_.view : ShownView(chart_);
     choices_.view = Panned(from, FrameOf(chart_), by.x(), by.y());

@@ -20,6 +20,10 @@ class QAction;
 class PlotViewControl {
   public:
     PlotViewControl(CCurveChart& chart, PlotArea& area, std::function<void()> reload);
+    // Takes its hooks off the plot area, which outlives it within the dialog.
+    ~PlotViewControl();
+    PlotViewControl(const PlotViewControl&) = delete;
+    PlotViewControl& operator=(const PlotViewControl&) = delete;
 
     const PlotChoices& choices() const { return choices_; }
     ReadoutStore& store() { return store_; }
@@ -39,6 +43,7 @@ class PlotViewControl {
     void newFile();
 
   private:
+    bool canMove() const;
     void showView();
 
     CCurveChart& chart_;
@@ -50,4 +55,5 @@ class PlotViewControl {
     unsigned long long readoutSerial_ = 0;
     QAction* equalScales_;
     QAction* resetView_;
+    PlotPointer* pointer_;
 };

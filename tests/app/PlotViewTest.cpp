@@ -196,6 +196,22 @@ TEST(PlotView, ANewFileChoiceClearsThePlotUntilItsFirstPicture) {
     EXPECT_EQ(p.area().picture(), shown);
 }
 
+TEST(PlotView, SavePictureAsWritesTheFormatTheNameAsksFor) {
+    PlottedDialog p("1 1 -1\n2 2 -2\n");
+    const struct {
+        const char* name;
+        QByteArray start;
+    } cases[] = {{"a.png", "\x89PNG"}, {"a.SVG", "<?xml"}, {"a.pdf", "%PDF-"}};
+    for (const auto& tc : cases) {
+        const QString out = QString::fromStdString(p.dir.file(tc.name));
+        p.area().setSavePathChooser([&out] { return out; });
+        p.area().savePicture();
+        QFile file(out);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << tc.name;
+        EXPECT_TRUE(file.readAll().startsWith(tc.start)) << tc.name;
+    }
+}
+
 TEST(CommandLine, EqualGoesWithSnapshotsAndTheWindow) {
     const CommandLine snapshot = ParseCommandLine(
         {"korvane", "--snapshot", "o.svg", "--equal", "--size", "800x600", "m.txt"});
