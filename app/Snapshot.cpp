@@ -3,10 +3,10 @@
 #include "ChartSetup.h"
 #include "CurveChart.h"
 #include "FileChoice.h"
-#include "PictureFile.h"
 #include "PlotArea.h"
 #include "PlotChoices.h"
 #include "Reload.h"
+#include "VectorPicture.h"
 
 #include <unistd.h>
 
@@ -52,7 +52,7 @@ std::optional<QString> WriteSnapshot(const std::string& file, const QString& out
         return cannotRead(file, QStringLiteral("the diagram could not be drawn"));
 
     const auto drawn = [&chart](IDrawSurface& surface) { return chart->Draw(&surface); };
-    if (const auto reason = WritePicture(output, area.picture(), size, drawn))
+    if (const auto reason = WritePictureFile(output, area.picture(), size, drawn))
         return QStringLiteral("cannot write %1: %2").arg(output, *reason);
     return std::nullopt;
 }

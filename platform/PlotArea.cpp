@@ -21,7 +21,7 @@ QString askForPicturePath(QWidget* parent) {
     const QString suffix = chosenFilter == svg   ? QStringLiteral(".svg")
                            : chosenFilter == pdf ? QStringLiteral(".pdf")
                                                  : QStringLiteral(".png");
-    const bool named = PictureFormatOf(path) != PictureFormat::Png ||
+    const bool named = PictureKindOf(path) != PictureKind::Png ||
                        path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
     if (!path.isEmpty() && !named)
         path += suffix;
@@ -108,7 +108,7 @@ void PlotArea::savePicture() {
     const QString path = chooseSavePath_();
     if (path.isEmpty())
         return;
-    if (const auto reason = WritePicture(path, picture_.image, size(), drawVector_))
+    if (const auto reason = WritePictureFile(path, picture_.image, size(), drawVector_))
         QMessageBox::warning(this, QCoreApplication::applicationName(),
                              QStringLiteral("Cannot write %1: %2").arg(path, *reason));
 }

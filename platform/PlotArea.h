@@ -1,8 +1,8 @@
 #pragma once
 
-#include "PictureFile.h"
 #include "QtBitmap.h"
 #include "QtDrawSurface.h"
+#include "VectorPicture.h"
 #include "WindowBinding.h"
 
 #include <QWidget>

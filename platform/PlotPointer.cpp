@@ -9,6 +9,8 @@
 namespace {
 // One notch of a common mouse wheel.
 constexpr double kEighthsOfDegreePerNotch = 120.0;
+// How far the pointer may wander before a readout goes.
+constexpr int kSpot = 4;
 } // namespace
 
 PlotPointer::PlotPointer(QWidget* area, Handlers handlers)
@@ -62,7 +64,10 @@ bool PlotPointer::eventFilter(QObject* watched, QEvent* event) {
         if (text.isEmpty())
             QToolTip::hideText();
         else
-            QToolTip::showText(help->globalPos(), text, area_);
+            // Moving off the spot hides it, so the next rest reads out afresh.
+            QToolTip::showText(
+                help->globalPos(), text, area_,
+                QRect(help->pos() - QPoint(kSpot, kSpot), QSize(2 * kSpot + 1, 2 * kSpot + 1)));
         return true;
     }
     default:

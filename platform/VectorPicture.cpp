@@ -1,4 +1,4 @@
-#include "PictureFile.h"
+#include "VectorPicture.h"
 
 #include "PngFile.h"
 #include "VectorSurface.h"
@@ -37,22 +37,21 @@ std::optional<QString> writeBytes(const QByteArray& bytes, const QString& path) 
 
 } // namespace
 
-PictureFormat PictureFormatOf(const QString& path) {
+PictureKind PictureKindOf(const QString& path) {
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
-        return PictureFormat::Svg;
+        return PictureKind::Svg;
     if (path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-        return PictureFormat::Pdf;
-    return PictureFormat::Png;
+        return PictureKind::Pdf;
+    return PictureKind::Png;
 }
 
-std::optional<QByteArray> VectorPicture(PictureFormat format, QSize size,
-                                        const PictureDrawer& draw) {
+std::optional<QByteArray> VectorPicture(PictureKind kind, QSize size, const PictureDrawer& draw) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly))
         return std::nullopt;
     bool drawn = false;
-    if (format == PictureFormat::Svg) {
+    if (kind == PictureKind::Svg) {
         QSvgGenerator svg;
         svg.setOutputDevice(&buffer);
         svg.setResolution(kDotsPerInch);
@@ -60,7 +59,7 @@ std::optional<QByteArray> VectorPicture(PictureFormat format, QSize size,
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(QStringLiteral("Nyquist diagram"));
         drawn = drawOn(svg, draw);
-    } else if (format == PictureFormat::Pdf) {
+    } else if (kind == PictureKind::Pdf) {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(kDotsPerInch);
         const QSizeF points(size.width() * 72.0 / kDotsPerInch,
@@ -78,14 +77,14 @@ std::optional<QByteArray> VectorPicture(PictureFormat format, QSize size,
     return bytes;
 }
 
-std::optional<QString> WritePicture(const QString& path, const QImage& image, QSize size,
-                                    const PictureDrawer& draw) {
-    const PictureFormat format = PictureFormatOf(path);
-    if (format == PictureFormat::Png)
+std::optional<QString> WritePictureFile(const QString& path, const QImage& image, QSize size,
+                                        const PictureDrawer& draw) {
+    const PictureKind kind = PictureKindOf(path);
+    if (kind == PictureKind::Png)
         return WritePng(image, path);
     if (!draw)
         return QStringLiteral("there is no diagram to draw");
-    const auto bytes = VectorPicture(format, size, draw);
+    const auto bytes = VectorPicture(kind, size, draw);
     if (!bytes)
         return QStringLiteral("the diagram could not be drawn");
     return writeBytes(*bytes, path);
