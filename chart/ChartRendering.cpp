@@ -104,7 +104,7 @@ std::optional<PixelPoint> CCurveChart::DotCentre(int i) {
     if (!dx || !dy)
         return std::nullopt;
     const PixelPoint p{L + *dx, B - *dy};
-    if (clipDotsToFrame && (p.x < L || p.x > R || p.y < T || p.y > B))
+    if (clipToFrame && (p.x < L || p.x > R || p.y < T || p.y > B))
         return std::nullopt;
     return p;
 }
@@ -210,7 +210,7 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
 
     // Zoomed in, dots beyond the frame would cover the labels.
     auto shown = [&](int px, int py) {
-        return !clipDotsToFrame || (px >= L && px <= R && py >= T && py <= B);
+        return !clipToFrame || (px >= L && px <= R && py >= T && py <= B);
     };
     dc.SelectPen(kYDotPen);
     for (int i = 0; i < count; ++i) {
@@ -236,7 +236,8 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
 
     if (showZeroLine) {
         // Evaluated as (B - T) * -yMin / (yMax - yMin), which can differ from a dot at 0.
-        if (const auto d0 = pixelOffset(static_cast<double>(B - T) * -yMin / (yMax - yMin))) {
+        const auto d0 = pixelOffset(static_cast<double>(B - T) * -yMin / (yMax - yMin));
+        if (d0 && (!clipToFrame || (*d0 >= 0 && *d0 <= B - T))) {
             dc.SelectPen(kAxisPen);
             dc.MoveTo(L, B - *d0);
             dc.LineTo(R, B - *d0);

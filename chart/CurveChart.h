@@ -74,8 +74,9 @@ class CCurveChart {
     int lastError;
     // Margins, font and dots follow the client size (see LayoutFor); off, the classic layout.
     bool scaleLayoutWithSize = false;
-    // Leave out the dots that fall outside the frame (while a part of the plot is viewed).
-    bool clipDotsToFrame = false;
+    // Leave out the dots and the zero line where they fall outside the frame (while a part of
+    // the plane is viewed, so they never cover the labels).
+    bool clipToFrame = false;
 
   private:
     // Failures EngExponent has raised, so AutoScale can tell whether a rescale raised one.

@@ -27,7 +27,7 @@ double unscaled(double value, int exponent) {
 
 void SetChartRanges(CCurveChart& chart, AxisRange x, AxisRange y, bool plusTicked,
                     const PlotChoices& choices) {
-    chart.clipDotsToFrame = choices.view.has_value();
+    chart.clipToFrame = choices.view.has_value();
     if (choices.view) {
         x = choices.view->x;
         y = choices.view->y;

@@ -49,7 +49,7 @@ TEST(PlotLayout, ScaledTextTakesTheScaledFontAndGivesTheSurfaceItsOwnBack) {
     EXPECT_EQ(s.font, (Font{"System", 0, 0}));
 }
 
-TEST(ChartRendering, DotsBeyondTheFrameAreLeftOutOnlyWhileAsked) {
+TEST(ChartRendering, DotsAndZeroLineBeyondTheFrameAreLeftOutOnlyWhileAsked) {
     for (bool clip : {false, true}) {
         auto c = std::make_unique<CCurveChart>();
         c->Clear();
@@ -58,17 +58,21 @@ TEST(ChartRendering, DotsBeyondTheFrameAreLeftOutOnlyWhileAsked) {
             c->AddPoint(0, x, 5.0);
         c->AddPoint(0, 5.0, -1.0);
         c->SetXRange(0, 10);
-        c->SetYRange(0, 10);
+        c->SetYRange(1, 10); // the zero line lies below the frame
+        c->ShowZeroLine(true);
         c->AutoScale();
-        c->clipDotsToFrame = clip;
+        c->clipToFrame = clip;
         RecordingSurface s;
         ASSERT_TRUE(c->Draw(&s));
-        int dots = 0;
-        for (const auto& op : s.ops)
+        int dots = 0, zeroLines = 0;
+        for (const auto& op : s.ops) {
             dots += op.rfind("Ellipse", 0) == 0;
+            zeroLines += op == "LineTo 460 398";
+        }
         EXPECT_EQ(dots, clip ? 1 : 4);
+        EXPECT_EQ(zeroLines, clip ? 0 : 1);
         EXPECT_EQ(c->DotCentre(0).has_value(), !clip);
-        EXPECT_EQ(c->DotCentre(1), (PixelPoint{265, 185}));
+        EXPECT_EQ(c->DotCentre(1), (PixelPoint{265, 205}));
     }
 }
 
