@@ -30,25 +30,6 @@ TEST(PlotLayout, ClassicUnlessScaledAndScaledKeeps534By392) {
     }
 }
 
-TEST(PlotLayout, ScaledTextTakesTheScaledFontAndGivesTheSurfaceItsOwnBack) {
-    auto c = std::make_unique<CCurveChart>();
-    c->Clear();
-    c->clientRect = {0, 0, 1600, 1200};
-    c->scaleLayoutWithSize = true;
-    RecordingSurface s;
-    ASSERT_TRUE(c->Draw(&s));
-    const auto fonts = [&] {
-        std::vector<std::string> out;
-        for (const auto& op : s.ops)
-            if (op.rfind("SelectFont", 0) == 0)
-                out.push_back(op);
-        return out;
-    }();
-    EXPECT_EQ(fonts, (std::vector<std::string>{"SelectFont  39 0", "SelectFont Arial 39 900",
-                                               "SelectFont System 0 0"}));
-    EXPECT_EQ(s.font, (Font{"System", 0, 0}));
-}
-
 TEST(ChartRendering, DotsAndZeroLineBeyondTheFrameAreLeftOutOnlyWhileAsked) {
     for (bool clip : {false, true}) {
         auto c = std::make_unique<CCurveChart>();
