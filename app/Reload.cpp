@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 
@@ -81,6 +82,7 @@ std::optional<FileFailure> ReloadChartWith(const std::string& path, bool plusTic
     double numbers[3] = {kNaN, kNaN, kNaN};
     // Each point's t is its line's ordinal, so thinning keeps points spread over the file.
     double ordinal = 0;
+    std::int64_t measured = 0;
     std::string_view line;
     while (reader.position() < length) {
         const LineReader::Status status = reader.next(line);
@@ -104,11 +106,14 @@ std::optional<FileFailure> ReloadChartWith(const std::string& path, bool plusTic
         chart.AddPoint(ordinal, x, y);
         if (readout != nullptr)
             readout->Add(chart, numbers[0], static_cast<std::int64_t>(ordinal) + 1);
+        // Header lines before the first numbers give points that are never drawn.
+        if (!std::isnan(x) && !std::isnan(y))
+            ++measured;
         ordinal += 1;
     }
 
     if (readout != nullptr)
-        readout->SetFile("plain", static_cast<std::int64_t>(ordinal));
+        readout->SetFile("plain", measured);
     SetChartRanges(chart, {lowestX, highestX}, {plusTicked ? 0.0 : lowestY, highestY}, plusTicked,
                    choices);
     chart.AutoScale();

@@ -121,7 +121,7 @@ TEST(PlotReadout, TheTooltipReadsOutTheDotUnderThePointerOrElseTheFile) {
     EXPECT_EQ(onDot, QString::fromUtf8("f = 100 Hz\nZ' = 10 \u03a9\n\u2212Z'' = 5 \u03a9\n"
                                        "|Z| = 11.18 \u03a9\nphase = -26.57\u00b0\nline 2"));
     EXPECT_TRUE(p.tooltipAt(p.dot(2)).endsWith(QStringLiteral("line 3")));
-    EXPECT_EQ(p.tooltipAt(QPoint(300, 380)), QStringLiteral("format: plain\n3 points"));
+    EXPECT_EQ(p.tooltipAt(QPoint(300, 380)), QStringLiteral("format: plain\n2 points"));
 }
 
 TEST(PlotView, MenuEntriesWheelDragAndDoubleClickSetAndResetTheView) {
