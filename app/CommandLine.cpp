@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "ArgumentText.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -22,7 +24,8 @@ struct Parser {
     QCommandLineParser parser;
     QCommandLineOption snapshot{QStringLiteral("snapshot"),
                                 QStringLiteral("Write the diagram of FILE to OUT.png and quit, "
-                                               "without opening a window."),
+                                               "without opening a window; - writes it to "
+                                               "standard output."),
                                 QStringLiteral("OUT.png")};
     QCommandLineOption plus{QStringLiteral("plus"),
                             QStringLiteral("Start -Z'' at zero, as the \"+\" box does.")};
@@ -70,7 +73,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (files.size() > 1)
         return failed(QStringLiteral("Only one FILE can be shown."));
     if (!files.isEmpty())
-        result.file = files.front();
+        result.file = ArgumentBytes(files.front());
     result.plus = p.parser.isSet(p.plus);
     if (p.parser.isSet(p.size)) {
         static const QRegularExpression form(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
@@ -84,10 +87,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         result.size = QSize(w, h);
     }
     if (p.parser.isSet(p.snapshot)) {
-        if (result.file.isEmpty())
+        if (result.file.empty())
             return failed(QStringLiteral("--snapshot needs a FILE to draw."));
         result.action = CommandLine::Action::Snapshot;
-        result.output = p.parser.value(p.snapshot);
+        result.output = ArgumentBytes(p.parser.value(p.snapshot));
     }
     return result;
 }

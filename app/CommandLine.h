@@ -4,18 +4,21 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 // What the command line asks for. Without arguments: the dialog, as always.
 struct CommandLine {
     enum class Action { ShowDialog, Snapshot, Help, Version, Error };
     Action action = Action::ShowDialog;
-    QString file;   // the measurement file, if one was given
-    QString output; // the PNG a snapshot writes
+    std::string file;   // the measurement file, if one was given: the argument's own bytes
+    std::string output; // the picture a snapshot writes, "-" for standard output
     bool plus = false;
     QSize size{534, 392};
     QString error; // what is wrong, for Action::Error
 };
 
-// Reads the arguments, the program's name first. Needs no application object.
+// Reads the arguments as ArgumentText gives them, the program's name first. Needs no
+// application object.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 // The usage text that --help prints.

@@ -7,8 +7,9 @@
 #include <string>
 
 // Draws the diagram of one reload of `file` (with "+" ticked when `plus`) into a plot area
-// of `size`, exactly as the dialog shows it after one tick, and writes it to `output` as a
-// PNG. Returns what went wrong, or nothing when the picture was written. Nothing is written
+// of `size`, exactly as the dialog shows it after one tick, and writes it to `output` ("-"
+// for standard output). Returns what went wrong, or nothing when the picture was written.
+// Before anything is read, an output that may not be written is refused; nothing is written
 // when the file cannot be read.
-std::optional<QString> WriteSnapshot(const std::string& file, const QString& output, bool plus,
+std::optional<QString> WriteSnapshot(const std::string& file, const std::string& output, bool plus,
                                      QSize size);

@@ -1,10 +1,11 @@
 #include "PlotArea.h"
 
-#include "PngFile.h"
+#include "PictureOutput.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
@@ -13,11 +14,14 @@
 
 namespace {
 QString askForPngPath(QWidget* parent) {
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Save picture as"),
-                                                QString(), QStringLiteral("PNG image (*.png)"));
-    if (!path.isEmpty() && !path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive))
-        path += QStringLiteral(".png");
-    return path;
+    QFileDialog dialog(parent, QStringLiteral("Save picture as"), QString(),
+                       QStringLiteral("PNG image (*.png)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Added before the dialog asks about replacing, so "figure" asks about figure.png.
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().front();
 }
 } // namespace
 
@@ -94,7 +98,11 @@ void PlotArea::savePicture() {
     const QString path = chooseSavePath_();
     if (path.isEmpty())
         return;
-    if (const auto reason = WritePng(picture_.image, path))
+    const std::string bytes = QFile::encodeName(path).toStdString();
+    auto reason = WhyNotPictureOutput(bytes, std::nullopt);
+    if (!reason)
+        reason = WritePicture(picture_.image, bytes);
+    if (reason)
         QMessageBox::warning(this, QCoreApplication::applicationName(),
                              QStringLiteral("Cannot write %1: %2").arg(path, *reason));
 }

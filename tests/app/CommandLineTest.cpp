@@ -32,7 +32,7 @@ TEST(CommandLine, ParsesEveryForm) {
     struct Case {
         QStringList args;
         A action;
-        QString file, output;
+        std::string file, output;
         bool plus;
         QSize size;
         QString error;
@@ -176,7 +176,7 @@ TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
 TEST(Snapshot, EqualsWhatTheDialogShowsAfterOneTick) {
     for (bool plus : {false, true}) {
         TempDir dir;
-        const QString out = QString::fromStdString(dir.file("snap.png"));
+        const std::string out = dir.file("snap.png");
         const std::string sample = QFile::encodeName(kSample).toStdString();
         ASSERT_FALSE(WriteSnapshot(sample, out, plus, QSize(534, 392)));
 
@@ -186,7 +186,8 @@ TEST(Snapshot, EqualsWhatTheDialogShowsAfterOneTick) {
         qobject_cast<QCheckBox*>(GetDlgItem(*dialog, IDC_PLUS))->setChecked(plus);
         dialog->OnTimer(RELOAD_TIMER_ID);
         const QImage shown = dialog->plotArea()->picture();
-        EXPECT_EQ(QImage(out).convertToFormat(shown.format()), shown) << plus;
+        EXPECT_EQ(QImage(QString::fromStdString(out)).convertToFormat(shown.format()), shown)
+            << plus;
         g_strPathName.clear();
     }
 }
