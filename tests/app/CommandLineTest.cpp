@@ -1,8 +1,10 @@
 #include "CommandLine.h"
 #include "DialogBuilder.h"
 #include "Globals.h"
+#include "ModalWait.h"
 #include "PlotArea.h"
 #include "PlotDlg.h"
+#include "ProgramRun.h"
 #include "Resource.h"
 #include "Snapshot.h"
 #include "TempDir.h"
@@ -15,7 +17,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QProcess>
 #include <QTimer>
 #include <QUrl>
 
@@ -106,31 +107,12 @@ TEST(CommandLine, ParsesEveryForm) {
     }
 }
 
-// The program itself, run without any display.
-struct ProgramRun {
-    int exitCode;
-    QString out, err;
-};
-
-ProgramRun runKorvane(const QStringList& args) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KORVANE_EXECUTABLE), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
 TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
     TempDir dir;
     const QString out = QString::fromStdString(dir.file("out.png"));
     const QString missing = QString::fromStdString(dir.file("missing.txt"));
     struct Case {
-        QStringList args;
+        std::vector<std::string> args;
         int exitCode;
         QString stdoutStart, stderrStart;
         bool writesPng;
@@ -140,26 +122,30 @@ TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
         {{"--help"}, 0, "Usage: korvane [options] [FILE]", "", false},
         {{"--frobnicate"}, 2, "", "korvane: Unknown option 'frobnicate'.\n\nUsage: korvane", false},
         {{"--snapshot"}, 2, "", "korvane: Missing value after '--snapshot'.", false},
-        {{"--snapshot", out, missing},
+        {{"--snapshot", out.toStdString(), missing.toStdString()},
          1,
          "",
          "korvane: cannot read " + missing + ": No such file or directory\n",
          false},
-        {{"--snapshot", out, QString::fromStdString(dir.file(""))},
+        {{"--snapshot", out.toStdString(), dir.file("")},
          1,
          "",
          "korvane: cannot read " + QString::fromStdString(dir.file("")) + ": not a regular file\n",
          false},
-        {{"--snapshot", dir.file("no/such/folder.png").c_str(), kSample},
+        {{"--snapshot", dir.file("no/such/folder.png"), kSample.toStdString()},
          1,
          "",
          "korvane: cannot write " + QString::fromStdString(dir.file("no/such/folder.png")) +
              ": No such file or directory\n",
          false},
-        {{"--snapshot", out, "--size", "300x200", kSample}, 0, "", "", true},
+        {{"--snapshot", out.toStdString(), "--size", "300x200", kSample.toStdString()},
+         0,
+         "",
+         "",
+         true},
     };
     for (const auto& tc : cases) {
-        SCOPED_TRACE(tc.args.join(' ').toStdString());
+        SCOPED_TRACE(tc.args.empty() ? "" : tc.args.front());
         QFile::remove(out);
         const ProgramRun run = runKorvane(tc.args);
         EXPECT_EQ(run.exitCode, tc.exitCode);
@@ -206,12 +192,13 @@ TEST(CommandLine, AFileGivenAtStartIsTakenAndDrawnAtOnce) {
         dialog.setWarningBox([&](const QString&, const QString& text) { warnings << text; });
         dialog.OpenOnStart(tc.path, true);
         bool drawn = false, plus = false;
-        // Well before the first tick of the timer.
-        QTimer::singleShot(200, &dialog, [&] {
-            drawn = dialog.plotArea()->hasPicture();
-            plus = qobject_cast<QCheckBox*>(GetDlgItem(dialog, IDC_PLUS))->isChecked();
-            dialog.reject();
-        });
+        // As soon as the file is taken, well before the first tick of the timer.
+        WhenReady([&] { return g_strPathName == tc.path; },
+                  [&] {
+                      drawn = dialog.plotArea()->hasPicture();
+                      plus = qobject_cast<QCheckBox*>(GetDlgItem(dialog, IDC_PLUS))->isChecked();
+                      dialog.reject();
+                  });
         dialog.DoModal();
         EXPECT_EQ(g_strPathName, tc.path);
         EXPECT_EQ(dialog.windowTitle(), QString::fromStdString(g_strFileName));
