@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
@@ -251,6 +252,48 @@ TEST(PlotAreaMenu, SaveWritesThePictureAsAPng) {
     QFile::remove(out);
     actions[1]->trigger();
     EXPECT_FALSE(QFile::exists(out)) << "cancelled: nothing written";
+    g_strPathName.clear();
+}
+
+TEST(PlotAreaMenu, SaveAsksWithPngAddedAndReplacesNothingButAPicture) {
+    TempDir dir;
+    auto dialog = std::make_unique<CPlotDlg>();
+    dialog->OnInitDialog();
+    g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n");
+    dialog->OnTimer(RELOAD_TIMER_ID);
+    PlotArea* plot = dialog->plotArea();
+
+    QString suffix;
+    bool asksBeforeReplacing = false;
+    ModalOpenedBy([plot] { plot->savePicture(); },
+                  [&](QWidget* modal) {
+                      auto* files = qobject_cast<QFileDialog*>(modal);
+                      ASSERT_NE(files, nullptr);
+                      suffix = files->defaultSuffix();
+                      asksBeforeReplacing = files->acceptMode() == QFileDialog::AcceptSave &&
+                                            !files->testOption(QFileDialog::DontConfirmOverwrite);
+                  });
+    EXPECT_EQ(suffix, "png");
+    EXPECT_TRUE(asksBeforeReplacing);
+
+    QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString(dir.file("old.png")));
+    dir.write("notes.png", "not a picture");
+    struct Case {
+        std::string name;
+        bool written;
+    };
+    for (const Case& tc : {Case{"m.txt", false}, Case{"notes.png", false}, Case{"old.png", true}}) {
+        const QString path = QString::fromStdString(dir.file(tc.name));
+        const std::string before = readWhole(dir.file(tc.name));
+        plot->setSavePathChooser([path] { return path; });
+        const QString box = ModalOpenedBy([plot] { plot->savePicture(); });
+        EXPECT_EQ(box.isEmpty(), tc.written) << tc.name;
+        if (tc.written) {
+            EXPECT_EQ(QImage(path).convertToFormat(plot->picture().format()), plot->picture());
+        } else {
+            EXPECT_EQ(readWhole(dir.file(tc.name)), before) << tc.name;
+        }
+    }
     g_strPathName.clear();
 }
 
