@@ -1,7 +1,6 @@
 #include "FileChoice.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <dirent.h>
 #include <sys/stat.h>

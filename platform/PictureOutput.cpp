@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -27,8 +28,9 @@ QString systemReason(int error) {
 
 bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
     return text.size() >= ending.size() &&
-           std::equal(ending.begin(), ending.end(), text.end() - ending.size(),
-                      [](char a, char b) { return std::tolower(a) == std::tolower(b); });
+           std::equal(
+               ending.begin(), ending.end(), text.end() - ending.size(),
+               [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
 }
 
 std::string folderOf(const std::string& path) {
