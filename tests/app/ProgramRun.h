@@ -54,23 +54,18 @@ inline ProgramRun runKorvane(const std::vector<std::string>& args, StandardOutpu
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO);
-    std::vector<std::string> arguments{KORVANE_EXECUTABLE};
+    std::vector<std::string> arguments{"env"};
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        arguments.insert(arguments.end(), {"-u", variable});
+    arguments.push_back(KORVANE_EXECUTABLE);
     arguments.insert(arguments.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
-    std::vector<char*> envp;
-    for (char** variable = environ; *variable != nullptr; ++variable) {
-        const std::string_view entry(*variable);
-        if (!entry.starts_with("DISPLAY=") && !entry.starts_with("WAYLAND_DISPLAY=") &&
-            !entry.starts_with("QT_QPA_PLATFORM="))
-            envp.push_back(*variable);
-    }
-    envp.push_back(nullptr);
     pid_t pid = -1;
     int status = -1;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0)
+    if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) == 0)
         ::waitpid(pid, &status, 0);
     posix_spawn_file_actions_destroy(&actions);
     ::close(out);
