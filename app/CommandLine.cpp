@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "ArgumentText.h"
+
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
@@ -24,7 +26,8 @@ struct Parser {
     QCommandLineOption snapshot{QStringLiteral("snapshot"),
                                 QStringLiteral("Write the diagram of FILE to OUT and quit, "
                                                "without opening a window. OUT ends in .png, "
-                                               ".svg or .pdf."),
+                                               ".svg or .pdf; - writes a PNG to standard "
+                                               "output."),
                                 QStringLiteral("OUT")};
     QCommandLineOption plus{QStringLiteral("plus"),
                             QStringLiteral("Start -Z'' at zero, as the \"+\" box does.")};
@@ -74,7 +77,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (files.size() > 1)
         return failed(QStringLiteral("Only one FILE can be shown."));
     if (!files.isEmpty())
-        result.file = files.front();
+        result.file = ArgumentBytes(files.front());
     result.plus = p.parser.isSet(p.plus);
     result.equal = p.parser.isSet(p.equal);
     if (p.parser.isSet(p.size)) {
@@ -89,10 +92,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         result.size = QSize(w, h);
     }
     if (p.parser.isSet(p.snapshot)) {
-        if (result.file.isEmpty())
+        if (result.file.empty())
             return failed(QStringLiteral("--snapshot needs a FILE to draw."));
         result.action = CommandLine::Action::Snapshot;
-        result.output = p.parser.value(p.snapshot);
+        result.output = ArgumentBytes(p.parser.value(p.snapshot));
     }
     return result;
 }

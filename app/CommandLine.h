@@ -4,19 +4,23 @@
 #include <QString>
 #include <QStringList>
 
+#include <string>
+
 // What the command line asks for. Without arguments: the dialog, as always.
 struct CommandLine {
     enum class Action { ShowDialog, Snapshot, Help, Version, Error };
     Action action = Action::ShowDialog;
-    QString file;   // the measurement file, if one was given
-    QString output; // the picture a snapshot writes (PNG, SVG or PDF by its ending)
+    std::string file; // the measurement file, if one was given: the argument's own bytes
+    // the picture a snapshot writes (PNG, SVG or PDF by its ending), "-" for standard output
+    std::string output;
     bool plus = false;
     bool equal = false; // equal scales
     QSize size{534, 392};
     QString error; // what is wrong, for Action::Error
 };
 
-// Reads the arguments, the program's name first. Needs no application object.
+// Reads the arguments as ArgumentText gives them, the program's name first. Needs no
+// application object.
 CommandLine ParseCommandLine(const QStringList& arguments);
 
 // The usage text that --help prints.

@@ -1,7 +1,6 @@
 #include "FileChoice.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -47,20 +46,41 @@ bool AnythingExistsAt(const std::string& path) {
     return !path.empty() && ::lstat(path.c_str(), &info) == 0;
 }
 
-std::string FileSystemPath(const QString& chosen) {
-    const std::string encoded = QFile::encodeName(chosen).toStdString();
-    if (AnythingExistsAt(encoded))
-        return encoded;
-    const std::string folder = ProgramDirectory(encoded);
-    const QString wanted = QFileInfo(chosen).fileName();
+namespace {
+// The one entry of `folder` whose name reads as `name`, or nothing.
+std::optional<std::string> onlyEntryReadingAs(const std::string& folder, const QString& name) {
     std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.empty() ? "." : folder.c_str()),
                                             ::closedir);
     if (!dir)
-        return encoded;
-    while (const dirent* entry = ::readdir(dir.get()))
-        if (QFile::decodeName(entry->d_name) == wanted)
-            return folder + entry->d_name;
-    return encoded;
+        return std::nullopt;
+    std::optional<std::string> found;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        if (QFile::decodeName(entry->d_name) != name)
+            continue;
+        if (found)
+            return std::nullopt;
+        found = entry->d_name;
+    }
+    return found;
+}
+} // namespace
+
+std::optional<std::string> FileSystemPath(const QString& chosen) {
+    std::string path;
+    const QStringList parts = chosen.split(QLatin1Char('/'));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i > 0)
+            path += '/';
+        if (!parts[i].contains(QChar::ReplacementCharacter)) {
+            path += QFile::encodeName(parts[i]).toStdString();
+            continue;
+        }
+        const auto entry = onlyEntryReadingAs(path, parts[i]);
+        if (!entry)
+            return std::nullopt;
+        path += *entry;
+    }
+    return path;
 }
 
 QString DisplayPath(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,9 +24,10 @@ std::string FileNameOf(std::string_view path);
 bool AnythingExistsAt(const std::string& path);
 
 // The file system's own bytes for a path the toolkit handed over as text. A name that is
-// not valid UTF-8 does not survive the trip through text, so the folder is searched for
-// the entry that reads as the chosen name.
-std::string FileSystemPath(const QString& chosen);
+// not valid UTF-8 does not survive the trip through text (its bad bytes read as U+FFFD), so
+// such a name is looked up in its folder: it stands for the one entry that reads the same,
+// and for nothing when none or several do. Never a guess at another file.
+std::optional<std::string> FileSystemPath(const QString& chosen);
 
 // A path's bytes as text, as well as the toolkit can show them.
 QString DisplayPath(const std::string& path);

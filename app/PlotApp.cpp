@@ -1,7 +1,8 @@
 #include "PlotApp.h"
 
+#include "ArgumentText.h"
 #include "CommandLine.h"
-#include "FileChoice.h"
+#include "DisplayChoice.h"
 #include "PlotDlg.h"
 #include "Snapshot.h"
 #include "Version.h"
@@ -21,21 +22,30 @@ void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const Q
 } // namespace
 
 void CPlotApp::PrepareStart(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    // Only the dialog needs a display.
-    if (ParseCommandLine(arguments).action == CommandLine::Action::ShowDialog)
+    // Only the dialog needs a display; the toolkit's own options are not known yet, so the
+    // arguments are only looked through, not parsed.
+    const bool display =
+        !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+    m_offscreenChosen = ChoosesOffscreen(std::vector<std::string>(argv, argv + argc), display,
+                                         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"));
+    if (!m_offscreenChosen)
         return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(keepOnlyCriticalMessages);
+}
+
+int CPlotApp::OnNoDisplay() {
+    std::fprintf(stderr, "%s\n", kNeedsDisplay);
+    return 1;
 }
 
 bool CPlotApp::InitInstance() {
     // Enabling ActiveX containment and 3-D controls has no counterpart here: Qt hosts no
     // ActiveX controls and draws its controls itself.
-    const CommandLine command = ParseCommandLine(QCoreApplication::arguments());
+    QStringList arguments;
+    for (const std::string& argument : Arguments())
+        arguments << ArgumentText(argument);
+    const CommandLine command = ParseCommandLine(arguments);
     QTextStream out(stdout);
     QTextStream err(stderr);
     switch (command.action) {
@@ -50,8 +60,8 @@ bool CPlotApp::InitInstance() {
         m_exitCode = 2;
         return false;
     case CommandLine::Action::Snapshot:
-        if (const auto problem = WriteSnapshot(FileSystemPath(command.file), command.output,
-                                               command.plus, command.size, command.equal)) {
+        if (const auto problem = WriteSnapshot(command.file, command.output, command.plus,
+                                               command.size, command.equal)) {
             err << "korvane: " << *problem << "\n";
             m_exitCode = 1;
         }
@@ -59,9 +69,12 @@ bool CPlotApp::InitInstance() {
     case CommandLine::Action::ShowDialog:
         break;
     }
+    if (m_offscreenChosen) {
+        m_exitCode = OnNoDisplay();
+        return false;
+    }
     CPlotDlg dialog;
-    dialog.OpenOnStart(command.file.isEmpty() ? std::nullopt
-                                              : std::optional(FileSystemPath(command.file)),
+    dialog.OpenOnStart(command.file.empty() ? std::nullopt : std::optional(command.file),
                        command.plus, command.equal);
     m_pMainWnd = &dialog;
     dialog.DoModal();

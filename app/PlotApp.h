@@ -11,9 +11,11 @@ class CPlotApp : public RegisteredApp {
     void PrepareStart(int argc, char** argv) override;
     bool InitInstance() override;
     int ExitCode() const override { return m_exitCode; }
+    int OnNoDisplay() override;
 
     QWidget* m_pMainWnd = nullptr;
 
   private:
     int m_exitCode = 0;
+    bool m_offscreenChosen = false;
 };

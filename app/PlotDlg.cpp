@@ -32,7 +32,7 @@
 
 namespace {
 
-std::optional<std::string> chooseWithQtDialog(const QString& title) {
+std::optional<QString> chooseWithQtDialog(const QString& title) {
     QFileDialog dialog(nullptr, title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     // A typed name of a file that does not exist yet is accepted too.
@@ -42,12 +42,47 @@ std::optional<std::string> chooseWithQtDialog(const QString& title) {
     dialog.selectNameFilter(QStringLiteral("FILE(*.txt)"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return FileSystemPath(dialog.selectedFiles().front());
+    return dialog.selectedFiles().front();
 }
+
+// A face with the CJK glyphs of the missing-file warning, behind the box's own face.
+const QString kCjkFallbackFace = QStringLiteral("WenQuanYi Micro Hei");
 
 void warnWithQtBox(QWidget* parent, const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Warning, caption, text, QMessageBox::Ok, parent);
+    QFont font = box.font();
+    font.setFamilies({font.family(), kCjkFallbackFace});
+    box.setFont(font);
     box.exec();
+}
+
+// The exact bytes of a dropped local file's path: the URL keeps bytes that are not UTF-8
+// percent-encoded, where its text would turn them into U+FFFD.
+std::string droppedPath(const QUrl& url) {
+    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
+}
+
+// Copy or link, never move: a file manager told "moved" may delete the user's file.
+std::optional<Qt::DropAction> harmlessAction(const QDropEvent& event) {
+    if (event.proposedAction() == Qt::CopyAction || event.proposedAction() == Qt::LinkAction)
+        return event.proposedAction();
+    for (Qt::DropAction action : {Qt::CopyAction, Qt::LinkAction})
+        if (event.possibleActions() & action)
+            return action;
+    return std::nullopt;
+}
+
+// Takes the drag of a local file with a harmless action; refuses anything else.
+bool acceptAsCopyOrLink(QDropEvent& event) {
+    const auto action = harmlessAction(event);
+    const QList<QUrl> urls = event.mimeData()->urls();
+    if (!action || urls.isEmpty() || !urls.front().isLocalFile()) {
+        event.ignore();
+        return false;
+    }
+    event.setDropAction(*action);
+    event.accept();
+    return true;
 }
 
 } // namespace
@@ -168,9 +203,20 @@ void CPlotDlg::OnOpen() {
     UpdateData(true);
     const QString title = DisplayPath(FileDialogTitle(directory));
     // The previous choice stays in force while the dialog is open: ticks go on with it.
-    const std::optional<std::string> chosen = chooser_(title);
+    const std::optional<QString> chosen = chooser_(title);
     if (chosen)
-        AcceptChosenFile(*chosen);
+        AcceptChosenName(*chosen);
+}
+
+void CPlotDlg::AcceptChosenName(const QString& name) {
+    if (const auto path = FileSystemPath(name)) {
+        AcceptChosenFile(*path);
+        return;
+    }
+    warningBox_(QCoreApplication::applicationName(),
+                QStringLiteral("Cannot open %1: its name is not valid UTF-8 and does not match "
+                               "exactly one file in its folder.")
+                    .arg(name));
 }
 
 void CPlotDlg::AcceptChosenFile(const std::string& chosen) {
@@ -189,17 +235,16 @@ void CPlotDlg::AcceptChosenFile(const std::string& chosen) {
 }
 
 void CPlotDlg::dragEnterEvent(QDragEnterEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (!urls.isEmpty() && urls.front().isLocalFile())
-        event->acceptProposedAction();
+    acceptAsCopyOrLink(*event);
+}
+
+void CPlotDlg::dragMoveEvent(QDragMoveEvent* event) {
+    acceptAsCopyOrLink(*event);
 }
 
 void CPlotDlg::dropEvent(QDropEvent* event) {
-    const QList<QUrl> urls = event->mimeData()->urls();
-    if (urls.isEmpty() || !urls.front().isLocalFile())
-        return;
-    event->acceptProposedAction();
-    AcceptChosenFile(FileSystemPath(urls.front().toLocalFile()));
+    if (acceptAsCopyOrLink(*event))
+        AcceptChosenFile(droppedPath(event->mimeData()->urls().front()));
 }
 
 void CPlotDlg::timerEvent(QTimerEvent* event) {

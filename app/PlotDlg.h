@@ -29,9 +29,9 @@ class CPlotDlg : public QDialog {
   public:
     using ReloadFunction =
         std::function<std::optional<FileFailure>(const std::string&, bool, CCurveChart&)>;
-    // Asks for a measurement file under a title; the path's own bytes, or nothing when
-    // cancelled.
-    using FileChooser = std::function<std::optional<std::string>(const QString& title)>;
+    // Asks for a measurement file under a title; the path as the file dialog hands it over,
+    // or nothing when cancelled.
+    using FileChooser = std::function<std::optional<QString>(const QString& title)>;
     // Shows a warning with an OK button, under a caption, until it is closed.
     using WarningBox = std::function<void(const QString& caption, const QString& text)>;
 
@@ -46,6 +46,9 @@ class CPlotDlg : public QDialog {
     // Takes a chosen file as the Open button does: stores it, warns when nothing is there,
     // shows its path and name.
     void AcceptChosenFile(const std::string& path);
+    // Takes a path handed over as text (by the file dialog): its own bytes when they can be
+    // told, otherwise a warning and no change.
+    void AcceptChosenName(const QString& name);
     // How the dialog opens: the "+" box, and a file to take, drawn at once rather than at
     // the first tick.
     void OpenOnStart(std::optional<std::string> path, bool plusTicked, bool equalScales = false);
@@ -71,6 +74,7 @@ class CPlotDlg : public QDialog {
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
   private:

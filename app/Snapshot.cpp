@@ -3,6 +3,7 @@
 #include "ChartSetup.h"
 #include "CurveChart.h"
 #include "FileChoice.h"
+#include "PictureOutput.h"
 #include "PlotArea.h"
 #include "PlotChoices.h"
 #include "Reload.h"
@@ -32,10 +33,30 @@ QString cannotRead(const std::string& file, const QString& reason) {
     return QStringLiteral("cannot read %1: %2").arg(DisplayPath(file), reason);
 }
 
+const std::string kStandardOutput = "-";
+
+QString cannotWrite(const std::string& output, const QString& reason) {
+    const QString where =
+        output == kStandardOutput ? QStringLiteral("standard output") : DisplayPath(output);
+    return QStringLiteral("cannot write %1: %2").arg(where, reason);
+}
+
+// Why the picture must not go where it was asked to; a measurement is never overwritten.
+std::optional<QString> whyNotWritable(const std::string& file, const std::string& output) {
+    const auto measurement = IdentityOfPath(file);
+    if (output != kStandardOutput)
+        return WhyNotPictureOutput(output, measurement);
+    if (measurement && IdentityOfDescriptor(STDOUT_FILENO) == measurement)
+        return QStringLiteral("it is the measurement file");
+    return std::nullopt;
+}
+
 } // namespace
 
-std::optional<QString> WriteSnapshot(const std::string& file, const QString& output, bool plus,
+std::optional<QString> WriteSnapshot(const std::string& file, const std::string& output, bool plus,
                                      QSize size, bool equalScales) {
+    if (const auto reason = whyNotWritable(file, output))
+        return cannotWrite(output, *reason);
     if (const auto reason = whyUnreadable(file))
         return cannotRead(file, *reason);
 
@@ -52,7 +73,9 @@ std::optional<QString> WriteSnapshot(const std::string& file, const QString& out
         return cannotRead(file, QStringLiteral("the diagram could not be drawn"));
 
     const auto drawn = [&chart](IDrawSurface& surface) { return chart->Draw(&surface); };
-    if (const auto reason = WritePictureFile(output, area.picture(), size, drawn))
-        return QStringLiteral("cannot write %1: %2").arg(output, *reason);
+    const auto reason = output == kStandardOutput ? WritePngTo(STDOUT_FILENO, area.picture())
+                                                  : WritePicture(area.picture(), output, drawn);
+    if (reason)
+        return cannotWrite(output, *reason);
     return std::nullopt;
 }

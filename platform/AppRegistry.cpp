@@ -4,9 +4,32 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
 namespace {
 RegisteredApp* registered = nullptr;
+
+// What the toolkit says while it starts, held back: if it cannot reach a display it dies
+// with a fatal message, and then the application says so in its own words instead.
+struct HeldMessage {
+    QtMsgType type;
+    std::string category;
+    QString text;
+};
+std::vector<HeldMessage> heldMessages;
+QtMessageHandler toolkitHandler = nullptr;
+
+void holdStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtFatalMsg) {
+        std::fflush(stdout);
+        std::_Exit(registered->OnNoDisplay());
+    }
+    heldMessages.push_back({type, context.category ? context.category : "", text});
 }
+} // namespace
 
 RegisteredApp::RegisteredApp() {
     registered = this;
@@ -26,7 +49,14 @@ int RunRegisteredApp(int argc, char** argv) {
     if (app == nullptr)
         return 1;
     app->PrepareStart(argc, argv);
+    toolkitHandler = qInstallMessageHandler(holdStartMessages);
     QApplication application(argc, argv);
+    qInstallMessageHandler(toolkitHandler);
+    for (const HeldMessage& held : std::exchange(heldMessages, {}))
+        toolkitHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.c_str()),
+                       held.text);
+    // The toolkit has taken its own options out of argv.
+    app->SetArguments(std::vector<std::string>(argv, argv + argc));
     // The application's name stays the executable's: message boxes show it as caption.
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     if (app->InitInstance())

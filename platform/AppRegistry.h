@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 // The application object registers itself as it is constructed; the entry routine finds it
 // and hands it the start.
 class RegisteredApp {
@@ -15,8 +18,19 @@ class RegisteredApp {
     virtual bool InitInstance() = 0;
     // The process's exit status once InitInstance has returned false.
     virtual int ExitCode() const { return 0; }
+    // Called instead of InitInstance when the toolkit cannot reach a display; the process
+    // ends with the status it returns.
+    virtual int OnNoDisplay() { return 1; }
 
     static RegisteredApp* Registered();
+
+    // The arguments left once the toolkit took its own (-style, -platform, ...), as the
+    // exact bytes they were given in, the program's name first.
+    const std::vector<std::string>& Arguments() const { return arguments_; }
+    void SetArguments(std::vector<std::string> arguments) { arguments_ = std::move(arguments); }
+
+  private:
+    std::vector<std::string> arguments_;
 };
 
 // The entry routine: makes the QApplication, then runs the registered application object.

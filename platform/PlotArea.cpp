@@ -1,8 +1,11 @@
 #include "PlotArea.h"
 
+#include "PictureOutput.h"
+
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
@@ -11,21 +14,28 @@
 
 namespace {
 QString askForPicturePath(QWidget* parent) {
-    const QString png = QStringLiteral("PNG image (*.png)");
-    const QString svg = QStringLiteral("SVG drawing (*.svg)");
-    const QString pdf = QStringLiteral("PDF document (*.pdf)");
-    QString chosenFilter = png;
-    QString path =
-        QFileDialog::getSaveFileName(parent, QStringLiteral("Save picture as"), QString(),
-                                     png + ";;" + svg + ";;" + pdf, &chosenFilter);
-    const QString suffix = chosenFilter == svg   ? QStringLiteral(".svg")
-                           : chosenFilter == pdf ? QStringLiteral(".pdf")
-                                                 : QStringLiteral(".png");
-    const bool named = PictureKindOf(path) != PictureKind::Png ||
-                       path.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
-    if (!path.isEmpty() && !named)
-        path += suffix;
-    return path;
+    const struct {
+        QString filter, suffix;
+    } kinds[] = {{QStringLiteral("PNG image (*.png)"), QStringLiteral("png")},
+                 {QStringLiteral("SVG drawing (*.svg)"), QStringLiteral("svg")},
+                 {QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf")}};
+    QStringList filters;
+    for (const auto& kind : kinds)
+        filters << kind.filter;
+    QFileDialog dialog(parent, QStringLiteral("Save picture as"));
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // Added before the dialog asks about replacing, so "figure" asks about figure.png, or
+    // figure.svg once SVG is chosen.
+    dialog.setDefaultSuffix(kinds[0].suffix);
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&](const QString& chosen) {
+        for (const auto& kind : kinds)
+            if (kind.filter == chosen)
+                dialog.setDefaultSuffix(kind.suffix);
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().front();
 }
 } // namespace
 
@@ -108,7 +118,11 @@ void PlotArea::savePicture() {
     const QString path = chooseSavePath_();
     if (path.isEmpty())
         return;
-    if (const auto reason = WritePictureFile(path, picture_.image, size(), drawVector_))
+    const std::string bytes = QFile::encodeName(path).toStdString();
+    auto reason = WhyNotPictureOutput(bytes, std::nullopt);
+    if (!reason)
+        reason = WritePicture(picture_.image, bytes, drawVector_);
+    if (reason)
         QMessageBox::warning(this, QCoreApplication::applicationName(),
                              QStringLiteral("Cannot write %1: %2").arg(path, *reason));
 }

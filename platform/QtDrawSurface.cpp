@@ -19,6 +19,11 @@ QImage stockImage() {
     return image;
 }
 
+// The pixel writers store one 32-bit QRgb per pixel; no other layout may be drawn into.
+bool hasWritablePixels(const QtBitmap* bitmap) {
+    return bitmap != nullptr && bitmap->image.format() == QImage::Format_RGB32;
+}
+
 QColor qtColor(Color c) {
     return QColor(c.r, c.g, c.b);
 }
@@ -41,7 +46,7 @@ QFont QtDrawSurface::qtFont(const Font& font) {
 
 ISurfaceBitmap* QtDrawSurface::SelectBitmap(ISurfaceBitmap* bitmap) {
     auto* qtBitmap = dynamic_cast<QtBitmap*>(bitmap);
-    if (qtBitmap == nullptr || qtBitmap->image.isNull())
+    if (!hasWritablePixels(qtBitmap) || qtBitmap->image.isNull())
         return nullptr;
     QtBitmap* previous = selected_;
     selected_ = qtBitmap;

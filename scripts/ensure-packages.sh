@@ -1,13 +1,14 @@
-# Sourced by scripts/run and scripts/test: installs the packages of packages.txt that are
+# Sourced by scripts/run and scripts/test: installs the packages of the given lists that are
 # missing, and nothing when all are there.
 ensure_packages() {
     local list missing=() pkg
-    list="$(dirname "${BASH_SOURCE[0]}")/packages.txt"
-    while read -r pkg; do
-        [[ -z "$pkg" || "$pkg" == \#* ]] && continue
-        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
-            missing+=("$pkg")
-    done <"$list"
+    for list in "$@"; do
+        while read -r pkg; do
+            [[ -z "$pkg" || "$pkg" == \#* ]] && continue
+            dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' ||
+                missing+=("$pkg")
+        done <"$list"
+    done
     [[ ${#missing[@]} -eq 0 ]] && return 0
     local sudo=()
     [[ $(id -u) -ne 0 ]] && sudo=(sudo)

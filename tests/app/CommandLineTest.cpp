@@ -1,8 +1,10 @@
 #include "CommandLine.h"
 #include "DialogBuilder.h"
 #include "Globals.h"
+#include "ModalWait.h"
 #include "PlotArea.h"
 #include "PlotDlg.h"
+#include "ProgramRun.h"
 #include "Resource.h"
 #include "Snapshot.h"
 #include "TempDir.h"
@@ -11,11 +13,11 @@
 #include <QCheckBox>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
-#include <QProcess>
 #include <QTimer>
 #include <QUrl>
 
@@ -32,7 +34,7 @@ TEST(CommandLine, ParsesEveryForm) {
     struct Case {
         QStringList args;
         A action;
-        QString file, output;
+        std::string file, output;
         bool plus;
         QSize size;
         QString error;
@@ -106,31 +108,12 @@ TEST(CommandLine, ParsesEveryForm) {
     }
 }
 
-// The program itself, run without any display.
-struct ProgramRun {
-    int exitCode;
-    QString out, err;
-};
-
-ProgramRun runKorvane(const QStringList& args) {
-    QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(KORVANE_EXECUTABLE), args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-            QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
 TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
     TempDir dir;
     const QString out = QString::fromStdString(dir.file("out.png"));
     const QString missing = QString::fromStdString(dir.file("missing.txt"));
     struct Case {
-        QStringList args;
+        std::vector<std::string> args;
         int exitCode;
         QString stdoutStart, stderrStart;
         bool writesPng;
@@ -140,26 +123,30 @@ TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
         {{"--help"}, 0, "Usage: korvane [options] [FILE]", "", false},
         {{"--frobnicate"}, 2, "", "korvane: Unknown option 'frobnicate'.\n\nUsage: korvane", false},
         {{"--snapshot"}, 2, "", "korvane: Missing value after '--snapshot'.", false},
-        {{"--snapshot", out, missing},
+        {{"--snapshot", out.toStdString(), missing.toStdString()},
          1,
          "",
          "korvane: cannot read " + missing + ": No such file or directory\n",
          false},
-        {{"--snapshot", out, QString::fromStdString(dir.file(""))},
+        {{"--snapshot", out.toStdString(), dir.file("")},
          1,
          "",
          "korvane: cannot read " + QString::fromStdString(dir.file("")) + ": not a regular file\n",
          false},
-        {{"--snapshot", dir.file("no/such/folder.png").c_str(), kSample},
+        {{"--snapshot", dir.file("no/such/folder.png"), kSample.toStdString()},
          1,
          "",
          "korvane: cannot write " + QString::fromStdString(dir.file("no/such/folder.png")) +
              ": No such file or directory\n",
          false},
-        {{"--snapshot", out, "--size", "300x200", kSample}, 0, "", "", true},
+        {{"--snapshot", out.toStdString(), "--size", "300x200", kSample.toStdString()},
+         0,
+         "",
+         "",
+         true},
     };
     for (const auto& tc : cases) {
-        SCOPED_TRACE(tc.args.join(' ').toStdString());
+        SCOPED_TRACE(tc.args.empty() ? "" : tc.args.front());
         QFile::remove(out);
         const ProgramRun run = runKorvane(tc.args);
         EXPECT_EQ(run.exitCode, tc.exitCode);
@@ -176,7 +163,7 @@ TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
 TEST(Snapshot, EqualsWhatTheDialogShowsAfterOneTick) {
     for (bool plus : {false, true}) {
         TempDir dir;
-        const QString out = QString::fromStdString(dir.file("snap.png"));
+        const std::string out = dir.file("snap.png");
         const std::string sample = QFile::encodeName(kSample).toStdString();
         ASSERT_FALSE(WriteSnapshot(sample, out, plus, QSize(534, 392)));
 
@@ -186,7 +173,8 @@ TEST(Snapshot, EqualsWhatTheDialogShowsAfterOneTick) {
         qobject_cast<QCheckBox*>(GetDlgItem(*dialog, IDC_PLUS))->setChecked(plus);
         dialog->OnTimer(RELOAD_TIMER_ID);
         const QImage shown = dialog->plotArea()->picture();
-        EXPECT_EQ(QImage(out).convertToFormat(shown.format()), shown) << plus;
+        EXPECT_EQ(QImage(QString::fromStdString(out)).convertToFormat(shown.format()), shown)
+            << plus;
         g_strPathName.clear();
     }
 }
@@ -205,12 +193,13 @@ TEST(CommandLine, AFileGivenAtStartIsTakenAndDrawnAtOnce) {
         dialog.setWarningBox([&](const QString&, const QString& text) { warnings << text; });
         dialog.OpenOnStart(tc.path, true);
         bool drawn = false, plus = false;
-        // Well before the first tick of the timer.
-        QTimer::singleShot(200, &dialog, [&] {
-            drawn = dialog.plotArea()->hasPicture();
-            plus = qobject_cast<QCheckBox*>(GetDlgItem(dialog, IDC_PLUS))->isChecked();
-            dialog.reject();
-        });
+        // As soon as the file is taken, well before the first tick of the timer.
+        WhenReady([&] { return g_strPathName == tc.path; },
+                  [&] {
+                      drawn = dialog.plotArea()->hasPicture();
+                      plus = qobject_cast<QCheckBox*>(GetDlgItem(dialog, IDC_PLUS))->isChecked();
+                      dialog.reject();
+                  });
         dialog.DoModal();
         EXPECT_EQ(g_strPathName, tc.path);
         EXPECT_EQ(dialog.windowTitle(), QString::fromStdString(g_strFileName));
@@ -263,6 +252,48 @@ TEST(PlotAreaMenu, SaveWritesThePictureAsAPng) {
     QFile::remove(out);
     actions[1]->trigger();
     EXPECT_FALSE(QFile::exists(out)) << "cancelled: nothing written";
+    g_strPathName.clear();
+}
+
+TEST(PlotAreaMenu, SaveAsksWithPngAddedAndReplacesNothingButAPicture) {
+    TempDir dir;
+    auto dialog = std::make_unique<CPlotDlg>();
+    dialog->OnInitDialog();
+    g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n");
+    dialog->OnTimer(RELOAD_TIMER_ID);
+    PlotArea* plot = dialog->plotArea();
+
+    QString suffix;
+    bool asksBeforeReplacing = false;
+    ModalOpenedBy([plot] { plot->savePicture(); },
+                  [&](QWidget* modal) {
+                      auto* files = qobject_cast<QFileDialog*>(modal);
+                      ASSERT_NE(files, nullptr);
+                      suffix = files->defaultSuffix();
+                      asksBeforeReplacing = files->acceptMode() == QFileDialog::AcceptSave &&
+                                            !files->testOption(QFileDialog::DontConfirmOverwrite);
+                  });
+    EXPECT_EQ(suffix, "png");
+    EXPECT_TRUE(asksBeforeReplacing);
+
+    QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString(dir.file("old.png")));
+    dir.write("notes.png", "not a picture");
+    struct Case {
+        std::string name;
+        bool written;
+    };
+    for (const Case& tc : {Case{"m.txt", false}, Case{"notes.png", false}, Case{"old.png", true}}) {
+        const QString path = QString::fromStdString(dir.file(tc.name));
+        const std::string before = readWhole(dir.file(tc.name));
+        plot->setSavePathChooser([path] { return path; });
+        const QString box = ModalOpenedBy([plot] { plot->savePicture(); });
+        EXPECT_EQ(box.isEmpty(), tc.written) << tc.name;
+        if (tc.written) {
+            EXPECT_EQ(QImage(path).convertToFormat(plot->picture().format()), plot->picture());
+        } else {
+            EXPECT_EQ(readWhole(dir.file(tc.name)), before) << tc.name;
+        }
+    }
     g_strPathName.clear();
 }
 

@@ -3,6 +3,7 @@
 #include "DialogBuilder.h"
 #include "Globals.h"
 #include "IconPlacement.h"
+#include "ModalWait.h"
 #include "PlotArea.h"
 #include "Resource.h"
 #include "TempDir.h"
@@ -34,20 +35,6 @@ struct ShownDialog {
     QWidget* item(int id) const { return GetDlgItem(*dialog, id); }
     std::unique_ptr<CPlotDlg> dialog = std::make_unique<CPlotDlg>();
 };
-
-// Runs `action`, which opens a modal box, and tells which kind of dialog was opened, if any.
-template <typename Action> QString modalOpenedBy(Action action) {
-    QString seen;
-    QTimer::singleShot(50, [&seen] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            seen = modal->windowTitle();
-            modal->close();
-        }
-    });
-    action();
-    QTest::qWait(80);
-    return seen;
-}
 
 TEST(PlotDlg, ControlsStandWhereTheTemplatePutsThemInTabOrder) {
     ShownDialog d;
@@ -127,11 +114,11 @@ TEST(PlotDlg, AboutOpensForEveryCommandItsMaskMatches) {
     const Case cases[] = {{0x0010, true},  {0x0015, true},  {0x001F, true},
                           {0x0020, false}, {0x0000, false}, {SC_MINIMIZE + 0x0010, false}};
     for (const auto& tc : cases) {
-        const QString seen = modalOpenedBy([&] { d.dialog->OnSysCommand(tc.id, 0); });
+        const QString seen = ModalOpenedBy([&] { d.dialog->OnSysCommand(tc.id, 0); });
         EXPECT_EQ(seen, tc.opensAbout ? "About Korvane" : "") << tc.id;
     }
     // The menu entry goes the same way.
-    EXPECT_EQ(modalOpenedBy([&] { actions.back()->trigger(); }), "About Korvane");
+    EXPECT_EQ(ModalOpenedBy([&] { actions.back()->trigger(); }), "About Korvane");
     d.dialog->OnSysCommand(SC_CLOSE, 0);
     EXPECT_EQ(d.dialog->result(), QDialog::Rejected);
 }
@@ -199,10 +186,11 @@ TEST(PlotDlg, TicksGoOnWhileTheAboutBoxIsOpen) {
         ++ticks;
         return std::optional<FileFailure>();
     });
-    QTimer::singleShot(RELOAD_PERIOD_MS + 500, [] {
-        if (QWidget* modal = QApplication::activeModalWidget())
-            modal->close();
-    });
+    WhenReady([&ticks] { return ticks >= 1; },
+              [] {
+                  if (QWidget* modal = QApplication::activeModalWidget())
+                      modal->close();
+              });
     d.dialog->OnSysCommand(IDM_ABOUTBOX, 0);
     EXPECT_GE(ticks, 1);
 }

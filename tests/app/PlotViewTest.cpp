@@ -244,12 +244,12 @@ TEST(Snapshot, SvgAndPdfDrawTheSameDiagramWithCirclesAndText) {
     TempDir dir;
     const std::string sample = QFile::encodeName(kSample).toStdString();
     const QString png = QString::fromStdString(dir.file("d.png"));
-    ASSERT_FALSE(WriteSnapshot(sample, png, false, QSize(534, 392)));
+    ASSERT_FALSE(WriteSnapshot(sample, png.toStdString(), false, QSize(534, 392)));
     const QImage bitmap = QImage(png).convertToFormat(QImage::Format_RGB32);
     for (const char* ending : {".svg", ".pdf"}) {
         SCOPED_TRACE(ending);
         const QString out = QString::fromStdString(dir.file(std::string("d") + ending));
-        ASSERT_FALSE(WriteSnapshot(sample, out, false, QSize(534, 392)));
+        ASSERT_FALSE(WriteSnapshot(sample, out.toStdString(), false, QSize(534, 392)));
         QFile file(out);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -284,13 +284,32 @@ TEST(Snapshot, SvgAndPdfDrawTheSameDiagramWithCirclesAndText) {
     }
 }
 
+TEST(Snapshot, VectorOutputsFollowTheSameSafetyRules) {
+    TempDir dir;
+    const std::string sample = QFile::encodeName(kSample).toStdString();
+    const std::string notes = dir.write("notes.pdf", "my notes");
+    EXPECT_EQ(WriteSnapshot(sample, notes, false, QSize(534, 392)),
+              QString("cannot write %1: it exists and is not a PDF picture")
+                  .arg(QString::fromStdString(notes)));
+    const std::string measurement = dir.write("m.svg", "1 1 -1\n2 2 -2\n");
+    EXPECT_EQ(WriteSnapshot(measurement, measurement, false, QSize(534, 392)),
+              QString("cannot write %1: it is the measurement file")
+                  .arg(QString::fromStdString(measurement)));
+    const std::string drawing = dir.file("d.svg");
+    for (int time = 0; time < 2; ++time) // a drawing of ours is replaced
+        EXPECT_EQ(WriteSnapshot(sample, drawing, false, QSize(534, 392)), std::nullopt) << time;
+    QFile mine(QString::fromStdString(notes));
+    ASSERT_TRUE(mine.open(QIODevice::ReadOnly));
+    EXPECT_EQ(mine.readAll(), "my notes");
+}
+
 TEST(Snapshot, LabelsAndTitlesStayInsideEveryPictureSize) {
     TempDir dir;
     const std::string sample = QFile::encodeName(kSample).toStdString();
     for (QSize size : {QSize(200, 150), QSize(534, 392), QSize(1600, 1200), QSize(4000, 3000)}) {
         SCOPED_TRACE(size.width());
         const QString out = QString::fromStdString(dir.file("s.png"));
-        ASSERT_FALSE(WriteSnapshot(sample, out, false, size));
+        ASSERT_FALSE(WriteSnapshot(sample, out.toStdString(), false, size));
         const QImage picture = QImage(out).convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(picture.size(), size);
         // Right inside the one-pixel border everything stays white: no text runs over an

@@ -85,7 +85,7 @@ class RecordingSurface final : public IDrawSurface {
     static std::string nameOf(ISurfaceBitmap* b) { return static_cast<Bitmap*>(b)->name; }
     template <typename... Ints> static std::string line(const std::string& name, Ints... v) {
         std::string s = name;
-        ((s += " " + std::to_string(v)), ...);
+        (s.append(1, ' ').append(std::to_string(v)), ...);
         return s;
     }
 };

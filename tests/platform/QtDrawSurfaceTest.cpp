@@ -180,4 +180,18 @@ TEST(QtDrawSurface, BitmapsSelectAndCopyWithClipping) {
     EXPECT_FALSE(target.surface.BitBlt(0, 0, 1, 1, foreign, 0, 0));
 }
 
+TEST(QtDrawSurface, OnlyBitmapsWithThirtyTwoBitPixelsAreSelected) {
+    // The pixel writers store one QRgb per pixel: any other layout would be overrun.
+    const QImage::Format refused[] = {QImage::Format_Indexed8, QImage::Format_RGB888,
+                                      QImage::Format_RGB16,    QImage::Format_Grayscale8,
+                                      QImage::Format_ARGB32,   QImage::Format_RGBA64};
+    for (QImage::Format format : refused) {
+        QtDrawSurface memory;
+        QtBitmap other(QImage(8, 8, format));
+        EXPECT_EQ(memory.SelectBitmap(&other), nullptr) << format;
+        memory.MoveTo(0, 0);
+        memory.LineTo(7, 7); // draws into the stock bitmap, never into `other`
+    }
+}
+
 } // namespace

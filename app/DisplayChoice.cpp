@@ -1,0 +1,31 @@
+#include "DisplayChoice.h"
+
+#include <algorithm>
+
+namespace {
+bool isOneOf(const std::string& argument, std::initializer_list<const char*> names) {
+    return std::any_of(names.begin(), names.end(),
+                       [&argument](const char* name) { return argument == name; });
+}
+} // namespace
+
+bool AsksForNoWindow(const std::vector<std::string>& arguments) {
+    for (size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+        const std::string& argument = arguments[i];
+        if (isOneOf(argument, {"--snapshot", "--help", "-h", "--version"}) ||
+            argument.starts_with("--snapshot="))
+            return true;
+    }
+    return false;
+}
+
+bool ChoosesOffscreen(const std::vector<std::string>& arguments, bool displayInEnvironment,
+                      bool platformInEnvironment) {
+    const bool platformArgument =
+        std::any_of(arguments.begin(), arguments.end(), [](const std::string& argument) {
+            return argument == "-platform" || argument == "--platform";
+        });
+    if (platformInEnvironment || platformArgument)
+        return false;
+    return AsksForNoWindow(arguments) || !displayInEnvironment;
+}

@@ -1,0 +1,176 @@
+#include "ArgumentText.h"
+#include "DisplayChoice.h"
+#include "ProgramRun.h"
+#include "TempDir.h"
+
+#include <QFile>
+#include <QImage>
+
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const std::string kMeasurement = "1 10 -1\n2 20 -2\n3 25 -1\n";
+
+// Every name in the folder with the content of its regular files.
+std::vector<std::string> folderContents(const TempDir& d) {
+    std::vector<std::string> contents;
+    for (const auto& entry : std::filesystem::directory_iterator(d.file("")))
+        contents.push_back(entry.path().string() + "=" +
+                           (entry.is_regular_file() ? readWhole(entry.path()) : ""));
+    std::sort(contents.begin(), contents.end());
+    return contents;
+}
+
+TEST(SnapshotOutput, IsRefusedWhereverItWouldHarmAFile) {
+    TempDir d;
+    const std::string m = d.write("m.txt", kMeasurement);
+    d.write("run7.txt", kMeasurement);
+    d.write("m.PNG", kMeasurement);
+    d.write("notes.png", "not a picture");
+    QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString(d.file("run7.png")));
+    std::filesystem::create_symlink(m, d.file("link.png"));
+    std::filesystem::create_hard_link(m, d.file("hard.png"));
+    ::mkfifo(d.file("fifo.png").c_str(), 0600);
+    std::filesystem::create_directory(d.file("dir.png"));
+    const auto before = folderContents(d);
+
+    struct Case {
+        std::string output, input, reason;
+    };
+    const Case cases[] = {
+        {"m.txt", "m.txt", "the name must end in .png, .svg, .pdf"},
+        {"run7.txt", "run7.png", "the name must end in .png, .svg, .pdf"}, // arguments swapped
+        {"m.PNG", "m.PNG", "it is the measurement file"},
+        {"link.png", "m.txt", "it is the measurement file"},
+        {"hard.png", "m.txt", "it is the measurement file"},
+        {"notes.png", "missing.txt", "it exists and is not a PNG picture"}, // before reading
+        {"fifo.png", "m.txt", "not a regular file"},                        // never waited on
+        {"dir.png", "m.txt", "not a regular file"},
+    };
+    for (const auto& tc : cases) {
+        const ProgramRun run = runKorvane({"--snapshot", d.file(tc.output), d.file(tc.input)});
+        EXPECT_EQ(run.exitCode, 1) << tc.output;
+        EXPECT_EQ(run.err.toStdString(),
+                  "korvane: cannot write " + d.file(tc.output) + ": " + tc.reason + "\n");
+    }
+    const ProgramRun intoMeasurement =
+        runKorvane({"--snapshot", "-", m}, StandardOutput{StandardOutput::AppendTo, m});
+    EXPECT_EQ(intoMeasurement.exitCode, 1);
+    EXPECT_EQ(intoMeasurement.err,
+              "korvane: cannot write standard output: it is the measurement file\n");
+    const ProgramRun closedPipe =
+        runKorvane({"--snapshot", "-", m}, StandardOutput{StandardOutput::ClosedPipe, ""});
+    EXPECT_EQ(closedPipe.exitCode, 1);
+    EXPECT_EQ(closedPipe.err, "korvane: cannot write standard output: Broken pipe\n");
+
+    const auto after = folderContents(d);
+    EXPECT_EQ(after, before) << "every file untouched, no temporary file left";
+}
+
+TEST(SnapshotOutput, ReplacesOnlyAPictureAndWritesToStandardOutput) {
+    TempDir d;
+    const std::string m = d.write("m.txt", kMeasurement);
+    const QString old = QString::fromStdString(d.file("old.png"));
+    ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(old));
+    EXPECT_EQ(runKorvane({"--snapshot", old.toStdString(), "--size", "300x200", m}).exitCode, 0);
+    EXPECT_EQ(QImage(old).size(), QSize(300, 200));
+
+    EXPECT_EQ(runKorvane({"--snapshot", d.file("NEW.PNG"), m}).exitCode, 0);
+    const ProgramRun piped = runKorvane({"--snapshot", "-", m});
+    EXPECT_EQ(piped.exitCode, 0);
+    EXPECT_TRUE(piped.err.isEmpty());
+    EXPECT_EQ(QImage::fromData(QByteArray::fromStdString(piped.outBytes)),
+              QImage(QString::fromStdString(d.file("NEW.PNG"))));
+}
+
+TEST(CommandLine, NamesThatAreNotUtf8AreTakenByteForByte) {
+    TempDir d;
+    // Both names read as "run\uFFFD.txt"; only their bytes tell them apart.
+    const std::string fe = d.write("run\xFE.txt", "1 10 -1\n2 20 -2\n");
+    const std::string ff = d.write("run\xFF.txt", "1 10 -1\n2 30 -5\n3 20 -2\n");
+    const std::string plainFe = d.write("fe.txt", readWhole(fe));
+    const std::string plainFf = d.write("ff.txt", readWhole(ff));
+    const auto picture = [&d](const std::string& file) {
+        const std::string out = d.file("out.png");
+        std::filesystem::remove(out);
+        EXPECT_EQ(runKorvane({"--snapshot", out, file}).exitCode, 0) << file;
+        return QImage(QString::fromStdString(out));
+    };
+    EXPECT_EQ(picture(fe), picture(plainFe));
+    EXPECT_EQ(picture(ff), picture(plainFf));
+    EXPECT_NE(picture(fe), picture(ff));
+
+    const ProgramRun missing = runKorvane({"--snapshot", d.file("out.png"), d.file("run\xFD.txt")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "korvane: cannot read " +
+                               QString::fromStdString(d.file("run\uFFFD.txt")) +
+                               ": No such file or directory\n");
+}
+
+TEST(CommandLine, ArgumentTextGivesBackEveryByte) {
+    const std::string cases[] = {
+        "run7.txt",         "\xC3\xA9t\xC3\xA9.txt", "run\xFE.txt", "\xFF\xFE",
+        "\xED\xA0\x80",     // an encoded surrogate
+        "\xC0\xAF",         // an overlong slash
+        "\xF4\x90\x80\x80", // past U+10FFFF
+        "\xE6\x97",         // cut short
+        "\xF0\x9F\x93\x88", // U+1F4C8, outside the BMP
+    };
+    for (const std::string& bytes : cases)
+        EXPECT_EQ(ArgumentBytes(ArgumentText(bytes)), bytes);
+    EXPECT_EQ(ArgumentText("\xC3\xA9t\xC3\xA9"), QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
+    EXPECT_NE(ArgumentText("run\xFE"), ArgumentText("run\xFF"));
+}
+
+TEST(Display, WithoutOneTheWindowSaysSoInOneLineAndQtOptionsWork) {
+    TempDir d;
+    const std::string m = d.write("m.txt", kMeasurement);
+    const std::string needs = std::string(kNeedsDisplay) + "\n";
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        std::string err;
+    };
+    const Case cases[] = {
+        {{m}, 1, needs},
+        {{"--plus"}, 1, needs},
+        {{"-platform", "xcb", m}, 1, needs}, // the toolkit itself finds no display
+        {{"-style", "fusion", "-reverse", "--snapshot", d.file("o.png"), m}, 0, ""},
+        {{"-style", "fusion", "--version"}, 0, ""},
+    };
+    for (const auto& tc : cases) {
+        const ProgramRun run = runKorvane(tc.args);
+        EXPECT_EQ(run.exitCode, tc.exitCode) << tc.args.front();
+        EXPECT_EQ(run.err.toStdString(), tc.err) << tc.args.front();
+    }
+    EXPECT_TRUE(QFile::exists(QString::fromStdString(d.file("o.png"))));
+}
+
+TEST(Display, OffscreenIsChosenOnlyWhenNoWindowIsAskedForOrNoneCanBeShown) {
+    using Args = std::vector<std::string>;
+    struct Case {
+        Args args;
+        bool display, platformInEnvironment, offscreen;
+    };
+    const Case cases[] = {
+        {{"korvane", "m.txt"}, true, false, false},
+        {{"korvane", "-style", "fusion", "-reverse", "m.txt"}, true, false, false},
+        {{"korvane", "--snapshot", "o.png", "m.txt"}, true, false, true},
+        {{"korvane", "--snapshot=o.png", "m.txt"}, true, false, true},
+        {{"korvane", "--", "--help"}, true, false, false}, // a file named --help
+        {{"korvane", "m.txt"}, false, false, true},
+        {{"korvane", "m.txt"}, false, true, false},
+        {{"korvane", "-platform", "xcb", "--snapshot", "o.png", "m.txt"}, true, false, false},
+    };
+    for (const auto& tc : cases)
+        EXPECT_EQ(ChoosesOffscreen(tc.args, tc.display, tc.platformInEnvironment), tc.offscreen)
+            << tc.args[1] << " " << tc.display;
+}
+
+} // namespace

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The window on a real X display (Xvfb): it opens with Qt's own options, as any Qt program
+# would, and a display that cannot be reached is said in one line.
+set -euo pipefail
+korvane=$1
+sample=$2
+scratch=$(mktemp -d)
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; rm -rf "$scratch"' EXIT
+fail() {
+    echo "FAILED: $*"
+    exit 1
+}
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+# Xvfb picks a free display and writes its number once it accepts connections.
+Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
+pids+=($!)
+for _ in $(seq 300); do
+    [[ -s $scratch/display ]] && break
+    sleep 0.1
+done
+[[ -s $scratch/display ]] || fail "Xvfb did not start"
+export DISPLAY=:$(cat "$scratch/display")
+
+"$korvane" -style fusion -reverse -platform xcb "$sample" 2>"$scratch/err" &
+pids+=($!)
+window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$(basename "$sample")\$" | head -n 1) ||
+    fail "no window named after the file appeared: $(cat "$scratch/err")"
+kill -0 "${pids[1]}" || fail "the viewer ended"
+
+# A display named but not there: one line, status 1, no abort.
+set +e
+said=$(DISPLAY=:$(($(cat "$scratch/display") + 50)) "$korvane" "$sample" 2>&1)
+status=$?
+set -e
+[[ $status -eq 1 ]] || fail "status $status without a reachable display"
+[[ $(printf '%s\n' "$said" | wc -l) -eq 1 && $said == "korvane: the window needs a display"* ]] ||
+    fail "said: $said"
+echo "display checks passed"
