@@ -37,7 +37,7 @@ std::optional<QString> chooseWithQtDialog(const QString& title) {
     // A typed name of a file that does not exist yet is accepted too.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setNameFilters({QStringLiteral("FILE(*.txt)"), QStringLiteral("FILE(*.*)")});
+    dialog.setNameFilters(MeasurementNameFilters());
     dialog.selectNameFilter(QStringLiteral("FILE(*.txt)"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;

@@ -77,7 +77,11 @@ class CPlotDlg : public QDialog {
     QMenu* systemMenu_ = nullptr;
     QBasicTimer reloadTimer_;
     FailureReport report_;
-    ReloadFunction reload_ = ReloadChart;
+    // What the ticks remember of the file's size, so a half-written last row waits.
+    GrowthWatch growth_;
+    ReloadFunction reload_ = [this](const std::string& path, bool plus, CCurveChart& chart) {
+        return ReloadChart(path, plus, chart, &growth_);
+    };
     FileChooser chooser_;
     WarningBox warningBox_;
     bool ticking_ = false;
