@@ -16,6 +16,7 @@ struct Parser {
                                      QStringLiteral("The measurement file to show."),
                                      QStringLiteral("[FILE]"));
         parser.addOption(snapshot);
+        parser.addOption(info);
         parser.addOption(plus);
         parser.addOption(equal);
         parser.addOption(size);
@@ -29,6 +30,9 @@ struct Parser {
                                                ".svg or .pdf; - writes a PNG to standard "
                                                "output."),
                                 QStringLiteral("OUT")};
+    QCommandLineOption info{QStringLiteral("info"),
+                            QStringLiteral("Print what Korvane understands of FILE (format, "
+                                           "points, first and last values) and quit.")};
     QCommandLineOption plus{QStringLiteral("plus"),
                             QStringLiteral("Start -Z'' at zero, as the \"+\" box does.")};
     QCommandLineOption equal{QStringLiteral("equal"),
@@ -90,6 +94,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (!p.parser.isSet(p.snapshot))
             return failed(QStringLiteral("--size goes with --snapshot."));
         result.size = QSize(w, h);
+    }
+    if (p.parser.isSet(p.info)) {
+        if (result.file.empty())
+            return failed(QStringLiteral("--info needs a FILE to read."));
+        if (p.parser.isSet(p.snapshot))
+            return failed(QStringLiteral("--info goes without --snapshot."));
+        result.action = CommandLine::Action::Info;
+        return result;
     }
     if (p.parser.isSet(p.snapshot)) {
         if (result.file.empty())

@@ -1,5 +1,7 @@
 #include "FileChoice.h"
 
+#include "Format.h"
+
 #include <QFile>
 
 #include <dirent.h>
@@ -85,4 +87,10 @@ std::optional<std::string> FileSystemPath(const QString& chosen) {
 
 QString DisplayPath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+QStringList MeasurementNameFilters() {
+    return {QStringLiteral("FILE(*.txt)"), QStringLiteral("FILE(*.*)"),
+            QStringLiteral("Measurement files (%1)")
+                .arg(QString::fromLatin1(MeasurementFilePatterns()))};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <string>
@@ -31,3 +32,7 @@ std::optional<std::string> FileSystemPath(const QString& chosen);
 
 // A path's bytes as text, as well as the toolkit can show them.
 QString DisplayPath(const std::string& path);
+
+// The Open dialog's filters: "FILE(*.txt)" (in force when it opens), "FILE(*.*)", then
+// "Measurement files" with every format's name patterns.
+QStringList MeasurementNameFilters();

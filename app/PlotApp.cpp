@@ -3,6 +3,7 @@
 #include "ArgumentText.h"
 #include "CommandLine.h"
 #include "DisplayChoice.h"
+#include "FileInfo.h"
 #include "PlotDlg.h"
 #include "Snapshot.h"
 #include "Version.h"
@@ -65,6 +66,9 @@ bool CPlotApp::InitInstance() {
             err << "korvane: " << *problem << "\n";
             m_exitCode = 1;
         }
+        return false;
+    case CommandLine::Action::Info:
+        m_exitCode = PrintFileInfo(command.file, out, err);
         return false;
     case CommandLine::Action::ShowDialog:
         break;

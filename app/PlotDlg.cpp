@@ -38,7 +38,7 @@ std::optional<QString> chooseWithQtDialog(const QString& title) {
     // A typed name of a file that does not exist yet is accepted too.
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    dialog.setNameFilters({QStringLiteral("FILE(*.txt)"), QStringLiteral("FILE(*.*)")});
+    dialog.setNameFilters(MeasurementNameFilters());
     dialog.selectNameFilter(QStringLiteral("FILE(*.txt)"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
@@ -104,7 +104,8 @@ CPlotDlg::CPlotDlg(QWidget* parent)
     plotView_ = std::make_unique<PlotViewControl>(g_chart, *plotArea(),
                                                   [this] { OnTimer(RELOAD_TIMER_ID); });
     reload_ = [this](const std::string& path, bool plus, CCurveChart& chart) {
-        return ReloadChartWith(path, plus, chart, plotView_->choices(), &plotView_->store());
+        return ReloadChartWith(path, plus, chart, plotView_->choices(), &plotView_->store(),
+                               &growth_);
     };
 }
 

@@ -83,6 +83,8 @@ class CPlotDlg : public QDialog {
     QBasicTimer reloadTimer_;
     FailureReport report_;
     std::unique_ptr<PlotViewControl> plotView_;
+    // What the ticks remember of the file's size, so a half-written last row waits.
+    GrowthWatch growth_;
     ReloadFunction reload_;
     FileChooser chooser_;
     WarningBox warningBox_;

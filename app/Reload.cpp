@@ -2,15 +2,10 @@
 
 #include "ChartRanges.h"
 #include "CurveChart.h"
-#include "LineReader.h"
-#include "NumberScanner.h"
 #include "ReadoutStore.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -21,104 +16,112 @@ namespace {
 // instrument appends to it; beyond that it is cut, so a tick always ends.
 constexpr std::uint64_t kLastLineSlack = 64 * 1024;
 
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
 FileFailure failure(int cause, int osError, const std::string& path) {
     return FileFailure{cause, osError, path};
 }
 
+// Feeds the chart one point per row (x = Z', y = -Z'', t = the row's ordinal, so thinning
+// keeps points spread over the file) and keeps the running extremes. They start empty, so
+// the axes span the data wherever it lies.
+class ChartFeed final : public RowSink {
+  public:
+    ChartFeed(CCurveChart& chart, ReadoutStore* readout) : chart_(chart), readout_(readout) {}
+
+    void OnRow(const Row& row) override {
+        double x = row.real;
+        double y = row.negImag;
+        if (std::isinf(x) || std::isinf(y)) {
+            // Like NaN: a point that is neither drawn nor counted in the extremes.
+            x = std::isinf(x) ? kNaN : x;
+            y = std::isinf(y) ? kNaN : y;
+        } else {
+            if (!std::isnan(x) && !std::isnan(y))
+                ++measured;
+            // A NaN fails every comparison and moves nothing.
+            if (x < lowestX)
+                lowestX = x;
+            if (x > highestX)
+                highestX = x;
+            if (y < lowestY)
+                lowestY = y;
+            if (y > highestY)
+                highestY = y;
+        }
+        chart_.AddPoint(static_cast<double>(row.index), x, y);
+        if (readout_ != nullptr)
+            readout_->Add(chart_, row.frequency, static_cast<std::int64_t>(row.line));
+    }
+
+    double lowestX = kInfinity, lowestY = kInfinity;
+    double highestX = -kInfinity, highestY = -kInfinity;
+    // Points that can be drawn: header lines of a plain file give none.
+    std::int64_t measured = 0;
+
+  private:
+    CCurveChart& chart_;
+    ReadoutStore* readout_;
+};
+
 } // namespace
 
-// Read-only and unlocked, so the program writing the file is never refused or slowed.
-// Non-blocking, so a FIFO without a writer cannot stall the tick. Only regular files pass.
-int OpenMeasurementFile(const std::string& path, int& error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        error = errno;
-        return -1;
+bool GrowthWatch::Changed(const std::string& path, std::optional<std::uint64_t> size) {
+    if (!seen_ || path != path_) {
+        seen_ = true;
+        path_ = path;
+        size_ = size;
+        return false;
     }
-    struct stat info {};
-    error = ::fstat(fd, &info) != 0 ? errno : 0;
-    if (error != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
+    const bool changed = size != size_;
+    size_ = size;
+    return changed;
 }
 
-std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked,
-                                       CCurveChart& chart) {
-    return ReloadChartWith(path, plusTicked, chart, PlotChoices{}, nullptr);
+std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked, CCurveChart& chart,
+                                       GrowthWatch* watch) {
+    return ReloadChartWith(path, plusTicked, chart, PlotChoices{}, nullptr, watch);
 }
 
 std::optional<FileFailure> ReloadChartWith(const std::string& path, bool plusTicked,
                                            CCurveChart& chart, const PlotChoices& choices,
-                                           ReadoutStore* readout) {
+                                           ReadoutStore* readout, GrowthWatch* watch) {
     if (readout != nullptr)
         readout->Clear();
-    double lowestX = 1e9, lowestY = 1e9;
-    double highestX = -1e9, highestY = -1e9;
     chart.Clear();
-    if (::access(path.c_str(), R_OK) == -1)
-        return std::nullopt;
     const std::string pathCopy = path;
-    int openError = 0;
-    const int fd = OpenMeasurementFile(pathCopy, openError);
-    if (fd < 0)
+    MeasurementFile file;
+    if (::access(pathCopy.c_str(), R_OK) == 0)
+        file = OpenMeasurementFile(pathCopy);
+    if (!file) {
+        if (watch != nullptr)
+            watch->Changed(pathCopy, std::nullopt);
+        if (file.failedAt == MeasurementFile::Step::Measuring)
+            return failure(kCauseBadSeek, file.error, pathCopy);
         return std::nullopt;
-
-    struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        const int error = errno;
-        ::close(fd);
-        return failure(kCauseBadSeek, error, pathCopy);
     }
-    const auto length = static_cast<std::uint64_t>(info.st_size);
 
-    LineReader reader(fd, length > std::numeric_limits<std::uint64_t>::max() - kLastLineSlack
-                              ? length
-                              : length + kLastLineSlack);
-    // A line that provides no number before any line has keeps NaN: a point that is never
-    // drawn and moves no extreme, so a header changes nothing in the picture.
-    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-    double numbers[3] = {kNaN, kNaN, kNaN};
-    // Each point's t is its line's ordinal, so thinning keeps points spread over the file.
-    double ordinal = 0;
-    std::int64_t measured = 0;
-    std::string_view line;
-    while (reader.position() < length) {
-        const LineReader::Status status = reader.next(line);
-        if (status == LineReader::Status::End)
-            break;
-        if (status == LineReader::Status::Error) {
-            ::close(fd);
-            return failure(kCauseGeneric, reader.error(), pathCopy);
-        }
-        ScanThreeNumbers(line, numbers);
-        const double x = numbers[1];
-        if (x < lowestX)
-            lowestX = x;
-        if (x > highestX)
-            highestX = x;
-        const double y = -numbers[2];
-        if (y < lowestY)
-            lowestY = y;
-        if (y > highestY)
-            highestY = y;
-        chart.AddPoint(ordinal, x, y);
-        if (readout != nullptr)
-            readout->Add(chart, numbers[0], static_cast<std::int64_t>(ordinal) + 1);
-        // Header lines before the first numbers give points that are never drawn.
-        if (!std::isnan(x) && !std::isnan(y))
-            ++measured;
-        ordinal += 1;
-    }
+    ReadOptions options;
+    options.watching = watch != nullptr;
+    options.sizeChanged = watch != nullptr && watch->Changed(pathCopy, file.size);
+    LineReader reader(file.fd.get(),
+                      file.size > std::numeric_limits<std::uint64_t>::max() - kLastLineSlack
+                          ? file.size
+                          : file.size + kLastLineSlack);
+    ChartFeed feed(chart, readout);
+    const ReadOutcome outcome = ReadMeasurement(reader, file.size, feed, options);
+    if (outcome.error != 0)
+        return failure(kCauseGeneric, outcome.error, pathCopy);
 
     if (readout != nullptr)
-        readout->SetFile("plain", measured);
-    SetChartRanges(chart, {lowestX, highestX}, {plusTicked ? 0.0 : lowestY, highestY}, plusTicked,
-                   choices);
+        readout->SetFile(FormatName(outcome.detection.format), feed.measured);
+    SetChartRanges(chart, {feed.lowestX, feed.highestX},
+                   {plusTicked ? 0.0 : feed.lowestY, feed.highestY}, plusTicked, choices);
     chart.AutoScale();
     chart.Redraw();
-    if (::close(fd) != 0)
-        return failure(kCauseDiskFull, errno, pathCopy);
+    // Open, and unshared as far as the platform goes, until the picture is drawn.
+    if (const int error = file.fd.close(); error != 0)
+        return failure(kCauseDiskFull, error, pathCopy);
     return std::nullopt;
 }

@@ -9,8 +9,6 @@
 #include "Reload.h"
 #include "VectorPicture.h"
 
-#include <unistd.h>
-
 #include <cstring>
 #include <memory>
 
@@ -18,15 +16,12 @@ namespace {
 
 // Why the reload would not read the file, or nothing when it would.
 std::optional<QString> whyUnreadable(const std::string& file) {
-    int error = 0;
-    const int fd = OpenMeasurementFile(file, error);
-    if (fd >= 0) {
-        ::close(fd);
+    const MeasurementFile opened = OpenMeasurementFile(file);
+    if (opened)
         return std::nullopt;
-    }
-    if (error == 0)
+    if (opened.error == 0)
         return QStringLiteral("not a regular file");
-    return QString::fromLocal8Bit(std::strerror(error));
+    return QString::fromLocal8Bit(std::strerror(opened.error));
 }
 
 QString cannotRead(const std::string& file, const QString& reason) {

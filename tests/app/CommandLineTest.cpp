@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "DialogBuilder.h"
+#include "FormatFixtures.h"
 #include "Globals.h"
 #include "ModalWait.h"
 #include "PlotArea.h"
@@ -18,11 +19,14 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMimeData>
+#include <QProcess>
 #include <QTimer>
 #include <QUrl>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -86,6 +90,15 @@ TEST(CommandLine, ParsesEveryForm) {
          false,
          standard,
          "--size takes WxH, each from 1 to 10000 pixels."},
+        {{"--info", "m.txt"}, A::Info, "m.txt", "", false, standard, ""},
+        {{"--info"}, A::Error, "", "", false, standard, "--info needs a FILE to read."},
+        {{"--info", "--snapshot", "o.png", "m.txt"},
+         A::Error,
+         "",
+         "",
+         false,
+         standard,
+         "--info goes without --snapshot."},
         {{"--size", "80x60", "m.txt"},
          A::Error,
          "",
@@ -158,6 +171,83 @@ TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
         EXPECT_EQ(QFile::exists(out), tc.writesPng);
     }
     EXPECT_EQ(QImage(out).size(), QSize(300, 200));
+}
+
+TEST(CommandLine, InfoTellsWhatWasUnderstood) {
+    TempDir dir;
+    fixtures::GamryOptions aborted;
+    aborted.aborted = true;
+    const QString gamry =
+        QString::fromStdString(dir.write("run.DTA", fixtures::Gamry(fixtures::Sweep(), aborted)));
+    const QString empty = QString::fromStdString(dir.write("empty.txt", ""));
+    const QString missing = QString::fromStdString(dir.file("missing.txt"));
+    const QString folder = QString::fromStdString(dir.file(""));
+    struct Case {
+        QString file;
+        int exitCode;
+        QString out, err;
+    };
+    const Case cases[] = {
+        {gamry, 0,
+         "format: gamry-dta\npoints: 9\nfirst: 1e+05 20.5 -0.75\nlast: 0.015625 92.5 31.25\n"
+         "encoding: cp1252\nseparator: tab\ndecimal separator: point\n"
+         "columns: f = Freq (column 4), Z' = Zreal (column 5), Z'' = Zimag (column 6)\n"
+         "sweeps: 1\n",
+         ""},
+        {empty, 0, "format: plain\npoints: 0\nencoding: utf-8\n", ""},
+        {missing, 1, "", "korvane: cannot read " + missing + ": No such file or directory\n"},
+        {folder, 1, "", "korvane: cannot read " + folder + ": not a regular file\n"},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(tc.file.toStdString());
+        const ProgramRun run = runKorvane({"--info", tc.file.toStdString()});
+        EXPECT_EQ(run.exitCode, tc.exitCode);
+        EXPECT_EQ(run.out.left(tc.out.size()).toStdString(), tc.out.toStdString());
+        EXPECT_EQ(run.err.toStdString(), tc.err.toStdString());
+    }
+}
+
+TEST(CommandLine, InfoReadsEveryFormatAsItsOwnName) {
+    TempDir dir;
+    for (const auto& file : fixtures::EveryFormat()) {
+        SCOPED_TRACE(file.name);
+        const ProgramRun run = runKorvane({"--info", dir.write(file.name, file.content)});
+        EXPECT_EQ(run.exitCode, 0);
+        EXPECT_EQ(run.out.section('\n', 0, 3).toStdString(),
+                  std::string("format: ") + file.format +
+                      "\npoints: 9\nfirst: 1e+05 20.5 -0.75\nlast: 0.015625 92.5 31.25");
+    }
+}
+
+// AddressSanitizer reserves more address space than a memory limit lets through.
+#if defined(__SANITIZE_ADDRESS__)
+#define KORVANE_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define KORVANE_ASAN 1
+#endif
+#endif
+
+TEST(CommandLine, AFileOf500MegabytesWithoutLineEndReadsUnder300MegabytesOfMemory) {
+#ifdef KORVANE_ASAN
+    GTEST_SKIP() << "the sanitizers reserve more address space than the limit allows";
+#else
+    TempDir dir;
+    const std::string path = dir.file("huge.txt");
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << "1 2 3";
+    }
+    std::filesystem::resize_file(path, 500'000'000); // sparse: zeros, no line end
+    QProcess process;
+    process.start(QStringLiteral("/bin/sh"),
+                  {"-c", "ulimit -v 300000 && exec \"$0\" --info \"$1\"",
+                   QStringLiteral(KORVANE_EXECUTABLE), QString::fromStdString(path)});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_TRUE(
+        process.readAllStandardOutput().startsWith("format: plain\npoints: 1\nfirst: 1 2 -3\n"));
+#endif
 }
 
 TEST(Snapshot, EqualsWhatTheDialogShowsAfterOneTick) {

@@ -158,6 +158,20 @@ TEST(PlotDlg, TicksDrawTheChosenFileAndReadPlusEachTime) {
     EXPECT_EQ(g_chart.yMin, 0.0);
 }
 
+TEST(PlotDlg, TicksHoldBackAHalfWrittenLastRowWhileTheFileGrows) {
+    ShownDialog d;
+    TempDir dir;
+    g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n3 3");
+    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    EXPECT_EQ(g_chart.count, 3) << "the first tick of a path counts the last line";
+    dir.write("m.txt", "1 10 -1\n2 20 -2\n3 30 -3\n4 4");
+    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    EXPECT_EQ(g_chart.count, 3) << "the file grew: \"4 4\" waits";
+    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    EXPECT_EQ(g_chart.count, 4) << "its size held for a tick: it counts";
+    g_strPathName.clear();
+}
+
 TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
     ShownDialog d;
     int ticks = 0;

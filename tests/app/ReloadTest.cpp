@@ -1,17 +1,23 @@
 #include "Reload.h"
 #include "CurveChart.h"
 #include "FakeWindowBinding.h"
+#include "FormatFixtures.h"
+#include "PlotChoices.h"
+#include "ReadoutStore.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <memory>
 #include <sstream>
+#include <thread>
 
 namespace {
 
@@ -34,8 +40,9 @@ struct Fixture {
         chart->ShowZeroLine(true);
     }
     ~Fixture() { chart.reset(); }
-    std::optional<FileFailure> reload(const std::string& path, bool plus = false) {
-        return ReloadChart(path, plus, *chart);
+    std::optional<FileFailure> reload(const std::string& path, bool plus = false,
+                                      GrowthWatch* watch = nullptr) {
+        return ReloadChart(path, plus, *chart, watch);
     }
     Ranges ranges() const {
         return {chart->xMin, chart->xMax, chart->yMin, chart->yMax, chart->xExp, chart->yExp};
@@ -65,7 +72,9 @@ TEST(Reload, FilesBecomePointsAndRanges) {
     const FileCase cases[] = {
         {"empty file", "", false, 0, {0, 1, 0, 1}},
         {"one line: both ranges widened about it", "1 2 3\n", false, 1, {1, 3, -4.5, -1.5}},
-        {"one line beyond 1e9", "0 2e9 -3e9\n", false, 1, {1, 2, 1, 3, 3, 3}},
+        {"one line beyond 1e9: widened about it", "0 2e9 -3e9\n", false, 1, {1, 3, 1.5, 4.5, 3, 3}},
+        {"gigaohms keep their axes", "0 2e9 -3e9\n0 4e9 -5e9\n", false, 2, {2, 4, 3, 5, 3, 3}},
+        {"all below -1e9", "0 -4e9 5e9\n0 -2e9 3e9\n", false, 2, {-4, -2, -5, -3, 3, 3}},
         {"one line, plus, -Z'' above 0", "0 0.5 -2\n", true, 1, {250, 750, 0, 2, -1, 0}},
         {"several lines", "1 1 -1\n2 3 -4\n3 2 -2\n", false, 3, {1, 3, 1, 4}},
         {"several lines, plus", "1 1 -1\n2 3 -4\n3 2 -2\n", true, 3, {1, 3, 0, 4}},
@@ -190,6 +199,134 @@ TEST(Reload, TheFileIsReadAfreshAtEveryTick) {
     f.reload(path);
     EXPECT_EQ(f.chart->count, 0);
     EXPECT_EQ(f.window.bitmapsMade, 2);
+}
+
+TEST(Reload, InfiniteValuesAreTreatedLikeNaN) {
+    const std::string cases[] = {"1 1 -1\n2 inf -5\n3 3 -3\n", "1 1 -1\n2 5 1e999\n3 3 -3\n",
+                                 "1 1 -1\n2 -inf -inf\n3 3 -3\n", "1 1 -1\n2 nan -5\n3 3 -3\n"};
+    for (const auto& content : cases) {
+        SCOPED_TRACE(content);
+        Fixture f;
+        f.reload(f.dir.write("m.txt", content));
+        EXPECT_EQ(f.chart->count, 3) << "still a point, with its ordinal";
+        EXPECT_EQ(f.drawnPoints(), (std::vector<std::pair<double, double>>{{1, 1}, {3, 3}}));
+        EXPECT_TRUE(std::isnan(f.chart->xData[1]) || std::isnan(f.chart->yData[1]));
+        EXPECT_FALSE(std::isinf(f.chart->xData[1]) || std::isinf(f.chart->yData[1]));
+        // A NaN Z' still lets its -Z'' count, as before; an infinite value moves nothing.
+        const bool nanCase = content.find("nan") != std::string::npos;
+        EXPECT_EQ(f.ranges(), (Ranges{1, 3, 1, nanCase ? 5.0 : 3.0}));
+    }
+}
+
+TEST(Reload, EveryFormatGivesThePointsAndRangesOfItsPlainFile) {
+    Fixture plain;
+    plain.reload(plain.dir.write("plain.txt", fixtures::Plain()));
+    ASSERT_EQ(plain.chart->count, static_cast<int>(fixtures::Sweep().size()));
+    for (const auto& file : fixtures::EveryFormat()) {
+        SCOPED_TRACE(file.name);
+        Fixture f;
+        EXPECT_FALSE(f.reload(f.dir.write(file.name, file.content)));
+        EXPECT_EQ(f.drawnPoints(), plain.drawnPoints());
+        EXPECT_EQ(f.ranges(), plain.ranges());
+        EXPECT_EQ(f.chart->count, plain.chart->count);
+        for (int i = 0; i < f.chart->count; ++i)
+            EXPECT_EQ(f.chart->tData[i], i) << "t is the row's ordinal";
+    }
+}
+
+TEST(Reload, AHalfWrittenLastRowWaitsWhileTheFileGrows) {
+    Fixture f;
+    GrowthWatch watch;
+    const std::string path = f.dir.write("m.csv", "f,Zre,Zim\n1,1,-1\n2,2,-2\n3,3");
+    // The first tick of a newly chosen path counts the last line ("3,3": too few fields
+    // for this header, so no row all the same).
+    f.reload(path, false, &watch);
+    EXPECT_EQ(f.chart->count, 2);
+
+    const std::string plainPath = f.dir.write("p.txt", "1 1 -1\n2 2 -2\n3 3");
+    f.reload(plainPath, false, &watch);
+    EXPECT_EQ(f.chart->count, 3) << "a new path: its last line counts at once";
+    f.dir.write("p.txt", "1 1 -1\n2 2 -2\n3 3 -3\n4 4");
+    f.reload(plainPath, false, &watch);
+    EXPECT_EQ(f.chart->count, 3) << "grown since the last tick: \"4 4\" waits";
+    f.reload(plainPath, false, &watch);
+    EXPECT_EQ(f.chart->count, 4) << "unchanged for one tick: it counts";
+    EXPECT_EQ(f.chart->xData[3], 4.0);
+    f.dir.write("p.txt", "1 1 -1\n2 2 -2\n3 3 -3\n4 4 -4\n");
+    f.reload(plainPath, false, &watch);
+    EXPECT_EQ(f.chart->count, 4) << "a line with its line end counts while the file grows";
+    EXPECT_EQ(f.ranges(), (Ranges{1, 4, 1, 4}));
+
+    // Without a watch (a snapshot), the file is read as it stands.
+    f.dir.write("p.txt", "1 1 -1\n2 2 -2\n3 3");
+    f.reload(plainPath);
+    EXPECT_EQ(f.chart->count, 3);
+}
+
+TEST(Reload, AFileThatVanishesAndComesBackWaitsForItsSizeToSettle) {
+    Fixture f;
+    GrowthWatch watch;
+    const std::string path = f.dir.write("m.txt", "1 1 -1\n2 2");
+    f.reload(path, false, &watch);
+    EXPECT_EQ(f.chart->count, 2);
+    ::unlink(path.c_str());
+    f.reload(path, false, &watch);
+    EXPECT_EQ(f.chart->count, 0);
+    f.dir.write("m.txt", "1 1 -1\n2 2");
+    f.reload(path, false, &watch);
+    EXPECT_EQ(f.chart->count, 1) << "written anew: the last line waits";
+    f.reload(path, false, &watch);
+    EXPECT_EQ(f.chart->count, 2);
+}
+
+TEST(Reload, AWriterWaitingOnAFifoIsNeverDisturbed) {
+    Fixture f;
+    const std::string fifo = f.dir.file("fifo");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::atomic<bool> released = false;
+    std::thread writer([&] {
+        const int fd = ::open(fifo.c_str(), O_WRONLY);
+        released = true;
+        if (fd >= 0)
+            ::close(fd);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(f.reload(fifo));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(released) << "the FIFO was never opened";
+    const int reader = ::open(fifo.c_str(), O_RDONLY);
+    writer.join();
+    if (reader >= 0)
+        ::close(reader);
+}
+
+TEST(Reload, TheFormatIsToldAnewAtEveryTick) {
+    Fixture f;
+    const std::string path = f.dir.write("m.txt", "1 1 -1\n2 2 -2\n");
+    f.reload(path);
+    EXPECT_EQ(f.ranges(), (Ranges{1, 2, 1, 2}));
+    // The instrument rewrites it as a table whose third column is already -Im(Z).
+    f.dir.write("m.txt", "freq/Hz,Re(Z)/Ohm,-Im(Z)/Ohm\n1,1,-1\n2,2,-2\n");
+    f.reload(path);
+    EXPECT_EQ(f.ranges(), (Ranges{1, 2, -2, -1}));
+}
+
+TEST(Reload, TheReadoutLearnsEachDotsFrequencyAndLineAndTheFilesFormat) {
+    Fixture f;
+    ReadoutStore store;
+    const std::string path = f.dir.write("m.DTA", fixtures::Gamry());
+    ASSERT_FALSE(ReloadChartWith(path, false, *f.chart, PlotChoices{}, &store));
+    EXPECT_EQ(store.format(), "gamry-dta");
+    ASSERT_EQ(store.points(), static_cast<std::int64_t>(fixtures::Sweep().size()));
+    ASSERT_EQ(store.size(), f.chart->count);
+    const PointOrigin* first = store.At(0);
+    const PointOrigin* last = store.At(f.chart->count - 1);
+    ASSERT_TRUE(first != nullptr && last != nullptr);
+    EXPECT_EQ(first->frequency, fixtures::Sweep().front().f);
+    EXPECT_EQ(last->frequency, fixtures::Sweep().back().f);
+    // Lines count the file's header too: the rows follow it, one a line.
+    EXPECT_GT(first->line, 3);
+    EXPECT_EQ(last->line - first->line, f.chart->count - 1);
 }
 
 } // namespace

@@ -163,6 +163,7 @@ TEST(Display, OffscreenIsChosenOnlyWhenNoWindowIsAskedForOrNoneCanBeShown) {
         {{"korvane", "-style", "fusion", "-reverse", "m.txt"}, true, false, false},
         {{"korvane", "--snapshot", "o.png", "m.txt"}, true, false, true},
         {{"korvane", "--snapshot=o.png", "m.txt"}, true, false, true},
+        {{"korvane", "--info", "m.txt"}, true, false, true},
         {{"korvane", "--", "--help"}, true, false, false}, // a file named --help
         {{"korvane", "m.txt"}, false, false, true},
         {{"korvane", "m.txt"}, false, true, false},

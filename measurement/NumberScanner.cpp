@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <limits>
 
 namespace {
@@ -13,10 +14,9 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// What strtod gives for a magnitude beyond the double range: infinity when too large, zero
-// when too small. Which it is follows from the decimal position of the first significant
-// digit plus the exponent.
-double outOfRangeMagnitude(std::string_view number) {
+} // namespace
+
+double number_scanning::OutOfRangeMagnitude(std::string_view number) {
     long long position = 0;
     bool seenPoint = false, seenSignificant = false;
     for (size_t i = 0; i < number.size(); ++i) {
@@ -49,38 +49,33 @@ double outOfRangeMagnitude(std::string_view number) {
     return position > 0 ? std::numeric_limits<double>::infinity() : 0.0;
 }
 
-// One number at `p`, or nullptr when the field is not one.
-const char* scanNumber(const char* p, const char* end, double& value) {
-    // from_chars takes a minus but no plus; "+-1" is no number either way.
-    if (p != end && *p == '+') {
-        ++p;
-        if (p == end || *p == '-')
-            return nullptr;
-    }
-    const auto [next, error] = std::from_chars(p, end, value, std::chars_format::general);
-    if (error == std::errc::invalid_argument)
-        return nullptr;
-    if (error == std::errc::result_out_of_range) {
-        const bool negative = *p == '-';
-        const double magnitude = outOfRangeMagnitude(
-            std::string_view(p + negative, static_cast<size_t>(next - p - negative)));
-        value = negative ? -magnitude : magnitude;
-    }
-    return next;
-}
-
-} // namespace
-
 int ScanThreeNumbers(std::string_view line, double (&values)[3]) {
     const char* p = line.data();
     const char* const end = p + line.size();
     for (int field = 0; field < 3; ++field) {
         while (p != end && isSpace(*p))
             ++p;
-        const char* next = scanNumber(p, end, values[field]);
+        const char* next = number_scanning::ScanNumber(p, end, values[field]);
         if (next == nullptr)
             return field;
         p = next;
     }
     return 3;
+}
+
+FieldNumber number_scanning::ScanFieldWithComma(std::string_view field, double& value) {
+    const char* p = field.data();
+    const auto* comma = static_cast<const char*>(std::memchr(p, ',', field.size()));
+    // Numbers are short; a longer field with a comma is no number.
+    char copy[64];
+    if (field.empty() || comma == nullptr || field.size() > sizeof copy)
+        return FieldNumber::None;
+    std::memcpy(copy, p, field.size());
+    copy[comma - p] = '.';
+    double read = 0;
+    const char* next = ScanNumber(copy, copy + field.size(), read);
+    if (next == nullptr || next != copy + field.size())
+        return FieldNumber::None;
+    value = read;
+    return FieldNumber::Comma;
 }

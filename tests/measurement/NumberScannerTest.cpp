@@ -73,4 +73,33 @@ TEST(NumberScanner, IgnoresTheUsersDecimalComma) {
     std::setlocale(LC_ALL, "C");
 }
 
+TEST(NumberScanner, ReadsWholeFieldsWithAPointOrADecimalComma) {
+    struct Case {
+        std::string_view field;
+        bool decimalComma;
+        FieldNumber read;
+        double value;
+    };
+    const Case cases[] = {
+        {"1.5", false, FieldNumber::Point, 1.5},
+        {"-3.84944724E-005", false, FieldNumber::Point, -3.84944724e-5},
+        {"+2", false, FieldNumber::Point, 2},
+        {"1e999", false, FieldNumber::Point, kInf},
+        {"1,5", false, FieldNumber::None, kKept},
+        {"1,5", true, FieldNumber::Comma, 1.5},
+        {"3,84944724E-005", true, FieldNumber::Comma, 3.84944724e-5},
+        {"1000024,25", true, FieldNumber::Comma, 1000024.25},
+        {"1,5,5", true, FieldNumber::None, kKept},
+        {"1.5 ", false, FieldNumber::None, kKept},
+        {"", true, FieldNumber::None, kKept},
+        {"T", true, FieldNumber::None, kKept},
+        {"..........a", true, FieldNumber::None, kKept},
+    };
+    for (const auto& tc : cases) {
+        double value = kKept;
+        EXPECT_EQ(ScanField(tc.field, tc.decimalComma, value), tc.read) << tc.field;
+        EXPECT_EQ(value, tc.value) << tc.field;
+    }
+}
+
 } // namespace

@@ -1,0 +1,19 @@
+#include "FileInfo.h"
+
+#include "FileChoice.h"
+#include "FileSummary.h"
+
+#include <cstring>
+
+int PrintFileInfo(const std::string& file, QTextStream& out, QTextStream& err) {
+    int error = 0;
+    const std::optional<std::string> summary = SummarizeMeasurementFile(file, error);
+    if (!summary) {
+        const QString reason = error == 0 ? QStringLiteral("not a regular file")
+                                          : QString::fromLocal8Bit(std::strerror(error));
+        err << "korvane: cannot read " << DisplayPath(file) << ": " << reason << "\n";
+        return 1;
+    }
+    out << QString::fromStdString(*summary);
+    return 0;
+}

@@ -1,0 +1,120 @@
+#include "FileSummary.h"
+
+#include "Encoding.h"
+#include "MeasurementFile.h"
+
+#include <charconv>
+#include <limits>
+
+namespace {
+
+// Counts the rows and keeps the first and the last, and the names of the columns used.
+class SummarySink final : public RowSink {
+  public:
+    void OnRow(const Row& row) override {
+        if (rows == 0)
+            first = row;
+        last = row;
+        ++rows;
+    }
+    void OnHeader(const ColumnMap& map, const ColumnNames& names) override {
+        columns.clear();
+        auto add = [&](ColumnRole role, const char* what) {
+            const int r = static_cast<int>(role);
+            if (map.column[r] < 0)
+                return;
+            if (!columns.empty())
+                columns += ", ";
+            columns += what;
+            columns += " = ";
+            columns += names.name[r];
+            columns += " (column " + std::to_string(map.column[r] + 1) + ")";
+        };
+        add(ColumnRole::Frequency, "f");
+        add(ColumnRole::Real, "Z'");
+        add(ColumnRole::Imaginary,
+            map.negated[static_cast<int>(ColumnRole::Imaginary)] ? "-Z''" : "Z''");
+        add(ColumnRole::Magnitude, "|Z|");
+        add(ColumnRole::Phase,
+            map.negated[static_cast<int>(ColumnRole::Phase)] ? "-phase" : "phase");
+        add(ColumnRole::Cycle, "cycle");
+    }
+
+    std::uint64_t rows = 0;
+    Row first{}, last{};
+    std::string columns; // as the file spells them
+};
+
+std::string number(double value) {
+    char text[64];
+    const auto result = std::to_chars(text, text + sizeof text, value);
+    return std::string(text, result.ptr);
+}
+
+std::string triple(const Row& row) {
+    return number(row.frequency) + " " + number(row.real) + " " + number(row.negImag);
+}
+
+std::string describe(const ReadOutcome& outcome, const SummarySink& sink) {
+    const Detection& detection = outcome.detection;
+    const ReaderState& state = outcome.state;
+    std::string text;
+    text += "format: " + std::string(FormatName(detection.format)) + "\n";
+    text += "points: " + std::to_string(sink.rows) + "\n";
+    if (sink.rows > 0) {
+        text += "first: " + triple(sink.first) + "\n";
+        text += "last: " + triple(sink.last) + "\n";
+    }
+    text += "encoding: " + std::string(EncodingName(detection.encoding.encoding)) + "\n";
+    if (detection.format == Format::Plain) {
+        text += "columns: f, Z', Z'' by position, separated by blanks; "
+                "numbers missing from a line carried over from the line before\n";
+        text += "decimal separator: point\n";
+        return text;
+    }
+    text += "separator: " + std::string(SeparatorName(state.separator)) + "\n";
+    text += std::string("decimal separator: ") + (state.sawDecimalComma ? "comma" : "point") + "\n";
+    if (state.headerless) {
+        text += "columns: f, Z', Z'' by position (no header)\n";
+    } else if (!sink.columns.empty()) {
+        std::string columns;
+        if (detection.encoding.encoding == TextEncoding::Cp1252)
+            AppendUtf8FromCp1252(sink.columns, columns);
+        else
+            columns = sink.columns;
+        text += "columns: " + columns + "\n";
+    } else {
+        text += "columns: no header found\n";
+    }
+    if (state.sweeps > 0)
+        text += "sweeps: " + std::to_string(state.sweeps) + "\n";
+    return text;
+}
+
+} // namespace
+
+std::optional<std::string> SummarizeMeasurementFile(const std::string& path, int& error) {
+    MeasurementFile file = OpenMeasurementFile(path);
+    if (!file) {
+        error = file.error;
+        return std::nullopt;
+    }
+    constexpr std::uint64_t kSlack = 64 * 1024;
+    LineReader reader(file.fd.get(), file.size > std::numeric_limits<std::uint64_t>::max() - kSlack
+                                         ? file.size
+                                         : file.size + kSlack);
+    SummarySink sink;
+    const ReadOutcome outcome = ReadMeasurement(reader, file.size, sink);
+    if (outcome.error != 0) {
+        error = outcome.error;
+        return std::nullopt;
+    }
+    error = 0;
+    return describe(outcome, sink);
+}
+
+std::string SummarizeMeasurementBytes(const std::string& bytes) {
+    SummarySink sink;
+    const ReadOutcome outcome = ReadMeasurementBytes(bytes, sink);
+    return describe(outcome, sink);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// What `korvane --info FILE` prints: what Korvane understood of the file, read once as it
+// stands. The first four lines are always
+//   format: <short name>
+//   points: <rows read>
+//   first: <f> <Z'> <-Z''>
+//   last: <f> <Z'> <-Z''>
+// (first and last left out when there are no rows), numbers in shortest round-trip form;
+// lines about the encoding, separators, columns and sweeps follow. Nothing, with the system's
+// error number in `error` (0: not a regular file), when the file cannot be read.
+std::optional<std::string> SummarizeMeasurementFile(const std::string& path, int& error);
+
+// The same text for a file's bytes.
+std::string SummarizeMeasurementBytes(const std::string& bytes);

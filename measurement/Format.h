@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Encoding.h"
+#include "Table.h"
+
+#include <cstdint>
+#include <string_view>
+
+// The file formats Korvane reads.
+enum class Format : std::uint8_t {
+    Plain,       // Part 1.3: three blank-separated numbers a line, numbers carried over
+    GamryDta,    // Gamry Framework .DTA, its ZCURVE table
+    BioLogicMpt, // BioLogic EC-Lab / BT-Lab ASCII export .mpt
+    ZView,       // Scribner ZPlot/ZView .z, "ZPLOT2 ASCII" or the quoted legacy layout
+    Chi,         // CH Instruments "A.C. Impedance" text export
+    Nova,        // Metrohm Autolab NOVA ASCII export
+    PalmSensCsv, // PalmSens PSTrace CSV export
+    Csv,         // any table with a header row, or comma-separated f, Z', Z'' without one
+};
+
+// The short name --info prints: plain, gamry-dta, biologic-mpt, zview, chi, nova,
+// palmsens-csv, csv.
+const char* FormatName(Format format);
+
+// The file name patterns of every format, for the Open dialog: "*.DTA *.dta ...".
+const char* MeasurementFilePatterns();
+
+// What the start of a file says about how to read it.
+struct Detection {
+    Format format = Format::Plain;
+    EncodingGuess encoding;
+    // How the fields of a table are separated (header-based formats and CSV).
+    Separator separator = Separator::Blanks;
+    // For Csv: false when the file has no header and its columns are f, Z', Z''.
+    bool header = true;
+};
+
+// Tells the format from the file's first bytes (at most LineReader::kHeadSize, all of them
+// when `wholeFile`), never from its name. A file that is recognised as nothing else is Plain.
+Detection DetectFormat(std::string_view head, bool wholeFile);

@@ -1,0 +1,147 @@
+#include "LineReader.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+constexpr std::size_t kBufferSize = 256 * 1024;
+constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
+} // namespace
+
+LineReader::LineReader(int fd, std::uint64_t limit)
+    : fd_(fd), limit_(limit), buffer_(kBufferSize), data_(buffer_.data()) {}
+
+LineReader::LineReader(std::string_view bytes)
+    : limit_(bytes.size()), bytesRead_(bytes.size()), data_(bytes.empty() ? "" : bytes.data()),
+      end_(bytes.size()), atEnd_(true), headRead_(true) {}
+
+bool LineReader::fill(std::size_t wanted) {
+    if (fd_ < 0) { // bytes in memory: all of them are there from the start
+        atEnd_ = true;
+        return true;
+    }
+    begin_ = end_ = 0;
+    const bool wholeHead = !headRead_;
+    headRead_ = true;
+    while (end_ < wanted && bytesRead_ < limit_) {
+        const auto want =
+            static_cast<std::size_t>(std::min<std::uint64_t>(wanted - end_, limit_ - bytesRead_));
+        ssize_t got;
+        do {
+            got = ::read(fd_, buffer_.data() + end_, want);
+        } while (got < 0 && errno == EINTR);
+        if (got < 0) {
+            error_ = errno;
+            return false;
+        }
+        if (got == 0)
+            break;
+        end_ += static_cast<std::size_t>(got);
+        bytesRead_ += static_cast<std::uint64_t>(got);
+        // One read is enough, unless the head is being gathered or a UTF-16 unit was split
+        // (then every fill but the last ends on a unit boundary).
+        if (!wholeHead && (units_ == TextUnits::Bytes || end_ % 2 == 0))
+            break;
+    }
+    atEnd_ = end_ == 0;
+    return true;
+}
+
+bool LineReader::head(std::string_view& bytes) {
+    if (!headRead_ && !fill(kHeadSize))
+        return false;
+    bytes = std::string_view(data_ + begin_, std::min(end_ - begin_, kHeadSize));
+    return true;
+}
+
+void LineReader::setUnits(TextUnits units, std::size_t skip) {
+    units_ = units;
+    skip = std::min(skip, end_ - begin_);
+    begin_ += skip;
+    position_ += skip;
+}
+
+std::size_t LineReader::findUnitLineEnd() const {
+    const char* start = data_ + begin_;
+    const std::size_t available = end_ - begin_;
+    // A UTF-16 line feed is the unit 0x000A: its 0x0A byte comes first in little-endian
+    // units, second in big-endian ones, and the other byte is 0. Units start at even
+    // offsets from begin_.
+    const std::size_t lfByte = units_ == TextUnits::Utf16LE ? 0 : 1;
+    for (std::size_t from = 0; from < available;) {
+        const auto* lf =
+            static_cast<const char*>(std::memchr(start + from, '\n', available - from));
+        if (lf == nullptr)
+            return kNotFound;
+        const auto at = static_cast<std::size_t>(lf - start);
+        if (at % 2 == lfByte) {
+            const std::size_t unit = at - lfByte;
+            if (unit + 1 < available && start[unit + 1 - lfByte] == 0)
+                return unit;
+        }
+        from = at + 1;
+    }
+    return kNotFound;
+}
+
+LineReader::Status LineReader::next(std::string_view& line) {
+    // Most lines lie inside the buffer and are handed out in place; one that runs over its
+    // end is gathered in longLine_, at most kMaxLine bytes of it.
+    bool gathering = false;
+    bool cut = false;
+    longLine_.clear();
+    auto keep = [&](const char* bytes, std::size_t count) {
+        const std::size_t room = kMaxLine - longLine_.size();
+        longLine_.append(bytes, std::min(room, count));
+        cut = cut || count > room;
+    };
+    for (;;) {
+        if (begin_ == end_ && !atEnd_ && !fill(kBufferSize))
+            return Status::Error;
+        const char* start = data_ + begin_;
+        const std::size_t available = end_ - begin_;
+        std::size_t lineEnd;
+        if (units_ == TextUnits::Bytes) [[likely]] {
+            const auto* lf = static_cast<const char*>(std::memchr(start, '\n', available));
+            lineEnd = lf != nullptr ? static_cast<std::size_t>(lf - start) : kNotFound;
+        } else {
+            lineEnd = findUnitLineEnd();
+        }
+        if (lineEnd != kNotFound || atEnd_) {
+            const bool found = lineEnd != kNotFound;
+            std::size_t length = found ? lineEnd : available;
+            const std::size_t consumed = found ? length + unitSize() : length;
+            if (consumed == 0 && !gathering)
+                return Status::End;
+            begin_ += consumed;
+            position_ += consumed;
+            if (gathering) {
+                keep(start, length);
+                line = longLine_;
+            } else {
+                cut = length > kMaxLine;
+                line = std::string_view(start, std::min(length, kMaxLine));
+            }
+            terminated_ = found;
+            cut_ = cut;
+            if (found && !cut) {
+                // The CR of a CR LF pair.
+                const std::size_t n = line.size();
+                if (units_ == TextUnits::Bytes) {
+                    if (n >= 1 && line[n - 1] == '\r')
+                        line.remove_suffix(1);
+                } else if (n >= 2 && line[n - 2] == (units_ == TextUnits::Utf16LE ? '\r' : 0) &&
+                           line[n - 1] == (units_ == TextUnits::Utf16LE ? 0 : '\r')) {
+                    line.remove_suffix(2);
+                }
+            }
+            return Status::Line;
+        }
+        keep(start, available);
+        position_ += available;
+        begin_ = end_;
+        gathering = true;
+    }
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// How a text's characters are laid out in its bytes, as far as finding line ends goes: one
+// byte a unit (ASCII, UTF-8, cp1252), or UTF-16 in either byte order.
+enum class TextUnits : std::uint8_t { Bytes, Utf16LE, Utf16BE };
+
+// Reads the lines of an open file (or of bytes in memory) in order, as a text-mode stream
+// delivers them: a line ends at LF, a CR right before the LF is dropped, a CR elsewhere stays,
+// and the last line needs no LF. Lines come as the file's own bytes (for UTF-16, its 2-byte
+// units). Only the first kMaxLine bytes of a line are kept; the rest of it is skipped without
+// being stored, so memory never grows with the file or with its longest line.
+class LineReader {
+  public:
+    enum class Status { Line, End, Error };
+
+    // Bytes of one line kept for the caller.
+    static constexpr std::size_t kMaxLine = 64 * 1024;
+    // Bytes of the file's start that head() reads and shows.
+    static constexpr std::size_t kHeadSize = 64 * 1024;
+
+    // Reads at most `limit` bytes of `fd`; what lies beyond counts as the end of the file.
+    LineReader(int fd, std::uint64_t limit);
+    // Reads `bytes`, which must outlive the reader.
+    explicit LineReader(std::string_view bytes);
+
+    // The first bytes, at most kHeadSize, read before any line and not consumed: the only
+    // look at the content a caller needs to tell its encoding and format. False on a read
+    // error. Call it before next(), or not at all.
+    bool head(std::string_view& bytes);
+    // From now on lines are made of `units`, and the first `skip` bytes (a byte-order mark
+    // within the head) are passed over. Call it after head() and before next().
+    void setUnits(TextUnits units, std::size_t skip);
+
+    // The next line, valid until the next call. End when nothing is left; Error with the
+    // system's error number in error().
+    Status next(std::string_view& line);
+    // Whether the line last delivered ended with LF (a last line without one may still be
+    // being written).
+    bool terminated() const { return terminated_; }
+    // Whether the line last delivered was longer than kMaxLine, and so cut.
+    bool cut() const { return cut_; }
+    // Offset of the first byte not yet delivered.
+    std::uint64_t position() const { return position_; }
+    // Bytes read from the file so far.
+    std::uint64_t bytesRead() const { return bytesRead_; }
+    int error() const { return error_; }
+
+  private:
+    bool fill(std::size_t wanted);
+    // Offset from begin_ of the first UTF-16 line end, or npos.
+    std::size_t findUnitLineEnd() const;
+    std::size_t unitSize() const { return units_ == TextUnits::Bytes ? 1 : 2; }
+
+    int fd_ = -1;
+    std::uint64_t limit_ = 0;
+    std::uint64_t bytesRead_ = 0;
+    std::uint64_t position_ = 0;
+    std::vector<char> buffer_;
+    const char* data_ = nullptr; // buffer_'s bytes, or the bytes in memory
+    std::size_t begin_ = 0, end_ = 0;
+    bool atEnd_ = false;
+    bool headRead_ = false;
+    TextUnits units_ = TextUnits::Bytes;
+    std::string longLine_;
+    bool terminated_ = false;
+    bool cut_ = false;
+    int error_ = 0;
+};

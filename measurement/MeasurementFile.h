@@ -1,0 +1,110 @@
+#pragma once
+
+#include "Encoding.h"
+#include "Format.h"
+#include "LineReader.h"
+#include "Reader.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Owns a file descriptor and closes it when it goes, whichever way a function ends.
+class FileDescriptor {
+  public:
+    FileDescriptor() = default;
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
+    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    ~FileDescriptor() { close(); }
+
+    int get() const { return fd_; }
+    explicit operator bool() const { return fd_ >= 0; }
+    // Closes it now: 0, or the system's error number when closing failed.
+    int close();
+
+  private:
+    int fd_ = -1;
+};
+
+// A measurement file opened for one reading, or why it was not.
+struct MeasurementFile {
+    enum class Step { Opened, Examined, Opening, Measuring };
+    FileDescriptor fd;
+    std::uint64_t size = 0; // measured once, right after opening
+    // Where it failed: examining the path (its type or existence), opening it, or measuring
+    // it after opening; and the system's error number (0 when the path names something other
+    // than a regular file).
+    Step failedAt = Step::Opened;
+    int error = 0;
+
+    explicit operator bool() const { return static_cast<bool>(fd); }
+};
+
+// Opens a measurement file for reading only, with no lock, without waiting for a writer.
+// Only regular files: the path's type is tested before opening, so a FIFO, a device or a
+// directory is never opened (a writer waiting on a FIFO is never disturbed), and again after
+// opening, by the one fstat that also measures the size.
+MeasurementFile OpenMeasurementFile(const std::string& path);
+
+// How to read the file's last line if it has no line end.
+struct ReadOptions {
+    // Hold it back when the file is growing: its size differs from the size the previous
+    // look at the same file saw (`sizeChanged`), or it grew while being read. Without
+    // `watching` (one look at a file as it stands) it always counts.
+    bool watching = false;
+    bool sizeChanged = false;
+};
+
+// What one reading found.
+struct ReadOutcome {
+    Detection detection;
+    ReaderState state;     // after the last line read
+    int error = 0;         // a read error's system error number, or 0
+    bool heldBack = false; // a last line without line end was held back
+};
+
+// Tells the format from the head of `reader` and readies it and `outcome` for the first
+// line. False, with the error in `outcome`, when the head cannot be read.
+bool BeginReading(LineReader& reader, ReadOutcome& outcome);
+
+// Reads the lines of `reader` that start before `length`: tells the format from the head,
+// then feeds every line to the format's reader, which sends its rows to `sink` (any
+// RowSink; a final class of its own is called directly, without a virtual call).
+template <typename Sink>
+ReadOutcome ReadMeasurement(LineReader& reader, std::uint64_t length, Sink& sink,
+                            const ReadOptions& options = {}) {
+    ReadOutcome outcome;
+    if (!BeginReading(reader, outcome))
+        return outcome;
+    const TextUnits units = UnitsOf(outcome.detection.encoding.encoding);
+    std::string decoded;
+    std::string_view line;
+    while (reader.position() < length) {
+        const LineReader::Status status = reader.next(line);
+        if (status == LineReader::Status::End)
+            break;
+        if (status == LineReader::Status::Error) {
+            outcome.error = reader.error();
+            break;
+        }
+        // A last line without line end may be half written while the file grows.
+        if (!reader.terminated() && options.watching &&
+            (options.sizeChanged || reader.bytesRead() > length)) {
+            outcome.heldBack = true;
+            break;
+        }
+        if (units != TextUnits::Bytes) [[unlikely]] {
+            decoded.clear();
+            AppendUtf8FromUtf16(line, units == TextUnits::Utf16BE, decoded);
+            line = decoded;
+        }
+        ReadLine(outcome.state, line, sink);
+    }
+    return outcome;
+}
+
+// The same for a file's bytes in memory.
+ReadOutcome ReadMeasurementBytes(std::string_view bytes, RowSink& sink);

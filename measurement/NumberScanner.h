@@ -1,0 +1,62 @@
+#pragma once
+
+#include <charconv>
+#include <string_view>
+#include <system_error>
+
+// Reads up to three numbers from the start of a line, as "%lf %lf %lf" would in the C
+// locale: white space before each is skipped, each is an optional sign and a decimal
+// number (the point is always the decimal separator), and the scan stops at the first field
+// that is not a number. Numbers not read keep their values. Returns how many were read.
+int ScanThreeNumbers(std::string_view line, double (&values)[3]);
+
+// How a field was read as a number: not at all, with a decimal point, or with a decimal comma.
+enum class FieldNumber { None, Point, Comma };
+
+namespace number_scanning {
+
+// What strtod gives for a magnitude beyond the double range: infinity when too large, zero
+// when too small. Which it is follows from the decimal position of the first significant
+// digit plus the exponent.
+double OutOfRangeMagnitude(std::string_view number);
+
+// One number at `p` (an optional sign, then what from_chars reads), or nullptr when the
+// field is not one. Inline: the readers call it for every number of every row.
+inline const char* ScanNumber(const char* p, const char* end, double& value) {
+    // from_chars takes a minus but no plus; "+-1" is no number either way.
+    if (p != end && *p == '+') {
+        ++p;
+        if (p == end || *p == '-')
+            return nullptr;
+    }
+    const auto [next, error] = std::from_chars(p, end, value, std::chars_format::general);
+    if (error == std::errc::invalid_argument)
+        return nullptr;
+    if (error == std::errc::result_out_of_range) {
+        const bool negative = *p == '-';
+        const double magnitude = OutOfRangeMagnitude(
+            std::string_view(p + negative, static_cast<std::size_t>(next - p - negative)));
+        value = negative ? -magnitude : magnitude;
+    }
+    return next;
+}
+
+// ScanField for a field that is no number with a decimal point.
+FieldNumber ScanFieldWithComma(std::string_view field, double& value);
+
+} // namespace number_scanning
+
+// Reads one whole field as a number: an optional sign, a decimal number as above, and
+// nothing else (the caller trims blanks). With `decimalComma`, one comma may stand for the
+// decimal point (`3,84944724E-005`). `value` is left alone when the field is not exactly one
+// number.
+inline FieldNumber ScanField(std::string_view field, bool decimalComma, double& value) {
+    const char* const end = field.data() + field.size();
+    double read = 0;
+    const char* next = number_scanning::ScanNumber(field.data(), end, read);
+    if (next != nullptr && next == end) {
+        value = read;
+        return FieldNumber::Point;
+    }
+    return decimalComma ? number_scanning::ScanFieldWithComma(field, value) : FieldNumber::None;
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "NumberScanner.h"
+
+// The reader of the plain format, inline: the reload of a plain file calls it for every
+// line. Part of Reader.h.
+
+// Part 1.3: every line is a point. The three numbers are scanned as "%lf %lf %lf" would,
+// and a number a line does not provide keeps the value an earlier line gave it.
+template <typename Sink> void ReadPlainLine(ReaderState& state, std::string_view line, Sink& sink) {
+    ScanThreeNumbers(line, state.carried);
+    sink.OnRow(Row{state.carried[0], state.carried[1], -state.carried[2], state.lines, state.rows});
+    ++state.rows;
+}

@@ -1,0 +1,89 @@
+#include "Reader.h"
+
+#include "Readers.h"
+
+#include <cmath>
+#include <limits>
+
+ReaderState StartReading(const Detection& detection) {
+    ReaderState state;
+    state.format = detection.format;
+    state.separator = detection.separator;
+    state.decimalComma = detection.separator != Separator::Comma;
+    // A line that provides no number before any line has keeps NaN: a point that is never
+    // drawn and moves no extreme.
+    constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+    state.carried[0] = state.carried[1] = state.carried[2] = kNaN;
+    if (detection.format == Format::Csv && !detection.header) {
+        state.headerless = true;
+        state.columns = ColumnMap::ByPosition();
+        state.stage = 1;
+        state.sweeps = 1;
+    }
+    return state;
+}
+
+void ReadFormattedLine(ReaderState& state, std::string_view line, RowSink& sink) {
+    switch (state.format) {
+    case Format::Plain:
+        ReadPlainLine(state, line, sink);
+        return;
+    case Format::GamryDta:
+        ReadGamryLine(state, line, sink);
+        return;
+    case Format::BioLogicMpt:
+        ReadBioLogicLine(state, line, sink);
+        return;
+    case Format::ZView:
+        ReadZViewLine(state, line, sink);
+        return;
+    case Format::Chi:
+        ReadChiLine(state, line, sink);
+        return;
+    case Format::Nova:
+    case Format::PalmSensCsv:
+    case Format::Csv:
+        ReadTableLine(state, line, sink);
+        return;
+    }
+}
+
+bool SendTableRow(ReaderState& state, std::string_view line, RowSink& sink) {
+    RowValues values;
+    if (!ReadTableRow(line, state.separator, state.decimalComma, state.columns, values,
+                      state.sawDecimalComma))
+        return false;
+    if (state.columns.has(ColumnRole::Cycle)) {
+        const double cycle = values.value[static_cast<int>(ColumnRole::Cycle)];
+        const bool same = cycle == state.cycle || (std::isnan(cycle) && std::isnan(state.cycle));
+        if (state.rows == 0 || !same) {
+            ++state.sweeps;
+            state.cycle = cycle;
+        }
+    }
+    const Impedance z = ToImpedance(state.columns, values);
+    sink.OnRow(Row{z.frequency, z.real, z.negImag, state.lines, state.rows});
+    ++state.rows;
+    return true;
+}
+
+bool TakeHeader(ReaderState& state, std::string_view line, Separator separator, RowSink& sink) {
+    ColumnMap map;
+    ColumnNames names;
+    if (!MapHeader(line, separator, map, &names))
+        return false;
+    state.columns = map;
+    state.separator = separator;
+    state.decimalComma = separator != Separator::Comma;
+    // A cycle column counts sweeps itself; otherwise every table is one.
+    if (!map.has(ColumnRole::Cycle))
+        ++state.sweeps;
+    sink.OnHeader(map, names);
+    return true;
+}
+
+bool StartsWithField(std::string_view line, std::string_view name) {
+    return line.substr(0, name.size()) == name &&
+           (line.size() == name.size() || line[name.size()] == '\t' || line[name.size()] == ' ' ||
+            line[name.size()] == '\r');
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Format.h"
+#include "Table.h"
+
+#include <cstdint>
+#include <string_view>
+#include <type_traits>
+
+// One measurement row: frequency in hertz, Z' and -Z'' in ohm as the file means them (the
+// sign already turned where the file holds Im(Z)), the line it came from (counted from 1)
+// and its ordinal among the rows (from 0).
+struct Row {
+    double frequency;
+    double real;
+    double negImag;
+    std::uint64_t line;
+    std::uint64_t index;
+};
+
+// Where a reader sends what it finds. Nothing is stored per row.
+class RowSink {
+  public:
+    virtual void OnRow(const Row& row) = 0;
+    // A header line was understood; `names` are views into it, valid during the call.
+    virtual void OnHeader(const ColumnMap& /*map*/, const ColumnNames& /*names*/) {}
+
+  protected:
+    ~RowSink() = default;
+};
+
+// All a reader knows between two lines: a plain value, so it can be copied after any line
+// and reading resumed from the copy with the lines that follow.
+struct ReaderState {
+    Format format = Format::Plain;
+    Separator separator = Separator::Blanks;
+    bool decimalComma = false;    // a comma in a number is its decimal point
+    bool sawDecimalComma = false; // a number was read that way
+    bool headerless = false;      // Csv without header: f, Z', Z'' by position
+    std::uint8_t stage = 0;       // how far into its format's layout the reader is
+    ColumnMap columns;            // the header's columns, once found
+    std::uint64_t headerLine = 0; // EC-Lab: the line of the column names
+    double carried[3] = {};       // Plain: the numbers carried from line to line
+    double cycle = 0;             // EC-Lab: the cycle number of the last row
+    std::uint32_t sweeps = 0;     // sweeps (EC-Lab cycles) or tables (headers) seen
+    std::uint64_t rows = 0;       // rows delivered
+    std::uint64_t lines = 0;      // lines read
+};
+
+static_assert(std::is_trivially_copyable_v<ReaderState>,
+              "a reader's state is a plain value, copied to resume reading");
+
+// The state before the first line of a file detected as `detection` says.
+ReaderState StartReading(const Detection& detection);
+
+// The reader of every format but the plain one.
+void ReadFormattedLine(ReaderState& state, std::string_view line, RowSink& sink);
+
+#include "PlainReader.h"
+
+// Reads one line (UTF-8 or single-byte text, without its line end) and sends the row it
+// holds, if any, to `sink`.
+template <typename Sink> void ReadLine(ReaderState& state, std::string_view line, Sink& sink) {
+    ++state.lines;
+    if (state.format == Format::Plain)
+        ReadPlainLine(state, line, sink);
+    else
+        ReadFormattedLine(state, line, sink);
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+// The reader of each format, and what they share. Internal to the measurement library.
+
+#include "Reader.h"
+
+#include <string_view>
+
+void ReadGamryLine(ReaderState& state, std::string_view line, RowSink& sink);
+void ReadBioLogicLine(ReaderState& state, std::string_view line, RowSink& sink);
+void ReadZViewLine(ReaderState& state, std::string_view line, RowSink& sink);
+void ReadChiLine(ReaderState& state, std::string_view line, RowSink& sink);
+// Generic CSV/TSV, NOVA and PalmSens exports: tables found by their header rows.
+void ReadTableLine(ReaderState& state, std::string_view line, RowSink& sink);
+
+// Reads `line` as a row of the state's table and sends it. False when it is no row: fewer
+// fields than the header, or a used field that is not a number.
+bool SendTableRow(ReaderState& state, std::string_view line, RowSink& sink);
+
+// Takes `line` as the table's header if its names map, telling the sink. True when taken.
+bool TakeHeader(ReaderState& state, std::string_view line, Separator separator, RowSink& sink);
+
+// Whether `line` starts with the field `name`, ended by a tab, a blank or the line's end.
+bool StartsWithField(std::string_view line, std::string_view name);

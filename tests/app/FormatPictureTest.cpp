@@ -1,0 +1,31 @@
+#include "FormatFixtures.h"
+#include "Snapshot.h"
+#include "TempDir.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// The picture of every format equals, pixel for pixel, the picture of a plain three-column
+// file holding the same measurements (f, Z', Z'').
+TEST(FormatPicture, EveryFormatDrawsThePictureOfItsPlainFile) {
+    TempDir dir;
+    for (bool plus : {false, true}) {
+        const std::string plainPng = dir.file("plain.png");
+        ASSERT_FALSE(WriteSnapshot(dir.write("plain.txt", fixtures::Plain()), plainPng, plus,
+                                   QSize(534, 392)));
+        const QImage plain(QString::fromStdString(plainPng));
+        ASSERT_FALSE(plain.isNull());
+        for (const auto& file : fixtures::EveryFormat()) {
+            SCOPED_TRACE(std::string(file.name) + (plus ? " with +" : ""));
+            const std::string png = dir.file(std::string(file.name) + ".png");
+            ASSERT_FALSE(
+                WriteSnapshot(dir.write(file.name, file.content), png, plus, QSize(534, 392)));
+            EXPECT_EQ(QImage(QString::fromStdString(png)), plain);
+        }
+    }
+}
+
+} // namespace
