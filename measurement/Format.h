@@ -8,7 +8,7 @@
 
 // The file formats Korvane reads.
 enum class Format : std::uint8_t {
-    Plain,       // Part 1.3: three blank-separated numbers a line, numbers carried over
+    Plain,       // three blank-separated numbers a line, numbers carried over
     GamryDta,    // Gamry Framework .DTA, its ZCURVE table
     BioLogicMpt, // BioLogic EC-Lab / BT-Lab ASCII export .mpt
     ZView,       // Scribner ZPlot/ZView .z, "ZPLOT2 ASCII" or the quoted legacy layout

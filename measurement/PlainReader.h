@@ -5,7 +5,7 @@
 // The reader of the plain format, inline: the reload of a plain file calls it for every
 // line. Part of Reader.h.
 
-// Part 1.3: every line is a point. The three numbers are scanned as "%lf %lf %lf" would,
+// Every line is a point. The three numbers are scanned as "%lf %lf %lf" would,
 // and a number a line does not provide keeps the value an earlier line gave it.
 template <typename Sink> void ReadPlainLine(ReaderState& state, std::string_view line, Sink& sink) {
     ScanThreeNumbers(line, state.carried);

@@ -59,7 +59,7 @@ inline std::string Join(const std::vector<std::string>& lines, const std::string
     return out;
 }
 
-// Part 1.3: f, Z', Z'' a line, separated by tabs.
+// The plain format: f, Z', Z'' a line, separated by tabs.
 inline std::string Plain(const std::vector<Measurement>& rows = Sweep()) {
     std::vector<std::string> lines;
     for (const auto& m : rows)
