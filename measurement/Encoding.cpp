@@ -67,6 +67,39 @@ const char* EncodingName(TextEncoding encoding) {
     return "?";
 }
 
+int Utf8SequenceLength(std::string_view s) {
+    const auto byte = [&s](size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    int length;
+    char32_t code;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+    } else {
+        return 0;
+    }
+    for (int i = 1; i < length; ++i) {
+        if (static_cast<size_t>(i) == s.size())
+            return -1;
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (byte(i) & 0x3F);
+    }
+    // Overlong forms, surrogates and code points beyond U+10FFFF.
+    constexpr char32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+        return 0;
+    return length;
+}
+
 bool IsUtf8(std::string_view bytes, bool mayBeCut) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
@@ -77,37 +110,11 @@ bool IsUtf8(std::string_view bytes, bool mayBeCut) {
             p += 8;
             continue;
         }
-        const unsigned char c = *p;
-        if (c < 0x80) {
-            ++p;
-            continue;
-        }
-        int more;
-        char32_t code;
-        if (c >= 0xC2 && c <= 0xDF) {
-            more = 1;
-            code = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            more = 2;
-            code = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            more = 3;
-            code = c & 0x07;
-        } else {
-            return false;
-        }
-        ++p;
-        for (int i = 0; i < more; ++i, ++p) {
-            if (p == end)
-                return mayBeCut;
-            if ((*p & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (*p & 0x3F);
-        }
-        // Overlong forms, surrogates and code points beyond U+10FFFF.
-        if ((more == 2 && code < 0x800) || (more == 3 && code < 0x10000) || code > 0x10FFFF ||
-            (code >= 0xD800 && code <= 0xDFFF))
-            return false;
+        const int length = Utf8SequenceLength(
+            std::string_view(reinterpret_cast<const char*>(p), static_cast<size_t>(end - p)));
+        if (length <= 0)
+            return length < 0 && mayBeCut;
+        p += length;
     }
     return true;
 }

@@ -28,6 +28,10 @@ TextUnits UnitsOf(TextEncoding encoding);
 // A short name for --info: "utf-8", "utf-8 (BOM)", "utf-16le", "utf-16be", "cp1252".
 const char* EncodingName(TextEncoding encoding);
 
+// The length of the UTF-8 sequence at the start of `s` (1 to 4), 0 when it is not valid
+// UTF-8, or -1 when the end of `s` cuts it off.
+int Utf8SequenceLength(std::string_view s);
+
 // Whether `bytes` is well-formed UTF-8. With `mayBeCut`, a character cut short at the very
 // end is allowed.
 bool IsUtf8(std::string_view bytes, bool mayBeCut = false);
