@@ -1,7 +1,10 @@
 #pragma once
 
+#include "FileFailure.h"
 #include "MeasurementFile.h"
+#include "ReadResult.h"
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -9,20 +12,6 @@
 class CCurveChart;
 class ReadoutStore;
 struct PlotChoices;
-
-// Cause codes of a failed file operation, as the file layer's exceptions number them.
-enum FileFailureCause : int {
-    kCauseGeneric = 1,   // reading a line failed
-    kCauseBadSeek = 9,   // measuring the length failed
-    kCauseDiskFull = 13, // closing failed
-};
-
-// A failure of the file layer that ended a reload early.
-struct FileFailure {
-    int cause = 0;
-    int osError = 0; // the system's error number
-    std::string fileName;
-};
 
 // What one tick of the reload leaves for the next: the path it looked at and the size it
 // saw there, so a last line without line end is held back while the file grows. The dialog
@@ -54,3 +43,9 @@ std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked,
 std::optional<FileFailure> ReloadChartWith(const std::string& path, bool plusTicked,
                                            CCurveChart& chart, const PlotChoices& choices,
                                            ReadoutStore* readout, GrowthWatch* watch = nullptr);
+
+// The reading half of a reload: reads the whole file at `path` into a result, without
+// touching any chart. With `watch`, as ReloadChart. With `stop`, the read ends early once it
+// is set.
+ReadResult ReadWholeFile(const std::string& path, GrowthWatch* watch,
+                         const std::atomic<bool>* stop = nullptr);
