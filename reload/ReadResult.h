@@ -5,6 +5,9 @@
 
 #include <limits>
 #include <optional>
+
+class CCurveChart;
+struct PlotChoices;
 #include <vector>
 
 // What one read of the measurement file leaves for the window: the chart's points in slot
@@ -23,3 +26,10 @@ struct ReadResult {
     double highestY = -std::numeric_limits<double>::infinity();
     ReadoutStore readout;
 };
+
+// Takes a read's result into the chart on the window's side: the points and origins, then,
+// when the read succeeded, the ranges (Y from 0 while `plusTicked`), AutoScale and Redraw.
+// Returns the read's failure, the chart keeping the points read before it, not redrawn.
+std::optional<FileFailure> TakeReadResult(const ReadResult& result, bool plusTicked,
+                                          CCurveChart& chart, const PlotChoices& choices,
+                                          ReadoutStore* readout);

@@ -2,7 +2,6 @@
 
 #include "ChartFeed.h"
 #include "CurveChart.h"
-#include "LiveReading.h"
 #include "PlotChoices.h"
 
 #include <unistd.h>
