@@ -34,8 +34,13 @@ bool LineReader::fill(std::size_t wanted) {
         error_ = errno;
         return false;
     }
-    previousTail_.assign(buffer_.data() + (end_ - std::min(end_, kKeptTail)),
-                         buffer_.data() + end_);
+    if (end_ >= kKeptTail) {
+        previousTail_.assign(buffer_.data() + (end_ - kKeptTail), kKeptTail);
+    } else {
+        previousTail_.append(buffer_.data(), end_);
+        if (previousTail_.size() > kKeptTail)
+            previousTail_.erase(0, previousTail_.size() - kKeptTail);
+    }
     begin_ = end_ = 0;
     const bool wholeHead = !headRead_;
     headRead_ = true;

@@ -49,6 +49,9 @@ class LineReader {
     // The `count` bytes before offset `end`, when they are still in the buffer (or in what it
     // kept of its previous filling): what was read, not what the file holds now.
     bool recent(std::uint64_t end, std::size_t count, std::string& bytes) const;
+    // The bytes just before the start, as an earlier reading saw them, so that recent() can
+    // reach back past it. Call it before next().
+    void setBytesBefore(std::string_view bytes) { previousTail_.assign(bytes); }
     // Whether the line last delivered ended with LF (a last line without one may still be
     // being written).
     bool terminated() const { return terminated_; }

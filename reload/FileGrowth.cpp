@@ -1,5 +1,6 @@
 #include "FileGrowth.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -28,6 +29,8 @@ bool OnlyGrew(const MeasurementFile& file, const ReadProgress& progress) {
         return false;
     // A last line without line end was taken as it stood: what was appended may go on with it.
     if (progress.lastLineOpen && file.size != progress.size)
+        return false;
+    if (progress.tail.size() != std::min<std::uint64_t>(progress.offset, ReadProgress::kWindow))
         return false;
     const int fd = file.fd.get();
     return HoldsAt(fd, 0, progress.head) &&

@@ -35,6 +35,7 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
         outcome.detection = progress.detection;
         outcome.state = progress.state;
         reader.setUnits(UnitsOf(progress.detection.encoding.encoding), 0);
+        reader.setBytesBefore(progress.tail);
     }
     ReadLines(reader, file.size, progress.feed, options, outcome);
     if (outcome.error != 0 || outcome.stopped)
@@ -49,7 +50,7 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
         const auto count = static_cast<std::size_t>(
             std::min<std::uint64_t>(progress.offset, ReadProgress::kWindow));
         // Kept from the read itself where it can be; the file's bytes otherwise (a held-back
-        // line longer than the buffer).
+        // line longer than the buffer). Without them the next read starts afresh.
         if (!reader.recent(progress.offset, count, progress.tail) &&
             !ReadBytesAt(file.fd.get(), progress.offset - count, count, progress.tail))
             progress.tail.clear();

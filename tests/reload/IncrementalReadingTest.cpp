@@ -18,12 +18,14 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <random>
 
 namespace {
 
 bool SameBits(const std::vector<double>& a, const std::vector<double>& b) {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0;
+    return a.size() == b.size() &&
+           (a.empty() || std::memcmp(a.data(), b.data(), a.size() * sizeof(double)) == 0);
 }
 
 // The draw calls of the window's chart after taking `result` in: equal calls, equal pixels.
@@ -38,7 +40,9 @@ std::vector<std::string> Picture(const ReadResult& result, bool plus) {
     return window.memory != nullptr ? window.memory->ops : std::vector<std::string>{};
 }
 
-void ExpectSameResult(const ReadResult& got, const ReadResult& want) {
+// With `plus`, also the pictures the two results give with "+" so ticked.
+void ExpectSameResult(const ReadResult& got, const ReadResult& want,
+                      std::optional<bool> plus = std::nullopt) {
     EXPECT_EQ(got.found, want.found);
     EXPECT_EQ(got.stopped, want.stopped);
     EXPECT_EQ(got.failure.has_value(), want.failure.has_value());
@@ -56,8 +60,9 @@ void ExpectSameResult(const ReadResult& got, const ReadResult& want) {
         ASSERT_TRUE(a != nullptr && b != nullptr);
         ASSERT_TRUE(a->frequency == b->frequency && a->line == b->line) << "slot " << i;
     }
-    for (bool plus : {false, true})
-        EXPECT_TRUE(Picture(got, plus) == Picture(want, plus)) << (plus ? "with +" : "without +");
+    if (plus) {
+        EXPECT_TRUE(Picture(got, *plus) == Picture(want, *plus)) << "+ ticked: " << *plus;
+    }
 }
 
 // Enough rows that the chart thins, with digits that differ from row to row.
@@ -83,7 +88,8 @@ TEST(IncrementalReading, AFileGrownInAnyChunksReadsAsTheWholeFile) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
     TempDir dir;
-    for (auto& file : fixtures::EveryFormat(ManyRows(10'300))) {
+    bool plus = random() % 2 == 0;
+    for (auto& file : fixtures::EveryFormat(ManyRows(10'100))) {
         SCOPED_TRACE(file.name);
         // Now and then the file ends without a line end.
         if (random() % 3 == 0)
@@ -93,7 +99,7 @@ TEST(IncrementalReading, AFileGrownInAnyChunksReadsAsTheWholeFile) {
         const std::string path = dir.file(file.name);
         LiveReading live;
         GrowthWatch mirror; // what the ticks of the whole-file reads would have seen
-        std::uniform_real_distribution<double> logSize(0, std::log(96.0 * 1024));
+        std::uniform_real_distribution<double> logSize(0, std::log(256.0 * 1024));
         const std::atomic<bool> stop = false;
         for (std::size_t at = 0; at < file.content.size();) {
             const auto size = std::min(static_cast<std::size_t>(std::exp(logSize(random))),
@@ -105,7 +111,8 @@ TEST(IncrementalReading, AFileGrownInAnyChunksReadsAsTheWholeFile) {
             ASSERT_FALSE(live.Read(path, stop).failure);
             mirror.Changed(path, at);
         }
-        ExpectSameResult(live.Read(path, stop), ReadWholeFile(path, &mirror));
+        ExpectSameResult(live.Read(path, stop), ReadWholeFile(path, &mirror), plus);
+        plus = !plus;
         // Unchanged for a tick: a last line without line end now counts.
         ExpectSameResult(live.Read(path, stop), ReadWholeFile(path, &mirror));
     }
