@@ -23,7 +23,8 @@ bool SameFormat(int fd, const ReadProgress& progress) {
 } // namespace
 
 bool OnlyGrew(const MeasurementFile& file, const ReadProgress& progress) {
-    if (!progress.begun || file.device != progress.device || file.inode != progress.inode)
+    if (!progress.begun || progress.cutShort || file.device != progress.device ||
+        file.inode != progress.inode)
         return false;
     if (file.size < progress.size || file.size < progress.offset)
         return false;

@@ -1,7 +1,9 @@
 #include "ReadProgress.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -42,6 +44,10 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
         return outcome;
     progress.state = outcome.state;
     progress.lastLineOpen = outcome.lastLineOpen;
+    // Shorter now than what was read: cut, perhaps rewritten, while it was read.
+    struct stat info {};
+    progress.cutShort = ::fstat(file.fd.get(), &info) != 0 ||
+                        static_cast<std::uint64_t>(info.st_size) < outcome.resumeAt;
     progress.device = file.device;
     progress.inode = file.inode;
     progress.size = file.size;

@@ -28,6 +28,7 @@ struct ReadProgress {
     ReaderState state;
     std::uint64_t offset = 0;  // where the first line not read yet begins
     bool lastLineOpen = false; // the last line read had no line end
+    bool cutShort = false;     // the file shrank while it was read
 
     // What the file was when it was read: which file, its size, the bytes at its start (at
     // most kWindow of them, and whether the format was told from all of the file) and the
