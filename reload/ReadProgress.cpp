@@ -43,7 +43,6 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
     if (outcome.error != 0 || outcome.stopped)
         return outcome;
     progress.state = outcome.state;
-    progress.lastLineOpen = outcome.lastLineOpen;
     // Shorter now than what was read: cut, perhaps rewritten, while it was read.
     struct stat info {};
     progress.cutShort = ::fstat(file.fd.get(), &info) != 0 ||
@@ -53,6 +52,7 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
     progress.size = file.size;
     if (outcome.resumeAt != progress.offset) {
         progress.offset = outcome.resumeAt;
+        progress.lastLineOpen = outcome.lastLineOpen;
         const auto count = static_cast<std::size_t>(
             std::min<std::uint64_t>(progress.offset, ReadProgress::kWindow));
         // Kept from the read itself where it can be; the file's bytes otherwise (a held-back
