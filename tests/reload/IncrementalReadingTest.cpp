@@ -111,6 +111,8 @@ TEST(IncrementalReading, AFileGrownInAnyChunksReadsAsTheWholeFile) {
         GrowthWatch mirror; // what the ticks of the whole-file reads would have seen
         std::uniform_real_distribution<double> logSize(0, std::log(256.0 * 1024));
         const std::atomic<bool> stop = false;
+        const int pauseAfter = 1 + static_cast<int>(random() % 16);
+        int chunk = 0;
         for (std::size_t at = 0; at < file.content.size();) {
             const auto size = std::min(static_cast<std::size_t>(std::exp(logSize(random))),
                                        file.content.size() - at);
@@ -118,8 +120,8 @@ TEST(IncrementalReading, AFileGrownInAnyChunksReadsAsTheWholeFile) {
             at += size;
             if (at == file.content.size())
                 break;
-            // Now and then the writer pauses for a tick, so a line cut short counts as it is.
-            for (int tick = random() % 8 == 0 ? 2 : 1; tick > 0; --tick) {
+            // Once the writer pauses for a tick, so a line cut short counts as it is.
+            for (int tick = ++chunk == pauseAfter ? 2 : 1; tick > 0; --tick) {
                 ASSERT_FALSE(live.Read(path, stop).failure);
                 mirror.Changed(path, at);
             }
@@ -209,6 +211,20 @@ TEST(IncrementalReading, AFileChangedOtherwiseIsReadAfresh) {
             want = ReadWholeFile(path, &mirror);
         ExpectSameResult(got, want);
     }
+}
+
+// A last line without line end counts once the size held for a tick; when the writer goes on
+// with it after a longer pause, the line is read again whole.
+TEST(IncrementalReading, ALineWithoutLineEndThatGoesOnAfterAPauseIsReadAgain) {
+    TempDir dir;
+    const std::string path = dir.write("m.txt", PlainRows(0, 300) + "5\t6");
+    LiveReading live;
+    GrowthWatch mirror;
+    const std::atomic<bool> stop = false;
+    for (int tick = 0; tick < 3; ++tick)
+        ExpectSameResult(live.Read(path, stop), ReadWholeFile(path, &mirror));
+    Append(path, "7\t-8\n");
+    ExpectSameResult(live.Read(path, stop), ReadWholeFile(path, &mirror));
 }
 
 TEST(IncrementalReading, AStoppedReadShowsNothingAndTheNextReadsAfresh) {
