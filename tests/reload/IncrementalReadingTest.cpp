@@ -90,9 +90,9 @@ TEST(IncrementalReading, AFileGrownInAnyChunksReadsAsTheWholeFile) {
     const auto seed =
         given != nullptr ? static_cast<unsigned>(std::stoul(given)) : std::random_device{}();
     SCOPED_TRACE("seed " + std::to_string(seed));
-    std::mt19937 random(seed);
+    std::mt19937 rng(seed);
     TempDir dir;
-    bool plus = random() % 2 == 0;
+    bool plus = rng() % 2 == 0;
     for (auto& file : fixtures::EveryFormat(ManyRows(10'100))) {
         // Left out for time: each has a harder variant of its format among the others (with a
         // byte-order mark, decimal commas, further tables or cycles).
@@ -101,7 +101,7 @@ TEST(IncrementalReading, AFileGrownInAnyChunksReadsAsTheWholeFile) {
             continue;
         SCOPED_TRACE(file.name);
         // Now and then the file ends without a line end.
-        const bool cut = random() % 3 == 0;
+        const bool cut = rng() % 3 == 0;
         if (cut)
             while (!file.content.empty() &&
                    (file.content.back() == '\n' || file.content.back() == '\0'))
@@ -111,10 +111,10 @@ TEST(IncrementalReading, AFileGrownInAnyChunksReadsAsTheWholeFile) {
         GrowthWatch mirror; // what the ticks of the whole-file reads would have seen
         std::uniform_real_distribution<double> logSize(0, std::log(256.0 * 1024));
         const std::atomic<bool> stop = false;
-        const int pauseAfter = 1 + static_cast<int>(random() % 16);
+        const int pauseAfter = 1 + static_cast<int>(rng() % 16);
         int chunk = 0;
         for (std::size_t at = 0; at < file.content.size();) {
-            const auto size = std::min(static_cast<std::size_t>(std::exp(logSize(random))),
+            const auto size = std::min(static_cast<std::size_t>(std::exp(logSize(rng))),
                                        file.content.size() - at);
             Append(path, std::string_view(file.content).substr(at, size));
             at += size;
