@@ -1,5 +1,6 @@
 #include "CurveChart.h"
 #include "Reload.h"
+#include "SweepFile.h"
 
 #include <benchmark/benchmark.h>
 
@@ -7,11 +8,8 @@
 #include <unistd.h>
 
 #include <charconv>
-#include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <vector>
@@ -28,15 +26,7 @@ const std::string& measurementFile(long lines) {
         path = (std::filesystem::temp_directory_path() /
                 ("korvane-bench-" + std::to_string(lines) + ".txt"))
                    .string();
-        std::ofstream out(path);
-        char line[96];
-        for (long i = 0; i < lines; ++i) {
-            const double f = 1e5 * std::pow(10.0, -7.0 * i / lines);
-            const double re = 12.5 + 50.0 / (1.0 + f * f * 1e-6) + 0.3 * i / lines;
-            const double im = -50.0 * f * 1e-3 / (1.0 + f * f * 1e-6);
-            std::snprintf(line, sizeof line, "%.6e\t%.6e\t%.6e\n", f, re, im);
-            out << line;
-        }
+        WriteSweepLines(path, 0, lines, lines);
     }
     return path;
 }

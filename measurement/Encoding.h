@@ -15,6 +15,7 @@ enum class TextEncoding : std::uint8_t { Utf8, Utf8Bom, Utf16LE, Utf16BE, Cp1252
 struct EncodingGuess {
     TextEncoding encoding = TextEncoding::Utf8;
     std::size_t bomSize = 0; // bytes of the byte-order mark, which belong to no line
+    friend bool operator==(const EncodingGuess&, const EncodingGuess&) = default;
 };
 
 // Tells the encoding from the file's first bytes: a byte-order mark names UTF-8 or UTF-16;

@@ -33,6 +33,7 @@ struct Detection {
     Separator separator = Separator::Blanks;
     // For Csv: false when the file has no header and its columns are f, Z', Z''.
     bool header = true;
+    friend bool operator==(const Detection&, const Detection&) = default;
 };
 
 // Tells the format from the file's first bytes (at most LineReader::kHeadSize, all of them

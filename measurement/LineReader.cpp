@@ -8,10 +8,13 @@
 namespace {
 constexpr std::size_t kBufferSize = 256 * 1024;
 constexpr std::size_t kNotFound = static_cast<std::size_t>(-1);
+// Bytes of a buffer's filling kept when it is filled anew, for recent().
+constexpr std::size_t kKeptTail = 4 * 1024;
 } // namespace
 
-LineReader::LineReader(int fd, std::uint64_t limit)
-    : fd_(fd), limit_(limit), buffer_(kBufferSize), data_(buffer_.data()) {}
+LineReader::LineReader(int fd, std::uint64_t limit, std::uint64_t start)
+    : fd_(fd), limit_(limit), start_(start), bytesRead_(start), position_(start),
+      buffer_(kBufferSize), data_(buffer_.data()), headRead_(start != 0) {}
 
 LineReader::LineReader(std::string_view bytes)
     : limit_(bytes.size()), bytesRead_(bytes.size()), data_(bytes.empty() ? "" : bytes.data()),
@@ -21,6 +24,22 @@ bool LineReader::fill(std::size_t wanted) {
     if (fd_ < 0) { // bytes in memory: all of them are there from the start
         atEnd_ = true;
         return true;
+    }
+    if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) {
+        stopped_ = true;
+        return false;
+    }
+    if (bytesRead_ == start_ && start_ != 0 &&
+        ::lseek(fd_, static_cast<off_t>(start_), SEEK_SET) < 0) {
+        error_ = errno;
+        return false;
+    }
+    if (end_ >= kKeptTail) {
+        previousTail_.assign(buffer_.data() + (end_ - kKeptTail), kKeptTail);
+    } else {
+        previousTail_.append(buffer_.data(), end_);
+        if (previousTail_.size() > kKeptTail)
+            previousTail_.erase(0, previousTail_.size() - kKeptTail);
     }
     begin_ = end_ = 0;
     const bool wholeHead = !headRead_;
@@ -46,6 +65,25 @@ bool LineReader::fill(std::size_t wanted) {
             break;
     }
     atEnd_ = end_ == 0;
+    return true;
+}
+
+bool LineReader::recent(std::uint64_t end, std::size_t count, std::string& bytes) const {
+    // The buffer holds the offsets [bytesRead_ - end_, bytesRead_), the kept tail those just
+    // before them.
+    const std::uint64_t bufferStart = bytesRead_ - end_;
+    const std::uint64_t keptStart = bufferStart - previousTail_.size();
+    if (end > bytesRead_ || end < count || end - count < keptStart)
+        return false;
+    bytes.clear();
+    const std::uint64_t from = end - count;
+    if (from < bufferStart)
+        bytes.append(previousTail_, static_cast<std::size_t>(from - keptStart),
+                     static_cast<std::size_t>(std::min(end, bufferStart) - from));
+    if (end > bufferStart) {
+        const std::uint64_t inBuffer = std::max(from, bufferStart);
+        bytes.append(data_ + (inBuffer - bufferStart), static_cast<std::size_t>(end - inBuffer));
+    }
     return true;
 }
 

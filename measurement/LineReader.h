@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -24,8 +25,9 @@ class LineReader {
     // Bytes of the file's start that head() reads and shows.
     static constexpr std::size_t kHeadSize = 64 * 1024;
 
-    // Reads at most `limit` bytes of `fd`; what lies beyond counts as the end of the file.
-    LineReader(int fd, std::uint64_t limit);
+    // Reads `fd` from offset `start` (a line's first byte) up to offset `limit`; what lies
+    // beyond counts as the end of the file. Offsets and positions count from the file's start.
+    LineReader(int fd, std::uint64_t limit, std::uint64_t start = 0);
     // Reads `bytes`, which must outlive the reader.
     explicit LineReader(std::string_view bytes);
 
@@ -40,6 +42,16 @@ class LineReader {
     // The next line, valid until the next call. End when nothing is left; Error with the
     // system's error number in error().
     Status next(std::string_view& line);
+    // From now on every read from the file first looks at `stop` (nullptr: never): once it is
+    // set, the read ends with Error and stopped(), also within a line without line end.
+    void setStop(const std::atomic<bool>* stop) { stop_ = stop; }
+    bool stopped() const { return stopped_; }
+    // The `count` bytes before offset `end`, when they are still in the buffer (or in what it
+    // kept of its previous filling): what was read, not what the file holds now.
+    bool recent(std::uint64_t end, std::size_t count, std::string& bytes) const;
+    // The bytes just before the start, as an earlier reading saw them, so that recent() can
+    // reach back past it. Call it before next().
+    void setBytesBefore(std::string_view bytes) { previousTail_.assign(bytes); }
     // Whether the line last delivered ended with LF (a last line without one may still be
     // being written).
     bool terminated() const { return terminated_; }
@@ -59,6 +71,7 @@ class LineReader {
 
     int fd_ = -1;
     std::uint64_t limit_ = 0;
+    std::uint64_t start_ = 0;
     std::uint64_t bytesRead_ = 0;
     std::uint64_t position_ = 0;
     std::vector<char> buffer_;
@@ -68,6 +81,10 @@ class LineReader {
     bool headRead_ = false;
     TextUnits units_ = TextUnits::Bytes;
     std::string longLine_;
+    // The last bytes of the buffer's previous filling, which ended where the buffer starts.
+    std::string previousTail_;
+    const std::atomic<bool>* stop_ = nullptr;
+    bool stopped_ = false;
     bool terminated_ = false;
     bool cut_ = false;
     int error_ = 0;

@@ -57,13 +57,34 @@ MeasurementFile OpenMeasurementFile(const std::string& path) {
     }
     file.fd = std::move(fd);
     file.size = static_cast<std::uint64_t>(info.st_size);
+    file.device = static_cast<std::uint64_t>(info.st_dev);
+    file.inode = static_cast<std::uint64_t>(info.st_ino);
     return file;
+}
+
+bool ReadBytesAt(int fd, std::uint64_t offset, std::size_t count, std::string& bytes) {
+    bytes.resize(count);
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n =
+            ::pread(fd, bytes.data() + got, count - got, static_cast<off_t>(offset + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    return true;
 }
 
 bool BeginReading(LineReader& reader, ReadOutcome& outcome) {
     std::string_view head;
     if (!reader.head(head)) {
         outcome.error = reader.error();
+        outcome.stopped = reader.stopped();
         return false;
     }
     outcome.detection = DetectFormat(head, head.size() < LineReader::kHeadSize);

@@ -34,6 +34,9 @@ struct MeasurementFile {
     enum class Step { Opened, Examined, Opening, Measuring };
     FileDescriptor fd;
     std::uint64_t size = 0; // measured once, right after opening
+    // Which file it is, whatever its path now names.
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
     // Where it failed: examining the path (its type or existence), opening it, or measuring
     // it after opening; and the system's error number (0 when the path names something other
     // than a regular file).
@@ -49,6 +52,10 @@ struct MeasurementFile {
 // opening, by the one fstat that also measures the size.
 MeasurementFile OpenMeasurementFile(const std::string& path);
 
+// Reads up to `count` bytes of `fd` from `offset` on into `bytes` (fewer where the file ends
+// first), leaving the file position alone. False on a read error.
+bool ReadBytesAt(int fd, std::uint64_t offset, std::size_t count, std::string& bytes);
+
 // How to read the file's last line if it has no line end.
 struct ReadOptions {
     // Hold it back when the file is growing: its size differs from the size the previous
@@ -63,30 +70,33 @@ struct ReadOutcome {
     Detection detection;
     ReaderState state;     // after the last line read
     int error = 0;         // a read error's system error number, or 0
+    bool stopped = false;  // ended early because the reader's stop was set
     bool heldBack = false; // a last line without line end was held back
+    // Where the first line not read begins (a held-back line's start), and whether the last
+    // line read had no line end (it may still go on).
+    std::uint64_t resumeAt = 0;
+    bool lastLineOpen = false;
 };
 
 // Tells the format from the head of `reader` and readies it and `outcome` for the first
 // line. False, with the error in `outcome`, when the head cannot be read.
 bool BeginReading(LineReader& reader, ReadOutcome& outcome);
 
-// Reads the lines of `reader` that start before `length`: tells the format from the head,
-// then feeds every line to the format's reader, which sends its rows to `sink` (any
-// RowSink; a final class of its own is called directly, without a virtual call).
+// Reads the lines of `reader` that start before `length` with the reader of the format
+// `outcome` holds, from its state, which it leaves as it stands after the last line read.
 template <typename Sink>
-ReadOutcome ReadMeasurement(LineReader& reader, std::uint64_t length, Sink& sink,
-                            const ReadOptions& options = {}) {
-    ReadOutcome outcome;
-    if (!BeginReading(reader, outcome))
-        return outcome;
+void ReadLines(LineReader& reader, std::uint64_t length, Sink& sink, const ReadOptions& options,
+               ReadOutcome& outcome) {
     const TextUnits units = UnitsOf(outcome.detection.encoding.encoding);
     std::string decoded;
     std::string_view line;
+    outcome.resumeAt = reader.position();
     while (reader.position() < length) {
         const LineReader::Status status = reader.next(line);
         if (status == LineReader::Status::End)
             break;
         if (status == LineReader::Status::Error) {
+            outcome.stopped = reader.stopped();
             outcome.error = reader.error();
             break;
         }
@@ -102,7 +112,20 @@ ReadOutcome ReadMeasurement(LineReader& reader, std::uint64_t length, Sink& sink
             line = decoded;
         }
         ReadLine(outcome.state, line, sink);
+        outcome.resumeAt = reader.position();
+        outcome.lastLineOpen = !reader.terminated();
     }
+}
+
+// Reads the lines of `reader` that start before `length`: tells the format from the head,
+// then feeds every line to the format's reader, which sends its rows to `sink` (any
+// RowSink; a final class of its own is called directly, without a virtual call).
+template <typename Sink>
+ReadOutcome ReadMeasurement(LineReader& reader, std::uint64_t length, Sink& sink,
+                            const ReadOptions& options = {}) {
+    ReadOutcome outcome;
+    if (BeginReading(reader, outcome))
+        ReadLines(reader, length, sink, options, outcome);
     return outcome;
 }
 

@@ -317,14 +317,14 @@ inline std::string HeaderlessCsv(const std::vector<Measurement>& rows = Sweep())
     return Join(lines, "\n");
 }
 
-// One file of each format, named, all holding Sweep().
+// One file of each format, named, all holding `rows`.
 struct NamedFile {
     const char* format; // what --info calls it
     const char* name;   // a file name for it
     std::string content;
 };
 
-inline std::vector<NamedFile> EveryFormat() {
+inline std::vector<NamedFile> EveryFormat(const std::vector<Measurement>& rows = Sweep()) {
     GamryOptions commaGamry;
     commaGamry.decimalComma = true;
     commaGamry.aborted = true;
@@ -333,21 +333,21 @@ inline std::vector<NamedFile> EveryFormat() {
     commaMpt.decimalComma = true;
     commaMpt.sweeps = 3;
     return {
-        {"plain", "plain.txt", Plain()},
-        {"gamry-dta", "eis.DTA", Gamry()},
-        {"gamry-dta", "aborted-comma.DTA", Gamry(Sweep(), commaGamry)},
-        {"biologic-mpt", "eis.mpt", Mpt()},
-        {"biologic-mpt", "sweeps-comma.mpt", Mpt(Sweep(), commaMpt)},
-        {"zview", "zplot2.z", ZPlot2()},
-        {"zview", "legacy.z", ZPlotLegacy()},
-        {"chi", "chi.txt", Chi()},
-        {"nova", "nova.txt", Nova()},
-        {"palmsens-csv", "palmsens.csv", PalmSens()},
-        {"csv", "eclab.csv", Csv("freq/Hz,Re(Z)/Ohm,-Im(Z)/Ohm,time/s", ',', false, true)},
-        {"csv", "semicolon.csv", Csv("f;Zre;Zim;n", ';', true)},
-        {"csv", "tabs.tsv", Csv("Frequency (Hz)\tZ' (Ohm)\tZ'' (Ohm)\tT", '\t', true)},
-        {"csv", "noheader.csv", HeaderlessCsv()},
-        {"plain", "bom.txt", "\xEF\xBB\xBF" + Plain()},
+        {"plain", "plain.txt", Plain(rows)},
+        {"gamry-dta", "eis.DTA", Gamry(rows)},
+        {"gamry-dta", "aborted-comma.DTA", Gamry(rows, commaGamry)},
+        {"biologic-mpt", "eis.mpt", Mpt(rows)},
+        {"biologic-mpt", "sweeps-comma.mpt", Mpt(rows, commaMpt)},
+        {"zview", "zplot2.z", ZPlot2(rows)},
+        {"zview", "legacy.z", ZPlotLegacy(rows)},
+        {"chi", "chi.txt", Chi(rows)},
+        {"nova", "nova.txt", Nova(rows)},
+        {"palmsens-csv", "palmsens.csv", PalmSens(rows)},
+        {"csv", "eclab.csv", Csv("freq/Hz,Re(Z)/Ohm,-Im(Z)/Ohm,time/s", ',', false, true, rows)},
+        {"csv", "semicolon.csv", Csv("f;Zre;Zim;n", ';', true, false, rows)},
+        {"csv", "tabs.tsv", Csv("Frequency (Hz)\tZ' (Ohm)\tZ'' (Ohm)\tT", '\t', true, false, rows)},
+        {"csv", "noheader.csv", HeaderlessCsv(rows)},
+        {"plain", "bom.txt", "\xEF\xBB\xBF" + Plain(rows)},
     };
 }
 

@@ -6,8 +6,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <limits>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -188,6 +191,58 @@ TEST(LineReader, ReportsReadErrorsWithTheSystemsNumber) {
     EXPECT_EQ(reader.next(line), LineReader::Status::Error);
     EXPECT_EQ(reader.error(), EISDIR);
     ::close(fd);
+}
+
+} // namespace
+
+namespace {
+
+TEST(LineReader, StartsAtAnOffsetAndRemembersTheBytesJustRead) {
+    TempDir dir;
+    std::string content;
+    for (int i = 0; i < 40'000; ++i)
+        content += std::to_string(i) + "\n"; // about 230 KB: past one filling of the buffer
+    const int fd = ::open(dir.write("f.txt", content).c_str(), O_RDONLY);
+    ASSERT_GE(fd, 0);
+    const std::uint64_t start = content.find("30000\n");
+    LineReader reader(fd, kNoLimit, start);
+    std::string_view line;
+    ASSERT_EQ(reader.next(line), LineReader::Status::Line);
+    EXPECT_EQ(line, "30000");
+    EXPECT_EQ(reader.position(), start + 6);
+    while (reader.next(line) == LineReader::Status::Line) {
+    }
+    EXPECT_EQ(line, "39999");
+    std::string bytes;
+    ASSERT_TRUE(reader.recent(content.size(), 4096, bytes));
+    EXPECT_EQ(bytes, content.substr(content.size() - 4096));
+    EXPECT_FALSE(reader.recent(start, 10, bytes)) << "long gone from the buffer";
+    ::close(fd);
+}
+
+// Even within one line that never ends, every filling of the buffer looks at the stop: the
+// writer sets it more than a buffer's worth of bytes before the line would end.
+TEST(LineReader, AStopEndsTheReadingAtTheNextFillingOfTheBuffer) {
+    int ends[2];
+    ASSERT_EQ(::pipe(ends), 0);
+    std::atomic<bool> stop = false;
+    std::thread writer([&] {
+        const std::string chunk(512 * 1024, 'x');
+        ::signal(SIGPIPE, SIG_IGN);
+        [[maybe_unused]] ssize_t written = ::write(ends[1], chunk.data(), chunk.size());
+        stop = true;
+        written = ::write(ends[1], chunk.data(), chunk.size());
+        written = ::write(ends[1], "\n", 1);
+        ::close(ends[1]);
+    });
+    LineReader reader(ends[0], kNoLimit);
+    reader.setStop(&stop);
+    std::string_view line;
+    EXPECT_EQ(reader.next(line), LineReader::Status::Error);
+    EXPECT_TRUE(reader.stopped());
+    EXPECT_EQ(reader.error(), 0);
+    ::close(ends[0]);
+    writer.join();
 }
 
 } // namespace

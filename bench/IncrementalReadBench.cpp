@@ -1,0 +1,131 @@
+#include "LiveReading.h"
+#include "Reload.h"
+#include "SweepFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <map>
+#include <string>
+
+// A file that grows by 1,000 lines a tick, read on from where the last tick ended, against a
+// read of the whole file; and the peak memory of a whole read at two sizes, each measured in
+// a process of its own so that the peaks do not mix.
+namespace {
+
+constexpr long kLinesPerTick = 1000;
+constexpr const char* kPeakChild = "--peak-of-reading";
+
+// The sweep files, written once per size into a folder removed at exit.
+class SweepFiles {
+  public:
+    ~SweepFiles() {
+        std::error_code ignored;
+        if (!dir_.empty())
+            std::filesystem::remove_all(dir_, ignored);
+    }
+    const std::string& of(long lines) {
+        if (dir_.empty()) {
+            std::string pattern =
+                (std::filesystem::temp_directory_path() / "korvane-bench-XXXXXX").string();
+            if (::mkdtemp(pattern.data()) == nullptr)
+                std::abort();
+            dir_ = pattern;
+        }
+        auto& path = paths_[lines];
+        if (path.empty()) {
+            path = (dir_ / (std::to_string(lines) + ".txt")).string();
+            WriteSweepLines(path, 0, lines, lines);
+        }
+        return path;
+    }
+
+  private:
+    std::filesystem::path dir_;
+    std::map<long, std::string> paths_;
+};
+
+SweepFiles files;
+
+void BM_WholeRead(benchmark::State& state) {
+    const std::string& path = files.of(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadWholeFile(path, nullptr));
+}
+
+// One tick after 1,000 lines were appended; the appending itself is not timed. No full read
+// is forced meanwhile: that one costs a whole read, once every 30 ticks.
+void BM_IncrementalTick(benchmark::State& state) {
+    const long total = state.range(0);
+    const std::string& path = files.of(total);
+    const auto size = std::filesystem::file_size(path);
+    LiveReading live(INT_MAX);
+    const std::atomic<bool> stop = false;
+    live.Read(path, stop);
+    long lines = total;
+    for (auto _ : state) {
+        state.PauseTiming();
+        WriteSweepLines(path, lines, kLinesPerTick, total);
+        lines += kLinesPerTick;
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(live.Read(path, stop));
+    }
+    // Back to its own size for the benchmarks that follow.
+    std::filesystem::resize_file(path, size);
+}
+
+// The peak resident memory, in KiB, of a process of this program that reads `path` whole
+// (or, without a path, does nothing).
+long PeakOfChild(const std::string& path) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::string self = "/proc/self/exe";
+        const char* args[] = {self.c_str(), kPeakChild, path.c_str(), nullptr};
+        ::execv(self.c_str(), const_cast<char* const*>(args));
+        ::_exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) != 0)
+        return -1;
+    return usage.ru_maxrss;
+}
+
+void BM_WholeReadPeakMemory(benchmark::State& state) {
+    const std::string& path = files.of(state.range(0));
+    long idle = 0, reading = 0;
+    for (auto _ : state) {
+        idle = PeakOfChild("");
+        reading = PeakOfChild(path);
+    }
+    if (idle < 0 || reading < 0)
+        state.SkipWithError("the measuring process failed");
+    state.counters["peak_KiB"] = static_cast<double>(reading);
+    state.counters["above_idle_KiB"] = static_cast<double>(reading - idle);
+}
+
+} // namespace
+
+BENCHMARK(BM_WholeRead)->Arg(10'000'000)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_IncrementalTick)->Arg(10'000'000)->Iterations(30)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeReadPeakMemory)->Arg(100'000)->Arg(10'000'000)->Iterations(1);
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], kPeakChild) == 0) {
+        if (argv[2][0] != '\0')
+            benchmark::DoNotOptimize(ReadWholeFile(argv[2], nullptr));
+        return 0;
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

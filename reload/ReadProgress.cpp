@@ -1,0 +1,109 @@
+#include "ReadProgress.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+// How far a line that straddles the length measured at opening may run on while an
+// instrument appends to it; beyond that it is cut, so a tick always ends.
+constexpr std::uint64_t kLastLineSlack = 64 * 1024;
+
+ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const ReadOptions& options,
+                   const std::atomic<bool>* stop) {
+    LineReader reader(file.fd.get(),
+                      file.size > std::numeric_limits<std::uint64_t>::max() - kLastLineSlack
+                          ? file.size
+                          : file.size + kLastLineSlack,
+                      progress.offset);
+    reader.setStop(stop);
+    ReadOutcome outcome;
+    if (!progress.begun) {
+        std::string_view head;
+        if (!reader.head(head)) {
+            outcome.error = reader.error();
+            outcome.stopped = reader.stopped();
+            return outcome;
+        }
+        progress.head.assign(head.substr(0, ReadProgress::kWindow));
+        progress.headWasWholeFile = head.size() < LineReader::kHeadSize;
+        BeginReading(reader, outcome); // the head is read: it cannot fail now
+        progress.begun = true;
+        progress.detection = outcome.detection;
+    } else {
+        outcome.detection = progress.detection;
+        outcome.state = progress.state;
+        reader.setUnits(UnitsOf(progress.detection.encoding.encoding), 0);
+        reader.setBytesBefore(progress.tail);
+    }
+    ReadLines(reader, file.size, progress.feed, options, outcome);
+    if (outcome.error != 0 || outcome.stopped)
+        return outcome;
+    progress.state = outcome.state;
+    // Shorter now than what was read: cut, perhaps rewritten, while it was read.
+    struct stat info {};
+    progress.cutShort = ::fstat(file.fd.get(), &info) != 0 ||
+                        static_cast<std::uint64_t>(info.st_size) < outcome.resumeAt;
+    progress.device = file.device;
+    progress.inode = file.inode;
+    progress.size = file.size;
+    if (outcome.resumeAt != progress.offset) {
+        progress.offset = outcome.resumeAt;
+        progress.lastLineOpen = outcome.lastLineOpen;
+        const auto count = static_cast<std::size_t>(
+            std::min<std::uint64_t>(progress.offset, ReadProgress::kWindow));
+        // Kept from the read itself where it can be; the file's bytes otherwise (a held-back
+        // line longer than the buffer). Without them the next read starts afresh.
+        if (!reader.recent(progress.offset, count, progress.tail) &&
+            !ReadBytesAt(file.fd.get(), progress.offset - count, count, progress.tail))
+            progress.tail.clear();
+    }
+    return outcome;
+}
+
+// The chart's points in slot order, as a result carries them.
+void copyPoints(const CCurveChart& chart, ReadResult& result) {
+    const auto n = static_cast<size_t>(chart.count);
+    result.t.assign(chart.tData, chart.tData + n);
+    result.x.assign(chart.xData, chart.xData + n);
+    result.y.assign(chart.yData, chart.yData + n);
+}
+
+} // namespace
+
+MeasurementFile OpenForReading(const std::string& path, ReadResult& result) {
+    MeasurementFile file;
+    if (::access(path.c_str(), R_OK) == 0)
+        file = OpenMeasurementFile(path);
+    if (file)
+        result.found = true;
+    else if (file.failedAt == MeasurementFile::Step::Measuring)
+        result.failure = FileFailure{kCauseBadSeek, file.error, path};
+    return file;
+}
+
+void ReadInto(const std::string& path, MeasurementFile& file, ReadProgress& progress,
+              const ReadOptions& options, const std::atomic<bool>* stop, ReadResult& result) {
+    const ReadOutcome outcome = ReadOn(file, progress, options, stop);
+    if (outcome.stopped) {
+        result.stopped = true;
+        return;
+    }
+    copyPoints(progress.chart, result);
+    result.readout = progress.readout;
+    if (outcome.error != 0) {
+        result.failure = FileFailure{kCauseGeneric, outcome.error, path};
+        return;
+    }
+    const ChartFeed& feed = progress.feed;
+    result.readout.SetFile(FormatName(progress.detection.format), feed.measured);
+    result.lowestX = feed.lowestX;
+    result.highestX = feed.highestX;
+    result.lowestY = feed.lowestY;
+    result.highestY = feed.highestY;
+    if (const int error = file.fd.close(); error != 0)
+        result.failure = FileFailure{kCauseDiskFull, error, path};
+}
