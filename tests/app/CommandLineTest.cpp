@@ -9,6 +9,7 @@
 #include "Resource.h"
 #include "Snapshot.h"
 #include "TempDir.h"
+#include "Tick.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -261,7 +262,7 @@ TEST(Snapshot, EqualsWhatTheDialogShowsAfterOneTick) {
         dialog->OnInitDialog();
         g_strPathName = sample;
         qobject_cast<QCheckBox*>(GetDlgItem(*dialog, IDC_PLUS))->setChecked(plus);
-        dialog->OnTimer(RELOAD_TIMER_ID);
+        Tick(*dialog);
         const QImage shown = dialog->plotArea()->picture();
         EXPECT_EQ(QImage(QString::fromStdString(out)).convertToFormat(shown.format()), shown)
             << plus;
@@ -327,7 +328,7 @@ TEST(PlotAreaMenu, SaveWritesThePictureAsAPng) {
     auto dialog = std::make_unique<CPlotDlg>();
     dialog->OnInitDialog();
     g_strPathName = QFile::encodeName(kSample).toStdString();
-    dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*dialog);
     PlotArea* plot = dialog->plotArea();
     const QString out = QString::fromStdString(dir.file("saved.png"));
     plot->setSavePathChooser([&out] { return out; });
@@ -350,7 +351,7 @@ TEST(PlotAreaMenu, SaveAsksWithPngAddedAndReplacesNothingButAPicture) {
     auto dialog = std::make_unique<CPlotDlg>();
     dialog->OnInitDialog();
     g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n");
-    dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*dialog);
     PlotArea* plot = dialog->plotArea();
 
     QString suffix;

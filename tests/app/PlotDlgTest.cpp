@@ -7,6 +7,7 @@
 #include "PlotArea.h"
 #include "Resource.h"
 #include "TempDir.h"
+#include "Tick.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -140,12 +141,12 @@ TEST(PlotDlg, AboutBoxShowsIconVersionAndOk) {
 TEST(PlotDlg, TicksDrawTheChosenFileAndReadPlusEachTime) {
     ShownDialog d;
     PlotArea* plot = d.dialog->plotArea();
-    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*d.dialog);
     EXPECT_FALSE(plot->hasPicture()) << "no file chosen: \"Static\" stays";
 
     TempDir dir;
     g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n3 30 -3\n");
-    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*d.dialog);
     ASSERT_TRUE(plot->hasPicture());
     const QImage shown = plot->grab().toImage();
     EXPECT_EQ(shown.pixel(70, 200), qRgb(255, 0, 0)) << "the frame's left edge";
@@ -154,7 +155,7 @@ TEST(PlotDlg, TicksDrawTheChosenFileAndReadPlusEachTime) {
 
     qobject_cast<QCheckBox*>(d.item(IDC_PLUS))->setChecked(true);
     EXPECT_EQ(g_chart.yMin, 1.0) << "takes effect at the next tick";
-    d.dialog->OnTimer(7); // any timer message reloads
+    Tick(*d.dialog, 7); // any timer message reloads
     EXPECT_EQ(g_chart.yMin, 0.0);
 }
 
@@ -162,12 +163,12 @@ TEST(PlotDlg, TicksHoldBackAHalfWrittenLastRowWhileTheFileGrows) {
     ShownDialog d;
     TempDir dir;
     g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n3 3");
-    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*d.dialog);
     EXPECT_EQ(g_chart.count, 3) << "the first tick of a path counts the last line";
     dir.write("m.txt", "1 10 -1\n2 20 -2\n3 30 -3\n4 4");
-    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*d.dialog);
     EXPECT_EQ(g_chart.count, 3) << "the file grew: \"4 4\" waits";
-    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*d.dialog);
     EXPECT_EQ(g_chart.count, 4) << "its size held for a tick: it counts";
     g_strPathName.clear();
 }
@@ -180,7 +181,7 @@ TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
         return std::optional<FileFailure>(FileFailure{kCauseGeneric, EIO, "/data/run 7.txt"});
     });
     for (int i = 0; i < 3; ++i)
-        d.dialog->OnTimer(RELOAD_TIMER_ID);
+        Tick(*d.dialog);
     EXPECT_EQ(ticks, 3) << "the report does not stop the ticks";
     int boxes = 0;
     for (QWidget* widget : QApplication::topLevelWidgets())
