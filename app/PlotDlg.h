@@ -48,6 +48,8 @@ class CPlotDlg : public QDialog {
     // Waits for a running read and takes in its result at once, for a caller that must see
     // the picture before going on.
     void finishReading();
+    // Whether a tick is under way: a read runs or its result waits to be taken.
+    bool tickUnderWay() const { return ticking_; }
     void OnOpen();
     // Takes a chosen file as the Open button does: stores it, warns when nothing is there,
     // shows its path and name.

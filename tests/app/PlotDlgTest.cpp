@@ -1,5 +1,6 @@
 #include "PlotDlg.h"
 #include "AboutDlg.h"
+#include "BytesRead.h"
 #include "DialogBuilder.h"
 #include "Globals.h"
 #include "IconPlacement.h"
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -157,6 +159,24 @@ TEST(PlotDlg, TicksDrawTheChosenFileAndReadPlusEachTime) {
     EXPECT_EQ(g_chart.yMin, 1.0) << "takes effect at the next tick";
     Tick(*d.dialog, 7); // any timer message reloads
     EXPECT_EQ(g_chart.yMin, 0.0);
+}
+
+TEST(PlotDlg, AReadUnderWayNeitherShowsAFileNoLongerChosenNorHoldsUpClosing) {
+    TempDir dir;
+    auto d = std::make_unique<ShownDialog>();
+    g_strPathName = dir.write("old.txt", "1 10 -1\n2 20 -2\n");
+    d->dialog->OnTimer(RELOAD_TIMER_ID);
+    d->dialog->AcceptChosenFile(dir.write("new.txt", "x\n"));
+    d->dialog->finishReading();
+    EXPECT_FALSE(d->dialog->plotArea()->hasPicture());
+
+    const std::string huge = dir.write("huge.txt", "1 2 3");
+    std::filesystem::resize_file(huge, 64ULL << 30); // sparse zeros without a line end
+    g_strPathName = huge;
+    const std::uint64_t before = BytesReadSoFar();
+    d->dialog->OnTimer(RELOAD_TIMER_ID);
+    d.reset();
+    EXPECT_LT(BytesReadSoFar() - before, 4ULL << 30);
 }
 
 TEST(PlotDlg, TicksHoldBackAHalfWrittenLastRowWhileTheFileGrows) {
