@@ -43,7 +43,7 @@ const std::string& bigFile() {
 }
 
 // Runs one tick of `dialog` inside its event loop and returns the gaps between the probe
-// timer's firings, in milliseconds, until the tick has ended.
+// timer's firings, in milliseconds, from the tick's start to the first firing after its end.
 std::vector<double> stallsDuringTick(CPlotDlg& dialog) {
     std::vector<double> gaps;
     QElapsedTimer clock;
@@ -55,14 +55,18 @@ std::vector<double> stallsDuringTick(CPlotDlg& dialog) {
     qint64 last = 0;
     QObject::connect(&probe, &QTimer::timeout, [&] {
         const qint64 now = clock.nsecsElapsed();
-        gaps.push_back(static_cast<double>(now - last) / 1e6);
+        if (started) {
+            gaps.push_back(static_cast<double>(now - last) / 1e6);
+            if (!dialog.tickUnderWay()) {
+                loop.quit();
+                return;
+            }
+        }
         last = now;
         if (!started) {
             started = true;
             dialog.OnTimer(RELOAD_TIMER_ID);
         }
-        if (started && !dialog.tickUnderWay())
-            loop.quit();
     });
     clock.start();
     probe.start();
