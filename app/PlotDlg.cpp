@@ -9,6 +9,7 @@
 #include "IconPlacement.h"
 #include "PlotArea.h"
 #include "PlotViewControl.h"
+#include "ReadingThread.h"
 #include "Resource.h"
 #include "StringTable.h"
 
@@ -101,15 +102,18 @@ CPlotDlg::CPlotDlg(QWidget* parent)
     });
     connect(qobject_cast<QPushButton*>(GetDlgItem(*this, IDC_OPEN)), &QPushButton::clicked, this,
             &CPlotDlg::OnOpen);
-    plotView_ = std::make_unique<PlotViewControl>(g_chart, *plotArea(),
-                                                  [this] { OnTimer(RELOAD_TIMER_ID); });
-    reload_ = [this](const std::string& path, bool plus, CCurveChart& chart) {
-        return ReloadChartWith(path, plus, chart, plotView_->choices(), &plotView_->store(),
-                               &growth_);
-    };
+    plotView_ =
+        std::make_unique<PlotViewControl>(g_chart, *plotArea(), [this] { showLastReading(); });
+    reading_ = std::make_unique<ReadingThread>([this] {
+        // Queued to this window's thread; should the news be lost, the next tick takes it.
+        QMetaObject::invokeMethod(this, &CPlotDlg::takeReading, Qt::QueuedConnection);
+    });
 }
 
-CPlotDlg::~CPlotDlg() = default;
+// The reading thread goes first, stopping its read, while everything it reports to exists.
+CPlotDlg::~CPlotDlg() {
+    reading_.reset();
+}
 
 PlotArea* CPlotDlg::plotArea() const {
     return qobject_cast<PlotArea*>(GetDlgItem(*this, IDC_PLOT));
@@ -185,16 +189,57 @@ void CPlotDlg::OnSysCommand(unsigned id, long) {
 }
 
 void CPlotDlg::OnTimer(unsigned) {
-    // A tick never runs a loop of its own, so ticks cannot nest; the guard keeps it so.
+    // A tick never runs a loop of its own, so ticks cannot nest; the guard keeps it so, and
+    // holds while the reading thread has the file.
     if (ticking_)
         return;
-    ticking_ = true;
     const auto* plus = qobject_cast<QCheckBox*>(GetDlgItem(*this, IDC_PLUS));
     const bool plusTicked = plus != nullptr && plus->isChecked();
-    if (const auto failure = reload_(g_strPathName, plusTicked, g_chart))
+    if (reload_) {
+        ticking_ = true;
+        if (const auto failure = reload_(g_strPathName, plusTicked, g_chart))
+            report_.show(this, *failure);
+        plotView_->pictureMayHaveChanged();
+        ticking_ = false;
+        return;
+    }
+    if (!reading_->Start(g_strPathName)) {
+        // A result whose news went astray: take it now, and read again at the next tick.
+        takeReading();
+        return;
+    }
+    ticking_ = true;
+    pathOfRead_ = g_strPathName;
+    plusOfRead_ = plusTicked;
+}
+
+void CPlotDlg::finishReading() {
+    reading_->Wait();
+    takeReading();
+}
+
+void CPlotDlg::takeReading() {
+    std::optional<ReadResult> result = reading_->Take();
+    if (!result)
+        return;
+    ticking_ = false;
+    // A read of a file that is no longer the chosen one shows nothing.
+    if (pathOfRead_ != g_strPathName || result->stopped)
+        return;
+    lastRead_ = std::move(result);
+    if (const auto failure = TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices(),
+                                            &plotView_->store()))
         report_.show(this, *failure);
     plotView_->pictureMayHaveChanged();
-    ticking_ = false;
+}
+
+void CPlotDlg::showLastReading() {
+    if (ticking_ || reload_ || !lastRead_ || lastRead_->failure) {
+        OnTimer(RELOAD_TIMER_ID);
+        return;
+    }
+    TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices(), &plotView_->store());
+    plotView_->pictureMayHaveChanged();
 }
 
 void CPlotDlg::OnOpen() {
@@ -222,8 +267,10 @@ void CPlotDlg::AcceptChosenName(const QString& name) {
 
 void CPlotDlg::AcceptChosenFile(const std::string& chosen) {
     // The old file's diagram must not stand under the new file's name.
-    if (chosen != g_strPathName)
+    if (chosen != g_strPathName) {
         plotView_->newFile();
+        lastRead_.reset();
+    }
     g_strPathName = chosen;
     g_strFileName = FileNameOf(chosen);
     if (!AnythingExistsAt(g_strPathName))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FailureReport.h"
+#include "ReadResult.h"
 #include "Reload.h"
 
 #include <QBasicTimer>
@@ -16,6 +17,7 @@ class CCurveChart;
 class PlotArea;
 class PlotViewControl;
 class QMenu;
+class ReadingThread;
 
 // Window commands routed through OnSysCommand, as the window menu numbers them.
 inline constexpr unsigned SC_MINIMIZE = 0xF020;
@@ -41,7 +43,13 @@ class CPlotDlg : public QDialog {
     int DoModal();
     bool OnInitDialog();
     void OnSysCommand(unsigned id, long lParam);
+    // Starts a read of the chosen file on the reading thread, unless one still runs.
     void OnTimer(unsigned id);
+    // Waits for a running read and takes in its result at once, for a caller that must see
+    // the picture before going on.
+    void finishReading();
+    // Whether a tick is under way: a read runs or its result waits to be taken.
+    bool tickUnderWay() const { return ticking_; }
     void OnOpen();
     // Takes a chosen file as the Open button does: stores it, warns when nothing is there,
     // shows its path and name.
@@ -63,7 +71,8 @@ class CPlotDlg : public QDialog {
     // Equal scales, the view, zoom, pan and the readout of the plot.
     PlotViewControl& plotView() const { return *plotView_; }
     const FailureReport& failureReport() const { return report_; }
-    // What a tick runs; the reload of the measurement file unless replaced.
+    // What a tick runs instead of the read on the reading thread: called on this thread,
+    // into the chart, at once.
     void setReloadFunction(ReloadFunction reload) { reload_ = std::move(reload); }
     // The file dialog and the warning box; Qt's own unless replaced.
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
@@ -78,17 +87,25 @@ class CPlotDlg : public QDialog {
     void dropEvent(QDropEvent* event) override;
 
   private:
+    // Takes a finished read into the chart and the picture, and ends the tick.
+    void takeReading();
+    // Shows the last read again under the current view choices, without reading.
+    void showLastReading();
+
     QIcon m_hIcon;
     QMenu* systemMenu_ = nullptr;
     QBasicTimer reloadTimer_;
     FailureReport report_;
     std::unique_ptr<PlotViewControl> plotView_;
-    // What the ticks remember of the file's size, so a half-written last row waits.
-    GrowthWatch growth_;
     ReloadFunction reload_;
     FileChooser chooser_;
     WarningBox warningBox_;
     bool ticking_ = false;
+    // The read the ticks hand the file to, what it was asked, and what it last gave.
+    std::unique_ptr<ReadingThread> reading_;
+    std::string pathOfRead_;
+    bool plusOfRead_ = false;
+    std::optional<ReadResult> lastRead_;
     std::optional<std::string> startFile_;
     bool startPlus_ = false;
     bool startEqual_ = false;

@@ -9,6 +9,7 @@
 #include "Resource.h"
 #include "Snapshot.h"
 #include "TempDir.h"
+#include "Tick.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -219,17 +220,17 @@ TEST(CommandLine, InfoReadsEveryFormatAsItsOwnName) {
     }
 }
 
-// AddressSanitizer reserves more address space than a memory limit lets through.
-#if defined(__SANITIZE_ADDRESS__)
-#define KORVANE_ASAN 1
+// The sanitizers reserve more address space than a memory limit lets through.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define KORVANE_SANITIZED 1
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define KORVANE_ASAN 1
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define KORVANE_SANITIZED 1
 #endif
 #endif
 
 TEST(CommandLine, AFileOf500MegabytesWithoutLineEndReadsUnder300MegabytesOfMemory) {
-#ifdef KORVANE_ASAN
+#ifdef KORVANE_SANITIZED
     GTEST_SKIP() << "the sanitizers reserve more address space than the limit allows";
 #else
     TempDir dir;
@@ -261,7 +262,7 @@ TEST(Snapshot, EqualsWhatTheDialogShowsAfterOneTick) {
         dialog->OnInitDialog();
         g_strPathName = sample;
         qobject_cast<QCheckBox*>(GetDlgItem(*dialog, IDC_PLUS))->setChecked(plus);
-        dialog->OnTimer(RELOAD_TIMER_ID);
+        Tick(*dialog);
         const QImage shown = dialog->plotArea()->picture();
         EXPECT_EQ(QImage(QString::fromStdString(out)).convertToFormat(shown.format()), shown)
             << plus;
@@ -283,8 +284,8 @@ TEST(CommandLine, AFileGivenAtStartIsTakenAndDrawnAtOnce) {
         dialog.setWarningBox([&](const QString&, const QString& text) { warnings << text; });
         dialog.OpenOnStart(tc.path, true);
         bool drawn = false, plus = false;
-        // As soon as the file is taken, well before the first tick of the timer.
-        WhenReady([&] { return g_strPathName == tc.path; },
+        // As soon as the file is taken and read, well before the first tick of the timer.
+        WhenReady([&] { return g_strPathName == tc.path && !dialog.tickUnderWay(); },
                   [&] {
                       drawn = dialog.plotArea()->hasPicture();
                       plus = qobject_cast<QCheckBox*>(GetDlgItem(dialog, IDC_PLUS))->isChecked();
@@ -327,7 +328,7 @@ TEST(PlotAreaMenu, SaveWritesThePictureAsAPng) {
     auto dialog = std::make_unique<CPlotDlg>();
     dialog->OnInitDialog();
     g_strPathName = QFile::encodeName(kSample).toStdString();
-    dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*dialog);
     PlotArea* plot = dialog->plotArea();
     const QString out = QString::fromStdString(dir.file("saved.png"));
     plot->setSavePathChooser([&out] { return out; });
@@ -350,7 +351,7 @@ TEST(PlotAreaMenu, SaveAsksWithPngAddedAndReplacesNothingButAPicture) {
     auto dialog = std::make_unique<CPlotDlg>();
     dialog->OnInitDialog();
     g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n");
-    dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*dialog);
     PlotArea* plot = dialog->plotArea();
 
     QString suffix;

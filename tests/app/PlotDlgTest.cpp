@@ -1,5 +1,6 @@
 #include "PlotDlg.h"
 #include "AboutDlg.h"
+#include "BytesRead.h"
 #include "DialogBuilder.h"
 #include "Globals.h"
 #include "IconPlacement.h"
@@ -7,6 +8,7 @@
 #include "PlotArea.h"
 #include "Resource.h"
 #include "TempDir.h"
+#include "Tick.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -140,12 +143,12 @@ TEST(PlotDlg, AboutBoxShowsIconVersionAndOk) {
 TEST(PlotDlg, TicksDrawTheChosenFileAndReadPlusEachTime) {
     ShownDialog d;
     PlotArea* plot = d.dialog->plotArea();
-    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*d.dialog);
     EXPECT_FALSE(plot->hasPicture()) << "no file chosen: \"Static\" stays";
 
     TempDir dir;
     g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n3 30 -3\n");
-    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*d.dialog);
     ASSERT_TRUE(plot->hasPicture());
     const QImage shown = plot->grab().toImage();
     EXPECT_EQ(shown.pixel(70, 200), qRgb(255, 0, 0)) << "the frame's left edge";
@@ -154,20 +157,38 @@ TEST(PlotDlg, TicksDrawTheChosenFileAndReadPlusEachTime) {
 
     qobject_cast<QCheckBox*>(d.item(IDC_PLUS))->setChecked(true);
     EXPECT_EQ(g_chart.yMin, 1.0) << "takes effect at the next tick";
-    d.dialog->OnTimer(7); // any timer message reloads
+    Tick(*d.dialog, 7); // any timer message reloads
     EXPECT_EQ(g_chart.yMin, 0.0);
+}
+
+TEST(PlotDlg, AReadUnderWayNeitherShowsAFileNoLongerChosenNorHoldsUpClosing) {
+    TempDir dir;
+    auto d = std::make_unique<ShownDialog>();
+    g_strPathName = dir.write("old.txt", "1 10 -1\n2 20 -2\n");
+    d->dialog->OnTimer(RELOAD_TIMER_ID);
+    d->dialog->AcceptChosenFile(dir.write("new.txt", "x\n"));
+    d->dialog->finishReading();
+    EXPECT_FALSE(d->dialog->plotArea()->hasPicture());
+
+    const std::string huge = dir.write("huge.txt", "1 2 3");
+    std::filesystem::resize_file(huge, 64ULL << 30); // sparse zeros without a line end
+    g_strPathName = huge;
+    const std::uint64_t before = BytesReadSoFar();
+    d->dialog->OnTimer(RELOAD_TIMER_ID);
+    d.reset();
+    EXPECT_LT(BytesReadSoFar() - before, 4ULL << 30);
 }
 
 TEST(PlotDlg, TicksHoldBackAHalfWrittenLastRowWhileTheFileGrows) {
     ShownDialog d;
     TempDir dir;
     g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n3 3");
-    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*d.dialog);
     EXPECT_EQ(g_chart.count, 3) << "the first tick of a path counts the last line";
     dir.write("m.txt", "1 10 -1\n2 20 -2\n3 30 -3\n4 4");
-    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*d.dialog);
     EXPECT_EQ(g_chart.count, 3) << "the file grew: \"4 4\" waits";
-    d.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*d.dialog);
     EXPECT_EQ(g_chart.count, 4) << "its size held for a tick: it counts";
     g_strPathName.clear();
 }
@@ -180,7 +201,7 @@ TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
         return std::optional<FileFailure>(FileFailure{kCauseGeneric, EIO, "/data/run 7.txt"});
     });
     for (int i = 0; i < 3; ++i)
-        d.dialog->OnTimer(RELOAD_TIMER_ID);
+        Tick(*d.dialog);
     EXPECT_EQ(ticks, 3) << "the report does not stop the ticks";
     int boxes = 0;
     for (QWidget* widget : QApplication::topLevelWidgets())

@@ -8,6 +8,7 @@
 #include "Resource.h"
 #include "Snapshot.h"
 #include "TempDir.h"
+#include "Tick.h"
 
 #include <QAction>
 #include <QApplication>
@@ -87,7 +88,7 @@ struct PlottedDialog {
         dialog->show();
         path = dir.write("m.txt", content);
         dialog->AcceptChosenFile(path);
-        dialog->OnTimer(RELOAD_TIMER_ID);
+        Tick(*dialog);
     }
     ~PlottedDialog() { g_strPathName.clear(); }
     PlotArea& area() const { return *dialog->plotArea(); }
@@ -151,7 +152,7 @@ TEST(PlotView, MenuEntriesWheelDragAndDoubleClickSetAndResetTheView) {
     const PlotView zoomed = *view.choices().view;
 
     // The reloads keep the view.
-    p.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*p.dialog);
     EXPECT_EQ(view.choices().view, zoomed);
     EXPECT_EQ(p.dot(1), middle);
 
@@ -182,16 +183,16 @@ TEST(PlotView, ANewFileChoiceClearsThePlotUntilItsFirstPicture) {
     p.dialog->setWarningBox([](const QString&, const QString&) {});
     p.dialog->AcceptChosenFile(other);
     EXPECT_FALSE(p.area().hasPicture());
-    p.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*p.dialog);
     EXPECT_FALSE(p.area().hasPicture()) << "not there yet";
     p.dir.write("other.txt", "1 3 -3\n2 4 -5\n");
-    p.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*p.dialog);
     EXPECT_TRUE(p.area().hasPicture());
 
     // A file that goes away after it was shown keeps its picture.
     const QImage shown = p.area().picture();
     std::remove(other.c_str());
-    p.dialog->OnTimer(RELOAD_TIMER_ID);
+    Tick(*p.dialog);
     EXPECT_TRUE(p.area().hasPicture());
     EXPECT_EQ(p.area().picture(), shown);
 }

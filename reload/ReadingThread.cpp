@@ -1,0 +1,58 @@
+#include "ReadingThread.h"
+
+#include <utility>
+
+ReadingThread::ReadingThread(std::function<void()> finished)
+    : finished_(std::move(finished)), thread_([this] { run(); }) {}
+
+ReadingThread::~ReadingThread() {
+    {
+        std::lock_guard lock(mutex_);
+        quit_ = true;
+        stop_ = true;
+    }
+    changed_.notify_all();
+    thread_.join();
+}
+
+bool ReadingThread::Start(const std::string& path) {
+    {
+        std::lock_guard lock(mutex_);
+        if (job_ || reading_now_ || result_)
+            return false;
+        job_ = path;
+    }
+    changed_.notify_all();
+    return true;
+}
+
+std::optional<ReadResult> ReadingThread::Take() {
+    std::lock_guard lock(mutex_);
+    return std::exchange(result_, std::nullopt);
+}
+
+void ReadingThread::Wait() {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this] { return !job_ && !reading_now_; });
+}
+
+void ReadingThread::run() {
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] { return quit_ || job_; });
+        if (quit_)
+            return;
+        const std::string path = std::move(*job_);
+        job_.reset();
+        reading_now_ = true;
+        lock.unlock();
+        ReadResult result = reading_.Read(path, stop_);
+        lock.lock();
+        reading_now_ = false;
+        result_ = std::move(result);
+        lock.unlock();
+        changed_.notify_all();
+        finished_();
+        lock.lock();
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "PlotDlg.h"
+#include "Resource.h"
+
+// One whole tick of the dialog: the read it starts and the taking of its result.
+inline void Tick(CPlotDlg& dialog, unsigned id = RELOAD_TIMER_ID) {
+    dialog.OnTimer(id);
+    dialog.finishReading();
+}
