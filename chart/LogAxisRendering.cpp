@@ -1,0 +1,141 @@
+#include "AxisMap.h"
+#include "ChartStyle.h"
+#include "CurveChart.h"
+#include "PlotLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Below this many pixels per decade the ticks between decades would run together.
+constexpr int kMinorTicksFromPx = 24;
+constexpr int kLegendMarginPx = 6;
+
+struct Tick {
+    int offset;
+    bool decade;
+};
+
+// The ticks of a log axis of `pixels` spanning [min, max]: the decades, and their multiples
+// 2 to 9 where there is room for them.
+std::vector<Tick> logTicks(double min, double max, int pixels) {
+    std::vector<Tick> ticks;
+    const LogScale scale(min, max);
+    if (!scale.Fraction(min))
+        return ticks;
+    const int first = static_cast<int>(std::floor(std::log10(min)));
+    const int last = static_cast<int>(std::ceil(std::log10(max)));
+    const bool minor = pixels >= kMinorTicksFromPx * (last - first);
+    for (int k = first; k <= last; ++k) {
+        for (int m = 1; m <= (minor ? 9 : 1); ++m) {
+            const auto fraction = scale.Fraction(m * std::pow(10.0, k));
+            if (!fraction || *fraction < 0.0 || *fraction > 1.0)
+                continue;
+            if (const auto offset = PixelOffset(*fraction * pixels))
+                ticks.push_back({*offset, m == 1});
+        }
+    }
+    return ticks;
+}
+
+// The decades to label and where, spaced so that labels of `labelPx` keep apart.
+std::vector<std::pair<int, int>> labelledDecades(double min, double max, int pixels,
+                                                 IDrawSurface& dc, bool alongWidth) {
+    std::vector<std::pair<int, int>> labels;
+    const std::vector<int> all = DecadesWithin(min, max);
+    if (all.empty())
+        return labels;
+    int labelPx = 0;
+    for (int k : {all.front(), all.back()}) {
+        const TextSize size = dc.GetTextExtent(DecadeLabel(k));
+        labelPx = std::max(labelPx, alongWidth ? size.cx : size.cy);
+    }
+    const LogScale scale(min, max);
+    for (int k : DecadesWithin(min, max, DecadeStride(min, max, pixels, labelPx)))
+        if (const auto fraction = scale.Fraction(std::pow(10.0, k)))
+            if (const auto offset = PixelOffset(*fraction * pixels))
+                labels.emplace_back(k, *offset);
+    return labels;
+}
+
+} // namespace
+
+void CCurveChart::drawLogXAxis(IDrawSurface& dc, const PlotLayout& layout) {
+    const int L = plotLeft, R = plotRight, B = plotBottom, tick = layout.tickLength;
+    for (const Tick& t : logTicks(xMin, xMax, R - L)) {
+        dc.MoveTo(L + t.offset, B - (t.decade ? tick : (tick + 1) / 2));
+        dc.LineTo(L + t.offset, B);
+    }
+    for (const auto& [k, offset] : labelledDecades(xMin, xMax, R - L, dc, true)) {
+        const std::string text = DecadeLabel(k);
+        const TextSize size = dc.GetTextExtent(text);
+        int left = L + offset - size.cx / 2;
+        // The decades usually end at the corner, where the Z axis' lowest label stands.
+        if (showZAxis)
+            left = std::min(left, R + layout.zLabelGap - size.cx);
+        dc.TextOut(left, B + layout.xLabelGap, text);
+    }
+}
+
+void CCurveChart::drawLogYAxis(IDrawSurface& dc, const PlotLayout& layout) {
+    const int L = plotLeft, T = plotTop, B = plotBottom, tick = layout.tickLength;
+    for (const Tick& t : logTicks(yMin, yMax, B - T)) {
+        dc.MoveTo(L, B - t.offset);
+        dc.LineTo(L + (t.decade ? tick : (tick + 1) / 2), B - t.offset);
+    }
+    dc.SetTextColor(kBlue);
+    for (const auto& [k, offset] : labelledDecades(yMin, yMax, B - T, dc, false)) {
+        const std::string text = DecadeLabel(k);
+        const TextSize size = dc.GetTextExtent(text);
+        // A decade at the corner stays above the X labels.
+        const int top = std::min(B - offset - size.cy / 2, B + layout.xLabelGap - size.cy);
+        dc.TextOut(L - size.cx - layout.yLabelGap, top, text);
+    }
+}
+
+void CCurveChart::drawDecadeGrid(IDrawSurface& dc) {
+    const int L = plotLeft, T = plotTop, R = plotRight, B = plotBottom;
+    // Lines on the frame itself would only hide it.
+    if (xMode == kLogAxis)
+        for (const Tick& t : logTicks(xMin, xMax, R - L))
+            if (t.decade && t.offset > 0 && t.offset < R - L) {
+                dc.MoveTo(L + t.offset, T);
+                dc.LineTo(L + t.offset, B);
+            }
+    if (yMode == kLogAxis)
+        for (const Tick& t : logTicks(yMin, yMax, B - T))
+            if (t.decade && t.offset > 0 && t.offset < B - T) {
+                dc.MoveTo(L, B - t.offset);
+                dc.LineTo(R, B - t.offset);
+            }
+}
+
+void CCurveChart::drawLegend(IDrawSurface& dc, int fontPx) {
+    std::optional<Font> savedFont;
+    if (fontPx != 0)
+        savedFont = dc.SelectFont(Font{"", fontPx, 0});
+    const TextSize ySize = dc.GetTextExtent(yName);
+    const TextSize zSize = dc.GetTextExtent(zName);
+    const int marker = std::max(ySize.cy / 3, 2);
+    const int textLeft = plotRight - kLegendMarginPx - std::max(ySize.cx, zSize.cx);
+    const int markerX = textLeft - marker - kLegendMarginPx / 2;
+    const struct {
+        const std::string& name;
+        const Pen& pen;
+        Color color;
+        int top;
+    } rows[] = {{yName, kYDotPen, kBlue, plotTop + kLegendMarginPx / 2},
+                {zName, kZDotPen, kRed, plotTop + kLegendMarginPx / 2 + ySize.cy}};
+    for (const auto& row : rows) {
+        const int middle = row.top + ySize.cy / 2;
+        dc.SelectPen(row.pen);
+        dc.Ellipse(markerX - marker / 2, middle - marker / 2, markerX + marker / 2,
+                   middle + marker / 2);
+        dc.SetTextColor(row.color);
+        dc.TextOut(textLeft, row.top, row.name);
+    }
+    if (savedFont)
+        dc.SelectFont(*savedFont);
+}
