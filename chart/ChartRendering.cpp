@@ -222,26 +222,30 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
     auto shown = [&](int px, int py) {
         return !clipToFrame || (px >= L && px <= R && py >= T && py <= B);
     };
-    const AxisMap xMap(*this, 'x', R - L);
-    const AxisMap yMap(*this, 'y', B - T);
-    const AxisMap zMap(*this, 'z', B - T);
     dc.SelectPen(kYDotPen);
-    for (int i = 0; i < count; ++i) {
-        const auto dx = xMap(xData[i]);
-        const auto dy = yMap(yData[i]);
-        if (!dx)
-            continue;
-        const int px = L + *dx;
-        if (dy && shown(px, B - *dy)) {
-            const int py = B - *dy;
-            dc.Ellipse(px - 1, py - 1, px + 1, py + 1);
-        }
-        if (showZAxis) {
-            if (const auto dz = zMap(zData[i]); dz && shown(px, B - *dz)) {
-                const int pz = B - *dz;
-                dc.SelectPen(kZDotPen);
-                dc.Ellipse(px - 1, pz - 1, px + 1, pz + 1);
-                dc.SelectPen(kYDotPen);
+    if (namedSeries()) {
+        drawSeriesInTurn(dc);
+    } else {
+        const AxisMap xMap(*this, 'x', R - L);
+        const AxisMap yMap(*this, 'y', B - T);
+        const AxisMap zMap(*this, 'z', B - T);
+        for (int i = 0; i < count; ++i) {
+            const auto dx = xMap(xData[i]);
+            const auto dy = yMap(yData[i]);
+            if (!dx)
+                continue;
+            const int px = L + *dx;
+            if (dy && shown(px, B - *dy)) {
+                const int py = B - *dy;
+                dc.Ellipse(px - 1, py - 1, px + 1, py + 1);
+            }
+            if (showZAxis) {
+                if (const auto dz = zMap(zData[i]); dz && shown(px, B - *dz)) {
+                    const int pz = B - *dz;
+                    dc.SelectPen(kZDotPen);
+                    dc.Ellipse(px - 1, pz - 1, px + 1, pz + 1);
+                    dc.SelectPen(kYDotPen);
+                }
             }
         }
     }
@@ -256,7 +260,7 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
         }
     }
 
-    if (showZAxis && !yName.empty() && !zName.empty())
+    if (namedSeries())
         drawLegend(dc, layout.fontPx);
 
     dc.SelectPen(savedPen);

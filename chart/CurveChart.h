@@ -91,6 +91,8 @@ class CCurveChart {
     void drawLogXAxis(IDrawSurface& dc, const PlotLayout& layout);
     void drawLogYAxis(IDrawSurface& dc, const PlotLayout& layout);
     void drawDecadeGrid(IDrawSurface& dc);
+    bool namedSeries() const { return showZAxis && !yName.empty() && !zName.empty(); }
+    void drawSeriesInTurn(IDrawSurface& dc);
     void drawLegend(IDrawSurface& dc, int fontPx);
 
     // Failures EngExponent has raised, so AutoScale can tell whether a rescale raised one.

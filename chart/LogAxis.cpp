@@ -18,15 +18,16 @@ bool positive(double v) {
 LogScale::LogScale(double min, double max) {
     if (!positive(min) || !positive(max) || !(max > min))
         return;
-    low_ = std::log10(min);
-    span_ = std::log10(max) - low_;
+    // Fractions need no particular base; the natural one costs least per dot.
+    low_ = std::log(min);
+    span_ = std::log(max) - low_;
     usable_ = span_ > 0.0;
 }
 
 std::optional<double> LogScale::Fraction(double value) const {
     if (!usable_ || !positive(value))
         return std::nullopt;
-    return (std::log10(value) - low_) / span_;
+    return (std::log(value) - low_) / span_;
 }
 
 std::vector<int> DecadesWithin(double min, double max, int stride) {

@@ -11,7 +11,6 @@ namespace {
 
 // Below this many pixels per decade the ticks between decades would run together.
 constexpr int kMinorTicksFromPx = 24;
-constexpr int kLegendMarginPx = 6;
 
 struct Tick {
     int offset;
@@ -110,32 +109,4 @@ void CCurveChart::drawDecadeGrid(IDrawSurface& dc) {
                 dc.MoveTo(L, B - t.offset);
                 dc.LineTo(R, B - t.offset);
             }
-}
-
-void CCurveChart::drawLegend(IDrawSurface& dc, int fontPx) {
-    std::optional<Font> savedFont;
-    if (fontPx != 0)
-        savedFont = dc.SelectFont(Font{"", fontPx, 0});
-    const TextSize ySize = dc.GetTextExtent(yName);
-    const TextSize zSize = dc.GetTextExtent(zName);
-    const int marker = std::max(ySize.cy / 3, 2);
-    const int textLeft = plotRight - kLegendMarginPx - std::max(ySize.cx, zSize.cx);
-    const int markerX = textLeft - marker - kLegendMarginPx / 2;
-    const struct {
-        const std::string& name;
-        const Pen& pen;
-        Color color;
-        int top;
-    } rows[] = {{yName, kYDotPen, kBlue, plotTop + kLegendMarginPx / 2},
-                {zName, kZDotPen, kRed, plotTop + kLegendMarginPx / 2 + ySize.cy}};
-    for (const auto& row : rows) {
-        const int middle = row.top + ySize.cy / 2;
-        dc.SelectPen(row.pen);
-        dc.Ellipse(markerX - marker / 2, middle - marker / 2, markerX + marker / 2,
-                   middle + marker / 2);
-        dc.SetTextColor(row.color);
-        dc.TextOut(textLeft, row.top, row.name);
-    }
-    if (savedFont)
-        dc.SelectFont(*savedFont);
 }
