@@ -24,28 +24,36 @@ double arcY(int i) {
     return 40.0 * std::sin(i * 3.14159 / kPoints);
 }
 
-void BM_RedrawFullChart(benchmark::State& state) {
-    PlotArea area;
+// A chart bound to a plot area of the classic size.
+std::unique_ptr<CCurveChart> boundChart(PlotArea& area) {
     area.resize(534, 392);
     auto chart = std::make_unique<CCurveChart>();
     chart->Attach(&area);
+    return chart;
+}
+
+void redrawRepeatedly(benchmark::State& state, CCurveChart& chart) {
+    chart.AutoScale();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(chart.Redraw());
+}
+
+void BM_RedrawFullChart(benchmark::State& state) {
+    PlotArea area;
+    auto chart = boundChart(area);
     chart->Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
     chart->ShowZeroLine(true);
     for (int i = 0; i < kPoints; ++i)
         chart->AddPoint(i, arcX(i), arcY(i));
     chart->SetXRange(10.0, 110.0);
     chart->SetYRange(0.0, 40.0);
-    chart->AutoScale();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(chart->Redraw());
+    redrawRepeatedly(state, *chart);
 }
 
 // The arc's points as a Bode diagram sees them, frequencies falling over seven decades.
 void BM_RedrawFullBodeChart(benchmark::State& state) {
     PlotArea area;
-    area.resize(534, 392);
-    auto chart = std::make_unique<CCurveChart>();
-    chart->Attach(&area);
+    auto chart = boundChart(area);
     chart->Init("", "", "", 0, 0, 0);
     ShowAs(*chart, Diagram::Bode);
     for (int i = 0; i < kPoints; ++i) {
@@ -58,9 +66,7 @@ void BM_RedrawFullBodeChart(benchmark::State& state) {
     chart->SetXRange(1e-2, 1e5);
     chart->SetYRange(10.0, 1000.0);
     chart->SetZRange(0.0, 50.0);
-    chart->AutoScale();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(chart->Redraw());
+    redrawRepeatedly(state, *chart);
 }
 
 void BM_QPainterEllipseLoop(benchmark::State& state) {
