@@ -219,6 +219,7 @@ TEST(BodeView, TheMenuSwitchesDiagramsAndBackToTheSameNyquistPicture) {
     const QImage nyquist = p.area().picture();
     p.wheel(p.dot(40), 120);
     ASSERT_TRUE(view.choices().view);
+    view.setEqualScales(true);
 
     view.bodeAction()->trigger();
     EXPECT_EQ(view.choices().diagram, Diagram::Bode);
@@ -240,6 +241,7 @@ TEST(BodeView, TheMenuSwitchesDiagramsAndBackToTheSameNyquistPicture) {
     p.wheel(at, 240);
     EXPECT_LE((p.dot(40) - at).manhattanLength(), 1);
 
+    view.setEqualScales(false);
     view.nyquistAction()->trigger();
     EXPECT_TRUE(view.equalScalesAction()->isEnabled());
     EXPECT_EQ(p.area().picture(), nyquist);
