@@ -5,12 +5,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
 
 // Below this many pixels per decade the ticks between decades would run together.
 constexpr int kMinorTicksFromPx = 24;
+
+std::string endLabel(double value) {
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, "%.3g", value);
+    return std::string(text, static_cast<size_t>(std::clamp(length, 0, 31)));
+}
 
 struct Tick {
     int offset;
@@ -39,13 +47,18 @@ std::vector<Tick> logTicks(double min, double max, int pixels) {
     return ticks;
 }
 
-// The decades to label and where, spaced so that labels of `labelPx` keep apart.
-std::vector<std::pair<int, int>> labelledDecades(double min, double max, int pixels,
-                                                 IDrawSurface& dc, bool alongWidth) {
-    std::vector<std::pair<int, int>> labels;
+// The labels of a log axis and where they stand: its decades, spaced so that they keep
+// apart. A view within less than two decades is labelled at its ends instead, with their
+// values, so a zoomed axis still tells where it is.
+std::vector<std::pair<std::string, int>> logLabels(double min, double max, int pixels,
+                                                   IDrawSurface& dc, bool alongWidth) {
+    std::vector<std::pair<std::string, int>> labels;
     const std::vector<int> all = DecadesWithin(min, max);
-    if (all.empty())
+    if (all.size() < 2) {
+        if (LogScale(min, max).Fraction(min))
+            labels = {{endLabel(min), 0}, {endLabel(max), pixels}};
         return labels;
+    }
     int labelPx = 0;
     for (int k : {all.front(), all.back()}) {
         const TextSize size = dc.GetTextExtent(DecadeLabel(k));
@@ -55,7 +68,7 @@ std::vector<std::pair<int, int>> labelledDecades(double min, double max, int pix
     for (int k : DecadesWithin(min, max, DecadeStride(min, max, pixels, labelPx)))
         if (const auto fraction = scale.Fraction(std::pow(10.0, k)))
             if (const auto offset = PixelOffset(*fraction * pixels))
-                labels.emplace_back(k, *offset);
+                labels.emplace_back(DecadeLabel(k), *offset);
     return labels;
 }
 
@@ -67,8 +80,7 @@ void CCurveChart::drawLogXAxis(IDrawSurface& dc, const PlotLayout& layout) {
         dc.MoveTo(L + t.offset, B - (t.decade ? tick : (tick + 1) / 2));
         dc.LineTo(L + t.offset, B);
     }
-    for (const auto& [k, offset] : labelledDecades(xMin, xMax, R - L, dc, true)) {
-        const std::string text = DecadeLabel(k);
+    for (const auto& [text, offset] : logLabels(xMin, xMax, R - L, dc, true)) {
         const TextSize size = dc.GetTextExtent(text);
         int left = L + offset - size.cx / 2;
         // The decades usually end at the corner, where the Z axis' lowest label stands.
@@ -85,8 +97,7 @@ void CCurveChart::drawLogYAxis(IDrawSurface& dc, const PlotLayout& layout) {
         dc.LineTo(L + (t.decade ? tick : (tick + 1) / 2), B - t.offset);
     }
     dc.SetTextColor(kBlue);
-    for (const auto& [k, offset] : labelledDecades(yMin, yMax, B - T, dc, false)) {
-        const std::string text = DecadeLabel(k);
+    for (const auto& [text, offset] : logLabels(yMin, yMax, B - T, dc, false)) {
         const TextSize size = dc.GetTextExtent(text);
         // A decade at the corner stays above the X labels.
         const int top = std::min(B - offset - size.cy / 2, B + layout.xLabelGap - size.cy);

@@ -144,6 +144,13 @@ TEST(LogAxisRendering, DecadeLabelsBothSeriesTheLegendAndNoDotAtOrBelowZero) {
     EXPECT_TRUE(has(d.texts, "TextOut 462 354 -10.0"));
     EXPECT_TRUE(has(d.texts, "TextOut 418 13 |Z|"));
     EXPECT_TRUE(has(d.texts, "TextOut 418 26 -phase"));
+
+    // Zoomed within a decade, the X axis tells its ends.
+    c->xMin = 200;
+    c->xMax = 500;
+    const Drawn zoomed = drawBode(*c);
+    EXPECT_TRUE(has(zoomed.texts, "TextOut 61 363 200"));
+    EXPECT_TRUE(has(zoomed.texts, "TextOut 444 363 500"));
 }
 
 } // namespace
