@@ -9,6 +9,8 @@
 namespace {
 
 constexpr int kLegendMarginPx = 6;
+constexpr int kLegendDots = 3;
+constexpr int kLegendDotGapPx = 6;
 constexpr int kNoPlace = INT_MIN;
 
 } // namespace
@@ -52,9 +54,7 @@ void CCurveChart::drawLegend(IDrawSurface& dc, int fontPx) {
         savedFont = dc.SelectFont(Font{"", fontPx, 0});
     const TextSize ySize = dc.GetTextExtent(yName);
     const TextSize zSize = dc.GetTextExtent(zName);
-    const int marker = std::max(ySize.cy / 3, 2);
     const int textLeft = plotRight - kLegendMarginPx - std::max(ySize.cx, zSize.cx);
-    const int markerX = textLeft - marker - kLegendMarginPx / 2;
     const struct {
         const std::string& name;
         const Pen& pen;
@@ -65,8 +65,11 @@ void CCurveChart::drawLegend(IDrawSurface& dc, int fontPx) {
     for (const auto& row : rows) {
         const int middle = row.top + ySize.cy / 2;
         dc.SelectPen(row.pen);
-        dc.Ellipse(markerX - marker / 2, middle - marker / 2, markerX + marker / 2,
-                   middle + marker / 2);
+        // A short run of the series' own dots.
+        for (int k = 1; k <= kLegendDots; ++k) {
+            const int x = textLeft - kLegendMarginPx / 2 - k * kLegendDotGapPx;
+            dc.Ellipse(x - 1, middle - 1, x + 1, middle + 1);
+        }
         dc.SetTextColor(row.color);
         dc.TextOut(textLeft, row.top, row.name);
     }

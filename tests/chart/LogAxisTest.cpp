@@ -124,9 +124,9 @@ TEST(LogAxisRendering, DecadeLabelsBothSeriesTheLegendAndNoDotAtOrBelowZero) {
         c->zData[c->count++] = p[2];
     }
     const Drawn d = drawBode(*c);
-    // Dots and the legend's marker: |Z| at 1e-3 and 1e2, -phase at 1e-3, 1e2 and 10.
-    EXPECT_EQ(d.dots.at("SelectPen dot 3 0,0,255"), 2 + 1);
-    EXPECT_EQ(d.dots.at("SelectPen dot 3 255,0,0"), 3 + 1);
+    // Dots and the legend's three: |Z| at 1e-3 and 1e2, -phase at 1e-3, 1e2 and 10.
+    EXPECT_EQ(d.dots.at("SelectPen dot 3 0,0,255"), 2 + 3);
+    EXPECT_EQ(d.dots.at("SelectPen dot 3 255,0,0"), 3 + 3);
     EXPECT_EQ(c->DotCentre(1), (PixelPoint{70 + 195, 360 - 175}));
     EXPECT_FALSE(c->DotCentre(2)) << "no place at f = 0";
     EXPECT_FALSE(c->DotCentre(4)) << "no place at |Z| = 0";
