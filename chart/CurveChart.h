@@ -20,8 +20,8 @@ struct PixelPoint {
 
 // A chart of up to CHART_CAPACITY points on four channels (t, x, y, z) with three axes:
 // X below, Y on the left, Z on the right, each linear (modes 0 to 3) or logarithmic
-// (kLogAxis). Its state is public: the renderer, the reload and
-// the tests read it directly. Failures return false and leave a code in lastError.
+// (kLogAxis). Its state is public: the renderer, the reload and the tests read it directly.
+// Failures return false and leave a code in lastError.
 class CCurveChart {
   public:
     CCurveChart();
