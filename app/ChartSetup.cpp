@@ -1,11 +1,11 @@
 #include "ChartSetup.h"
 
 #include "CurveChart.h"
+#include "Diagram.h"
 
-void SetUpChart(CCurveChart& chart) {
-    chart.Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
-    chart.ShowZAxis(false);
-    chart.ShowZeroLine(true);
+void SetUpChart(CCurveChart& chart, Diagram diagram) {
+    chart.Init("", "", "", 0, 0, 0);
+    ShowAs(chart, diagram);
     chart.SetXRange(0.0, 0.01);
     chart.SetYRange(0.0, 1.1);
     chart.SetZRange(0.0, 0.01);

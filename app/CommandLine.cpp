@@ -19,6 +19,7 @@ struct Parser {
         parser.addOption(info);
         parser.addOption(plus);
         parser.addOption(equal);
+        parser.addOption(bode);
         parser.addOption(size);
         parser.addOption(help);
         parser.addOption(version);
@@ -37,6 +38,9 @@ struct Parser {
                             QStringLiteral("Start -Z'' at zero, as the \"+\" box does.")};
     QCommandLineOption equal{QStringLiteral("equal"),
                              QStringLiteral("Equal scales: one ohm as long across as up.")};
+    QCommandLineOption bode{QStringLiteral("bode"),
+                            QStringLiteral("Show the Bode diagram: |Z| and the phase against "
+                                           "the frequency.")};
     QCommandLineOption size{QStringLiteral("size"),
                             QStringLiteral("The snapshot's size in pixels (default 534x392)."),
                             QStringLiteral("WxH")};
@@ -84,6 +88,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         result.file = ArgumentBytes(files.front());
     result.plus = p.parser.isSet(p.plus);
     result.equal = p.parser.isSet(p.equal);
+    result.bode = p.parser.isSet(p.bode);
     if (p.parser.isSet(p.size)) {
         static const QRegularExpression form(QStringLiteral("^(\\d{1,5})x(\\d{1,5})$"));
         const auto match = form.match(p.parser.value(p.size));

@@ -15,6 +15,7 @@ struct CommandLine {
     std::string output;
     bool plus = false;
     bool equal = false; // equal scales
+    bool bode = false;  // the Bode diagram rather than the Nyquist diagram
     QSize size{534, 392};
     QString error; // what is wrong, for Action::Error
 };

@@ -62,7 +62,7 @@ bool CPlotApp::InitInstance() {
         return false;
     case CommandLine::Action::Snapshot:
         if (const auto problem = WriteSnapshot(command.file, command.output, command.plus,
-                                               command.size, command.equal)) {
+                                               command.size, command.equal, command.bode)) {
             err << "korvane: " << *problem << "\n";
             m_exitCode = 1;
         }
@@ -79,7 +79,7 @@ bool CPlotApp::InitInstance() {
     }
     CPlotDlg dialog;
     dialog.OpenOnStart(command.file.empty() ? std::nullopt : std::optional(command.file),
-                       command.plus, command.equal);
+                       command.plus, command.equal, command.bode);
     m_pMainWnd = &dialog;
     dialog.DoModal();
     m_pMainWnd = nullptr;

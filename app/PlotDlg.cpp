@@ -124,6 +124,7 @@ int CPlotDlg::DoModal() {
     if (auto* plus = qobject_cast<QCheckBox*>(GetDlgItem(*this, IDC_PLUS)))
         plus->setChecked(startPlus_);
     plotView_->setEqualScales(startEqual_);
+    plotView_->setDiagram(startBode_ ? Diagram::Bode : Diagram::Nyquist);
     if (startFile_) {
         // Once the dialog is up, so a warning stands over it.
         QTimer::singleShot(0, this, [this] {
@@ -134,10 +135,12 @@ int CPlotDlg::DoModal() {
     return exec();
 }
 
-void CPlotDlg::OpenOnStart(std::optional<std::string> path, bool plusTicked, bool equalScales) {
+void CPlotDlg::OpenOnStart(std::optional<std::string> path, bool plusTicked, bool equalScales,
+                           bool bode) {
     startFile_ = std::move(path);
     startPlus_ = plusTicked;
     startEqual_ = equalScales;
+    startBode_ = bode;
 }
 
 bool CPlotDlg::OnInitDialog() {

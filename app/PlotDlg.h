@@ -59,7 +59,8 @@ class CPlotDlg : public QDialog {
     void AcceptChosenName(const QString& name);
     // How the dialog opens: the "+" box, and a file to take, drawn at once rather than at
     // the first tick.
-    void OpenOnStart(std::optional<std::string> path, bool plusTicked, bool equalScales = false);
+    void OpenOnStart(std::optional<std::string> path, bool plusTicked, bool equalScales = false,
+                     bool bode = false);
     // No control is bound to a member, so there is nothing to exchange.
     bool UpdateData(bool) { return true; }
     QIcon OnQueryDragIcon() const { return m_hIcon; }
@@ -109,4 +110,5 @@ class CPlotDlg : public QDialog {
     std::optional<std::string> startFile_;
     bool startPlus_ = false;
     bool startEqual_ = false;
+    bool startBode_ = false;
 };

@@ -7,6 +7,7 @@
 #include "ViewNavigation.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 
 #include <cmath>
@@ -19,6 +20,19 @@ constexpr double kZoomPerNotch = 1.25;
 PlotViewControl::PlotViewControl(CCurveChart& chart, PlotArea& area, std::function<void()> reload)
     : chart_(chart), area_(area), reload_(std::move(reload)) {
     QMenu* menu = area.contextMenu();
+    menu->addSeparator();
+    auto* diagrams = new QActionGroup(menu);
+    nyquist_ = diagrams->addAction(QStringLiteral("Nyquist diagram"));
+    bode_ = diagrams->addAction(QStringLiteral("Bode diagram"));
+    for (QAction* entry : {nyquist_, bode_}) {
+        entry->setCheckable(true);
+        menu->addAction(entry);
+        QObject::connect(entry, &QAction::toggled, [this, entry](bool on) {
+            if (on)
+                setDiagram(entry == bode_ ? Diagram::Bode : Diagram::Nyquist);
+        });
+    }
+    nyquist_->setChecked(true);
     menu->addSeparator();
     equalScales_ = menu->addAction(QStringLiteral("Equal scales"));
     equalScales_->setCheckable(true);
@@ -33,6 +47,8 @@ PlotViewControl::PlotViewControl(CCurveChart& chart, PlotArea& area, std::functi
 
 PlotViewControl::~PlotViewControl() {
     delete pointer_;
+    QObject::disconnect(nyquist_, nullptr, nullptr, nullptr);
+    QObject::disconnect(bode_, nullptr, nullptr, nullptr);
     QObject::disconnect(equalScales_, nullptr, nullptr, nullptr);
     QObject::disconnect(resetView_, nullptr, nullptr, nullptr);
     area_.setVectorDrawer({});
@@ -53,6 +69,22 @@ void PlotViewControl::setEqualScales(bool on) {
         choices_.view = ShownView(chart_);
 }
 
+void PlotViewControl::setDiagram(Diagram diagram) {
+    QAction* entry = diagram == Diagram::Bode ? bode_ : nyquist_;
+    if (!entry->isChecked())
+        entry->setChecked(true); // comes back here through toggled
+    if (choices_.diagram == diagram)
+        return;
+    choices_.diagram = diagram;
+    // A view in one diagram's units means nothing in the other's; a Bode diagram has no
+    // common unit across its axes.
+    choices_.view.reset();
+    equalScales_->setEnabled(diagram == Diagram::Nyquist);
+    ShowAs(chart_, diagram);
+    if (area_.hasPicture())
+        reload_();
+}
+
 void PlotViewControl::resetView() {
     if (!choices_.view)
         return;
@@ -69,8 +101,8 @@ void PlotViewControl::zoomAt(QPoint at, double notches) {
     if (!canMove())
         return;
     const PlotView from = choices_.view ? *choices_.view : ShownView(chart_);
-    choices_.view =
-        ZoomedAbout(from, FrameOf(chart_), {at.x(), at.y()}, std::pow(kZoomPerNotch, notches));
+    choices_.view = ZoomedAbout(from, FrameOf(chart_), {at.x(), at.y()},
+                                std::pow(kZoomPerNotch, notches), LogAxesOf(chart_));
     showView();
 }
 
@@ -78,7 +110,7 @@ void PlotViewControl::panBy(QPoint by) {
     if (!canMove())
         return;
     const PlotView from = choices_.view ? *choices_.view : ShownView(chart_);
-    choices_.view = Panned(from, FrameOf(chart_), by.x(), by.y());
+    choices_.view = Panned(from, FrameOf(chart_), by.x(), by.y(), LogAxesOf(chart_));
     showView();
 }
 

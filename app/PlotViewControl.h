@@ -14,9 +14,10 @@ class PlotArea;
 class PlotPointer;
 class QAction;
 
-// The user's hold on the plot: the "Equal scales" and "Reset view" entries of its context
-// menu, zoom and pan with the pointer, and the readout tooltip. The choices last while the
-// program runs; changing them reloads through `reload`, zoom and pan redraw at once.
+// The user's hold on the plot: the "Nyquist diagram" / "Bode diagram", "Equal scales" and
+// "Reset view" entries of its context menu, zoom and pan with the pointer, and the readout tooltip.
+// The choices last while the program runs; changing them reloads through `reload`, zoom and pan
+// redraw at once.
 class PlotViewControl {
   public:
     PlotViewControl(CCurveChart& chart, PlotArea& area, std::function<void()> reload);
@@ -27,9 +28,14 @@ class PlotViewControl {
 
     const PlotChoices& choices() const { return choices_; }
     ReadoutStore& store() { return store_; }
+    QAction* nyquistAction() const { return nyquist_; }
+    QAction* bodeAction() const { return bode_; }
     QAction* equalScalesAction() const { return equalScales_; }
     QAction* resetViewAction() const { return resetView_; }
 
+    // Shows the other diagram: its look at once, its picture through `reload`; the view is
+    // dropped, and equal scales wait while Bode is shown.
+    void setDiagram(Diagram diagram);
     void setEqualScales(bool on);
     void resetView();
     void zoomAt(QPoint at, double notches);
@@ -53,6 +59,8 @@ class PlotViewControl {
     ReadoutStore store_;
     PlotReadout readout_;
     unsigned long long readoutSerial_ = 0;
+    QAction* nyquist_;
+    QAction* bode_;
     QAction* equalScales_;
     QAction* resetView_;
     PlotPointer* pointer_;

@@ -49,7 +49,7 @@ std::optional<QString> whyNotWritable(const std::string& file, const std::string
 } // namespace
 
 std::optional<QString> WriteSnapshot(const std::string& file, const std::string& output, bool plus,
-                                     QSize size, bool equalScales) {
+                                     QSize size, bool equalScales, bool bode) {
     if (const auto reason = whyNotWritable(file, output))
         return cannotWrite(output, *reason);
     if (const auto reason = whyUnreadable(file))
@@ -59,9 +59,10 @@ std::optional<QString> WriteSnapshot(const std::string& file, const std::string&
     area.resize(size);
     auto chart = std::make_unique<CCurveChart>();
     chart->Attach(&area);
-    SetUpChart(*chart);
     PlotChoices choices;
+    choices.diagram = bode ? Diagram::Bode : Diagram::Nyquist;
     choices.equalScales = equalScales;
+    SetUpChart(*chart, choices.diagram);
     if (const auto failure = ReloadChartWith(file, plus, *chart, choices, nullptr))
         return cannotRead(file, QString::fromLocal8Bit(std::strerror(failure->osError)));
     if (!area.hasPicture())

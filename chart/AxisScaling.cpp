@@ -54,10 +54,15 @@ void dataExtent(const double (&data)[CHART_CAPACITY], double& dataMin, double& d
     }
 }
 
-// Mode 0 never looks at the data, so its scan is skipped: points that keep leaving the
+// Mode 0 and the log axis keep the limits they were given.
+bool fixedLimits(int mode) {
+    return mode == 0 || mode == kLogAxis;
+}
+
+// A fixed axis never looks at the data, so its scan is skipped: points that keep leaving the
 // limits of a fixed axis then cost constant time.
 void limitsByMode(int mode, const double (&data)[CHART_CAPACITY], double& min, double& max) {
-    if (mode == 0)
+    if (fixedLimits(mode))
         return;
     double dataMin = 0.0;
     double dataMax = 0.0;
@@ -110,7 +115,7 @@ CCurveChart::ScaleState CCurveChart::scaleState() const {
 }
 
 void CCurveChart::AutoScale() {
-    // With fixed limits (every mode 0) the result depends on the limits alone. A rescale
+    // With fixed limits (every mode 0 or log) the result depends on the limits alone. A rescale
     // that changed nothing and raised nothing therefore changes nothing when repeated, as it
     // is for every point outside the limits during a reload.
     const ScaleState before = scaleState();
@@ -118,7 +123,7 @@ void CCurveChart::AutoScale() {
         return;
     const int failuresBefore = exponentFailures_;
     rescale();
-    const bool fixedPoint = xMode == 0 && yMode == 0 && zMode == 0 &&
+    const bool fixedPoint = fixedLimits(xMode) && fixedLimits(yMode) && fixedLimits(zMode) &&
                             exponentFailures_ == failuresBefore && scaleState() == before;
     settled_ = fixedPoint ? std::optional(before) : std::nullopt;
 }
@@ -127,9 +132,10 @@ void CCurveChart::rescale() {
     limitsByMode(xMode, xData, xMin, xMax);
     limitsByMode(yMode, yData, yMin, yMax);
     limitsByMode(zMode, zData, zMin, zMax);
-    xExp = normalExponent(EngExponent(deciding(xMin, xMax)));
-    yExp = normalExponent(EngExponent(deciding(yMin, yMax)));
-    zExp = normalExponent(EngExponent(deciding(zMin, zMax)));
+    // A log axis labels its decades in the data's own units.
+    xExp = xMode == kLogAxis ? 0 : normalExponent(EngExponent(deciding(xMin, xMax)));
+    yExp = yMode == kLogAxis ? 0 : normalExponent(EngExponent(deciding(yMin, yMax)));
+    zExp = zMode == kLogAxis ? 0 : normalExponent(EngExponent(deciding(zMin, zMax)));
     xMin = Scale(xMin, 'x');
     xMax = Scale(xMax, 'x');
     yMin = Scale(yMin, 'y');

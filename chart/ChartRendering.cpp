@@ -1,3 +1,5 @@
+#include "AxisMap.h"
+#include "ChartStyle.h"
 #include "CurveChart.h"
 #include "PlotLayout.h"
 
@@ -8,10 +10,6 @@
 
 namespace {
 
-const Pen kAxisPen{PenStyle::Solid, 1, kRed};
-const Pen kGridPen{PenStyle::Dot, 1, kGreen};
-const Pen kYDotPen{PenStyle::Dot, 3, kBlue};
-const Pen kZDotPen{PenStyle::Dot, 3, kRed};
 const char* const kTitleFace = "Arial";
 
 // Two decimals while a step is below 1, one from 1 up.
@@ -27,21 +25,6 @@ std::string title(const std::string& name, int exponent) {
     if (exponent == 0)
         return name;
     return name + "x10^" + std::to_string(3LL * exponent);
-}
-
-// A mapped pixel offset truncated toward zero, or nothing where the mapping is not a number
-// (an axis range of zero width among others). Far-off values are clamped well outside any
-// surface, so nothing overflows and nothing visible changes.
-std::optional<int> pixelOffset(double offset) {
-    if (!std::isfinite(offset))
-        return std::nullopt;
-    constexpr double kFar = 1 << 24;
-    return static_cast<int>(std::clamp(offset, -kFar, kFar));
-}
-
-// Where a value lands on an axis of `pixels` pixels spanning [min, max].
-std::optional<int> mapToAxis(double value, double min, double max, int pixels) {
-    return pixelOffset((value - min) * static_cast<double>(pixels) / (max - min));
 }
 
 int tickSpacing(int span) {
@@ -95,18 +78,33 @@ bool CCurveChart::Redraw() {
     return true;
 }
 
-std::optional<PixelPoint> CCurveChart::DotCentre(int i) {
-    if (i < 0 || i >= count)
+namespace {
+
+// Where the last Draw put the dot of slot i on the `axis` channel against X.
+std::optional<PixelPoint> dotCentre(CCurveChart& c, int i, char axis, const double* data) {
+    if (i < 0 || i >= c.count)
         return std::nullopt;
-    const int L = plotLeft, T = plotTop, R = plotRight, B = plotBottom;
-    const auto dx = mapToAxis(Scale(xData[i], 'x'), xMin, xMax, R - L);
-    const auto dy = mapToAxis(Scale(yData[i], 'y'), yMin, yMax, B - T);
+    const int L = c.plotLeft, T = c.plotTop, R = c.plotRight, B = c.plotBottom;
+    const auto dx = AxisMap(c, 'x', R - L)(c.xData[i]);
+    const auto dy = AxisMap(c, axis, B - T)(data[i]);
     if (!dx || !dy)
         return std::nullopt;
     const PixelPoint p{L + *dx, B - *dy};
-    if (clipToFrame && (p.x < L || p.x > R || p.y < T || p.y > B))
+    if (c.clipToFrame && (p.x < L || p.x > R || p.y < T || p.y > B))
         return std::nullopt;
     return p;
+}
+
+} // namespace
+
+std::optional<PixelPoint> CCurveChart::DotCentre(int i) {
+    return dotCentre(*this, i, 'y', yData);
+}
+
+std::optional<PixelPoint> CCurveChart::ZDotCentre(int i) {
+    if (!showZAxis)
+        return std::nullopt;
+    return dotCentre(*this, i, 'z', zData);
 }
 
 bool CCurveChart::Draw(IDrawSurface* pDC) {
@@ -148,26 +146,34 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
     dc.LineTo(R, T);
     dc.LineTo(L, T);
 
-    for (int x = L; x < R - 20; x += xTickPx) {
-        dc.MoveTo(x, B - tick);
-        dc.LineTo(x, B);
-    }
-    for (int i = 0; i <= 10; ++i) {
-        const std::string text = label(i * xStep + xMin, xStep);
-        const TextSize size = dc.GetTextExtent(text);
-        dc.TextOut(L + i * xTickPx - size.cx / 2, B + layout.xLabelGap, text);
+    if (xMode == kLogAxis) {
+        drawLogXAxis(dc, layout);
+    } else {
+        for (int x = L; x < R - 20; x += xTickPx) {
+            dc.MoveTo(x, B - tick);
+            dc.LineTo(x, B);
+        }
+        for (int i = 0; i <= 10; ++i) {
+            const std::string text = label(i * xStep + xMin, xStep);
+            const TextSize size = dc.GetTextExtent(text);
+            dc.TextOut(L + i * xTickPx - size.cx / 2, B + layout.xLabelGap, text);
+        }
     }
 
-    // The runs of Y and Z ticks end 20 pixels above the surface, not at the frame.
-    for (int d = 0; d < B + 20; d += yTickPx) {
-        dc.MoveTo(L, B - d);
-        dc.LineTo(L + tick, B - d);
-    }
-    dc.SetTextColor(kBlue);
-    for (int i = 0; i <= 10; ++i) {
-        const std::string text = label(i * yStep + yMin, yStep);
-        const TextSize size = dc.GetTextExtent(text);
-        dc.TextOut(L - size.cx - layout.yLabelGap, B - i * yTickPx - size.cy / 2, text);
+    if (yMode == kLogAxis) {
+        drawLogYAxis(dc, layout);
+    } else {
+        // The runs of Y and Z ticks end 20 pixels above the surface, not at the frame.
+        for (int d = 0; d < B + 20; d += yTickPx) {
+            dc.MoveTo(L, B - d);
+            dc.LineTo(L + tick, B - d);
+        }
+        dc.SetTextColor(kBlue);
+        for (int i = 0; i <= 10; ++i) {
+            const std::string text = label(i * yStep + yMin, yStep);
+            const TextSize size = dc.GetTextExtent(text);
+            dc.TextOut(L - size.cx - layout.yLabelGap, B - i * yTickPx - size.cy / 2, text);
+        }
     }
 
     if (showZAxis) {
@@ -202,10 +208,14 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
     dc.SelectFont(savedTextFont ? *savedTextFont : savedFont);
 
     dc.SelectPen(kGridPen);
-    const int gridGap = (B - T) / 5;
-    for (int k = 1; k <= 4; ++k) {
-        dc.MoveTo(L, B - k * gridGap);
-        dc.LineTo(R, B - k * gridGap);
+    if (xMode == kLogAxis || yMode == kLogAxis) {
+        drawDecadeGrid(dc);
+    } else {
+        const int gridGap = (B - T) / 5;
+        for (int k = 1; k <= 4; ++k) {
+            dc.MoveTo(L, B - k * gridGap);
+            dc.LineTo(R, B - k * gridGap);
+        }
     }
 
     // Zoomed in, dots beyond the frame would cover the labels.
@@ -213,36 +223,45 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
         return !clipToFrame || (px >= L && px <= R && py >= T && py <= B);
     };
     dc.SelectPen(kYDotPen);
-    for (int i = 0; i < count; ++i) {
-        const auto dx = mapToAxis(Scale(xData[i], 'x'), xMin, xMax, R - L);
-        const auto dy = mapToAxis(Scale(yData[i], 'y'), yMin, yMax, B - T);
-        if (!dx)
-            continue;
-        const int px = L + *dx;
-        if (dy && shown(px, B - *dy)) {
-            const int py = B - *dy;
-            dc.Ellipse(px - 1, py - 1, px + 1, py + 1);
-        }
-        if (showZAxis) {
-            if (const auto dz = mapToAxis(Scale(zData[i], 'z'), zMin, zMax, B - T);
-                dz && shown(px, B - *dz)) {
-                const int pz = B - *dz;
-                dc.SelectPen(kZDotPen);
-                dc.Ellipse(px - 1, pz - 1, px + 1, pz + 1);
-                dc.SelectPen(kYDotPen);
+    if (namedSeries()) {
+        drawSeriesInTurn(dc);
+    } else {
+        const AxisMap xMap(*this, 'x', R - L);
+        const AxisMap yMap(*this, 'y', B - T);
+        const AxisMap zMap(*this, 'z', B - T);
+        for (int i = 0; i < count; ++i) {
+            const auto dx = xMap(xData[i]);
+            const auto dy = yMap(yData[i]);
+            if (!dx)
+                continue;
+            const int px = L + *dx;
+            if (dy && shown(px, B - *dy)) {
+                const int py = B - *dy;
+                dc.Ellipse(px - 1, py - 1, px + 1, py + 1);
+            }
+            if (showZAxis) {
+                if (const auto dz = zMap(zData[i]); dz && shown(px, B - *dz)) {
+                    const int pz = B - *dz;
+                    dc.SelectPen(kZDotPen);
+                    dc.Ellipse(px - 1, pz - 1, px + 1, pz + 1);
+                    dc.SelectPen(kYDotPen);
+                }
             }
         }
     }
 
     if (showZeroLine) {
         // Evaluated as (B - T) * -yMin / (yMax - yMin), which can differ from a dot at 0.
-        const auto d0 = pixelOffset(static_cast<double>(B - T) * -yMin / (yMax - yMin));
+        const auto d0 = PixelOffset(static_cast<double>(B - T) * -yMin / (yMax - yMin));
         if (d0 && (!clipToFrame || (*d0 >= 0 && *d0 <= B - T))) {
             dc.SelectPen(kAxisPen);
             dc.MoveTo(L, B - *d0);
             dc.LineTo(R, B - *d0);
         }
     }
+
+    if (namedSeries())
+        drawLegend(dc, layout.fontPx);
 
     dc.SelectPen(savedPen);
     dc.SetTextColor(savedTextColor);

@@ -57,7 +57,7 @@ bool CCurveChart::Init(std::string xTitleIn, std::string yTitleIn, std::string z
     xTitle = std::move(xTitleIn);
     yTitle = std::move(yTitleIn);
     zTitle = std::move(zTitleIn);
-    auto validMode = [](int mode) { return mode >= 0 && mode <= 3 ? mode : 3; };
+    auto validMode = [](int mode) { return mode >= 0 && mode <= kLogAxis ? mode : 3; };
     xMode = validMode(xModeIn);
     yMode = validMode(yModeIn);
     zMode = validMode(zModeIn);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrawSurface.h"
+#include "LogAxis.h"
 #include "MemoryDC.h"
 #include "WindowBinding.h"
 
@@ -10,14 +11,17 @@
 
 inline constexpr int CHART_CAPACITY = 10000;
 
+struct PlotLayout;
+
 struct PixelPoint {
     int x = 0, y = 0;
     friend bool operator==(const PixelPoint&, const PixelPoint&) = default;
 };
 
 // A chart of up to CHART_CAPACITY points on four channels (t, x, y, z) with three axes:
-// X below, Y on the left, Z on the right. Its state is public: the renderer, the reload and
-// the tests read it directly. Failures return false and leave a code in lastError.
+// X below, Y on the left, Z on the right, each linear (modes 0 to 3) or logarithmic
+// (kLogAxis). Its state is public: the renderer, the reload and the tests read it directly.
+// Failures return false and leave a code in lastError.
 class CCurveChart {
   public:
     CCurveChart();
@@ -47,6 +51,8 @@ class CCurveChart {
     bool Draw(IDrawSurface* pDC);
     // Where the last Draw put the Y dot of slot i, or nothing where it drew none.
     std::optional<PixelPoint> DotCentre(int i);
+    // The same for the Z dot, drawn only with the Z axis.
+    std::optional<PixelPoint> ZDotCentre(int i);
 
     // Drops the window and both surfaces while the window still exists; the window calls
     // this as it goes away, so nothing later touches it.
@@ -60,6 +66,9 @@ class CCurveChart {
     double xMin, yMin, zMin;
     int xMode, yMode, zMode;
     std::string xTitle, yTitle, zTitle;
+    // The Y and Z series as a legend names them; the legend shows with the Z axis when both
+    // are named.
+    std::string yName, zName;
     double tData[CHART_CAPACITY];
     double xData[CHART_CAPACITY];
     double yData[CHART_CAPACITY];
@@ -79,6 +88,13 @@ class CCurveChart {
     bool clipToFrame = false;
 
   private:
+    void drawLogXAxis(IDrawSurface& dc, const PlotLayout& layout);
+    void drawLogYAxis(IDrawSurface& dc, const PlotLayout& layout);
+    void drawDecadeGrid(IDrawSurface& dc);
+    bool namedSeries() const { return showZAxis && !yName.empty() && !zName.empty(); }
+    void drawSeriesInTurn(IDrawSurface& dc);
+    void drawLegend(IDrawSurface& dc, int fontPx);
+
     // Failures EngExponent has raised, so AutoScale can tell whether a rescale raised one.
     int exponentFailures_ = 0;
 

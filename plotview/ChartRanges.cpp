@@ -35,7 +35,8 @@ void SetChartRanges(CCurveChart& chart, AxisRange x, AxisRange y, bool plusTicke
         x = WidenDegenerate(x);
         y = WidenDegenerate(y);
     }
-    if (choices.equalScales) {
+    // Frequency and ohms share no unit: the Bode diagram keeps equal scales waiting.
+    if (choices.equalScales && choices.diagram == Diagram::Nyquist) {
         const PlotLayout frame = nextLayout(chart);
         EqualiseScales(x, y, frame.right - frame.left, frame.bottom - frame.top,
                        plusTicked && !choices.view);

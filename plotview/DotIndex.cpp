@@ -9,11 +9,15 @@ void DotIndex::Build(CCurveChart& chart) {
     rows_ = (height_ + 2 * kPad + kCell - 1) / kCell;
     std::vector<Dot> found;
     found.reserve(static_cast<size_t>(chart.count));
-    for (int slot = 0; slot < chart.count; ++slot) {
-        const auto at = chart.DotCentre(slot);
+    auto take = [&](std::optional<PixelPoint> at, int slot) {
         if (at && at->x >= -kPad && at->y >= -kPad && at->x < width_ + kPad &&
             at->y < height_ + kPad)
             found.push_back({*at, slot});
+    };
+    for (int slot = 0; slot < chart.count; ++slot) {
+        take(chart.DotCentre(slot), slot);
+        if (chart.showZAxis)
+            take(chart.ZDotCentre(slot), slot);
     }
     // A counting sort by cell keeps the slots ascending within each cell.
     cellStart_.assign(static_cast<size_t>(columns_) * rows_ + 1, 0);

@@ -8,7 +8,8 @@
 // pointer is found by looking at a few cells rather than at every dot.
 class DotIndex {
   public:
-    // Indexes every dot the chart drew on or just beside its client area.
+    // Indexes every dot the chart drew on or just beside its client area, those of the Z
+    // series too: either dot of a slot stands for the slot.
     void Build(CCurveChart& chart);
     // The slot of the dot nearest to p within `radius` pixels, or -1. Of equally near dots
     // the one drawn last, which lies on top, wins.

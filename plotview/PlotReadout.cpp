@@ -7,8 +7,6 @@ void PlotReadout::Build(CCurveChart& chart, const ReadoutStore& store) {
     entries_.assign(static_cast<size_t>(chart.count), Entry{});
     for (int slot = 0; slot < chart.count; ++slot) {
         Entry& e = entries_[static_cast<size_t>(slot)];
-        e.x = chart.xData[slot];
-        e.y = chart.yData[slot];
         if (const PointOrigin* origin = store.At(slot)) {
             e.origin = *origin;
             e.known = true;
@@ -30,7 +28,8 @@ std::string PlotReadout::TextAt(PixelPoint p) const {
     if (slot >= 0 && static_cast<size_t>(slot) < entries_.size()) {
         const Entry& e = entries_[static_cast<size_t>(slot)];
         if (e.known)
-            return DotReadout(e.origin.frequency, e.x, e.y, e.origin.line);
+            return DotReadout(e.origin.frequency, e.origin.zReal, e.origin.minusZImag,
+                              e.origin.line);
     }
     return FileReadout(format_, points_);
 }

@@ -23,7 +23,6 @@ class PlotReadout {
 
   private:
     struct Entry {
-        double x = 0.0, y = 0.0;
         PointOrigin origin;
         bool known = false;
     };

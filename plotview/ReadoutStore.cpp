@@ -16,7 +16,7 @@ void ReadoutStore::Add(const CCurveChart& chart, double frequency, std::int64_t 
         return;
     if (kept != size())
         followThinning(chart, kept);
-    origins_.push_back({chart.tData[kept], frequency, line});
+    origins_.push_back({chart.tData[kept], frequency, line, chart.xData[kept], chart.yData[kept]});
 }
 
 // Thinning keeps a subsequence of the slots in order, so one merge walk finds each kept
@@ -35,7 +35,8 @@ void ReadoutStore::followThinning(const CCurveChart& chart, int kept) {
             followed.push_back(origins_[j]);
             next = j + 1;
         } else {
-            followed.push_back({t, std::numeric_limits<double>::quiet_NaN(), 0});
+            followed.push_back({t, std::numeric_limits<double>::quiet_NaN(), 0, chart.xData[slot],
+                                chart.yData[slot]});
         }
     }
     origins_ = std::move(followed);

@@ -6,11 +6,14 @@
 
 class CCurveChart;
 
-// Where a point came from: its frequency and its line in the file, with the chart's t.
+// Where a point came from: its frequency and its line in the file, with the chart's t, and
+// its Z' and -Z'' as taken, so they read out whichever diagram shows the point.
 struct PointOrigin {
     double t = 0.0;
     double frequency = 0.0;
     std::int64_t line = 0;
+    double zReal = 0.0;
+    double minusZImag = 0.0;
 };
 
 // What the readout tells beyond the chart's own channels, one entry per slot of the chart.
@@ -18,8 +21,8 @@ struct PointOrigin {
 class ReadoutStore {
   public:
     void Clear();
-    // Records the point the chart has just added. When the chart thinned before taking it,
-    // the store first keeps only the entries whose t the chart kept.
+    // Records the point the chart has just added (x = Z', y = -Z''). When the chart thinned before
+    // taking it, the store first keeps only the entries whose t the chart kept.
     void Add(const CCurveChart& chart, double frequency, std::int64_t line);
     // The file's format and how many points it holds (beyond what the chart keeps).
     void SetFile(std::string format, std::int64_t points);

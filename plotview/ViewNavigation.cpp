@@ -30,8 +30,21 @@ double share(int pixels, int extent) {
     return extent > 0 ? static_cast<double>(pixels) / extent : 0.0;
 }
 
-PlotView takeIfUsable(const PlotView& wanted, const PlotView& old) {
-    return usable(wanted.x) && usable(wanted.y) ? wanted : old;
+// A log axis moves as a linear one in the exponents; an end at or below zero gives NaN,
+// which the usable test refuses.
+template <typename Move> AxisRange moved(const AxisRange& r, bool log, Move move) {
+    if (!log)
+        return move(r);
+    const AxisRange exponents = move(AxisRange{std::log10(r.min), std::log10(r.max)});
+    return {std::pow(10.0, exponents.min), std::pow(10.0, exponents.max)};
+}
+
+bool usable(const AxisRange& r, bool log) {
+    return usable(r) && (!log || r.min > 0.0);
+}
+
+PlotView takeIfUsable(const PlotView& wanted, const PlotView& old, LogAxes log) {
+    return usable(wanted.x, log.x) && usable(wanted.y, log.y) ? wanted : old;
 }
 
 } // namespace
@@ -40,17 +53,27 @@ PixelFrame FrameOf(const CCurveChart& chart) {
     return {chart.plotLeft, chart.plotTop, chart.plotRight, chart.plotBottom};
 }
 
-PlotView ZoomedAbout(const PlotView& view, const PixelFrame& frame, PixelPoint at, double factor) {
-    if (!(factor > 0.0) || !std::isfinite(factor))
-        return view;
-    const PlotView wanted{
-        zoomAxis(view.x, share(at.x - frame.left, frame.right - frame.left), factor),
-        zoomAxis(view.y, share(frame.bottom - at.y, frame.bottom - frame.top), factor)};
-    return takeIfUsable(wanted, view);
+LogAxes LogAxesOf(const CCurveChart& chart) {
+    return {chart.xMode == kLogAxis, chart.yMode == kLogAxis};
 }
 
-PlotView Panned(const PlotView& view, const PixelFrame& frame, int dx, int dy) {
-    const PlotView wanted{shiftAxis(view.x, -share(dx, frame.right - frame.left)),
-                          shiftAxis(view.y, share(dy, frame.bottom - frame.top))};
-    return takeIfUsable(wanted, view);
+PlotView ZoomedAbout(const PlotView& view, const PixelFrame& frame, PixelPoint at, double factor,
+                     LogAxes log) {
+    if (!(factor > 0.0) || !std::isfinite(factor))
+        return view;
+    const double fx = share(at.x - frame.left, frame.right - frame.left);
+    const double fy = share(frame.bottom - at.y, frame.bottom - frame.top);
+    const PlotView wanted{
+        moved(view.x, log.x, [&](const AxisRange& r) { return zoomAxis(r, fx, factor); }),
+        moved(view.y, log.y, [&](const AxisRange& r) { return zoomAxis(r, fy, factor); })};
+    return takeIfUsable(wanted, view, log);
+}
+
+PlotView Panned(const PlotView& view, const PixelFrame& frame, int dx, int dy, LogAxes log) {
+    const double fx = -share(dx, frame.right - frame.left);
+    const double fy = share(dy, frame.bottom - frame.top);
+    const PlotView wanted{
+        moved(view.x, log.x, [&](const AxisRange& r) { return shiftAxis(r, fx); }),
+        moved(view.y, log.y, [&](const AxisRange& r) { return shiftAxis(r, fy); })};
+    return takeIfUsable(wanted, view, log);
 }

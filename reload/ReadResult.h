@@ -27,8 +27,9 @@ struct ReadResult {
     ReadoutStore readout;
 };
 
-// Takes a read's result into the chart on the window's side: the points and origins, then,
-// when the read succeeded, the ranges (Y from 0 while `plusTicked`), AutoScale and Redraw.
+// Takes a read's result into the chart on the window's side: the points (as the chosen
+// diagram shows them) and origins, then, when the read succeeded, the ranges (Nyquist: Y
+// from 0 while `plusTicked`), AutoScale and Redraw.
 // Returns the read's failure, the chart keeping the points read before it, not redrawn.
 std::optional<FileFailure> TakeReadResult(const ReadResult& result, bool plusTicked,
                                           CCurveChart& chart, const PlotChoices& choices,

@@ -5,12 +5,14 @@
 #include "ModalWait.h"
 #include "PlotArea.h"
 #include "PlotDlg.h"
+#include "PlotViewControl.h"
 #include "ProgramRun.h"
 #include "Resource.h"
 #include "Snapshot.h"
 #include "TempDir.h"
 #include "Tick.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDropEvent>
@@ -298,6 +300,26 @@ TEST(CommandLine, AFileGivenAtStartIsTakenAndDrawnAtOnce) {
         EXPECT_TRUE(plus);
         EXPECT_EQ(warnings.size(), tc.exists ? 0 : 1);
     }
+    g_strPathName.clear();
+}
+
+TEST(CommandLine, BodeAtStartOpensOnTheBodeDiagram) {
+    TempDir dir;
+    const std::string path = dir.write("given.txt", "1 10 -1\n2 20 -2\n");
+    CPlotDlg dialog;
+    dialog.OpenOnStart(path, false, false, true);
+    bool drawn = false, logAxes = false, chosen = false;
+    WhenReady([&] { return g_strPathName == path; },
+              [&] {
+                  drawn = dialog.plotArea()->hasPicture();
+                  logAxes = g_chart.xMode == kLogAxis && g_chart.yMode == kLogAxis;
+                  chosen = dialog.plotView().bodeAction()->isChecked();
+                  dialog.reject();
+              });
+    dialog.DoModal();
+    EXPECT_TRUE(drawn);
+    EXPECT_TRUE(logAxes);
+    EXPECT_TRUE(chosen);
     g_strPathName.clear();
 }
 

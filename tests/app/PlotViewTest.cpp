@@ -213,6 +213,88 @@ TEST(PlotView, SavePictureAsWritesTheFormatTheNameAsksFor) {
     }
 }
 
+TEST(BodeView, TheMenuSwitchesDiagramsAndBackToTheSameNyquistPicture) {
+    PlottedDialog p(semicircle());
+    PlotViewControl& view = p.dialog->plotView();
+    EXPECT_TRUE(view.nyquistAction()->isChecked());
+    const QImage nyquist = p.area().picture();
+    p.wheel(p.dot(40), 120);
+    ASSERT_TRUE(view.choices().view);
+    view.setEqualScales(true);
+
+    view.bodeAction()->trigger();
+    EXPECT_EQ(view.choices().diagram, Diagram::Bode);
+    EXPECT_FALSE(view.nyquistAction()->isChecked());
+    EXPECT_FALSE(view.choices().view) << "ohms mean nothing on a frequency axis";
+    EXPECT_FALSE(view.equalScalesAction()->isEnabled());
+    // Slot 40: 1 kHz, Z' = -Z'' = 50, so |Z| = 70.7 and -phase = 45.
+    const QImage bode = p.area().picture();
+    const auto magnitude = g_chart.DotCentre(40), phase = g_chart.ZDotCentre(40);
+    ASSERT_TRUE(magnitude && phase);
+    EXPECT_EQ(bode.pixel(magnitude->x, magnitude->y), qRgb(0, 0, 255));
+    EXPECT_EQ(bode.pixel(phase->x, phase->y), qRgb(255, 0, 0));
+    const QString readout = p.tooltipAt({phase->x, phase->y});
+    EXPECT_TRUE(readout.startsWith(QStringLiteral("f = 1.00 kHz\nZ' = 50 \u03a9\n")))
+        << readout.toStdString();
+
+    // Zoom keeps the dot under the pointer on log axes too, within the pixel's rounding.
+    const QPoint at(magnitude->x, magnitude->y);
+    p.wheel(at, 240);
+    EXPECT_LE((p.dot(40) - at).manhattanLength(), 1);
+
+    view.setEqualScales(false);
+    view.nyquistAction()->trigger();
+    EXPECT_TRUE(view.equalScalesAction()->isEnabled());
+    EXPECT_EQ(p.area().picture(), nyquist);
+}
+
+bool isText(QRgb p) {
+    return qGray(p) < 100;
+}
+
+TEST(BodeView, ASnapshotLabelsTheDecadesAndShowsBothSeries) {
+    TempDir dir;
+    const std::string file = dir.write("rc.txt", semicircle());
+    const std::string png = dir.file("bode.png");
+    ASSERT_FALSE(WriteSnapshot(file, png, false, {534, 392}, false, true));
+    const QImage picture(QString::fromStdString(png));
+    ASSERT_FALSE(picture.isNull());
+    // 0.1 Hz to 10 MHz: eight decades across the frame from 70 to 460.
+    auto hasTextBelow = [&](int x) {
+        for (int y = 363; y < 376; ++y)
+            if (isText(picture.pixel(x, y)))
+                return true;
+        return false;
+    };
+    for (int k = 0; k <= 8; ++k) {
+        const int x = std::min(70 + k * 390 / 8, 455);
+        EXPECT_TRUE(hasTextBelow(x)) << "10^" << k - 1;
+        if (k < 7) { // the last label stands clear of the Z axis' labels
+            EXPECT_FALSE(hasTextBelow(x + 390 / 16)) << "between 10^" << k - 1;
+        }
+    }
+    int blue = 0, red = 0;
+    for (int y = 11; y < 360; ++y)
+        for (int x = 71; x < 400; ++x) {
+            blue += picture.pixel(x, y) == qRgb(0, 0, 255);
+            red += picture.pixel(x, y) == qRgb(255, 0, 0);
+        }
+    EXPECT_GT(blue, 81 * 4) << "every |Z| dot";
+    EXPECT_GT(red, 81 * 3) << "the -phase dots";
+
+    const std::string svg = dir.file("bode.svg");
+    ASSERT_FALSE(WriteSnapshot(file, svg, false, {534, 392}, false, true));
+    QFile drawing(QString::fromStdString(svg));
+    ASSERT_TRUE(drawing.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(drawing.readAll().contains("10^-1"));
+}
+
+TEST(CommandLine, BodeGoesWithSnapshotsAndTheWindow) {
+    EXPECT_TRUE(ParseCommandLine({"korvane", "--snapshot", "o.png", "--bode", "m.txt"}).bode);
+    EXPECT_TRUE(ParseCommandLine({"korvane", "--bode", "m.txt"}).bode);
+    EXPECT_FALSE(ParseCommandLine({"korvane", "m.txt"}).bode);
+}
+
 TEST(CommandLine, EqualGoesWithSnapshotsAndTheWindow) {
     const CommandLine snapshot = ParseCommandLine(
         {"korvane", "--snapshot", "o.svg", "--equal", "--size", "800x600", "m.txt"});

@@ -133,7 +133,7 @@ TEST(ChartStorage, InitStoresTitlesClampsModesAndResetsData) {
     c->AddPoint(3, 4, 5);
     c->xExp = 2;
     c->lastError = -1001;
-    ASSERT_TRUE(c->Init("Z'", "-Z\"", "Fitting", -1, 4, 2));
+    ASSERT_TRUE(c->Init("Z'", "-Z\"", "Fitting", -1, 5, 2));
     EXPECT_EQ(c->clientRect, (RECT{0, 0, 534, 392}));
     EXPECT_EQ(c->xTitle, "Z'");
     EXPECT_EQ(c->yTitle, "-Z\"");

@@ -1,0 +1,123 @@
+#include "AxisMap.h"
+#include "ChartStyle.h"
+#include "CurveChart.h"
+#include "PlotLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Below this many pixels per decade the ticks between decades would run together.
+constexpr int kMinorTicksFromPx = 24;
+
+std::string endLabel(double value) {
+    char text[32];
+    const int length = std::snprintf(text, sizeof text, "%.3g", value);
+    return std::string(text, static_cast<size_t>(std::clamp(length, 0, 31)));
+}
+
+struct Tick {
+    int offset;
+    bool decade;
+};
+
+// The ticks of a log axis of `pixels` spanning [min, max]: the decades, and their multiples
+// 2 to 9 where there is room for them.
+std::vector<Tick> logTicks(double min, double max, int pixels) {
+    std::vector<Tick> ticks;
+    const LogScale scale(min, max);
+    if (!scale.Fraction(min))
+        return ticks;
+    const int first = static_cast<int>(std::floor(std::log10(min)));
+    const int last = static_cast<int>(std::ceil(std::log10(max)));
+    const bool minor = pixels >= kMinorTicksFromPx * (last - first);
+    for (int k = first; k <= last; ++k) {
+        for (int m = 1; m <= (minor ? 9 : 1); ++m) {
+            const auto fraction = scale.Fraction(m * std::pow(10.0, k));
+            if (!fraction || *fraction < 0.0 || *fraction > 1.0)
+                continue;
+            if (const auto offset = PixelOffset(*fraction * pixels))
+                ticks.push_back({*offset, m == 1});
+        }
+    }
+    return ticks;
+}
+
+// The labels of a log axis and where they stand: its decades, spaced so that they keep
+// apart. A view within less than two decades is labelled at its ends instead, with their
+// values, so a zoomed axis still tells where it is.
+std::vector<std::pair<std::string, int>> logLabels(double min, double max, int pixels,
+                                                   IDrawSurface& dc, bool alongWidth) {
+    std::vector<std::pair<std::string, int>> labels;
+    const std::vector<int> all = DecadesWithin(min, max);
+    if (all.size() < 2) {
+        if (LogScale(min, max).Fraction(min))
+            labels = {{endLabel(min), 0}, {endLabel(max), pixels}};
+        return labels;
+    }
+    int labelPx = 0;
+    for (int k : {all.front(), all.back()}) {
+        const TextSize size = dc.GetTextExtent(DecadeLabel(k));
+        labelPx = std::max(labelPx, alongWidth ? size.cx : size.cy);
+    }
+    const LogScale scale(min, max);
+    for (int k : DecadesWithin(min, max, DecadeStride(min, max, pixels, labelPx)))
+        if (const auto fraction = scale.Fraction(std::pow(10.0, k)))
+            if (const auto offset = PixelOffset(*fraction * pixels))
+                labels.emplace_back(DecadeLabel(k), *offset);
+    return labels;
+}
+
+} // namespace
+
+void CCurveChart::drawLogXAxis(IDrawSurface& dc, const PlotLayout& layout) {
+    const int L = plotLeft, R = plotRight, B = plotBottom, tick = layout.tickLength;
+    for (const Tick& t : logTicks(xMin, xMax, R - L)) {
+        dc.MoveTo(L + t.offset, B - (t.decade ? tick : (tick + 1) / 2));
+        dc.LineTo(L + t.offset, B);
+    }
+    for (const auto& [text, offset] : logLabels(xMin, xMax, R - L, dc, true)) {
+        const TextSize size = dc.GetTextExtent(text);
+        int left = L + offset - size.cx / 2;
+        // The decades usually end at the corner, where the Z axis' lowest label stands.
+        if (showZAxis)
+            left = std::min(left, R + layout.zLabelGap - size.cx);
+        dc.TextOut(left, B + layout.xLabelGap, text);
+    }
+}
+
+void CCurveChart::drawLogYAxis(IDrawSurface& dc, const PlotLayout& layout) {
+    const int L = plotLeft, T = plotTop, B = plotBottom, tick = layout.tickLength;
+    for (const Tick& t : logTicks(yMin, yMax, B - T)) {
+        dc.MoveTo(L, B - t.offset);
+        dc.LineTo(L + (t.decade ? tick : (tick + 1) / 2), B - t.offset);
+    }
+    dc.SetTextColor(kBlue);
+    for (const auto& [text, offset] : logLabels(yMin, yMax, B - T, dc, false)) {
+        const TextSize size = dc.GetTextExtent(text);
+        // A decade at the corner stays above the X labels.
+        const int top = std::min(B - offset - size.cy / 2, B + layout.xLabelGap - size.cy);
+        dc.TextOut(L - size.cx - layout.yLabelGap, top, text);
+    }
+}
+
+void CCurveChart::drawDecadeGrid(IDrawSurface& dc) {
+    const int L = plotLeft, T = plotTop, R = plotRight, B = plotBottom;
+    // Lines on the frame itself would only hide it.
+    if (xMode == kLogAxis)
+        for (const Tick& t : logTicks(xMin, xMax, R - L))
+            if (t.decade && t.offset > 0 && t.offset < R - L) {
+                dc.MoveTo(L + t.offset, T);
+                dc.LineTo(L + t.offset, B);
+            }
+    if (yMode == kLogAxis)
+        for (const Tick& t : logTicks(yMin, yMax, B - T))
+            if (t.decade && t.offset > 0 && t.offset < B - T) {
+                dc.MoveTo(L, B - t.offset);
+                dc.LineTo(R, B - t.offset);
+            }
+}

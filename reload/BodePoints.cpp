@@ -1,0 +1,81 @@
+#include "BodePoints.h"
+
+#include "CurveChart.h"
+#include "LogAxis.h"
+#include "PlotChoices.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+struct Extent {
+    double low = std::numeric_limits<double>::infinity();
+    double high = -std::numeric_limits<double>::infinity();
+    void take(double v) {
+        low = std::min(low, v);
+        high = std::max(high, v);
+    }
+};
+
+bool positive(double v) {
+    return v > 0.0 && std::isfinite(v);
+}
+
+// A log axis over the data's decades; without a positive value, one decade from 1.
+AxisRange decadeRange(const Extent& e) {
+    const auto span = DecadeBounds(e.low, e.high);
+    return span ? AxisRange{span->min, span->max} : AxisRange{1.0, 10.0};
+}
+
+// Ten steps of a round number of degrees that cover the phases, starting at a multiple of
+// the step, so the labels read as round degrees.
+AxisRange phaseRange(const Extent& e) {
+    if (!(e.high >= e.low))
+        return {-90.0, 90.0};
+    for (double step : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0}) {
+        const double low = std::floor(e.low / step) * step;
+        if (low + 10 * step >= e.high)
+            return {low, low + 10 * step};
+    }
+    return {-200.0, 300.0};
+}
+
+} // namespace
+
+void FillBodePoints(const ReadResult& result, CCurveChart& chart) {
+    for (int i = 0; i < chart.count; ++i) {
+        const auto slot = static_cast<size_t>(i);
+        const double real = slot < result.x.size() ? result.x[slot] : kNaN;
+        const double minusImag = slot < result.y.size() ? result.y[slot] : kNaN;
+        const PointOrigin* origin = result.readout.At(i);
+        chart.xData[i] = origin != nullptr ? origin->frequency : kNaN;
+        chart.yData[i] = std::hypot(real, minusImag);
+        chart.zData[i] = std::atan2(minusImag, real) * 180.0 / std::numbers::pi;
+    }
+}
+
+void SetBodeRanges(CCurveChart& chart, const PlotChoices& choices) {
+    // Only the points with a place on the frequency axis count.
+    Extent frequency, magnitude, phase;
+    for (int i = 0; i < chart.count; ++i) {
+        if (!positive(chart.xData[i]))
+            continue;
+        frequency.take(chart.xData[i]);
+        if (positive(chart.yData[i]))
+            magnitude.take(chart.yData[i]);
+        if (std::isfinite(chart.zData[i]))
+            phase.take(chart.zData[i]);
+    }
+    chart.clipToFrame = choices.view.has_value();
+    const AxisRange x = choices.view ? choices.view->x : decadeRange(frequency);
+    const AxisRange y = choices.view ? choices.view->y : decadeRange(magnitude);
+    const AxisRange z = phaseRange(phase);
+    chart.SetXRange(x.min, x.max);
+    chart.SetYRange(y.min, y.max);
+    chart.SetZRange(z.min, z.max);
+}
