@@ -83,19 +83,20 @@ void report(benchmark::State& state, std::vector<double> gaps) {
     state.counters["probes"] = static_cast<double>(gaps.size());
 }
 
+// Every tick a whole read: each has a window of its own, which has read nothing yet.
 void runTicks(benchmark::State& state, bool onWindowThread) {
     const std::string& path = bigFile();
-    CPlotDlg dialog;
-    dialog.OnInitDialog();
-    dialog.show();
-    if (onWindowThread) {
-        dialog.setReloadFunction([](const std::string& file, bool plus, CCurveChart& chart) {
-            return ReloadChart(file, plus, chart);
-        });
-    }
     g_strPathName = path;
     std::vector<double> gaps;
     for (auto _ : state) {
+        CPlotDlg dialog;
+        dialog.OnInitDialog();
+        dialog.show();
+        if (onWindowThread) {
+            dialog.setReloadFunction([](const std::string& file, bool plus, CCurveChart& chart) {
+                return ReloadChart(file, plus, chart);
+            });
+        }
         const std::vector<double> tick = stallsDuringTick(dialog);
         gaps.insert(gaps.end(), tick.begin(), tick.end());
     }

@@ -80,14 +80,24 @@ void CCurveChart::drawLogXAxis(IDrawSurface& dc, const PlotLayout& layout) {
         dc.MoveTo(L + t.offset, B - (t.decade ? tick : (tick + 1) / 2));
         dc.LineTo(L + t.offset, B);
     }
+    struct Placed {
+        std::string text;
+        int left, right;
+    };
+    std::vector<Placed> placed;
     for (const auto& [text, offset] : logLabels(xMin, xMax, R - L, dc, true)) {
         const TextSize size = dc.GetTextExtent(text);
         int left = L + offset - size.cx / 2;
         // The decades usually end at the corner, where the Z axis' lowest label stands.
         if (showZAxis)
             left = std::min(left, R + layout.zLabelGap - size.cx);
-        dc.TextOut(left, B + layout.xLabelGap, text);
+        placed.push_back({text, left, left + size.cx});
     }
+    // Moved in from the corner, the last label may run into the one before: that one goes.
+    if (placed.size() >= 3 && placed.back().left < placed[placed.size() - 2].right)
+        placed.erase(placed.end() - 2);
+    for (const Placed& label : placed)
+        dc.TextOut(label.left, B + layout.xLabelGap, label.text);
 }
 
 void CCurveChart::drawLogYAxis(IDrawSurface& dc, const PlotLayout& layout) {

@@ -15,7 +15,10 @@
 // running extremes, the reader's state after the last line read and where the next line
 // begins. Large (it holds a chart), so it lives on the heap.
 struct ReadProgress {
-    ReadProgress() : feed(chart, &readout) {}
+    // The chart starts emptied as a reload empties it: with its limits at [0, 1] a point
+    // outside them rescales once and then settles, where the bare chart's [0, 0] would
+    // rescale at every point.
+    ReadProgress() : feed(chart, &readout) { chart.Clear(); }
     ReadProgress(const ReadProgress&) = delete;
     ReadProgress& operator=(const ReadProgress&) = delete;
 

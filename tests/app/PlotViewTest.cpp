@@ -268,6 +268,8 @@ TEST(BodeView, ASnapshotLabelsTheDecadesAndShowsBothSeries) {
     };
     for (int k = 0; k <= 8; ++k) {
         const int x = std::min(70 + k * 390 / 8, 455);
+        if (k == 7)
+            continue; // 10^6 gives way to 10^7, moved in from the corner
         EXPECT_TRUE(hasTextBelow(x)) << "10^" << k - 1;
         if (k < 7) { // the last label stands clear of the Z axis' labels
             EXPECT_FALSE(hasTextBelow(x + 390 / 16)) << "between 10^" << k - 1;
