@@ -309,7 +309,7 @@ TEST(CommandLine, BodeAtStartOpensOnTheBodeDiagram) {
     CPlotDlg dialog;
     dialog.OpenOnStart(path, false, false, true);
     bool drawn = false, logAxes = false, chosen = false;
-    WhenReady([&] { return g_strPathName == path; },
+    WhenReady([&] { return g_strPathName == path && !dialog.tickUnderWay(); },
               [&] {
                   drawn = dialog.plotArea()->hasPicture();
                   logAxes = g_chart.xMode == kLogAxis && g_chart.yMode == kLogAxis;
