@@ -3,6 +3,7 @@
 #include "AboutDlg.h"
 #include "AppIcon.h"
 #include "ChartSetup.h"
+#include "ClassicChartFill.h"
 #include "DialogBuilder.h"
 #include "FileChoice.h"
 #include "Globals.h"
@@ -230,8 +231,8 @@ void CPlotDlg::takeReading() {
     if (pathOfRead_ != g_strPathName || result->stopped)
         return;
     lastRead_ = std::move(result);
-    if (const auto failure = TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices(),
-                                            &plotView_->store()))
+    plotView_->takeSeries(lastRead_->series, lastRead_->format);
+    if (const auto failure = TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices()))
         report_.show(this, *failure);
     plotView_->pictureMayHaveChanged();
 }
@@ -241,7 +242,7 @@ void CPlotDlg::showLastReading() {
         OnTimer(RELOAD_TIMER_ID);
         return;
     }
-    TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices(), &plotView_->store());
+    TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices());
     plotView_->pictureMayHaveChanged();
 }
 

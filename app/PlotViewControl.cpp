@@ -127,7 +127,12 @@ void PlotViewControl::pictureMayHaveChanged() {
     if (area_.pictureSerial() == readoutSerial_)
         return;
     readoutSerial_ = area_.pictureSerial();
-    readout_.Build(chart_, store_);
+    readout_.Build(chart_, series_, format_);
+}
+
+void PlotViewControl::takeSeries(SeriesSnapshot series, std::string format) {
+    series_ = std::move(series);
+    format_ = std::move(format);
 }
 
 void PlotViewControl::newFile() {

@@ -2,7 +2,7 @@
 
 #include "PlotChoices.h"
 #include "PlotReadout.h"
-#include "ReadoutStore.h"
+#include "Series.h"
 
 #include <QPoint>
 #include <QString>
@@ -27,7 +27,8 @@ class PlotViewControl {
     PlotViewControl& operator=(const PlotViewControl&) = delete;
 
     const PlotChoices& choices() const { return choices_; }
-    ReadoutStore& store() { return store_; }
+    // The points the next picture is drawn from, for the readout.
+    void takeSeries(SeriesSnapshot series, std::string format);
     QAction* nyquistAction() const { return nyquist_; }
     QAction* bodeAction() const { return bode_; }
     QAction* equalScalesAction() const { return equalScales_; }
@@ -56,7 +57,8 @@ class PlotViewControl {
     PlotArea& area_;
     std::function<void()> reload_;
     PlotChoices choices_;
-    ReadoutStore store_;
+    SeriesSnapshot series_;
+    std::string format_;
     PlotReadout readout_;
     unsigned long long readoutSerial_ = 0;
     QAction* nyquist_;

@@ -1,12 +1,12 @@
 #include "Snapshot.h"
 
 #include "ChartSetup.h"
+#include "ClassicChartFill.h"
 #include "CurveChart.h"
 #include "FileChoice.h"
 #include "PictureOutput.h"
 #include "PlotArea.h"
 #include "PlotChoices.h"
-#include "Reload.h"
 #include "VectorPicture.h"
 
 #include <cstring>
@@ -63,7 +63,7 @@ std::optional<QString> WriteSnapshot(const std::string& file, const std::string&
     choices.diagram = bode ? Diagram::Bode : Diagram::Nyquist;
     choices.equalScales = equalScales;
     SetUpChart(*chart, choices.diagram);
-    if (const auto failure = ReloadChartWith(file, plus, *chart, choices, nullptr))
+    if (const auto failure = ReloadChartWith(file, plus, *chart, choices))
         return cannotRead(file, QString::fromLocal8Bit(std::strerror(failure->osError)));
     if (!area.hasPicture())
         return cannotRead(file, QStringLiteral("the diagram could not be drawn"));

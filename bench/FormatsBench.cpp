@@ -1,7 +1,7 @@
+#include "ClassicChartFill.h"
 #include "CurveChart.h"
 #include "LineReader.h"
 #include "MeasurementFile.h"
-#include "Reload.h"
 
 #include <benchmark/benchmark.h>
 

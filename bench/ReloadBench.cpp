@@ -1,5 +1,5 @@
+#include "ClassicChartFill.h"
 #include "CurveChart.h"
-#include "Reload.h"
 #include "SweepFile.h"
 
 #include <benchmark/benchmark.h>

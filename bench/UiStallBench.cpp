@@ -1,6 +1,6 @@
+#include "ClassicChartFill.h"
 #include "Globals.h"
 #include "PlotDlg.h"
-#include "Reload.h"
 #include "Resource.h"
 
 #include <QApplication>

@@ -1,5 +1,7 @@
 #include "CurveChart.h"
 
+#include "Thinning.h"
+
 #include <algorithm>
 
 CCurveChart::CCurveChart()
@@ -123,27 +125,14 @@ void CCurveChart::AddPoint(double t, double x, double y) {
 }
 
 void CCurveChart::Thin() {
-    double largest = tData[CHART_CAPACITY - 1];
-    for (double t : tData)
-        if (largest < t)
-            largest = t;
-    const double thr = largest * 0.00013333333333333334;
-    double ref = tData[0];
-    int w = 1;
-    // Slot 0 stays where it is. The walk starts after it: with t >= 0 slot 0 never
-    // qualifies, while a negative threshold would copy it again and smear it over slots not
-    // read yet. At most CHART_CAPACITY - 1 points are kept, so the point being added always
-    // has a slot; with t >= 0 no more than 7501 qualify and that bound never bites.
-    for (int j = 1; j < CHART_CAPACITY && w < CHART_CAPACITY - 1; ++j) {
-        if (tData[j] - ref > thr) {
-            tData[w] = tData[j];
-            xData[w] = xData[j];
-            yData[w] = yData[j];
-            zData[w] = zData[j];
-            ++w;
-            ref = ref + thr;
-        }
-    }
+    const int w = ThinSlots(
+        CHART_CAPACITY, [this](int i) { return tData[i]; },
+        [this](int from, int to) {
+            tData[to] = tData[from];
+            xData[to] = xData[from];
+            yData[to] = yData[from];
+            zData[to] = zData[from];
+        });
     std::fill(tData + w, std::end(tData), 0.0);
     std::fill(xData + w, std::end(xData), 0.0);
     std::fill(yData + w, std::end(yData), 0.0);

@@ -3,13 +3,14 @@
 #include "DrawSurface.h"
 #include "LogAxis.h"
 #include "MemoryDC.h"
+#include "Thinning.h"
 #include "WindowBinding.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
-inline constexpr int CHART_CAPACITY = 10000;
+inline constexpr int CHART_CAPACITY = kKeptPoints;
 
 struct PlotLayout;
 

@@ -2,18 +2,10 @@
 
 #include "ReadoutText.h"
 
-void PlotReadout::Build(CCurveChart& chart, const ReadoutStore& store) {
+void PlotReadout::Build(CCurveChart& chart, SeriesSnapshot series, std::string format) {
     index_.Build(chart);
-    entries_.assign(static_cast<size_t>(chart.count), Entry{});
-    for (int slot = 0; slot < chart.count; ++slot) {
-        Entry& e = entries_[static_cast<size_t>(slot)];
-        if (const PointOrigin* origin = store.At(slot)) {
-            e.origin = *origin;
-            e.known = true;
-        }
-    }
-    format_ = store.format();
-    points_ = store.points();
+    series_ = std::move(series);
+    format_ = std::move(format);
     built_ = true;
 }
 
@@ -25,11 +17,9 @@ std::string PlotReadout::TextAt(PixelPoint p) const {
     if (!built_)
         return {};
     const int slot = index_.Nearest(p, kReach);
-    if (slot >= 0 && static_cast<size_t>(slot) < entries_.size()) {
-        const Entry& e = entries_[static_cast<size_t>(slot)];
-        if (e.known)
-            return DotReadout(e.origin.frequency, e.origin.zReal, e.origin.minusZImag,
-                              e.origin.line);
+    if (series_ && slot >= 0 && static_cast<size_t>(slot) < series_->points().size()) {
+        const Point& dot = series_->points()[static_cast<size_t>(slot)];
+        return DotReadout(dot.f, dot.zReal, dot.minusZImag, dot.line);
     }
-    return FileReadout(format_, points_);
+    return FileReadout(format_, series_ ? series_->measured() : 0);
 }

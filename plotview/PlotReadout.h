@@ -1,20 +1,21 @@
 #pragma once
 
 #include "DotIndex.h"
-#include "ReadoutStore.h"
+#include "Series.h"
 
+#include <cstdint>
 #include <string>
-#include <vector>
 
-// What the pointer rests on in the last picture. It keeps its own copy of the dots' values
-// and origins, so a picture that stays up after its file went away still reads out.
+// What the pointer rests on in the last classic picture. It holds the series the picture was
+// drawn from, slot for slot, so a picture that stays up after its file went away still
+// reads out.
 class PlotReadout {
   public:
     // How close the pointer must come to a dot, in pixels.
     static constexpr int kReach = 4;
 
-    // Takes in the picture the chart has just drawn.
-    void Build(CCurveChart& chart, const ReadoutStore& store);
+    // Takes in the picture the chart has just drawn from `series`, read as `format`.
+    void Build(CCurveChart& chart, SeriesSnapshot series, std::string format);
     void Forget();
     // The dot readout of the nearest dot within reach, else the file's; empty before any
     // picture.
@@ -22,13 +23,8 @@ class PlotReadout {
     const DotIndex& index() const { return index_; }
 
   private:
-    struct Entry {
-        PointOrigin origin;
-        bool known = false;
-    };
     DotIndex index_;
-    std::vector<Entry> entries_; // by chart slot
+    SeriesSnapshot series_;
     std::string format_;
-    std::int64_t points_ = 0;
     bool built_ = false;
 };

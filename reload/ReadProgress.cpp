@@ -1,5 +1,7 @@
 #include "ReadProgress.h"
 
+#include "SeriesFeed.h"
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -39,7 +41,11 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
         reader.setUnits(UnitsOf(progress.detection.encoding.encoding), 0);
         reader.setBytesBefore(progress.tail);
     }
-    ReadLines(reader, file.size, progress.feed, options, outcome);
+    // The series handed out with the last result stays as it was.
+    if (progress.series.use_count() > 1)
+        progress.series = std::make_shared<Series>(*progress.series);
+    SeriesFeed feed(*progress.series);
+    ReadLines(reader, file.size, feed, options, outcome);
     if (outcome.error != 0 || outcome.stopped)
         return outcome;
     progress.state = outcome.state;
@@ -64,14 +70,6 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
     return outcome;
 }
 
-// The chart's points in slot order, as a result carries them.
-void copyPoints(const CCurveChart& chart, ReadResult& result) {
-    const auto n = static_cast<size_t>(chart.count);
-    result.t.assign(chart.tData, chart.tData + n);
-    result.x.assign(chart.xData, chart.xData + n);
-    result.y.assign(chart.yData, chart.yData + n);
-}
-
 } // namespace
 
 MeasurementFile OpenForReading(const std::string& path, ReadResult& result) {
@@ -92,18 +90,12 @@ void ReadInto(const std::string& path, MeasurementFile& file, ReadProgress& prog
         result.stopped = true;
         return;
     }
-    copyPoints(progress.chart, result);
-    result.readout = progress.readout;
+    result.series = progress.series;
     if (outcome.error != 0) {
         result.failure = FileFailure{kCauseGeneric, outcome.error, path};
         return;
     }
-    const ChartFeed& feed = progress.feed;
-    result.readout.SetFile(FormatName(progress.detection.format), feed.measured);
-    result.lowestX = feed.lowestX;
-    result.highestX = feed.highestX;
-    result.lowestY = feed.lowestY;
-    result.highestY = feed.highestY;
+    result.format = FormatName(progress.detection.format);
     if (const int error = file.fd.close(); error != 0)
         result.failure = FileFailure{kCauseDiskFull, error, path};
 }

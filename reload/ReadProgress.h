@@ -1,30 +1,24 @@
 #pragma once
 
-#include "ChartFeed.h"
-#include "CurveChart.h"
 #include "MeasurementFile.h"
 #include "ReadResult.h"
-#include "ReadoutStore.h"
+#include "Series.h"
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 // All that the reads of one file have taken in so far, enough to go on reading where they
-// ended once the file has grown: the points as the chart thinned them, their origins, the
-// running extremes, the reader's state after the last line read and where the next line
-// begins. Large (it holds a chart), so it lives on the heap.
+// ended once the file has grown: the points as thinned, the running extents, the reader's
+// state after the last line read and where the next line begins.
 struct ReadProgress {
-    // The chart starts emptied as a reload empties it: with its limits at [0, 1] a point
-    // outside them rescales once and then settles, where the bare chart's [0, 0] would
-    // rescale at every point.
-    ReadProgress() : feed(chart, &readout) { chart.Clear(); }
+    ReadProgress() = default;
     ReadProgress(const ReadProgress&) = delete;
     ReadProgress& operator=(const ReadProgress&) = delete;
 
-    CCurveChart chart;
-    ReadoutStore readout;
-    ChartFeed feed;
+    // Handed out with each result; a read goes on in a copy while a result still holds it.
+    std::shared_ptr<Series> series = std::make_shared<Series>();
     // Set once the format was told from the head.
     bool begun = false;
     Detection detection;
@@ -50,8 +44,8 @@ struct ReadProgress {
 MeasurementFile OpenForReading(const std::string& path, ReadResult& result);
 
 // Reads the lines of `file` (opened from `path`) that follow what `progress` took in (from the
-// start, telling the format from the head, when it has begun nothing), then puts the points,
-// extremes and origins taken in so far into `result`, or the failure or stop that ended the read,
+// start, telling the format from the head, when it has begun nothing), then puts the points
+// taken in so far into `result`, or the failure or stop that ended the read,
 // and closes the file. After a failure or a stop `progress` is not fit to go on from.
 void ReadInto(const std::string& path, MeasurementFile& file, ReadProgress& progress,
               const ReadOptions& options, const std::atomic<bool>* stop, ReadResult& result);

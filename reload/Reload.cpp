@@ -1,6 +1,5 @@
 #include "Reload.h"
 
-#include "PlotChoices.h"
 #include "ReadProgress.h"
 
 #include <memory>
@@ -29,19 +28,7 @@ ReadResult ReadWholeFile(const std::string& path, GrowthWatch* watch,
     ReadOptions options;
     options.watching = watch != nullptr;
     options.sizeChanged = watch != nullptr && watch->Changed(path, file.size);
-    // The points gather in a chart of their own, which thins them as the window's would.
     const auto progress = std::make_unique<ReadProgress>();
     ReadInto(path, file, *progress, options, stop, result);
     return result;
-}
-
-std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked, CCurveChart& chart,
-                                       GrowthWatch* watch) {
-    return ReloadChartWith(path, plusTicked, chart, PlotChoices{}, nullptr, watch);
-}
-
-std::optional<FileFailure> ReloadChartWith(const std::string& path, bool plusTicked,
-                                           CCurveChart& chart, const PlotChoices& choices,
-                                           ReadoutStore* readout, GrowthWatch* watch) {
-    return TakeReadResult(ReadWholeFile(path, watch), plusTicked, chart, choices, readout);
 }

@@ -1,10 +1,10 @@
 #include "ChartSetup.h"
+#include "ClassicChartFill.h"
 #include "CommandLine.h"
 #include "Globals.h"
 #include "PlotArea.h"
 #include "PlotDlg.h"
 #include "PlotViewControl.h"
-#include "Reload.h"
 #include "Resource.h"
 #include "Snapshot.h"
 #include "TempDir.h"
@@ -70,7 +70,7 @@ TEST(EqualScales, AnIdealSemicircleComesOutTwiceAsWideAsHigh) {
             SetUpChart(*chart);
             PlotChoices choices;
             choices.equalScales = equal;
-            ASSERT_FALSE(ReloadChartWith(file, plus, *chart, choices, nullptr));
+            ASSERT_FALSE(ReloadChartWith(file, plus, *chart, choices));
             const QSize spread = dotSpread(*chart);
             if (equal)
                 EXPECT_NEAR(spread.width(), 2 * spread.height(), 2) << plus;

@@ -1,7 +1,6 @@
 #include "CurveChart.h"
 #include "DotIndex.h"
 #include "PlotReadout.h"
-#include "ReadoutStore.h"
 #include "ReadoutText.h"
 #include "RecordingSurface.h"
 
@@ -38,31 +37,26 @@ TEST(ReadoutText, ADotReadsOutItsValuesAsReadAndOffADotTheFile) {
     EXPECT_EQ(FileReadout("plain", 1), "format: plain\n1 point");
 }
 
-// A chart holding points with t = their ordinal, the store recording each one.
-struct Recorded {
-    explicit Recorded(int points) {
-        chart->Clear();
-        for (int i = 0; i < points; ++i) {
-            chart->AddPoint(i, i, -i);
-            store.Add(*chart, 1000.0 + i, i + 1);
-        }
-    }
-    std::unique_ptr<CCurveChart> chart = std::make_unique<CCurveChart>();
-    ReadoutStore store;
-};
-
-TEST(ReadoutStore, FollowsTheChartsThinningSlotForSlot) {
+// The classic chart is filled from a series slot for slot, so both must keep the same points.
+TEST(Series, ThinsAsTheChartDoes) {
     for (int points : {1, 10000, 10001, 25000}) {
         SCOPED_TRACE(points);
-        Recorded r(points);
-        ASSERT_EQ(r.store.size(), r.chart->count);
-        for (int slot = 0; slot < r.chart->count; ++slot) {
-            const PointOrigin* o = r.store.At(slot);
-            ASSERT_NE(o, nullptr);
-            ASSERT_EQ(o->t, r.chart->tData[slot]);
-            ASSERT_EQ(o->line, static_cast<std::int64_t>(r.chart->xData[slot]) + 1);
-            ASSERT_EQ(o->frequency, 1000.0 + r.chart->xData[slot]);
+        auto chart = std::make_unique<CCurveChart>();
+        chart->Clear();
+        Series series;
+        for (int i = 0; i < points; ++i) {
+            chart->AddPoint(i, i, -i);
+            series.Add({static_cast<double>(i), 1000.0 + i, static_cast<double>(i),
+                        static_cast<double>(-i), i + 1, 1});
         }
+        ASSERT_EQ(series.points().size(), static_cast<size_t>(chart->count));
+        for (int slot = 0; slot < chart->count; ++slot) {
+            const Point& p = series.points()[static_cast<size_t>(slot)];
+            ASSERT_EQ(p.t, chart->tData[slot]);
+            ASSERT_EQ(p.zReal, chart->xData[slot]);
+        }
+        EXPECT_EQ(series.measured(), points);
+        EXPECT_EQ(series.zReal().high, points - 1) << "the extents span every row";
     }
 }
 
@@ -111,11 +105,12 @@ TEST(DotIndex, FindsTheNearestDotAsAScanWould) {
 
 TEST(PlotReadout, KeepsItsPictureWhenTheChartIsEmptiedAndTheLaterOfTwoEqualDotsWins) {
     auto chart = drawnChart({{5, 5}, {5, 5}, {2, 2}});
-    ReadoutStore store;
-    store.SetFile("plain", 3);
+    auto series = std::make_shared<Series>();
+    for (int i = 0; i < 3; ++i)
+        series->Add({static_cast<double>(i), 1.0, 1.0, 1.0, i + 1, 1});
     PlotReadout readout;
     EXPECT_EQ(readout.TextAt({0, 0}), "") << "nothing before a picture";
-    readout.Build(*chart, store);
+    readout.Build(*chart, series, "plain");
     chart->Clear();
     const auto centre = PixelPoint{70 + 195, 360 - 175};
     EXPECT_EQ(readout.index().Nearest(centre, PlotReadout::kReach), 1);

@@ -1,7 +1,7 @@
+#include "ClassicChartFill.h"
 #include "CurveChart.h"
 #include "FakeWindowBinding.h"
 #include "PlotChoices.h"
-#include "Reload.h"
 #include "TempDir.h"
 #include "ViewNavigation.h"
 
@@ -24,7 +24,7 @@ TEST(BodeReload, FrequencyMagnitudeAndPhaseWithNoDotAtOrBelowZero) {
         dir.write("m.txt", "0 10 -10\n-5 10 -10\n10 3 -4\n1000 30 -40\n100000 0 0\n");
     PlotChoices choices;
     choices.diagram = Diagram::Bode;
-    ASSERT_FALSE(ReloadChartWith(path, true, *chart, choices, nullptr));
+    ASSERT_FALSE(ReloadChartWith(path, true, *chart, choices));
     ASSERT_EQ(chart->count, 5);
     const struct {
         double f, magnitude, phase;

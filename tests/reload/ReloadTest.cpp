@@ -1,9 +1,8 @@
-#include "Reload.h"
+#include "ClassicChartFill.h"
 #include "CurveChart.h"
 #include "FakeWindowBinding.h"
 #include "FormatFixtures.h"
 #include "PlotChoices.h"
-#include "ReadoutStore.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -311,22 +310,20 @@ TEST(Reload, TheFormatIsToldAnewAtEveryTick) {
     EXPECT_EQ(f.ranges(), (Ranges{1, 2, -2, -1}));
 }
 
-TEST(Reload, TheReadoutLearnsEachDotsFrequencyAndLineAndTheFilesFormat) {
+TEST(Reload, EachPointKnowsItsFrequencyAndLineAndTheResultTheFilesFormat) {
     Fixture f;
-    ReadoutStore store;
     const std::string path = f.dir.write("m.DTA", fixtures::Gamry());
-    ASSERT_FALSE(ReloadChartWith(path, false, *f.chart, PlotChoices{}, &store));
-    EXPECT_EQ(store.format(), "gamry-dta");
-    ASSERT_EQ(store.points(), static_cast<std::int64_t>(fixtures::Sweep().size()));
-    ASSERT_EQ(store.size(), f.chart->count);
-    const PointOrigin* first = store.At(0);
-    const PointOrigin* last = store.At(f.chart->count - 1);
-    ASSERT_TRUE(first != nullptr && last != nullptr);
-    EXPECT_EQ(first->frequency, fixtures::Sweep().front().f);
-    EXPECT_EQ(last->frequency, fixtures::Sweep().back().f);
+    const ReadResult result = ReadWholeFile(path, nullptr);
+    EXPECT_EQ(result.format, "gamry-dta");
+    ASSERT_TRUE(result.series);
+    const std::vector<Point>& points = result.series->points();
+    ASSERT_EQ(points.size(), fixtures::Sweep().size());
+    EXPECT_EQ(points.front().f, fixtures::Sweep().front().f);
+    EXPECT_EQ(points.back().f, fixtures::Sweep().back().f);
     // Lines count the file's header too: the rows follow it, one a line.
-    EXPECT_GT(first->line, 3);
-    EXPECT_EQ(last->line - first->line, f.chart->count - 1);
+    EXPECT_GT(points.front().line, 3);
+    EXPECT_EQ(points.back().line - points.front().line,
+              static_cast<std::int64_t>(points.size()) - 1);
 }
 
 } // namespace

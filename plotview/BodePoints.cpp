@@ -11,17 +11,6 @@
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-struct Extent {
-    double low = std::numeric_limits<double>::infinity();
-    double high = -std::numeric_limits<double>::infinity();
-    void take(double v) {
-        low = std::min(low, v);
-        high = std::max(high, v);
-    }
-};
-
 bool positive(double v) {
     return v > 0.0 && std::isfinite(v);
 }
@@ -47,15 +36,12 @@ AxisRange phaseRange(const Extent& e) {
 
 } // namespace
 
-void FillBodePoints(const ReadResult& result, CCurveChart& chart) {
-    for (int i = 0; i < chart.count; ++i) {
-        const auto slot = static_cast<size_t>(i);
-        const double real = slot < result.x.size() ? result.x[slot] : kNaN;
-        const double minusImag = slot < result.y.size() ? result.y[slot] : kNaN;
-        const PointOrigin* origin = result.readout.At(i);
-        chart.xData[i] = origin != nullptr ? origin->frequency : kNaN;
-        chart.yData[i] = std::hypot(real, minusImag);
-        chart.zData[i] = std::atan2(minusImag, real) * 180.0 / std::numbers::pi;
+void FillBodePoints(const std::vector<Point>& points, CCurveChart& chart) {
+    for (int i = 0; i < chart.count && static_cast<size_t>(i) < points.size(); ++i) {
+        const Point& p = points[static_cast<size_t>(i)];
+        chart.xData[i] = p.f;
+        chart.yData[i] = std::hypot(p.zReal, p.minusZImag);
+        chart.zData[i] = std::atan2(p.minusZImag, p.zReal) * 180.0 / std::numbers::pi;
     }
 }
 

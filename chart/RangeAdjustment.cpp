@@ -38,8 +38,8 @@ AxisRange WidenDegenerate(AxisRange range) {
     return widened;
 }
 
-void EqualiseScales(AxisRange& x, AxisRange& y, int widthPx, int heightPx, bool keepYStart) {
-    if (widthPx <= 0 || heightPx <= 0 || !(x.max > x.min) || !(y.max > y.min))
+void EqualiseScales(AxisRange& x, AxisRange& y, double widthPx, double heightPx, bool keepYStart) {
+    if (!(widthPx > 0) || !(heightPx > 0) || !(x.max > x.min) || !(y.max > y.min))
         return;
     // Units per pixel, from half spans so nothing overflows.
     const double perPxX = halfSpan(x) / widthPx;

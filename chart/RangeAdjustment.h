@@ -11,4 +11,4 @@ AxisRange WidenDegenerate(AxisRange range);
 // across a frame of widthPx as up one of heightPx. With `keepYStart` the Y range grows
 // upward only (its start pinned, as "+" pins it at 0). Ranges that are not proper (max not
 // above min) or frames without area are left alone.
-void EqualiseScales(AxisRange& x, AxisRange& y, int widthPx, int heightPx, bool keepYStart);
+void EqualiseScales(AxisRange& x, AxisRange& y, double widthPx, double heightPx, bool keepYStart);

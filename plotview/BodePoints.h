@@ -1,14 +1,15 @@
 #pragma once
 
-#include "ReadResult.h"
+#include "Series.h"
+
+#include <vector>
 
 class CCurveChart;
 struct PlotChoices;
 
-// Fills the chart with the Bode view of a read's points, slot for slot: x the frequency
-// from the readout, y |Z| and z the negated phase in degrees (a capacitive arc points up).
-// Slots without a known frequency get NaN there and draw no dot.
-void FillBodePoints(const ReadResult& result, CCurveChart& chart);
+// Fills the chart's slots with the Bode view of the points in them: x the frequency, y |Z|
+// and z the negated phase in degrees (a capacitive arc points up).
+void FillBodePoints(const std::vector<Point>& points, CCurveChart& chart);
 
 // Sets the Bode ranges from the points the chart holds: frequency and |Z| over whole
 // decades of their positive values (a chosen view replaces them), the phase over ten nice
