@@ -21,6 +21,9 @@ struct Parser {
         parser.addOption(equal);
         parser.addOption(bode);
         parser.addOption(size);
+        parser.addOption(dpi);
+        parser.addOption(fontSize);
+        parser.addOption(classic);
         parser.addOption(help);
         parser.addOption(version);
     }
@@ -44,6 +47,18 @@ struct Parser {
     QCommandLineOption size{QStringLiteral("size"),
                             QStringLiteral("The snapshot's size in pixels (default 534x392)."),
                             QStringLiteral("WxH")};
+    QCommandLineOption dpi{QStringLiteral("dpi"),
+                           QStringLiteral("The snapshot's resolution in dots per inch (default "
+                                          "96): a PNG records it, an SVG or PDF is --size "
+                                          "at it in physical size."),
+                           QStringLiteral("N")};
+    QCommandLineOption fontSize{QStringLiteral("font-size"),
+                                QStringLiteral("The size of all text in points (default 9)."),
+                                QStringLiteral("PT")};
+    QCommandLineOption classic{QStringLiteral("classic"),
+                               QStringLiteral("Draw the classic picture: exact extents in ten "
+                                              "divisions, red, green and blue, as Korvane "
+                                              "always drew it.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help and quit.")};
     QCommandLineOption version{QStringLiteral("version"),
@@ -99,6 +114,23 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (!p.parser.isSet(p.snapshot))
             return failed(QStringLiteral("--size goes with --snapshot."));
         result.size = QSize(w, h);
+    }
+    result.classic = p.parser.isSet(p.classic);
+    if (p.parser.isSet(p.dpi)) {
+        bool ok = false;
+        const double dpi = p.parser.value(p.dpi).toDouble(&ok);
+        if (!ok || !(dpi >= 24 && dpi <= 2400))
+            return failed(QStringLiteral("--dpi takes a number from 24 to 2400."));
+        if (!p.parser.isSet(p.snapshot))
+            return failed(QStringLiteral("--dpi goes with --snapshot."));
+        result.dpi = dpi;
+    }
+    if (p.parser.isSet(p.fontSize)) {
+        bool ok = false;
+        const double points = p.parser.value(p.fontSize).toDouble(&ok);
+        if (!ok || !(points >= 4 && points <= 72))
+            return failed(QStringLiteral("--font-size takes points from 4 to 72."));
+        result.fontPt = points;
     }
     if (p.parser.isSet(p.info)) {
         if (result.file.empty())

@@ -17,7 +17,10 @@ struct CommandLine {
     bool equal = false; // equal scales
     bool bode = false;  // the Bode diagram rather than the Nyquist diagram
     QSize size{534, 392};
-    QString error; // what is wrong, for Action::Error
+    bool classic = false; // the classic look, pixel for pixel
+    double dpi = 96;      // a snapshot's resolution
+    double fontPt = 9;    // the size of every text, in points
+    QString error;        // what is wrong, for Action::Error
 };
 
 // Reads the arguments as ArgumentText gives them, the program's name first. Needs no

@@ -62,7 +62,8 @@ bool CPlotApp::InitInstance() {
         return false;
     case CommandLine::Action::Snapshot:
         if (const auto problem = WriteSnapshot(command.file, command.output, command.plus,
-                                               command.size, command.equal, command.bode)) {
+                                               command.size, command.equal, command.bode,
+                                               {command.classic, command.dpi, command.fontPt})) {
             err << "korvane: " << *problem << "\n";
             m_exitCode = 1;
         }
@@ -78,6 +79,8 @@ bool CPlotApp::InitInstance() {
         return false;
     }
     CPlotDlg dialog;
+    if (!command.classic)
+        dialog.useModernLook(command.fontPt);
     dialog.OpenOnStart(command.file.empty() ? std::nullopt : std::optional(command.file),
                        command.plus, command.equal, command.bode);
     m_pMainWnd = &dialog;

@@ -231,13 +231,33 @@ void CPlotDlg::takeReading() {
     if (pathOfRead_ != g_strPathName || result->stopped)
         return;
     lastRead_ = std::move(result);
+    if (plotView_->modern()) {
+        showModernReading();
+        return;
+    }
     plotView_->takeSeries(lastRead_->series, lastRead_->format);
     if (const auto failure = TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices()))
         report_.show(this, *failure);
     plotView_->pictureMayHaveChanged();
 }
 
+void CPlotDlg::useModernLook(double fontPt) {
+    plotView_->setModern(true, fontPt);
+}
+
+void CPlotDlg::showModernReading() {
+    if (lastRead_->failure)
+        report_.show(this, *lastRead_->failure);
+    else if (lastRead_->found && lastRead_->series)
+        plotView_->takeSeries(lastRead_->series, lastRead_->format, plusOfRead_);
+    plotView_->drawModern();
+}
+
 void CPlotDlg::showLastReading() {
+    if (plotView_->modern()) {
+        plotView_->drawModern();
+        return;
+    }
     if (ticking_ || reload_ || !lastRead_ || lastRead_->failure) {
         OnTimer(RELOAD_TIMER_ID);
         return;

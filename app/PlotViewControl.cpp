@@ -2,8 +2,10 @@
 
 #include "ChartRanges.h"
 #include "CurveChart.h"
+#include "DiagramModels.h"
 #include "PlotArea.h"
 #include "PlotPointer.h"
+#include "ReadoutText.h"
 #include "ViewNavigation.h"
 
 #include <QAction>
@@ -65,8 +67,8 @@ void PlotViewControl::setEqualScales(bool on) {
     reload_();
     // A view is widened to equal scales when shown; keep it as shown, so zoom and pan start
     // from what is on the screen.
-    if (choices_.view && chart_.count > 0)
-        choices_.view = ShownView(chart_);
+    if (choices_.view && canMove())
+        choices_.view = shownView();
 }
 
 void PlotViewControl::setDiagram(Diagram diagram) {
@@ -80,7 +82,8 @@ void PlotViewControl::setDiagram(Diagram diagram) {
     // common unit across its axes.
     choices_.view.reset();
     equalScales_->setEnabled(diagram == Diagram::Nyquist);
-    ShowAs(chart_, diagram);
+    if (!modern_)
+        ShowAs(chart_, diagram);
     if (area_.hasPicture())
         reload_();
 }
@@ -94,33 +97,109 @@ void PlotViewControl::resetView() {
 
 // A chart emptied by a reload that found no file still shows its last picture: leave it.
 bool PlotViewControl::canMove() const {
+    if (modern_)
+        return area_.hasPicture() && drawn_ && series_ && !series_->points().empty();
     return area_.hasPicture() && chart_.count > 0;
 }
+
+PlotView PlotViewControl::shownView() const {
+    if (modern_ && drawn_)
+        return {{drawn_->x.min, drawn_->x.max}, {drawn_->y.min, drawn_->y.max}};
+    return ShownView(chart_);
+}
+
+namespace {
+PixelFrame frameOf(const RenderResult& drawn) {
+    return {static_cast<int>(std::lround(drawn.frame.left)),
+            static_cast<int>(std::lround(drawn.frame.top)),
+            static_cast<int>(std::lround(drawn.frame.right)),
+            static_cast<int>(std::lround(drawn.frame.bottom))};
+}
+} // namespace
 
 void PlotViewControl::zoomAt(QPoint at, double notches) {
     if (!canMove())
         return;
-    const PlotView from = choices_.view ? *choices_.view : ShownView(chart_);
-    choices_.view = ZoomedAbout(from, FrameOf(chart_), {at.x(), at.y()},
-                                std::pow(kZoomPerNotch, notches), LogAxesOf(chart_));
+    const PlotView from = choices_.view ? *choices_.view : shownView();
+    const double factor = std::pow(kZoomPerNotch, notches);
+    if (modern_)
+        choices_.view = ZoomedAbout(from, frameOf(*drawn_), {at.x(), at.y()}, factor,
+                                    {drawn_->x.log, drawn_->y.log});
+    else
+        choices_.view =
+            ZoomedAbout(from, FrameOf(chart_), {at.x(), at.y()}, factor, LogAxesOf(chart_));
     showView();
 }
 
 void PlotViewControl::panBy(QPoint by) {
     if (!canMove())
         return;
-    const PlotView from = choices_.view ? *choices_.view : ShownView(chart_);
-    choices_.view = Panned(from, FrameOf(chart_), by.x(), by.y(), LogAxesOf(chart_));
+    const PlotView from = choices_.view ? *choices_.view : shownView();
+    if (modern_)
+        choices_.view =
+            Panned(from, frameOf(*drawn_), by.x(), by.y(), {drawn_->x.log, drawn_->y.log});
+    else
+        choices_.view = Panned(from, FrameOf(chart_), by.x(), by.y(), LogAxesOf(chart_));
     showView();
 }
 
 void PlotViewControl::showView() {
+    if (modern_) {
+        drawModern();
+        return;
+    }
     ShowChosenView(chart_, choices_);
     pictureMayHaveChanged();
 }
 
 QString PlotViewControl::readoutAt(QPoint at) const {
-    return QString::fromStdString(readout_.TextAt({at.x(), at.y()}));
+    if (!modern_)
+        return QString::fromStdString(readout_.TextAt({at.x(), at.y()}));
+    if (!drawn_)
+        return {};
+    const int slot = drawnIndex_.Nearest({at.x(), at.y()}, PlotReadout::kReach);
+    if (slot >= 0 && static_cast<size_t>(slot) < drawn_->dots.size()) {
+        const DrawnDot& dot = drawn_->dots[static_cast<size_t>(slot)];
+        const Point& p =
+            drawnSeries_[static_cast<size_t>(dot.series)]->points()[static_cast<size_t>(dot.index)];
+        return QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line));
+    }
+    return QString::fromStdString(FileReadout(format_, series_ ? series_->measured() : 0));
+}
+
+void PlotViewControl::setModern(bool modern, double fontPt) {
+    modern_ = modern;
+    fontPt_ = fontPt;
+}
+
+void PlotViewControl::drawModern() {
+    if (!modern_ || !series_)
+        return;
+    ChartModel model = DiagramModel(series_, plus_, choices_);
+    model.fontPt = fontPt_;
+    auto shared = std::make_shared<const ChartModel>(std::move(model));
+    RenderResult drawn;
+    const QImage image =
+        ChartImage([&](Painter& painter, double width,
+                       double height) { drawn = Render(*shared, width, height, painter); },
+                   area_.size(), 96, area_.devicePixelRatioF());
+    if (image.isNull())
+        return;
+    drawnSeries_.clear();
+    for (const SeriesModel& s : shared->series)
+        drawnSeries_.push_back(s.series);
+    std::vector<DotIndex::Dot> dots;
+    dots.reserve(drawn.dots.size());
+    for (size_t i = 0; i < drawn.dots.size(); ++i)
+        dots.push_back({{static_cast<int>(std::lround(drawn.dots[i].at.x)),
+                         static_cast<int>(std::lround(drawn.dots[i].at.y))},
+                        static_cast<int>(i)});
+    drawnIndex_.Build(std::move(dots), area_.width(), area_.height());
+    drawn_ = std::move(drawn);
+    area_.showChart(image, [shared](Painter& painter, double width, double height) {
+        Render(*shared, width, height, painter);
+    });
+    readoutSerial_ = area_.pictureSerial();
 }
 
 void PlotViewControl::pictureMayHaveChanged() {
@@ -130,14 +209,19 @@ void PlotViewControl::pictureMayHaveChanged() {
     readout_.Build(chart_, series_, format_);
 }
 
-void PlotViewControl::takeSeries(SeriesSnapshot series, std::string format) {
+void PlotViewControl::takeSeries(SeriesSnapshot series, std::string format, bool plus) {
     series_ = std::move(series);
     format_ = std::move(format);
+    plus_ = plus;
 }
 
 void PlotViewControl::newFile() {
     choices_.view.reset();
     readout_.Forget();
+    series_.reset();
+    drawn_.reset();
+    drawnSeries_.clear();
+    drawnIndex_ = DotIndex();
     area_.clearPicture();
     readoutSerial_ = area_.pictureSerial();
 }

@@ -2,6 +2,7 @@
 
 #include "PlotChoices.h"
 #include "PlotReadout.h"
+#include "Render.h"
 #include "Series.h"
 
 #include <QPoint>
@@ -27,8 +28,15 @@ class PlotViewControl {
     PlotViewControl& operator=(const PlotViewControl&) = delete;
 
     const PlotChoices& choices() const { return choices_; }
-    // The points the next picture is drawn from, for the readout.
-    void takeSeries(SeriesSnapshot series, std::string format);
+    // The points the next picture is drawn from, for the readout, and for the modern look
+    // the picture itself, with −Z'' from 0 while `plus`.
+    void takeSeries(SeriesSnapshot series, std::string format, bool plus = false);
+    // Off, the plot shows the classic chart; on, the renderer's modern picture of the series
+    // taken, in `fontPt` point text.
+    void setModern(bool modern, double fontPt = 9);
+    bool modern() const { return modern_; }
+    // Draws the modern picture of the series taken under the current choices.
+    void drawModern();
     QAction* nyquistAction() const { return nyquist_; }
     QAction* bodeAction() const { return bode_; }
     QAction* equalScalesAction() const { return equalScales_; }
@@ -52,6 +60,8 @@ class PlotViewControl {
   private:
     bool canMove() const;
     void showView();
+    // The view shown, its frame and which axes are logarithmic, from whichever look drew it.
+    PlotView shownView() const;
 
     CCurveChart& chart_;
     PlotArea& area_;
@@ -59,6 +69,13 @@ class PlotViewControl {
     PlotChoices choices_;
     SeriesSnapshot series_;
     std::string format_;
+    bool plus_ = false;
+    bool modern_ = false;
+    double fontPt_ = 9;
+    // What the last modern picture drew, and the series its dots belong to.
+    std::optional<RenderResult> drawn_;
+    std::vector<SeriesSnapshot> drawnSeries_;
+    DotIndex drawnIndex_;
     PlotReadout readout_;
     unsigned long long readoutSerial_ = 0;
     QAction* nyquist_;

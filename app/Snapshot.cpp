@@ -3,10 +3,12 @@
 #include "ChartSetup.h"
 #include "ClassicChartFill.h"
 #include "CurveChart.h"
+#include "DiagramModels.h"
 #include "FileChoice.h"
 #include "PictureOutput.h"
 #include "PlotArea.h"
 #include "PlotChoices.h"
+#include "Render.h"
 #include "VectorPicture.h"
 
 #include <cstring>
@@ -46,14 +48,43 @@ std::optional<QString> whyNotWritable(const std::string& file, const std::string
     return std::nullopt;
 }
 
+// The modern picture: the diagram's model drawn by the renderer straight into the file's
+// format, no widget involved.
+std::optional<QString> modernSnapshot(const std::string& file, const std::string& output, bool plus,
+                                      QSize size, const PlotChoices& choices,
+                                      const SnapshotLook& look) {
+    const ReadResult read = ReadWholeFile(file, nullptr);
+    if (read.failure)
+        return cannotRead(file, QString::fromLocal8Bit(std::strerror(read.failure->osError)));
+    ChartModel model = DiagramModel(read.series, plus, choices);
+    model.dpi = look.dpi;
+    model.fontPt = look.fontPt;
+    const ChartDrawer draw = [&model](Painter& painter, double width, double height) {
+        Render(model, width, height, painter);
+    };
+    const auto reason = output == kStandardOutput
+                            ? WriteChartPngTo(STDOUT_FILENO, draw, size, look.dpi)
+                            : WriteChartPicture(draw, size, look.dpi, output);
+    if (reason)
+        return cannotWrite(output, *reason);
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QString> WriteSnapshot(const std::string& file, const std::string& output, bool plus,
-                                     QSize size, bool equalScales, bool bode) {
+                                     QSize size, bool equalScales, bool bode,
+                                     const SnapshotLook& look) {
     if (const auto reason = whyNotWritable(file, output))
         return cannotWrite(output, *reason);
     if (const auto reason = whyUnreadable(file))
         return cannotRead(file, *reason);
+    if (!look.classic) {
+        PlotChoices choices;
+        choices.diagram = bode ? Diagram::Bode : Diagram::Nyquist;
+        choices.equalScales = equalScales;
+        return modernSnapshot(file, output, plus, size, choices, look);
+    }
 
     PlotArea area;
     area.resize(size);

@@ -6,6 +6,14 @@
 #include <optional>
 #include <string>
 
+// How a snapshot is drawn: the modern look at a resolution and font size, or the classic
+// picture, pixel for pixel.
+struct SnapshotLook {
+    bool classic = false;
+    double dpi = 96;
+    double fontPt = 9;
+};
+
 // Draws the diagram of one reload of `file` (with "+" ticked when `plus`, with equal scales
 // when `equalScales`, the Bode diagram when `bode`) into a plot area of `size`, exactly as the
 // dialog shows it after one tick, and writes it to `output` ("-" for standard output, as a PNG) in
@@ -13,4 +21,5 @@
 // picture was written. Before anything is read, an output that may not be written is refused;
 // nothing is written when the file cannot be read.
 std::optional<QString> WriteSnapshot(const std::string& file, const std::string& output, bool plus,
-                                     QSize size, bool equalScales = false, bool bode = false);
+                                     QSize size, bool equalScales = false, bool bode = false,
+                                     const SnapshotLook& look = {});

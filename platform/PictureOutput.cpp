@@ -15,6 +15,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <functional>
 
 namespace {
 
@@ -105,6 +106,26 @@ std::optional<QString> writeImage(QIODevice& device, const QImage& image,
     return std::nullopt;
 }
 
+// Writes in the format of the path's ending through a temporary file in the same folder,
+// renamed into place only once `write` has put all of it there.
+std::optional<QString> writeThroughTemporary(
+    const std::string& path,
+    const std::function<std::optional<QString>(QIODevice&, const PictureFormat&)>& write) {
+    const PictureFormat* format = PictureFormatFor(path);
+    if (format == nullptr)
+        return QStringLiteral("unknown picture format");
+    QSaveFile out(QFile::decodeName(QByteArray::fromStdString(path)));
+    if (!out.open(QIODevice::WriteOnly))
+        return out.errorString();
+    if (auto reason = write(out, *format)) {
+        out.cancelWriting();
+        return reason;
+    }
+    if (!out.commit())
+        return out.errorString();
+    return std::nullopt;
+}
+
 } // namespace
 
 std::span<const PictureFormat> PictureFormats() {
@@ -159,19 +180,29 @@ std::optional<QString> WhyNotPictureOutput(const std::string& path,
 
 std::optional<QString> WritePicture(const QImage& image, const std::string& path,
                                     const PictureDrawer& draw) {
-    const PictureFormat* format = PictureFormatFor(path);
-    if (format == nullptr)
-        return QStringLiteral("unknown picture format");
-    QSaveFile out(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
-    if (auto reason = writeImage(out, image, *format, draw)) {
-        out.cancelWriting();
-        return reason;
-    }
-    if (!out.commit())
-        return out.errorString();
-    return std::nullopt;
+    return writeThroughTemporary(path, [&](QIODevice& out, const PictureFormat& format) {
+        return writeImage(out, image, format, draw);
+    });
+}
+
+std::optional<QString> WriteChartPicture(const ChartDrawer& draw, QSize sizePx, double dpi,
+                                         const std::string& path) {
+    return writeThroughTemporary(
+        path, [&](QIODevice& out, const PictureFormat& format) -> std::optional<QString> {
+            if (format.ending == ".png") {
+                const QImage image = ChartImage(draw, sizePx, dpi);
+                if (image.isNull())
+                    return QStringLiteral("the diagram could not be drawn");
+                return writeImage(out, image, format);
+            }
+            const auto bytes =
+                format.ending == ".svg" ? ChartSvg(draw, sizePx, dpi) : ChartPdf(draw, sizePx, dpi);
+            if (!bytes)
+                return QStringLiteral("the diagram could not be drawn");
+            if (out.write(*bytes) != bytes->size())
+                return out.errorString();
+            return std::nullopt;
+        });
 }
 
 std::optional<QString> WritePngTo(int fd, const QImage& image) {
@@ -192,4 +223,11 @@ std::optional<QString> WritePngTo(int fd, const QImage& image) {
         done += wrote;
     }
     return std::nullopt;
+}
+
+std::optional<QString> WriteChartPngTo(int fd, const ChartDrawer& draw, QSize sizePx, double dpi) {
+    const QImage image = ChartImage(draw, sizePx, dpi);
+    if (image.isNull())
+        return QStringLiteral("the diagram could not be drawn");
+    return WritePngTo(fd, image);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartPicture.h"
 #include "VectorPicture.h"
 
 #include <QImage>
@@ -51,3 +52,11 @@ std::optional<QString> WritePicture(const QImage& image, const std::string& path
 // Writes the image as a PNG to an open descriptor (standard output), all of it. A closed
 // pipe is reported, not a signal: SIGPIPE is ignored from here on.
 std::optional<QString> WritePngTo(int fd, const QImage& image);
+
+// The chart drawn by `draw` written as WritePicture writes, in the format of the path's ending:
+// a PNG of `sizePx` pixels recording `dpi`, or an SVG or PDF document of that physical size.
+std::optional<QString> WriteChartPicture(const ChartDrawer& draw, QSize sizePx, double dpi,
+                                         const std::string& path);
+
+// The chart as a PNG to an open descriptor, as WritePngTo writes it.
+std::optional<QString> WriteChartPngTo(int fd, const ChartDrawer& draw, QSize sizePx, double dpi);

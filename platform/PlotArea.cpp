@@ -106,10 +106,24 @@ void PlotArea::OnDestroyed(std::function<void()> release) {
 
 void PlotArea::clearPicture() {
     hasPicture_ = false;
+    chartImage_ = QImage();
+    drawChart_ = nullptr;
+    update();
+}
+
+void PlotArea::showChart(QImage image, ChartDrawer draw) {
+    chartImage_ = std::move(image);
+    drawChart_ = std::move(draw);
+    hasPicture_ = true;
+    ++pictureSerial_;
     update();
 }
 
 void PlotArea::copyPicture() const {
+    if (drawChart_) {
+        CopyChartToClipboard(drawChart_, size(), 96);
+        return;
+    }
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         clipboard->setImage(picture_.image);
 }
@@ -121,7 +135,8 @@ void PlotArea::savePicture() {
     const std::string bytes = QFile::encodeName(path).toStdString();
     auto reason = WhyNotPictureOutput(bytes, std::nullopt);
     if (!reason)
-        reason = WritePicture(picture_.image, bytes, drawVector_);
+        reason = drawChart_ ? WriteChartPicture(drawChart_, size(), 96, bytes)
+                            : WritePicture(picture_.image, bytes, drawVector_);
     if (reason)
         QMessageBox::warning(this, QCoreApplication::applicationName(),
                              QStringLiteral("Cannot write %1: %2").arg(path, *reason));
@@ -136,7 +151,7 @@ void PlotArea::contextMenuEvent(QContextMenuEvent* event) {
 void PlotArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (hasPicture_) {
-        painter.drawImage(0, 0, picture_.image);
+        painter.drawImage(0, 0, drawChart_ ? chartImage_ : picture_.image);
         return;
     }
     // A static text control: its caption, left-aligned on the dialog's background.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChartPicture.h"
 #include "QtBitmap.h"
 #include "QtDrawSurface.h"
 #include "VectorPicture.h"
@@ -27,6 +28,11 @@ class PlotArea final : public QWidget, public IWindowBinding {
     void clearPicture();
     // Counts the pictures copied to the window, so a caller can tell a new one arrived.
     unsigned long long pictureSerial() const { return pictureSerial_; }
+    // Shows a chart drawn by the renderer: `image` on the screen, and `draw` again for every
+    // picture copied or saved. Until the next clearPicture, the chart stands in for the
+    // pictures a classic chart copies to the window.
+    void showChart(QImage image, ChartDrawer draw);
+    const QImage& chartImage() const { return chartImage_; }
     // Draws the diagram again for SVG and PDF pictures.
     void setVectorDrawer(PictureDrawer draw) { drawVector_ = std::move(draw); }
     // The picture last copied to the window, at the widget's size.
@@ -60,6 +66,8 @@ class PlotArea final : public QWidget, public IWindowBinding {
     bool hasPicture_ = false;
     unsigned long long pictureSerial_ = 0;
     PictureDrawer drawVector_;
+    QImage chartImage_;
+    ChartDrawer drawChart_;
     std::function<void()> release_;
     QMenu* menu_;
     std::function<QString()> chooseSavePath_;

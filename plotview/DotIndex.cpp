@@ -3,22 +3,28 @@
 #include <algorithm>
 
 void DotIndex::Build(CCurveChart& chart) {
-    width_ = std::max(chart.clientRect.right - chart.clientRect.left, 0);
-    height_ = std::max(chart.clientRect.bottom - chart.clientRect.top, 0);
+    std::vector<Dot> found;
+    found.reserve(static_cast<size_t>(chart.count));
+    for (int slot = 0; slot < chart.count; ++slot) {
+        if (const auto at = chart.DotCentre(slot))
+            found.push_back({*at, slot});
+        if (const auto at = chart.ZDotCentre(slot))
+            found.push_back({*at, slot});
+    }
+    Build(std::move(found), chart.clientRect.right - chart.clientRect.left,
+          chart.clientRect.bottom - chart.clientRect.top);
+}
+
+void DotIndex::Build(std::vector<Dot> dots, int width, int height) {
+    width_ = std::max(width, 0);
+    height_ = std::max(height, 0);
     columns_ = (width_ + 2 * kPad + kCell - 1) / kCell;
     rows_ = (height_ + 2 * kPad + kCell - 1) / kCell;
     std::vector<Dot> found;
-    found.reserve(static_cast<size_t>(chart.count));
-    auto take = [&](std::optional<PixelPoint> at, int slot) {
-        if (at && at->x >= -kPad && at->y >= -kPad && at->x < width_ + kPad &&
-            at->y < height_ + kPad)
-            found.push_back({*at, slot});
-    };
-    for (int slot = 0; slot < chart.count; ++slot) {
-        take(chart.DotCentre(slot), slot);
-        if (chart.showZAxis)
-            take(chart.ZDotCentre(slot), slot);
-    }
+    found.reserve(dots.size());
+    for (const Dot& d : dots)
+        if (d.at.x >= -kPad && d.at.y >= -kPad && d.at.x < width_ + kPad && d.at.y < height_ + kPad)
+            found.push_back(d);
     // A counting sort by cell keeps the slots ascending within each cell.
     cellStart_.assign(static_cast<size_t>(columns_) * rows_ + 1, 0);
     for (const Dot& d : found)

@@ -11,16 +11,18 @@ class DotIndex {
     // Indexes every dot the chart drew on or just beside its client area, those of the Z
     // series too: either dot of a slot stands for the slot.
     void Build(CCurveChart& chart);
+    struct Dot {
+        PixelPoint at;
+        int slot;
+    };
+    // Indexes dots drawn on a picture of width x height pixels, in drawing order.
+    void Build(std::vector<Dot> dots, int width, int height);
     // The slot of the dot nearest to p within `radius` pixels, or -1. Of equally near dots
     // the one drawn last, which lies on top, wins.
     int Nearest(PixelPoint p, int radius) const;
     bool empty() const { return dots_.empty(); }
 
   private:
-    struct Dot {
-        PixelPoint at;
-        int slot;
-    };
     int cellOf(int x, int y) const { return ((y + kPad) / kCell) * columns_ + (x + kPad) / kCell; }
 
     static constexpr int kCell = 8;

@@ -258,7 +258,8 @@ TEST(Snapshot, EqualsWhatTheDialogShowsAfterOneTick) {
         TempDir dir;
         const std::string out = dir.file("snap.png");
         const std::string sample = QFile::encodeName(kSample).toStdString();
-        ASSERT_FALSE(WriteSnapshot(sample, out, plus, QSize(534, 392)));
+        ASSERT_FALSE(
+            WriteSnapshot(sample, out, plus, QSize(534, 392), false, false, {.classic = true}));
 
         auto dialog = std::make_unique<CPlotDlg>();
         dialog->OnInitDialog();

@@ -256,7 +256,7 @@ TEST(BodeView, ASnapshotLabelsTheDecadesAndShowsBothSeries) {
     TempDir dir;
     const std::string file = dir.write("rc.txt", semicircle());
     const std::string png = dir.file("bode.png");
-    ASSERT_FALSE(WriteSnapshot(file, png, false, {534, 392}, false, true));
+    ASSERT_FALSE(WriteSnapshot(file, png, false, {534, 392}, false, true, {.classic = true}));
     const QImage picture(QString::fromStdString(png));
     ASSERT_FALSE(picture.isNull());
     // 0.1 Hz to 10 MHz: eight decades across the frame from 70 to 460.
@@ -285,7 +285,7 @@ TEST(BodeView, ASnapshotLabelsTheDecadesAndShowsBothSeries) {
     EXPECT_GT(red, 81 * 3) << "the -phase dots";
 
     const std::string svg = dir.file("bode.svg");
-    ASSERT_FALSE(WriteSnapshot(file, svg, false, {534, 392}, false, true));
+    ASSERT_FALSE(WriteSnapshot(file, svg, false, {534, 392}, false, true, {.classic = true}));
     QFile drawing(QString::fromStdString(svg));
     ASSERT_TRUE(drawing.open(QIODevice::ReadOnly));
     EXPECT_TRUE(drawing.readAll().contains("10^-1"));
@@ -329,12 +329,14 @@ TEST(Snapshot, SvgAndPdfDrawTheSameDiagramWithCirclesAndText) {
     TempDir dir;
     const std::string sample = QFile::encodeName(kSample).toStdString();
     const QString png = QString::fromStdString(dir.file("d.png"));
-    ASSERT_FALSE(WriteSnapshot(sample, png.toStdString(), false, QSize(534, 392)));
+    ASSERT_FALSE(WriteSnapshot(sample, png.toStdString(), false, QSize(534, 392), false, false,
+                               {.classic = true}));
     const QImage bitmap = QImage(png).convertToFormat(QImage::Format_RGB32);
     for (const char* ending : {".svg", ".pdf"}) {
         SCOPED_TRACE(ending);
         const QString out = QString::fromStdString(dir.file(std::string("d") + ending));
-        ASSERT_FALSE(WriteSnapshot(sample, out.toStdString(), false, QSize(534, 392)));
+        ASSERT_FALSE(WriteSnapshot(sample, out.toStdString(), false, QSize(534, 392), false, false,
+                                   {.classic = true}));
         QFile file(out);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
@@ -394,7 +396,8 @@ TEST(Snapshot, LabelsAndTitlesStayInsideEveryPictureSize) {
     for (QSize size : {QSize(200, 150), QSize(534, 392), QSize(1600, 1200), QSize(4000, 3000)}) {
         SCOPED_TRACE(size.width());
         const QString out = QString::fromStdString(dir.file("s.png"));
-        ASSERT_FALSE(WriteSnapshot(sample, out.toStdString(), false, size));
+        ASSERT_FALSE(
+            WriteSnapshot(sample, out.toStdString(), false, size, false, false, {.classic = true}));
         const QImage picture = QImage(out).convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(picture.size(), size);
         // Right inside the one-pixel border everything stays white: no text runs over an

@@ -33,7 +33,7 @@ said=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
 # The options the page lists (the line after each .TP of its OPTIONS section) are those
 # --help lists.
 documented=$(awk '/^\.SH /{options = ($2 == "OPTIONS")} options && after {print} {after = ($0 == ".TP")}' "$page" |
-    grep -oE '\\-(\\-)?[a-z][a-z-]*' | tr -d '\\' | sort -u)
+    grep -oE '\\-(\\-)?[a-z]([a-z]|\\-)*' | tr -d '\\' | sort -u)
 helped=$("$prefix/bin/korvane" --help 2>/dev/null | grep -E '^  -' |
     grep -oE -- '--?[a-z][a-z-]*' | sort -u)
 [[ $documented == "$helped" ]] || fail "man page options: $documented; --help: $helped"

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "DrawingTools.h"
+#include "Quantity.h"
+#include "Series.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// One axis as the diagram wants it: the values it spans, how it maps them and what its
+// title says ("Z′" in "Ω" becomes "Z′ / kΩ" once the labels count kilo-ohms).
+struct AxisModel {
+    double min = 0.0, max = 1.0;
+    bool log = false;
+    // Leave 4 % of the frame free beyond either end, so no dot at an extreme is cut. A view
+    // chosen by zoom or pan spans the frame from edge to edge instead.
+    bool pad = true;
+    std::string quantity;
+    std::string unit;
+    Color color = kBlack;
+};
+
+// A series as the diagram draws it: which quantities go across and up, against which axis.
+struct SeriesModel {
+    SeriesSnapshot series;
+    Quantity x = Quantity::ZReal;
+    Quantity y = Quantity::MinusZImag;
+    bool rightAxis = false;
+    Color color;
+};
+
+// The Okabe–Ito colours, told apart also by colour-blind eyes.
+inline constexpr Color kOkabeBlue{0, 114, 178};
+inline constexpr Color kOkabeVermillion{213, 94, 0};
+
+// Everything one picture of a diagram shows.
+struct ChartModel {
+    AxisModel x, y;
+    std::optional<AxisModel> rightY;
+    std::vector<SeriesModel> series;
+    bool zeroLine = false; // across at y = 0
+    // One unit as long across as up; with `keepYStart` the y axis grows upward only.
+    bool equalScales = false;
+    bool keepYStart = false;
+    double fontPt = 9.0;
+    double dpi = 96.0;
+};

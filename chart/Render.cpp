@@ -1,0 +1,315 @@
+#include "Render.h"
+
+#include "AxisRange.h"
+#include "AxisTicks.h"
+#include "RangeAdjustment.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr double kPadShare = 0.04;
+constexpr double kLargest = std::numeric_limits<double>::max();
+constexpr Color kGridColor{221, 221, 221};
+constexpr Color kZeroLineColor{136, 136, 136};
+
+// Sizes in pixels, from sizes in points at the picture's resolution.
+struct Metrics {
+    explicit Metrics(const ChartModel& m) {
+        const double pxPerPt = (m.dpi > 0 ? m.dpi : 96.0) / 72.0;
+        font = std::max(m.fontPt, 1.0) * pxPerPt;
+        tick = 0.4 * font;
+        gap = 0.3 * font;
+        labelGap = 0.4 * font;
+        margin = 0.5 * font;
+        frameLine = 0.75 * pxPerPt;
+        gridLine = 0.5 * pxPerPt;
+        dot = 3.0 * pxPerPt;
+    }
+    double font, tick, gap, labelGap, margin, frameLine, gridLine, dot;
+};
+
+bool proper(double min, double max, bool log) {
+    return std::isfinite(min) && std::isfinite(max) && max > min && (!log || min > 0);
+}
+
+// The values an axis spans from edge to edge of the frame: its own, widened by the padding.
+AxisMapping spanOf(const AxisModel& axis, double fromPx, double toPx) {
+    AxisMapping m;
+    m.log = axis.log;
+    m.fromPx = fromPx;
+    m.toPx = toPx;
+    if (!proper(axis.min, axis.max, axis.log)) {
+        m.min = axis.log ? 1.0 : 0.0;
+        m.max = axis.log ? 10.0 : 1.0;
+        return m;
+    }
+    m.min = axis.min;
+    m.max = axis.max;
+    if (!axis.pad)
+        return m;
+    const double share = kPadShare / (1 - 2 * kPadShare);
+    if (axis.log) {
+        const double low = std::log10(axis.min), high = std::log10(axis.max);
+        const double by = (high - low) * share;
+        m.min = std::pow(10.0, low - by);
+        m.max = std::min(std::pow(10.0, high + by), kLargest);
+        if (!(m.min > 0))
+            m.min = axis.min;
+    } else {
+        // From halves, so a span beyond the largest double stays finite.
+        const double by = (axis.max / 2 - axis.min / 2) * 2 * share;
+        m.min = std::max(axis.min - by, -kLargest);
+        m.max = std::min(axis.max + by, kLargest);
+    }
+    return m;
+}
+
+std::string titleOf(const AxisModel& axis, int prefixExponent) {
+    if (axis.unit.empty())
+        return axis.quantity;
+    return axis.quantity + " / " + SiPrefix(prefixExponent).value_or("") + axis.unit;
+}
+
+AxisTicks ticksOf(const AxisMapping& m, double lengthPx, const LabelLength& length, double gap) {
+    return m.log ? LogTicks(m.min, m.max, lengthPx, length, gap)
+                 : LinearTicks(m.min, m.max, lengthPx, length, gap);
+}
+
+// The pixel coordinate of a value, also for dots: linear axes cost one multiplication.
+class FastMap {
+  public:
+    explicit FastMap(const AxisMapping& m) : m_(m) {
+        if (m.log) {
+            low_ = std::log(m.min);
+            scale_ = (m.toPx - m.fromPx) / (std::log(m.max) - low_);
+        } else {
+            scale_ = (m.toPx - m.fromPx) / (m.max - m.min);
+        }
+    }
+    double operator()(double v) const {
+        if (m_.log)
+            return v > 0 ? m_.fromPx + (std::log(v) - low_) * scale_
+                         : std::numeric_limits<double>::quiet_NaN();
+        return m_.fromPx + (v - m_.min) * scale_;
+    }
+
+  private:
+    AxisMapping m_;
+    double low_ = 0.0, scale_ = 1.0;
+};
+
+struct Layout {
+    RectF frame;
+    AxisMapping x, y;
+    std::optional<AxisMapping> rightY;
+    AxisTicks xTicks, yTicks, rightTicks;
+};
+
+double widest(Painter& painter, const AxisTicks& ticks, double font) {
+    double w = 0;
+    for (const Tick& t : ticks.ticks)
+        if (!t.label.empty())
+            w = std::max(w, painter.Measure(t.label, font).width);
+    return w;
+}
+
+// The frame and the axes' ticks. The frame's height is known from the texts' height alone;
+// the y labels then give the left margin, and the x labels how far the frame keeps from the
+// right edge. Equal scales widen a range to the frame, which may change the y labels, so the
+// layout is repeated until it settles.
+Layout layOut(const ChartModel& model, double width, double height, Painter& painter,
+              const Metrics& s) {
+    const double textHeight = painter.Measure(PlainText("0"), s.font).height();
+    const double xLabelHeight =
+        model.x.log ? painter.Measure({{"10", false}, {"0", true}}, s.font).height() : textHeight;
+    const double top = s.margin + textHeight / 2;
+    const double bottom = height - s.margin - textHeight - s.gap - xLabelHeight - s.gap - s.tick;
+    const LabelLength across = [&](const TextRun& r) { return painter.Measure(r, s.font).width; };
+    const LabelLength up = [&](const TextRun& r) { return painter.Measure(r, s.font).height(); };
+
+    AxisModel x = model.x, y = model.y;
+    double extraLeft = 0, extraRight = 0;
+    double left = 0, right = width;
+    Layout l;
+    for (int round = 0; round < 4; ++round) {
+        if (model.equalScales && round > 0) {
+            AxisRange xr{model.x.min, model.x.max}, yr{model.y.min, model.y.max};
+            EqualiseScales(xr, yr, right - left, bottom - top, model.keepYStart);
+            x.min = xr.min, x.max = xr.max, y.min = yr.min, y.max = yr.max;
+        }
+        l.y = spanOf(y, bottom, top);
+        l.yTicks = ticksOf(l.y, bottom - top, up, s.labelGap);
+        const double yTitle = textHeight + s.gap;
+        const double newLeft =
+            s.margin + yTitle + widest(painter, l.yTicks, s.font) + s.gap + s.tick + extraLeft;
+        double newRight = width - s.margin - extraRight;
+        if (model.rightY) {
+            l.rightY = spanOf(*model.rightY, bottom, top);
+            l.rightTicks = ticksOf(*l.rightY, bottom - top, up, s.labelGap);
+            newRight = width - s.margin - yTitle - widest(painter, l.rightTicks, s.font) - s.gap -
+                       s.tick - extraRight;
+        }
+        l.x = spanOf(x, newLeft, newRight);
+        l.xTicks = ticksOf(l.x, newRight - newLeft, across, s.labelGap);
+        // X labels centred on their ticks may reach beyond the picture's edges.
+        const FastMap xMap(l.x);
+        double overLeft = 0, overRight = 0;
+        for (const Tick& t : l.xTicks.ticks) {
+            if (t.label.empty())
+                continue;
+            const double half = painter.Measure(t.label, s.font).width / 2;
+            const double at = xMap(t.value);
+            overLeft = std::max(overLeft, s.margin - (at - half));
+            overRight = std::max(overRight, at + half - (width - s.margin));
+        }
+        const bool settled = newLeft == left && newRight == right && overLeft <= 0.5 &&
+                             overRight <= 0.5 && (!model.equalScales || round > 0);
+        left = newLeft;
+        right = newRight;
+        if (settled)
+            break;
+        extraLeft += std::max(overLeft, 0.0);
+        extraRight += std::max(overRight, 0.0);
+    }
+    // A picture too small for its texts still gets a frame, however thin.
+    right = std::max(right, left + 1);
+    l.frame = {left, top, right, std::max(bottom, top + 1)};
+    l.x.fromPx = left;
+    l.x.toPx = right;
+    return l;
+}
+
+bool inside(double width, double height, double left, double top, double w, double h) {
+    return left >= -0.01 && top >= -0.01 && left + w <= width + 0.01 && top + h <= height + 0.01;
+}
+
+void drawXAxis(Painter& painter, const Layout& l, const AxisModel& axis, const Metrics& s,
+               double width, double height) {
+    const FastMap map(l.x);
+    const RectF& f = l.frame;
+    const Stroke stroke{axis.color, s.frameLine};
+    double labelsBottom = f.bottom + s.tick;
+    for (const Tick& t : l.xTicks.ticks) {
+        const double at = map(t.value);
+        const double length = t.label.empty() ? s.tick / 2 : s.tick;
+        painter.Line({at, f.bottom}, {at, f.bottom + length}, stroke);
+        if (t.label.empty())
+            continue;
+        const TextExtent e = painter.Measure(t.label, s.font);
+        const double top = f.bottom + s.tick + s.gap;
+        if (!inside(width, height, at - e.width / 2, top, e.width, e.height()))
+            continue;
+        painter.Text(t.label, {at - e.width / 2, top + e.ascent}, s.font, axis.color);
+        labelsBottom = std::max(labelsBottom, top + e.height());
+    }
+    const TextRun title = PlainText(titleOf(axis, l.xTicks.prefixExponent));
+    const TextExtent e = painter.Measure(title, s.font);
+    const double top = std::max(labelsBottom + s.gap, height - s.margin - e.height());
+    painter.Text(title, {(f.left + f.right) / 2 - e.width / 2, top + e.ascent}, s.font, axis.color);
+}
+
+// A y axis at the frame's left or right edge, its labels and its title outside.
+void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ticks,
+               const AxisModel& axis, const RectF& f, bool right, const Metrics& s, double width,
+               double height) {
+    const FastMap map(mapping);
+    const double edge = right ? f.right : f.left;
+    const double outward = right ? 1.0 : -1.0;
+    const Stroke stroke{axis.color, s.frameLine};
+    for (const Tick& t : ticks.ticks) {
+        const double at = map(t.value);
+        const double length = t.label.empty() ? s.tick / 2 : s.tick;
+        painter.Line({edge, at}, {edge + outward * length, at}, stroke);
+        if (t.label.empty())
+            continue;
+        const TextExtent e = painter.Measure(t.label, s.font);
+        const double near = edge + outward * (s.tick + s.gap);
+        const double left = right ? near : near - e.width;
+        const double top = at - e.height() / 2;
+        if (!inside(width, height, left, top, e.width, e.height()))
+            continue;
+        painter.Text(t.label, {left, top + e.ascent}, s.font, axis.color);
+    }
+    const TextRun title = PlainText(titleOf(axis, ticks.prefixExponent));
+    const TextExtent e = painter.Measure(title, s.font);
+    // Turned to read upward, the glyphs stand left of their baseline.
+    const double baseline = right ? width - s.margin - e.descent : s.margin + e.ascent;
+    painter.Text(title, {baseline, (f.top + f.bottom) / 2 + e.width / 2}, s.font, axis.color, true);
+}
+
+void drawGrid(Painter& painter, const Layout& l, const Metrics& s) {
+    const Stroke grid{kGridColor, s.gridLine};
+    const RectF& f = l.frame;
+    const FastMap xMap(l.x), yMap(l.y);
+    for (const Tick& t : l.xTicks.ticks)
+        if (!t.label.empty())
+            painter.Line({xMap(t.value), f.top}, {xMap(t.value), f.bottom}, grid);
+    for (const Tick& t : l.yTicks.ticks)
+        if (!t.label.empty())
+            painter.Line({f.left, yMap(t.value)}, {f.right, yMap(t.value)}, grid);
+}
+
+} // namespace
+
+double AxisMapping::ToPixel(double value) const {
+    return FastMap(*this)(value);
+}
+
+double AxisMapping::ToValue(double pixel) const {
+    const double share = (pixel - fromPx) / (toPx - fromPx);
+    if (log)
+        return std::pow(10.0, std::log10(min) + share * (std::log10(max) - std::log10(min)));
+    return min + share * (max - min);
+}
+
+RenderResult Render(const ChartModel& model, double width, double height, Painter& painter) {
+    const Metrics s(model);
+    painter.Fill({0, 0, width, height}, kWhite);
+    const Layout l = layOut(model, width, height, painter, s);
+    const RectF& f = l.frame;
+
+    painter.Clip(f);
+    drawGrid(painter, l, s);
+    const FastMap xMap(l.x), yMap(l.y);
+    if (model.zeroLine && !model.y.log) {
+        const double at = yMap(0.0);
+        if (at >= f.top && at <= f.bottom)
+            painter.Line({f.left, at}, {f.right, at}, {kZeroLineColor, s.frameLine});
+    }
+    RenderResult result;
+    std::vector<PointF> centres;
+    for (size_t i = 0; i < model.series.size(); ++i) {
+        const SeriesModel& sm = model.series[i];
+        if (!sm.series)
+            continue;
+        const FastMap across = xMap;
+        const FastMap upward = sm.rightAxis && l.rightY ? FastMap(*l.rightY) : yMap;
+        centres.clear();
+        const std::vector<Point>& points = sm.series->points();
+        for (size_t k = 0; k < points.size(); ++k) {
+            const PointF at{across(ValueOf(points[k], sm.x)), upward(ValueOf(points[k], sm.y))};
+            // A NaN fails the test too.
+            if (!f.contains(at))
+                continue;
+            centres.push_back(at);
+            result.dots.push_back({at, static_cast<int>(i), static_cast<int>(k)});
+        }
+        painter.Markers(centres, s.dot, sm.color);
+    }
+    painter.Clip(std::nullopt);
+
+    painter.Frame(f, {kBlack, s.frameLine});
+    drawXAxis(painter, l, model.x, s, width, height);
+    drawYAxis(painter, l.y, l.yTicks, model.y, f, false, s, width, height);
+    if (model.rightY && l.rightY)
+        drawYAxis(painter, *l.rightY, l.rightTicks, *model.rightY, f, true, s, width, height);
+
+    result.frame = f;
+    result.x = l.x;
+    result.y = l.y;
+    result.rightY = l.rightY;
+    return result;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ChartModel.h"
+#include "Painter.h"
+
+#include <optional>
+#include <vector>
+
+// How an axis turns values into pixels along it, and back.
+struct AxisMapping {
+    double min = 0.0, max = 1.0; // the values at the frame's two edges
+    bool log = false;
+    double fromPx = 0.0, toPx = 1.0; // where min and max fall
+    double ToPixel(double value) const;
+    double ToValue(double pixel) const;
+};
+
+// A dot that was drawn: where, and which point of which series of the model.
+struct DrawnDot {
+    PointF at;
+    int series = 0;
+    int index = 0;
+};
+
+// What Render drew, for the readout, zoom and pan.
+struct RenderResult {
+    RectF frame;
+    AxisMapping x, y;
+    std::optional<AxisMapping> rightY;
+    std::vector<DrawnDot> dots;
+};
+
+// Draws the diagram of `model` on a picture of widthPx x heightPx through `painter`.
+RenderResult Render(const ChartModel& model, double widthPx, double heightPx, Painter& painter);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "Painter.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+// Draws a chart of widthPx x heightPx pixels through the painter it is given.
+using ChartDrawer = std::function<void(Painter&, double widthPx, double heightPx)>;
+
+// The chart on white, drawn in `sizePx` pixels; the image records `dpi`, so a PNG saved from
+// it carries its physical size. With a devicePixelRatio above 1 the image holds that many
+// more pixels each way and the drawer still works in `sizePx`. A null image when it failed.
+QImage ChartImage(const ChartDrawer& draw, QSize sizePx, double dpi = 96,
+                  double devicePixelRatio = 1);
+
+// The chart as an SVG or PDF document of `sizePx` pixels at `dpi`: one drawer pixel is
+// 1/dpi inch. Nothing when the document could not be made.
+std::optional<QByteArray> ChartSvg(const ChartDrawer& draw, QSize sizePx, double dpi,
+                                   const QString& title = QStringLiteral("Korvane chart"));
+std::optional<QByteArray> ChartPdf(const ChartDrawer& draw, QSize sizePx, double dpi,
+                                   const QString& title = QStringLiteral("Korvane chart"));
+
+// Puts the chart on the clipboard as an image and as an SVG document together; false when
+// either could not be made or there is no clipboard.
+bool CopyChartToClipboard(const ChartDrawer& draw, QSize sizePx, double dpi);

@@ -1,0 +1,104 @@
+#include "DiagramModels.h"
+
+#include "RangeAdjustment.h"
+
+#include <cmath>
+
+namespace {
+
+// The real prime, double prime and minus sign.
+const char* const kPrime = "\u2032";
+const char* const kDoublePrime = "\u2033";
+const char* const kMinus = "\u2212";
+const char* const kOhm = "\u03a9";
+
+void setRange(AxisModel& axis, AxisRange range) {
+    axis.min = range.min;
+    axis.max = range.max;
+}
+
+void takeView(AxisModel& x, AxisModel& y, const PlotChoices& choices) {
+    if (!choices.view)
+        return;
+    setRange(x, choices.view->x);
+    setRange(y, choices.view->y);
+    x.pad = y.pad = false;
+}
+
+bool positive(double v) {
+    return v > 0.0 && std::isfinite(v);
+}
+
+// A log axis over the positive values; one value gets half a decade either side, none a
+// decade from 1.
+AxisRange logRange(const Extent& e) {
+    if (!positive(e.low) || !positive(e.high))
+        return {1.0, 10.0};
+    if (e.high > e.low)
+        return {e.low, e.high};
+    const double root10 = std::sqrt(10.0);
+    return {e.low / root10, e.high * root10};
+}
+
+} // namespace
+
+ChartModel NyquistModel(const SeriesSnapshot& series, bool plus, const PlotChoices& choices) {
+    ChartModel m;
+    m.x.quantity = std::string("Z") + kPrime;
+    m.y.quantity = std::string(kMinus) + "Z" + kDoublePrime;
+    m.x.unit = m.y.unit = kOhm;
+    m.zeroLine = true;
+    Extent re, im;
+    if (series) {
+        re = series->zReal();
+        im = series->minusZImag();
+        m.series.push_back({series, Quantity::ZReal, Quantity::MinusZImag, false, kOkabeBlue});
+    }
+    if (re.empty() || im.empty()) {
+        re = {0.0, 0.01};
+        im = {0.0, 1.1};
+    }
+    if (plus)
+        im.low = 0.0;
+    setRange(m.x, WidenDegenerate({re.low, re.high}));
+    setRange(m.y, WidenDegenerate({im.low, std::max(im.high, im.low)}));
+    takeView(m.x, m.y, choices);
+    m.equalScales = choices.equalScales;
+    m.keepYStart = plus && !choices.view;
+    return m;
+}
+
+ChartModel BodeModel(const SeriesSnapshot& series, const PlotChoices& choices) {
+    ChartModel m;
+    m.x = {1.0, 10.0, true, true, "f", "Hz", kBlack};
+    m.y = {1.0, 10.0, true, true, "|Z|", kOhm, kOkabeBlue};
+    m.rightY = AxisModel{
+        -90.0, 90.0, false, true, std::string(kMinus) + "\u03c6", "\u00b0", kOkabeVermillion};
+    Extent frequency, magnitude, phase;
+    if (series) {
+        // Only the points with a place on the frequency axis count.
+        for (const Point& p : series->points()) {
+            if (!positive(p.f))
+                continue;
+            frequency.take(p.f);
+            if (const double z = ValueOf(p, Quantity::Magnitude); positive(z))
+                magnitude.take(z);
+            if (const double phi = ValueOf(p, Quantity::MinusPhase); std::isfinite(phi))
+                phase.take(phi);
+        }
+        m.series.push_back({series, Quantity::Frequency, Quantity::Magnitude, false, kOkabeBlue});
+        m.series.push_back(
+            {series, Quantity::Frequency, Quantity::MinusPhase, true, kOkabeVermillion});
+    }
+    setRange(m.x, logRange(frequency));
+    setRange(m.y, logRange(magnitude));
+    if (!phase.empty())
+        setRange(*m.rightY, WidenDegenerate({phase.low, phase.high}));
+    takeView(m.x, m.y, choices);
+    return m;
+}
+
+ChartModel DiagramModel(const SeriesSnapshot& series, bool plus, const PlotChoices& choices) {
+    return choices.diagram == Diagram::Bode ? BodeModel(series, choices)
+                                            : NyquistModel(series, plus, choices);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ChartModel.h"
+#include "PlotChoices.h"
+#include "Series.h"
+
+// What the picture should show of a series under the user's choices, in the modern look.
+
+// Z' across and −Z'' up over the data's extents (−Z'' from 0 with `plus`), or over the
+// chosen view; equal scales as chosen.
+ChartModel NyquistModel(const SeriesSnapshot& series, bool plus, const PlotChoices& choices);
+
+// |Z| and −φ against the frequency, the frequency and |Z| on log axes over their positive
+// values (or the chosen view), each y axis coloured like its series.
+ChartModel BodeModel(const SeriesSnapshot& series, const PlotChoices& choices);
+
+// The model of the chosen diagram.
+ChartModel DiagramModel(const SeriesSnapshot& series, bool plus, const PlotChoices& choices);
