@@ -37,6 +37,8 @@ class PlotViewControl {
     bool modern() const { return modern_; }
     // Draws the modern picture of the series taken under the current choices.
     void drawModern();
+    // What the last modern picture drew.
+    const std::optional<RenderResult>& drawn() const { return drawn_; }
     QAction* nyquistAction() const { return nyquist_; }
     QAction* bodeAction() const { return bode_; }
     QAction* equalScalesAction() const { return equalScales_; }

@@ -126,7 +126,8 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
     const double xLabelHeight =
         model.x.log ? painter.Measure({{"10", false}, {"0", true}}, s.font).height() : textHeight;
     const double top = s.margin + textHeight / 2;
-    const double bottom = height - s.margin - textHeight - s.gap - xLabelHeight - s.gap - s.tick;
+    const double bottom =
+        height - s.margin - textHeight - s.labelGap - xLabelHeight - s.gap - s.tick;
     const LabelLength across = [&](const TextRun& r) { return painter.Measure(r, s.font).width; };
     const LabelLength up = [&](const TextRun& r) { return painter.Measure(r, s.font).height(); };
 
@@ -134,15 +135,18 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
     double extraLeft = 0, extraRight = 0;
     double left = 0, right = width;
     Layout l;
-    for (int round = 0; round < 4; ++round) {
-        if (model.equalScales && round > 0) {
-            AxisRange xr{model.x.min, model.x.max}, yr{model.y.min, model.y.max};
-            EqualiseScales(xr, yr, right - left, bottom - top, model.keepYStart);
-            x.min = xr.min, x.max = xr.max, y.min = yr.min, y.max = yr.max;
-        }
+    const auto equalise = [&] {
+        AxisRange xr{model.x.min, model.x.max}, yr{model.y.min, model.y.max};
+        EqualiseScales(xr, yr, right - left, bottom - top, model.keepYStart);
+        x.min = xr.min, x.max = xr.max, y.min = yr.min, y.max = yr.max;
+    };
+    bool settled = false;
+    for (int round = 0; round < 8 && !settled; ++round) {
+        if (model.equalScales && round > 0)
+            equalise();
         l.y = spanOf(y, bottom, top);
         l.yTicks = ticksOf(l.y, bottom - top, up, s.labelGap);
-        const double yTitle = textHeight + s.gap;
+        const double yTitle = textHeight + s.labelGap;
         const double newLeft =
             s.margin + yTitle + widest(painter, l.yTicks, s.font) + s.gap + s.tick + extraLeft;
         double newRight = width - s.margin - extraRight;
@@ -165,8 +169,8 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
             overLeft = std::max(overLeft, s.margin - (at - half));
             overRight = std::max(overRight, at + half - (width - s.margin));
         }
-        const bool settled = newLeft == left && newRight == right && overLeft <= 0.5 &&
-                             overRight <= 0.5 && (!model.equalScales || round > 0);
+        settled = newLeft == left && newRight == right && overLeft <= 0.5 && overRight <= 0.5 &&
+                  (!model.equalScales || round > 0);
         left = newLeft;
         right = newRight;
         if (settled)
@@ -176,6 +180,14 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
     }
     // A picture too small for its texts still gets a frame, however thin.
     right = std::max(right, left + 1);
+    if (model.equalScales && !settled) {
+        // Labels that never settled keep the last frame; the scales must hold all the same.
+        equalise();
+        l.y = spanOf(y, bottom, top);
+        l.yTicks = ticksOf(l.y, bottom - top, up, s.labelGap);
+        l.x = spanOf(x, left, right);
+        l.xTicks = ticksOf(l.x, right - left, across, s.labelGap);
+    }
     l.frame = {left, top, right, std::max(bottom, top + 1)};
     l.x.fromPx = left;
     l.x.toPx = right;
@@ -207,7 +219,7 @@ void drawXAxis(Painter& painter, const Layout& l, const AxisModel& axis, const M
     }
     const TextRun title = PlainText(titleOf(axis, l.xTicks.prefixExponent));
     const TextExtent e = painter.Measure(title, s.font);
-    const double top = std::max(labelsBottom + s.gap, height - s.margin - e.height());
+    const double top = std::max(labelsBottom + s.labelGap, height - s.margin - e.height());
     painter.Text(title, {(f.left + f.right) / 2 - e.width / 2, top + e.ascent}, s.font, axis.color);
 }
 
