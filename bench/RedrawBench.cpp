@@ -1,7 +1,9 @@
+#include "ChartPicture.h"
 #include "CurveChart.h"
 #include "Diagram.h"
 #include "EllipseStamp.h"
 #include "PlotArea.h"
+#include "Render.h"
 
 #include <QPainter>
 
@@ -85,8 +87,56 @@ void BM_QPainterEllipseLoop(benchmark::State& state) {
     }
 }
 
+// The same arc as the modern look draws it, in a picture of state.range(0) x range(1), drawn
+// as `series` copies of it.
+void modernRedraw(benchmark::State& state, int series) {
+    auto arc = std::make_shared<Series>();
+    for (int i = 0; i < kPoints; ++i)
+        arc->Add({double(i), std::pow(10.0, 5.0 - 7.0 * i / kPoints), arcX(i), arcY(i), i + 1, 1});
+    ChartModel model;
+    model.x = {10.0, 110.0, false, true, "Z\u2032", "\u03a9", kBlack};
+    model.y = {0.0, 40.0, false, true, "\u2212Z\u2033", "\u03a9", kBlack};
+    model.zeroLine = true;
+    for (int s = 0; s < series; ++s)
+        model.series.push_back({arc, Quantity::ZReal, Quantity::MinusZImag, false, kOkabeBlue});
+    const QSize size(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            ChartImage([&](Painter& p, double w, double h) { Render(model, w, h, p); }, size));
+}
+
+void BM_RedrawModern(benchmark::State& state) {
+    modernRedraw(state, 1);
+}
+
+void BM_RedrawModernTwentySeries(benchmark::State& state) {
+    modernRedraw(state, 20);
+}
+
+// The classic redraw at the same sizes, the baseline of the modern one.
+void BM_RedrawClassicAtSize(benchmark::State& state) {
+    PlotArea area;
+    area.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    auto chart = std::make_unique<CCurveChart>();
+    chart->Attach(&area);
+    chart->Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
+    chart->ShowZeroLine(true);
+    chart->scaleLayoutWithSize = true;
+    for (int i = 0; i < kPoints; ++i)
+        chart->AddPoint(i, arcX(i), arcY(i));
+    chart->SetXRange(10.0, 110.0);
+    chart->SetYRange(0.0, 40.0);
+    redrawRepeatedly(state, *chart);
+}
+
 } // namespace
 
+BENCHMARK(BM_RedrawClassicAtSize)
+    ->Args({534, 392})
+    ->Args({1920, 1080})
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawModern)->Args({534, 392})->Args({1920, 1080})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedrawModernTwentySeries)->Args({1920, 1080})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_QPainterEllipseLoop)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawFullChart)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RedrawFullBodeChart)->Unit(benchmark::kMillisecond);

@@ -39,6 +39,14 @@ void BM_Reload(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// Reading into the series alone, as the reading thread does.
+void BM_ReadIntoSeries(benchmark::State& state) {
+    const std::string& path = measurementFile(state.range(0));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(ReadWholeFile(path, nullptr));
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
 void BM_ReadAndConvertLoop(benchmark::State& state) {
     const std::string& path = measurementFile(state.range(0));
     std::vector<char> buffer(256 * 1024);
@@ -72,6 +80,10 @@ void BM_ReadAndConvertLoop(benchmark::State& state) {
 } // namespace
 
 BENCHMARK(BM_ReadAndConvertLoop)
+    ->RangeMultiplier(10)
+    ->Range(10'000, 1'000'000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadIntoSeries)
     ->RangeMultiplier(10)
     ->Range(10'000, 1'000'000)
     ->Unit(benchmark::kMillisecond);
