@@ -31,6 +31,33 @@ int tickSpacing(int span) {
     return std::max(span / 10, 1);
 }
 
+// The eleven labels of a linear axis, each measured, and how many of them to step over:
+// 1, or every 2nd, 4th, 8th where neighbours would run together, until none do.
+struct Divisions {
+    std::string text[11];
+    TextSize size[11];
+    int stride = 1;
+};
+
+// `span(i, size)` is where label i lies along the axis, [from, to) in the direction the
+// values grow.
+template <typename Span> Divisions divisions(IDrawSurface& dc, double min, double step, Span span) {
+    Divisions d;
+    for (int i = 0; i <= 10; ++i) {
+        d.text[i] = label(i * step + min, step);
+        d.size[i] = dc.GetTextExtent(d.text[i]);
+    }
+    auto clear = [&](int stride) {
+        for (int i = 0; i + stride <= 10; i += stride)
+            if (span(i, d.size[i]).second >= span(i + stride, d.size[i + stride]).first)
+                return false;
+        return true;
+    };
+    while (d.stride <= 10 && !clear(d.stride))
+        d.stride *= 2;
+    return d;
+}
+
 } // namespace
 
 bool CCurveChart::Redraw() {
@@ -153,11 +180,13 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
             dc.MoveTo(x, B - tick);
             dc.LineTo(x, B);
         }
-        for (int i = 0; i <= 10; ++i) {
-            const std::string text = label(i * xStep + xMin, xStep);
-            const TextSize size = dc.GetTextExtent(text);
-            dc.TextOut(L + i * xTickPx - size.cx / 2, B + layout.xLabelGap, text);
-        }
+        const auto across = [&](int i, TextSize size) {
+            const int left = L + i * xTickPx - size.cx / 2;
+            return std::pair(left, left + size.cx);
+        };
+        const Divisions d = divisions(dc, xMin, xStep, across);
+        for (int i = 0; i <= 10; i += d.stride)
+            dc.TextOut(across(i, d.size[i]).first, B + layout.xLabelGap, d.text[i]);
     }
 
     if (yMode == kLogAxis) {
@@ -169,11 +198,15 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
             dc.LineTo(L + tick, B - d);
         }
         dc.SetTextColor(kBlue);
-        for (int i = 0; i <= 10; ++i) {
-            const std::string text = label(i * yStep + yMin, yStep);
-            const TextSize size = dc.GetTextExtent(text);
-            dc.TextOut(L - size.cx - layout.yLabelGap, B - i * yTickPx - size.cy / 2, text);
-        }
+        // Upward from the frame's bottom edge.
+        const auto up = [&](int i, TextSize size) {
+            const int top = B - i * yTickPx - size.cy / 2;
+            return std::pair(B - (top + size.cy), B - top);
+        };
+        const Divisions d = divisions(dc, yMin, yStep, up);
+        for (int i = 0; i <= 10; i += d.stride)
+            dc.TextOut(L - d.size[i].cx - layout.yLabelGap, B - i * yTickPx - d.size[i].cy / 2,
+                       d.text[i]);
     }
 
     if (showZAxis) {
@@ -182,11 +215,13 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
             dc.LineTo(R - tick, B - d);
         }
         dc.SetTextColor(kRed);
-        for (int i = 0; i <= 10; ++i) {
-            const std::string text = label(i * zStep + zMin, zStep);
-            const TextSize size = dc.GetTextExtent(text);
-            dc.TextOut(R + layout.zLabelGap, B - i * zTickPx - size.cy / 2, text);
-        }
+        const auto up = [&](int i, TextSize size) {
+            const int top = B - i * zTickPx - size.cy / 2;
+            return std::pair(B - (top + size.cy), B - top);
+        };
+        const Divisions d = divisions(dc, zMin, zStep, up);
+        for (int i = 0; i <= 10; i += d.stride)
+            dc.TextOut(R + layout.zLabelGap, B - i * zTickPx - d.size[i].cy / 2, d.text[i]);
     }
 
     dc.SetTextColor(kBlack);
