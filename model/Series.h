@@ -38,7 +38,7 @@ class Series {
 
     // Takes one row. An infinite Z' or −Z'' makes a point that is neither drawn nor counted
     // in the extents.
-    void Add(Point p);
+    void Add(const Point& p);
 
     const std::string& name() const { return name_; }
     const std::vector<Point>& points() const { return points_; }
@@ -48,6 +48,8 @@ class Series {
     std::int64_t measured() const { return measured_; }
 
   private:
+    void thin();
+
     std::string name_;
     std::vector<Point> points_;
     Extent zReal_, minusZImag_;
