@@ -198,8 +198,26 @@ bool inside(double width, double height, double left, double top, double w, doub
     return left >= -0.01 && top >= -0.01 && left + w <= width + 0.01 && top + h <= height + 0.01;
 }
 
-void drawXAxis(Painter& painter, const Layout& l, const AxisModel& axis, const Metrics& s,
-               double width, double height) {
+bool clearOf(const RectF& box, const std::vector<RectF>& others, double gap) {
+    for (const RectF& o : others)
+        if (!(box.right + gap <= o.left || o.right + gap <= box.left || box.bottom + gap <= o.top ||
+              o.bottom + gap <= box.top))
+            return false;
+    return true;
+}
+
+// Where a title of `length` centred on `centre` starts, kept within [low, high]; nothing
+// when it cannot fit.
+std::optional<double> titleStart(double centre, double length, double low, double high) {
+    if (length > high - low)
+        return std::nullopt;
+    return std::clamp(centre - length / 2, low, high - length);
+}
+
+// Returns the boxes of the labels drawn, which the y axes' labels keep clear of.
+std::vector<RectF> drawXAxis(Painter& painter, const Layout& l, const AxisModel& axis,
+                             const Metrics& s, double width, double height) {
+    std::vector<RectF> boxes;
     const FastMap map(l.x);
     const RectF& f = l.frame;
     const Stroke stroke{axis.color, s.frameLine};
@@ -215,18 +233,22 @@ void drawXAxis(Painter& painter, const Layout& l, const AxisModel& axis, const M
         if (!inside(width, height, at - e.width / 2, top, e.width, e.height()))
             continue;
         painter.Text(t.label, {at - e.width / 2, top + e.ascent}, s.font, axis.color);
+        boxes.push_back({at - e.width / 2, top, at + e.width / 2, top + e.height()});
         labelsBottom = std::max(labelsBottom, top + e.height());
     }
     const TextRun title = PlainText(titleOf(axis, l.xTicks.prefixExponent));
     const TextExtent e = painter.Measure(title, s.font);
     const double top = std::max(labelsBottom + s.labelGap, height - s.margin - e.height());
-    painter.Text(title, {(f.left + f.right) / 2 - e.width / 2, top + e.ascent}, s.font, axis.color);
+    const auto left = titleStart((f.left + f.right) / 2, e.width, 0, width);
+    if (left && top + e.height() <= height)
+        painter.Text(title, {*left, top + e.ascent}, s.font, axis.color);
+    return boxes;
 }
 
 // A y axis at the frame's left or right edge, its labels and its title outside.
 void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ticks,
                const AxisModel& axis, const RectF& f, bool right, const Metrics& s, double width,
-               double height) {
+               double height, const std::vector<RectF>& xLabels) {
     const FastMap map(mapping);
     const double edge = right ? f.right : f.left;
     const double outward = right ? 1.0 : -1.0;
@@ -241,7 +263,8 @@ void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ti
         const double near = edge + outward * (s.tick + s.gap);
         const double left = right ? near : near - e.width;
         const double top = at - e.height() / 2;
-        if (!inside(width, height, left, top, e.width, e.height()))
+        if (!inside(width, height, left, top, e.width, e.height()) ||
+            !clearOf({left, top, left + e.width, top + e.height()}, xLabels, s.labelGap))
             continue;
         painter.Text(t.label, {left, top + e.ascent}, s.font, axis.color);
     }
@@ -249,7 +272,8 @@ void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ti
     const TextExtent e = painter.Measure(title, s.font);
     // Turned to read upward, the glyphs stand left of their baseline.
     const double baseline = right ? width - s.margin - e.descent : s.margin + e.ascent;
-    painter.Text(title, {baseline, (f.top + f.bottom) / 2 + e.width / 2}, s.font, axis.color, true);
+    if (const auto top = titleStart((f.top + f.bottom) / 2, e.width, 0, height))
+        painter.Text(title, {baseline, *top + e.width}, s.font, axis.color, true);
 }
 
 void drawGrid(Painter& painter, const Layout& l, const Metrics& s) {
@@ -314,10 +338,11 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
     painter.Clip(std::nullopt);
 
     painter.Frame(f, {kBlack, s.frameLine});
-    drawXAxis(painter, l, model.x, s, width, height);
-    drawYAxis(painter, l.y, l.yTicks, model.y, f, false, s, width, height);
+    const std::vector<RectF> xLabels = drawXAxis(painter, l, model.x, s, width, height);
+    drawYAxis(painter, l.y, l.yTicks, model.y, f, false, s, width, height, xLabels);
     if (model.rightY && l.rightY)
-        drawYAxis(painter, *l.rightY, l.rightTicks, *model.rightY, f, true, s, width, height);
+        drawYAxis(painter, *l.rightY, l.rightTicks, *model.rightY, f, true, s, width, height,
+                  xLabels);
 
     result.frame = f;
     result.x = l.x;

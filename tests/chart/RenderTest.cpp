@@ -25,10 +25,12 @@ TEST(Render, LabelsStayInsideApartAndOnTheirTicksAtAnySize) {
             m.x.max = m.x.min * std::pow(10.0, 0.3 + 8 * unit(random));
         }
         m.equalScales = round % 5 == 1;
+        m.fontPt = round % 4 == 2 ? 6 + 10 * unit(random) : 9;
+        m.dpi = round % 7 == 3 ? 300 : 96;
         BoxPainter p;
         const RenderResult r = Render(m, w, h, p);
         SCOPED_TRACE(round);
-        ExpectReadable(p, r, w, h, 12.0);
+        ExpectReadable(p, r, w, h, m.fontPt * m.dpi / 72);
         EXPECT_GE(p.texts.size(), 4u) << "both axes labelled at " << w << "x" << h;
     }
 }
