@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Thinning.h"
+
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <memory>
@@ -38,7 +41,21 @@ class Series {
 
     // Takes one row. An infinite Z' or −Z'' makes a point that is neither drawn nor counted
     // in the extents.
-    void Add(const Point& p);
+    void Add(const Point& p) {
+        if (points_.size() >= kKeptPoints) [[unlikely]]
+            thin();
+        ascending_ = ascending_ && p.t >= lastT_;
+        lastT_ = p.t;
+        Point& kept = points_.emplace_back(p);
+        // Two finite parts, by far the most rows, cost one test.
+        if (std::isfinite(kept.zReal) && std::isfinite(kept.minusZImag)) [[likely]] {
+            ++measured_;
+            zReal_.take(kept.zReal);
+            minusZImag_.take(kept.minusZImag);
+            return;
+        }
+        takeNotFinite(kept);
+    }
 
     const std::string& name() const { return name_; }
     const std::vector<Point>& points() const { return points_; }
@@ -49,11 +66,15 @@ class Series {
 
   private:
     void thin();
+    void takeNotFinite(Point& kept);
 
     std::string name_;
     std::vector<Point> points_;
     Extent zReal_, minusZImag_;
     std::int64_t measured_ = 0;
+    // Rows come in file order, so thinning need not look for the largest ordinal.
+    bool ascending_ = true;
+    double lastT_ = -std::numeric_limits<double>::infinity();
 };
 
 // What the reading side hands over: never changed once handed, so it is shared, not copied.

@@ -9,11 +9,15 @@ inline constexpr int kKeptPoints = 10000;
 // share of the largest ordinal, so the kept slots spread evenly over everything read.
 // Calls keep(from, to) with to <= from for each kept slot after 0, in order, and returns how
 // many slots are kept: at most capacity - 1, so the point that caused the thinning has room.
-template <typename Ordinal, typename Keep> int ThinSlots(int capacity, Ordinal t, Keep keep) {
+// A store that knows its ordinals never fall says `ascending`: its last is its largest.
+template <typename Ordinal, typename Keep>
+int ThinSlots(int capacity, Ordinal t, Keep keep, bool ascending = false) {
     double largest = t(capacity - 1);
-    for (int i = 0; i < capacity; ++i)
-        if (largest < t(i))
-            largest = t(i);
+    if (!ascending) {
+        for (int i = 0; i < capacity; ++i)
+            if (largest < t(i))
+                largest = t(i);
+    }
     const double threshold = largest * 0.00013333333333333334;
     double reference = t(0);
     int kept = 1;

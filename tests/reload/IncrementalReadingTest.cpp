@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <tuple>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,7 +33,14 @@ bool SamePoints(const SeriesSnapshot& a, const SeriesSnapshot& b) {
     const std::vector<Point>&pa = a->points(), &pb = b->points();
     return pa.size() == pb.size() &&
            std::equal(pa.begin(), pa.end(), pb.begin(), [](const Point& p, const Point& q) {
-               return std::memcmp(&p, &q, sizeof(Point)) == 0;
+               // Bit for bit, so NaNs compare too; the padding is no part of a point.
+               const auto bits = [](const Point& x) {
+                   return std::tuple(std::bit_cast<std::uint64_t>(x.t),
+                                     std::bit_cast<std::uint64_t>(x.f),
+                                     std::bit_cast<std::uint64_t>(x.zReal),
+                                     std::bit_cast<std::uint64_t>(x.minusZImag), x.line, x.sweep);
+               };
+               return bits(p) == bits(q);
            });
 }
 
