@@ -275,7 +275,6 @@ ColumnMeaning UnderstandColumn(std::string_view cell) {
 
 ColumnMap ColumnMap::ByPosition() {
     ColumnMap map;
-    map.fields = 3;
     const ColumnRole roles[3] = {ColumnRole::Frequency, ColumnRole::Real, ColumnRole::Imaginary};
     for (int i = 0; i < 3; ++i) {
         map.column[static_cast<int>(roles[i])] = static_cast<std::int8_t>(i);
@@ -320,7 +319,6 @@ bool MapHeader(std::string_view line, Separator separator, ColumnMap& out, Colum
             map.column[static_cast<int>(unused)] = -1;
             found.name[static_cast<int>(unused)] = {};
         }
-    map.fields = lastFilled;
     for (int role = 1; role < kColumnRoles; ++role)
         if (map.column[role] >= 0) {
             map.roleAt[map.column[role]] = static_cast<ColumnRole>(role);
@@ -336,7 +334,9 @@ bool ReadTableRow(std::string_view line, Separator separator, bool decimalComma,
                   const ColumnMap& map, RowValues& values, bool& sawComma) {
     const char* p = line.data();
     const char* const end = p + line.size();
-    const std::uint32_t needed = map.fields;
+    // Fields beyond the last column used may be missing: a header can name more columns than
+    // its rows fill (EC-Lab names Ewe-Ece/V and never writes it).
+    const auto needed = static_cast<std::uint32_t>(std::max<int>(map.lastUsed, 0)) + 1;
     std::uint32_t index = 0;
     auto take = [&](const char* from, const char* to) {
         if (index >= ColumnMap::kMaxColumns || map.roleAt[index] == ColumnRole::None)
@@ -367,9 +367,8 @@ bool ReadTableRow(std::string_view line, Separator separator, bool decimalComma,
     const char mark = separator == Separator::Tab         ? '\t'
                       : separator == Separator::Semicolon ? ';'
                                                           : ',';
-    // The ends of the fields up to the last one used, and enough separators after them
-    // for the header's count of fields.
-    const auto kept = static_cast<std::uint32_t>(std::max<int>(map.lastUsed, 0)) + 1;
+    // The ends of the fields up to the last one used.
+    const std::uint32_t kept = needed;
     const std::uint32_t separatorsNeeded = needed - 1;
     const char* ends[ColumnMap::kMaxColumns];
     const std::uint32_t found =

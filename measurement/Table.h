@@ -35,8 +35,6 @@ struct ColumnMap {
     // Columns beyond this many are never used (they still count as fields).
     static constexpr int kMaxColumns = 64;
 
-    // Fields of the header line, trailing empty ones left out: a row needs as many.
-    std::uint32_t fields = 0;
     // Where each role's column is, or -1.
     std::int8_t column[kColumnRoles] = {-1, -1, -1, -1, -1, -1, -1};
     // Each role's unit factor, and for the imaginary part and the phase whether the column
@@ -70,8 +68,7 @@ struct RowValues {
     double value[kColumnRoles];
 };
 
-// Reads the used columns of one row. False when the row has fewer fields than the header or
-// a used field is not a number. With `decimalComma`, a comma in a number is its decimal
+// Reads the used columns of one row. False when a used field is missing or not a number. With `decimalComma`, a comma in a number is its decimal
 // point. `sawComma` is set when a number was read that way.
 bool ReadTableRow(std::string_view line, Separator separator, bool decimalComma,
                   const ColumnMap& map, RowValues& values, bool& sawComma);

@@ -198,7 +198,12 @@ TEST(Readers, BrokenFilesGiveTheRowsThatCanBeRead) {
         {"EC-Lab header without data", fixtures::Mpt({}), 0},
         {"EC-Lab with a header count beyond the file",
          "EC-Lab ASCII FILE\nNb header lines : 999\nfreq/Hz\tRe(Z)/Ohm\t-Im(Z)/Ohm\n1\t2\t3\n", 0},
-        {"CSV row with fewer fields than the header", "f,Zre,Zim,t\n1,2,3,4\n5,6,7\n", 1},
+        {"CSV row without a column it does not need", "f,Zre,Zim,t\n1,2,3,4\n5,6,7\n", 2},
+        {"CSV row without a column it needs", "f,Zre,Zim,t\n1,2,3,4\n5,6\n", 1},
+        {"EC-Lab naming a column it never writes",
+         "EC-Lab ASCII FILE\nNb header lines : 3\n\nfreq/Hz\tRe(Z)/Ohm\t-Im(Z)/Ohm\tEwe-Ece/V\n"
+         "1000\t10\t1\n100\t12\t3\n",
+         2},
         {"CSV row with a word where a number goes", "f,Zre,Zim\n1,2,3\n5,x,7\n8,9,10\n", 2},
         {"CSV header only", "f,Zre,Zim\n", 0},
         {"CHI cut in the blank line", fixtures::Chi().substr(0, fixtures::Chi().find("\n\n1") + 1),
