@@ -5,10 +5,14 @@
 // The reader of the plain format, inline: the reload of a plain file calls it for every
 // line. Part of Reader.h.
 
-// Every line is a point. The three numbers are scanned as "%lf %lf %lf" would,
-// and a number a line does not provide keeps the value an earlier line gave it.
+// Every line is a point once a line has given a number; the lines before it are a header.
+// The three numbers are scanned as "%lf %lf %lf" would, and a number a line does not
+// provide keeps the value an earlier line gave it.
 template <typename Sink> void ReadPlainLine(ReaderState& state, std::string_view line, Sink& sink) {
-    ScanThreeNumbers(line, state.carried);
+    // stage 0: no number seen yet.
+    if (ScanThreeNumbers(line, state.carried) == 0 && state.stage == 0)
+        return;
+    state.stage = 1;
     sink.OnRow(Row{state.carried[0], state.carried[1], -state.carried[2], state.lines, state.rows});
     ++state.rows;
 }

@@ -118,10 +118,10 @@ struct PlottedDialog {
 
 TEST(PlotReadout, TheTooltipReadsOutTheDotUnderThePointerOrElseTheFile) {
     PlottedDialog p("# header\n100 10 -5\n1000 20 -2\n");
-    const QString onDot = p.tooltipAt(p.dot(1) + QPoint(2, -1));
+    const QString onDot = p.tooltipAt(p.dot(0) + QPoint(2, -1));
     EXPECT_EQ(onDot, QString::fromUtf8("f = 100 Hz\nZ' = 10 \u03a9\n\u2212Z'' = 5 \u03a9\n"
                                        "|Z| = 11.18 \u03a9\nphase = -26.57\u00b0\nline 2"));
-    EXPECT_TRUE(p.tooltipAt(p.dot(2)).endsWith(QStringLiteral("line 3")));
+    EXPECT_TRUE(p.tooltipAt(p.dot(1)).endsWith(QStringLiteral("line 3")));
     EXPECT_EQ(p.tooltipAt(QPoint(300, 380)), QStringLiteral("format: plain\n2 points"));
 }
 
