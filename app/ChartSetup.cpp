@@ -4,7 +4,10 @@
 #include "Diagram.h"
 
 void SetUpChart(CCurveChart& chart, Diagram diagram) {
-    chart.Init("", "", "", 0, 0, 0);
+    // A chart without a window (a snapshot's) has no client area to ask for: emptying it is
+    // all that Init would do for it.
+    if (!chart.Init("", "", "", 0, 0, 0))
+        chart.Clear();
     ShowAs(chart, diagram);
     chart.SetXRange(0.0, 0.01);
     chart.SetYRange(0.0, 1.1);

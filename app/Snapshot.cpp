@@ -6,8 +6,8 @@
 #include "DiagramModels.h"
 #include "FileChoice.h"
 #include "PictureOutput.h"
-#include "PlotArea.h"
 #include "PlotChoices.h"
+#include "QtDrawSurface.h"
 #include "Render.h"
 #include "VectorPicture.h"
 
@@ -86,22 +86,24 @@ std::optional<QString> WriteSnapshot(const std::string& file, const std::string&
         return modernSnapshot(file, output, plus, size, choices, look);
     }
 
-    PlotArea area;
-    area.resize(size);
+    // The classic chart draws straight into a bitmap of the picture's size, as it would into
+    // a window's.
     auto chart = std::make_unique<CCurveChart>();
-    chart->Attach(&area);
+    chart->clientRect = {0, 0, size.width(), size.height()};
     PlotChoices choices;
     choices.diagram = bode ? Diagram::Bode : Diagram::Nyquist;
     choices.equalScales = equalScales;
     SetUpChart(*chart, choices.diagram);
     if (const auto failure = ReloadChartWith(file, plus, *chart, choices))
         return cannotRead(file, QString::fromLocal8Bit(std::strerror(failure->osError)));
-    if (!area.hasPicture())
+    QtBitmap picture(QImage(size, QImage::Format_RGB32));
+    QtDrawSurface surface(&picture);
+    if (picture.image.isNull() || !chart->Draw(&surface))
         return cannotRead(file, QStringLiteral("the diagram could not be drawn"));
 
-    const auto drawn = [&chart](IDrawSurface& surface) { return chart->Draw(&surface); };
-    const auto reason = output == kStandardOutput ? WritePngTo(STDOUT_FILENO, area.picture())
-                                                  : WritePicture(area.picture(), output, drawn);
+    const auto drawn = [&chart](IDrawSurface& vector) { return chart->Draw(&vector); };
+    const auto reason = output == kStandardOutput ? WritePngTo(STDOUT_FILENO, picture.image)
+                                                  : WritePicture(picture.image, output, drawn);
     if (reason)
         return cannotWrite(output, *reason);
     return std::nullopt;
