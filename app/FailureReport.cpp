@@ -6,6 +6,10 @@
 #include <cstring>
 
 QString DescribeFileFailure(const FileFailure& failure) {
+    if (!failure.reason.empty())
+        return QStringLiteral("Cannot show \"%1\": %2.")
+            .arg(QString::fromLocal8Bit(failure.fileName.c_str()),
+                 QString::fromStdString(failure.reason));
     QString what;
     switch (failure.cause) {
     case kCauseBadSeek:

@@ -7,10 +7,12 @@
 
 int PrintFileInfo(const std::string& file, QTextStream& out, QTextStream& err) {
     int error = 0;
-    const std::optional<std::string> summary = SummarizeMeasurementFile(file, error);
+    std::string refusal;
+    const std::optional<std::string> summary = SummarizeMeasurementFile(file, error, refusal);
     if (!summary) {
-        const QString reason = error == 0 ? QStringLiteral("not a regular file")
-                                          : QString::fromLocal8Bit(std::strerror(error));
+        const QString reason = !refusal.empty() ? QString::fromStdString(refusal)
+                               : error == 0     ? QStringLiteral("not a regular file")
+                                                : QString::fromLocal8Bit(std::strerror(error));
         err << "korvane: cannot read " << DisplayPath(file) << ": " << reason << "\n";
         return 1;
     }

@@ -30,6 +30,12 @@ QString cannotRead(const std::string& file, const QString& reason) {
     return QStringLiteral("cannot read %1: %2").arg(DisplayPath(file), reason);
 }
 
+QString cannotRead(const std::string& file, const FileFailure& failure) {
+    return cannotRead(file, failure.reason.empty()
+                                ? QString::fromLocal8Bit(std::strerror(failure.osError))
+                                : QString::fromStdString(failure.reason));
+}
+
 const std::string kStandardOutput = "-";
 
 QString cannotWrite(const std::string& output, const QString& reason) {
@@ -55,7 +61,7 @@ std::optional<QString> modernSnapshot(const std::string& file, const std::string
                                       const SnapshotLook& look) {
     const ReadResult read = ReadWholeFile(file, nullptr);
     if (read.failure)
-        return cannotRead(file, QString::fromLocal8Bit(std::strerror(read.failure->osError)));
+        return cannotRead(file, *read.failure);
     ChartModel model = DiagramModel(read.series, plus, choices);
     model.dpi = look.dpi;
     model.fontPt = look.fontPt;
@@ -95,7 +101,7 @@ std::optional<QString> WriteSnapshot(const std::string& file, const std::string&
     choices.equalScales = equalScales;
     SetUpChart(*chart, choices.diagram);
     if (const auto failure = ReloadChartWith(file, plus, *chart, choices))
-        return cannotRead(file, QString::fromLocal8Bit(std::strerror(failure->osError)));
+        return cannotRead(file, *failure);
     QtBitmap picture(QImage(size, QImage::Format_RGB32));
     QtDrawSurface surface(&picture);
     if (picture.image.isNull() || !chart->Draw(&surface))

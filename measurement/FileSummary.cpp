@@ -93,7 +93,8 @@ std::string describe(const ReadOutcome& outcome, const SummarySink& sink) {
 
 } // namespace
 
-std::optional<std::string> SummarizeMeasurementFile(const std::string& path, int& error) {
+std::optional<std::string> SummarizeMeasurementFile(const std::string& path, int& error,
+                                                    std::string& refusal) {
     MeasurementFile file = OpenMeasurementFile(path);
     if (!file) {
         error = file.error;
@@ -110,6 +111,10 @@ std::optional<std::string> SummarizeMeasurementFile(const std::string& path, int
         return std::nullopt;
     }
     error = 0;
+    if (!outcome.detection.refusal.empty()) {
+        refusal = outcome.detection.refusal;
+        return std::nullopt;
+    }
     return describe(outcome, sink);
 }
 

@@ -11,8 +11,10 @@
 //   last: <f> <Z'> <-Z''>
 // (first and last left out when there are no rows), numbers in shortest round-trip form;
 // lines about the encoding, separators, columns and sweeps follow. Nothing, with the system's
-// error number in `error` (0: not a regular file), when the file cannot be read.
-std::optional<std::string> SummarizeMeasurementFile(const std::string& path, int& error);
+// error number in `error` (0: not a regular file, or refused as `refusal` says), when the file
+// cannot be read.
+std::optional<std::string> SummarizeMeasurementFile(const std::string& path, int& error,
+                                                    std::string& refusal);
 
 // The same text for a file's bytes.
 std::string SummarizeMeasurementBytes(const std::string& bytes);

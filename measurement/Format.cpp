@@ -111,10 +111,26 @@ bool findHeader(const std::vector<std::string_view>& lines, Detection& detection
     return false;
 }
 
+// Whether the line before a table's first row is a header, its names as many as the row's
+// fields; then `detection` refuses the file, naming them.
+bool refusedForItsNames(std::string_view header, std::string_view row, Separator separator,
+                        Detection& detection) {
+    const std::vector<std::string_view> names = SplitCells(header, separator);
+    if (names.size() < 3 || names.size() != SplitCells(row, separator).size())
+        return false;
+    std::string listed;
+    for (const std::string_view name : names)
+        listed += (listed.empty() ? "" : ", ") + std::string(name);
+    detection.refusal = "its columns name no impedance (Z' and Z'', or |Z| and phase): " + listed;
+    return true;
+}
+
 // Finds a table of three numbers a line without header that the plain format cannot read:
-// comma-separated, or with decimal commas.
+// comma-separated, or with decimal commas. A header whose names are not understood right
+// above it refuses the file instead.
 bool findHeaderlessTable(const std::vector<std::string_view>& lines, Detection& detection) {
-    for (const std::string_view line : lines) {
+    for (std::size_t at = 0; at < lines.size(); ++at) {
+        const std::string_view line = lines[at];
         if (!looksLikeData(line))
             continue;
         double numbers[3];
@@ -131,6 +147,8 @@ bool findHeaderlessTable(const std::vector<std::string_view>& lines, Detection& 
                 detection.format = Format::Csv;
                 detection.separator = separator;
                 detection.header = false;
+                if (at > 0 && refusedForItsNames(lines[at - 1], line, separator, detection))
+                    detection.header = true;
                 return true;
             }
         }

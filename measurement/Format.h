@@ -4,6 +4,7 @@
 #include "Table.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // The file formats Korvane reads.
@@ -33,6 +34,9 @@ struct Detection {
     Separator separator = Separator::Blanks;
     // For Csv: false when the file has no header and its columns are f, Z', Z''.
     bool header = true;
+    // Why the file is not read at all, or empty: a header names no impedance columns. Its
+    // columns are never guessed by position.
+    std::string refusal;
     friend bool operator==(const Detection&, const Detection&) = default;
 };
 

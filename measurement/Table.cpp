@@ -51,8 +51,9 @@ struct RoleNames {
 };
 constexpr RoleNames kRoleNames[] = {
     {ColumnRole::Frequency, {"f", "freq", "frequency"}},
-    {ColumnRole::Real, {"z'", "zre", "z_re", "zreal", "re(z)", "real", "z_real"}},
-    {ColumnRole::Imaginary, {"z''", "z\"", "zim", "z_im", "zimag", "im(z)", "imag", "z_imag"}},
+    {ColumnRole::Real, {"z'", "zre", "z_re", "zreal", "re(z)", "real", "z_real", "zprime"}},
+    {ColumnRole::Imaginary,
+     {"z''", "z\"", "zim", "z_im", "zimag", "im(z)", "imag", "z_imag", "zbis"}},
     {ColumnRole::Magnitude, {"|z|", "z", "zmod", "mod"}},
     {ColumnRole::Phase, {"phase", "zphz", "phi", "phase(z)"}},
     {ColumnRole::Cycle, {"cycle number"}},
@@ -271,6 +272,15 @@ ColumnMeaning UnderstandColumn(std::string_view cell) {
     if (meaning.negated && role != ColumnRole::Imaginary && role != ColumnRole::Phase)
         meaning.role = ColumnRole::None;
     return meaning;
+}
+
+std::vector<std::string_view> SplitCells(std::string_view line, Separator separator) {
+    std::vector<std::string_view> cells;
+    forEachCell(line, separator, [&](std::string_view cell) {
+        cells.push_back(TrimCell(cell));
+        return cells.size() < ColumnMap::kMaxColumns;
+    });
+    return cells;
 }
 
 ColumnMap ColumnMap::ByPosition() {

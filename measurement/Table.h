@@ -5,6 +5,7 @@
 #include <limits>
 #include <numbers>
 #include <string_view>
+#include <vector>
 
 // Tables of named columns: how a header line is split and what its names mean, and how a
 // row of the table is read. Plain values only, so a reader's state stays copyable.
@@ -57,6 +58,9 @@ struct ColumnNames {
     std::string_view name[kColumnRoles];
 };
 
+// The cells of `line` split at `separator`, trimmed as header names are.
+std::vector<std::string_view> SplitCells(std::string_view line, Separator separator);
+
 // Splits `line` at `separator` and maps its names. True when it names the real and
 // imaginary parts, or the magnitude and phase, of the impedance (the frequency is optional);
 // with real and imaginary parts, magnitude and phase are not used.
@@ -68,8 +72,9 @@ struct RowValues {
     double value[kColumnRoles];
 };
 
-// Reads the used columns of one row. False when a used field is missing or not a number. With `decimalComma`, a comma in a number is its decimal
-// point. `sawComma` is set when a number was read that way.
+// Reads the used columns of one row. False when a used field is missing or not a number. With
+// `decimalComma`, a comma in a number is its decimal point. `sawComma` is set when a number was
+// read that way.
 bool ReadTableRow(std::string_view line, Separator separator, bool decimalComma,
                   const ColumnMap& map, RowValues& values, bool& sawComma);
 

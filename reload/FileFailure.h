@@ -7,6 +7,7 @@ enum FileFailureCause : int {
     kCauseGeneric = 1,   // reading a line failed
     kCauseBadSeek = 9,   // measuring the length failed
     kCauseDiskFull = 13, // closing failed
+    kCauseRefused = 20,  // the file was read, and is no measurement Korvane can show
 };
 
 // A failure of the file layer that ended a reload early.
@@ -14,4 +15,6 @@ struct FileFailure {
     int cause = 0;
     int osError = 0; // the system's error number
     std::string fileName;
+    // Why a refused file is refused, in words.
+    std::string reason;
 };

@@ -79,7 +79,7 @@ MeasurementFile OpenForReading(const std::string& path, ReadResult& result) {
     if (file)
         result.found = true;
     else if (file.failedAt == MeasurementFile::Step::Measuring)
-        result.failure = FileFailure{kCauseBadSeek, file.error, path};
+        result.failure = FileFailure{kCauseBadSeek, file.error, path, {}};
     return file;
 }
 
@@ -92,10 +92,14 @@ void ReadInto(const std::string& path, MeasurementFile& file, ReadProgress& prog
     }
     result.series = progress.series;
     if (outcome.error != 0) {
-        result.failure = FileFailure{kCauseGeneric, outcome.error, path};
+        result.failure = FileFailure{kCauseGeneric, outcome.error, path, {}};
         return;
     }
     result.format = FormatName(progress.detection.format);
+    if (!progress.detection.refusal.empty()) {
+        result.failure = FileFailure{kCauseRefused, 0, path, progress.detection.refusal};
+        return;
+    }
     if (const int error = file.fd.close(); error != 0)
-        result.failure = FileFailure{kCauseDiskFull, error, path};
+        result.failure = FileFailure{kCauseDiskFull, error, path, {}};
 }

@@ -128,6 +128,7 @@ TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
     TempDir dir;
     const QString out = QString::fromStdString(dir.file("out.png"));
     const QString missing = QString::fromStdString(dir.file("missing.txt"));
+    const QString unknown = QString::fromStdString(dir.write("z.csv", "Freq,Foo,Bar\n1,2,3\n"));
     struct Case {
         std::vector<std::string> args;
         int exitCode;
@@ -144,6 +145,13 @@ TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
          "",
          "korvane: cannot read " + missing + ": No such file or directory\n",
          false},
+        {{"--snapshot", out.toStdString(), unknown.toStdString()},
+         1,
+         "",
+         "korvane: cannot read " + unknown +
+             ": its columns name no impedance (Z' and Z'', or |Z| and phase): Freq, Foo, Bar\n",
+         false},
+        {{"--info", unknown.toStdString()}, 1, "", "korvane: cannot read " + unknown, false},
         {{"--snapshot", out.toStdString(), dir.file("")},
          1,
          "",

@@ -198,7 +198,7 @@ TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
     int ticks = 0;
     d.dialog->setReloadFunction([&ticks](const std::string&, bool, CCurveChart&) {
         ++ticks;
-        return std::optional<FileFailure>(FileFailure{kCauseGeneric, EIO, "/data/run 7.txt"});
+        return std::optional<FileFailure>(FileFailure{kCauseGeneric, EIO, "/data/run 7.txt", {}});
     });
     for (int i = 0; i < 3; ++i)
         Tick(*d.dialog);

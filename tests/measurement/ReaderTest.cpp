@@ -224,6 +224,40 @@ TEST(Readers, NeverTakeARowFromAnotherColumn) {
     EXPECT_EQ(r.rows[0], (Got{3, 4, -5, 3}));
 }
 
+TEST(Readers, ColumnsGoByTheirNamesOrTheFileIsRefused) {
+    const struct {
+        const char* name;
+        std::string content;
+        std::vector<Got> rows;
+        bool refused;
+    } cases[] = {
+        {"ZView's own export names",
+         "Freq(Hz),DCcurr(A),DCpot(V),Time(S),Zprime(Ohm),Zbis(Ohm)\n1000,0,0,1,10,-1\n",
+         {{1000, 10, 1, 2}},
+         false},
+        {"names it does not know are never taken by position",
+         "Freq(Hz),DCcurr(A),DCpot(V),Time(S),Zfoo(Ohm),Zbar(Ohm)\n1000,0,0,1,10,-1\n",
+         {},
+         true},
+        {"without a header, f, Z', Z'' by position", "1000,10,-1\n", {{1000, 10, 1, 1}}, false},
+        {"a quoted header whose names hold blanks, aligned in columns",
+         "\"ZPlotW Data File: Version 3.2c\"\n0,3,0,1,300000,0.005\n1\n"
+         "\"  Freq (Hz)    Ampl     Bias   Time(Sec)   Z'(a)    Z''(b)    GD   Err   Range\"\n"
+         "1000, 0.01, 0, 1, 10, -1, 0, 0, 1\n",
+         {{1000, 10, 1, 5}},
+         false},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(tc.name);
+        const Read r = read(tc.content);
+        EXPECT_EQ(r.rows, tc.rows);
+        EXPECT_EQ(r.outcome.detection.refusal.empty(), !tc.refused);
+    }
+    EXPECT_NE(read(cases[1].content).outcome.detection.refusal.find("Zfoo(Ohm), Zbar(Ohm)"),
+              std::string::npos)
+        << "the refusal names the columns the file has";
+}
+
 TEST(Readers, ThePlainFormatKeepsItsCarriedNumbers) {
     const Read r = read("header words\n\nDate: x\n1 2 -3\n\n4 5\n6,5 7 8\n");
     ASSERT_EQ(r.rows.size(), 4u) << "the lines before the first number are no points";
