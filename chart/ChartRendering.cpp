@@ -1,6 +1,7 @@
 #include "AxisMap.h"
 #include "ChartStyle.h"
 #include "CurveChart.h"
+#include "GdiPainter.h"
 #include "PlotLayout.h"
 
 #include <algorithm>
@@ -9,8 +10,6 @@
 #include <optional>
 
 namespace {
-
-const char* const kTitleFace = "Arial";
 
 // Two decimals while a step is below 1, one from 1 up.
 std::string label(double value, double step) {
@@ -41,11 +40,12 @@ struct Divisions {
 
 // `span(i, size)` is where label i lies along the axis, [from, to) in the direction the
 // values grow.
-template <typename Span> Divisions divisions(IDrawSurface& dc, double min, double step, Span span) {
+template <typename Span>
+Divisions divisions(Painter& p, int font, double min, double step, Span span) {
     Divisions d;
     for (int i = 0; i <= 10; ++i) {
         d.text[i] = label(i * step + min, step);
-        d.size[i] = dc.GetTextExtent(d.text[i]);
+        d.size[i] = ExtentOf(p, d.text[i], font);
     }
     auto clear = [&](int stride) {
         for (int i = 0; i + stride <= 10; i += stride)
@@ -139,13 +139,20 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
         lastError = kErrNoSurface;
         return false;
     }
-    IDrawSurface& dc = *pDC;
+    GdiPainter painter(*pDC);
+    drawClassic(painter);
+    return true;
+}
+
+void CCurveChart::drawClassic(Painter& p) {
     xStep = (xMax - xMin) * 0.1;
     yStep = (yMax - yMin) * 0.1;
     if (showZAxis)
         zStep = (zMax - zMin) * 0.1;
 
-    dc.Rectangle(clientRect.left, clientRect.top, clientRect.right, clientRect.bottom);
+    p.Fill({double(clientRect.left), double(clientRect.top), double(clientRect.right),
+            double(clientRect.bottom)},
+           kWhite);
 
     const PlotLayout layout = LayoutFor(clientRect, scaleLayoutWithSize);
     plotLeft = layout.left;
@@ -154,151 +161,124 @@ bool CCurveChart::Draw(IDrawSurface* pDC) {
     plotBottom = layout.bottom;
     const int L = plotLeft, T = plotTop, R = plotRight, B = plotBottom;
     const int tick = layout.tickLength;
+    // The classic layout writes in the surface's own font (size 0).
+    const int font = layout.fontPx;
+    const Stroke axis = StrokeOf(kAxisPen);
 
     xTickPx = tickSpacing(R - L);
     yTickPx = tickSpacing(B - T);
     if (showZAxis)
         zTickPx = tickSpacing(B - T);
 
-    const Pen savedPen = dc.SelectPen(kAxisPen);
-    const Color savedTextColor = dc.SetTextColor(kBlack);
-    // The classic layout writes in the surface's own font and leaves it alone.
-    std::optional<Font> savedTextFont;
-    if (layout.fontPx != 0)
-        savedTextFont = dc.SelectFont(Font{"", layout.fontPx, 0});
-
-    dc.MoveTo(L, T);
-    dc.LineTo(L, B);
-    dc.LineTo(R, B);
-    dc.LineTo(R, T);
-    dc.LineTo(L, T);
+    p.Frame({double(L), double(T), double(R), double(B)}, axis);
 
     if (xMode == kLogAxis) {
-        drawLogXAxis(dc, layout);
+        drawLogXAxis(p, layout);
     } else {
-        for (int x = L; x < R - 20; x += xTickPx) {
-            dc.MoveTo(x, B - tick);
-            dc.LineTo(x, B);
-        }
+        for (int x = L; x < R - 20; x += xTickPx)
+            p.Line(At(x, B - tick), At(x, B), axis);
         const auto across = [&](int i, TextSize size) {
             const int left = L + i * xTickPx - size.cx / 2;
             return std::pair(left, left + size.cx);
         };
-        const Divisions d = divisions(dc, xMin, xStep, across);
+        const Divisions d = divisions(p, font, xMin, xStep, across);
         for (int i = 0; i <= 10; i += d.stride)
-            dc.TextOut(across(i, d.size[i]).first, B + layout.xLabelGap, d.text[i]);
+            p.Text(PlainText(d.text[i]), At(across(i, d.size[i]).first, B + layout.xLabelGap), font,
+                   kBlack);
     }
 
     if (yMode == kLogAxis) {
-        drawLogYAxis(dc, layout);
+        drawLogYAxis(p, layout);
     } else {
         // The runs of Y and Z ticks end 20 pixels above the surface, not at the frame.
-        for (int d = 0; d < B + 20; d += yTickPx) {
-            dc.MoveTo(L, B - d);
-            dc.LineTo(L + tick, B - d);
-        }
-        dc.SetTextColor(kBlue);
+        for (int d = 0; d < B + 20; d += yTickPx)
+            p.Line(At(L, B - d), At(L + tick, B - d), axis);
         // Upward from the frame's bottom edge.
         const auto up = [&](int i, TextSize size) {
             const int top = B - i * yTickPx - size.cy / 2;
             return std::pair(B - (top + size.cy), B - top);
         };
-        const Divisions d = divisions(dc, yMin, yStep, up);
+        const Divisions d = divisions(p, font, yMin, yStep, up);
         for (int i = 0; i <= 10; i += d.stride)
-            dc.TextOut(L - d.size[i].cx - layout.yLabelGap, B - i * yTickPx - d.size[i].cy / 2,
-                       d.text[i]);
+            p.Text(PlainText(d.text[i]),
+                   At(L - d.size[i].cx - layout.yLabelGap, B - i * yTickPx - d.size[i].cy / 2),
+                   font, kBlue);
     }
 
     if (showZAxis) {
-        for (int d = 0; d < B + 20; d += zTickPx) {
-            dc.MoveTo(R, B - d);
-            dc.LineTo(R - tick, B - d);
-        }
-        dc.SetTextColor(kRed);
+        for (int d = 0; d < B + 20; d += zTickPx)
+            p.Line(At(R, B - d), At(R - tick, B - d), axis);
         const auto up = [&](int i, TextSize size) {
             const int top = B - i * zTickPx - size.cy / 2;
             return std::pair(B - (top + size.cy), B - top);
         };
-        const Divisions d = divisions(dc, zMin, zStep, up);
+        const Divisions d = divisions(p, font, zMin, zStep, up);
         for (int i = 0; i <= 10; i += d.stride)
-            dc.TextOut(R + layout.zLabelGap, B - i * zTickPx - d.size[i].cy / 2, d.text[i]);
+            p.Text(PlainText(d.text[i]),
+                   At(R + layout.zLabelGap, B - i * zTickPx - d.size[i].cy / 2), font, kRed);
     }
 
-    dc.SetTextColor(kBlack);
     const std::string xText = title(xTitle, xExp);
-    const TextSize xSize = dc.GetTextExtent(xText);
-    dc.TextOut((L + R) / 2 - xSize.cx / 2, B + xSize.cy + layout.xLabelGap, xText);
+    const TextSize xSize = ExtentOf(p, xText, font);
+    p.Text(PlainText(xText), At((L + R) / 2 - xSize.cx / 2, B + xSize.cy + layout.xLabelGap), font,
+           kBlack);
 
-    const Font savedFont = dc.SelectFont(Font{kTitleFace, layout.fontPx, 900});
-    dc.SetTextColor(kBlue);
     const std::string yText = title(yTitle, yExp);
-    const TextSize ySize = dc.GetTextExtent(yText);
-    dc.TextOut(L - layout.yTitleOffset, (T + B) / 2 + ySize.cx / 2, yText);
+    const TextSize ySize = ExtentOf(p, yText, font, true);
+    p.Text(PlainText(yText), At(L - layout.yTitleOffset, (T + B) / 2 + ySize.cx / 2), font, kBlue,
+           true);
     if (showZAxis) {
-        dc.SetTextColor(kRed);
         const std::string zText = title(zTitle, zExp);
-        const TextSize zSize = dc.GetTextExtent(zText);
-        dc.TextOut(R + layout.zTitleOffset, (T + B) / 2 + zSize.cx / 2, zText);
+        const TextSize zSize = ExtentOf(p, zText, font, true);
+        p.Text(PlainText(zText), At(R + layout.zTitleOffset, (T + B) / 2 + zSize.cx / 2), font,
+               kRed, true);
     }
-    dc.SelectFont(savedTextFont ? *savedTextFont : savedFont);
 
-    dc.SelectPen(kGridPen);
     if (xMode == kLogAxis || yMode == kLogAxis) {
-        drawDecadeGrid(dc);
+        drawDecadeGrid(p);
     } else {
+        const Stroke grid = StrokeOf(kGridPen);
         const int gridGap = (B - T) / 5;
-        for (int k = 1; k <= 4; ++k) {
-            dc.MoveTo(L, B - k * gridGap);
-            dc.LineTo(R, B - k * gridGap);
-        }
+        for (int k = 1; k <= 4; ++k)
+            p.Line(At(L, B - k * gridGap), At(R, B - k * gridGap), grid);
     }
 
     // Zoomed in, dots beyond the frame would cover the labels.
     auto shown = [&](int px, int py) {
         return !clipToFrame || (px >= L && px <= R && py >= T && py <= B);
     };
-    dc.SelectPen(kYDotPen);
     if (namedSeries()) {
-        drawSeriesInTurn(dc);
+        drawSeriesInTurn(p);
     } else {
         const AxisMap xMap(*this, 'x', R - L);
         const AxisMap yMap(*this, 'y', B - T);
         const AxisMap zMap(*this, 'z', B - T);
+        // One dot at a time: a slot's Z dot goes over its Y dot, before the next slot's.
+        const auto dot = [&p](int x, int y, Color color) {
+            const PointF at = At(x, y);
+            p.Markers({&at, 1}, 2, color);
+        };
         for (int i = 0; i < count; ++i) {
             const auto dx = xMap(xData[i]);
             const auto dy = yMap(yData[i]);
             if (!dx)
                 continue;
             const int px = L + *dx;
-            if (dy && shown(px, B - *dy)) {
-                const int py = B - *dy;
-                dc.Ellipse(px - 1, py - 1, px + 1, py + 1);
-            }
-            if (showZAxis) {
-                if (const auto dz = zMap(zData[i]); dz && shown(px, B - *dz)) {
-                    const int pz = B - *dz;
-                    dc.SelectPen(kZDotPen);
-                    dc.Ellipse(px - 1, pz - 1, px + 1, pz + 1);
-                    dc.SelectPen(kYDotPen);
-                }
-            }
+            if (dy && shown(px, B - *dy))
+                dot(px, B - *dy, kYDotPen.color);
+            if (showZAxis)
+                if (const auto dz = zMap(zData[i]); dz && shown(px, B - *dz))
+                    dot(px, B - *dz, kZDotPen.color);
         }
     }
 
     if (showZeroLine) {
         // Evaluated as (B - T) * -yMin / (yMax - yMin), which can differ from a dot at 0.
         const auto d0 = PixelOffset(static_cast<double>(B - T) * -yMin / (yMax - yMin));
-        if (d0 && (!clipToFrame || (*d0 >= 0 && *d0 <= B - T))) {
-            dc.SelectPen(kAxisPen);
-            dc.MoveTo(L, B - *d0);
-            dc.LineTo(R, B - *d0);
-        }
+        if (d0 && (!clipToFrame || (*d0 >= 0 && *d0 <= B - T)))
+            p.Line(At(L, B - *d0), At(R, B - *d0), axis);
     }
 
     if (namedSeries())
-        drawLegend(dc, layout.fontPx);
-
-    dc.SelectPen(savedPen);
-    dc.SetTextColor(savedTextColor);
-    return true;
+        drawLegend(p, layout.fontPx);
 }

@@ -3,6 +3,7 @@
 #include "DrawSurface.h"
 #include "LogAxis.h"
 #include "MemoryDC.h"
+#include "Painter.h"
 #include "Thinning.h"
 #include "WindowBinding.h"
 
@@ -89,12 +90,14 @@ class CCurveChart {
     bool clipToFrame = false;
 
   private:
-    void drawLogXAxis(IDrawSurface& dc, const PlotLayout& layout);
-    void drawLogYAxis(IDrawSurface& dc, const PlotLayout& layout);
-    void drawDecadeGrid(IDrawSurface& dc);
+    // The classic style, drawn through the painter with the pixel rules of its surfaces.
+    void drawClassic(Painter& p);
+    void drawLogXAxis(Painter& p, const PlotLayout& layout);
+    void drawLogYAxis(Painter& p, const PlotLayout& layout);
+    void drawDecadeGrid(Painter& p);
     bool namedSeries() const { return showZAxis && !yName.empty() && !zName.empty(); }
-    void drawSeriesInTurn(IDrawSurface& dc);
-    void drawLegend(IDrawSurface& dc, int fontPx);
+    void drawSeriesInTurn(Painter& p);
+    void drawLegend(Painter& p, int fontPx);
 
     // Failures EngExponent has raised, so AutoScale can tell whether a rescale raised one.
     int exponentFailures_ = 0;

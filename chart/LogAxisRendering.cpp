@@ -50,8 +50,8 @@ std::vector<Tick> logTicks(double min, double max, int pixels) {
 // The labels of a log axis and where they stand: its decades, spaced so that they keep
 // apart. A view within less than two decades is labelled at its ends instead, with their
 // values, so a zoomed axis still tells where it is.
-std::vector<std::pair<std::string, int>> logLabels(double min, double max, int pixels,
-                                                   IDrawSurface& dc, bool alongWidth) {
+std::vector<std::pair<std::string, int>> logLabels(double min, double max, int pixels, Painter& p,
+                                                   int font, bool alongWidth) {
     std::vector<std::pair<std::string, int>> labels;
     const std::vector<int> all = DecadesWithin(min, max);
     if (all.size() < 2) {
@@ -61,7 +61,7 @@ std::vector<std::pair<std::string, int>> logLabels(double min, double max, int p
     }
     int labelPx = 0;
     for (int k : {all.front(), all.back()}) {
-        const TextSize size = dc.GetTextExtent(DecadeLabel(k));
+        const TextSize size = ExtentOf(p, DecadeLabel(k), font);
         labelPx = std::max(labelPx, alongWidth ? size.cx : size.cy);
     }
     const LogScale scale(min, max);
@@ -74,19 +74,19 @@ std::vector<std::pair<std::string, int>> logLabels(double min, double max, int p
 
 } // namespace
 
-void CCurveChart::drawLogXAxis(IDrawSurface& dc, const PlotLayout& layout) {
+void CCurveChart::drawLogXAxis(Painter& p, const PlotLayout& layout) {
     const int L = plotLeft, R = plotRight, B = plotBottom, tick = layout.tickLength;
-    for (const Tick& t : logTicks(xMin, xMax, R - L)) {
-        dc.MoveTo(L + t.offset, B - (t.decade ? tick : (tick + 1) / 2));
-        dc.LineTo(L + t.offset, B);
-    }
+    const int font = layout.fontPx;
+    for (const Tick& t : logTicks(xMin, xMax, R - L))
+        p.Line(At(L + t.offset, B - (t.decade ? tick : (tick + 1) / 2)), At(L + t.offset, B),
+               StrokeOf(kAxisPen));
     struct Placed {
         std::string text;
         int left, right;
     };
     std::vector<Placed> placed;
-    for (const auto& [text, offset] : logLabels(xMin, xMax, R - L, dc, true)) {
-        const TextSize size = dc.GetTextExtent(text);
+    for (const auto& [text, offset] : logLabels(xMin, xMax, R - L, p, font, true)) {
+        const TextSize size = ExtentOf(p, text, font);
         int left = L + offset - size.cx / 2;
         // The decades usually end at the corner, where the Z axis' lowest label stands.
         if (showZAxis)
@@ -97,37 +97,33 @@ void CCurveChart::drawLogXAxis(IDrawSurface& dc, const PlotLayout& layout) {
     if (placed.size() >= 3 && placed.back().left < placed[placed.size() - 2].right)
         placed.erase(placed.end() - 2);
     for (const Placed& label : placed)
-        dc.TextOut(label.left, B + layout.xLabelGap, label.text);
+        p.Text(PlainText(label.text), At(label.left, B + layout.xLabelGap), font, kBlack);
 }
 
-void CCurveChart::drawLogYAxis(IDrawSurface& dc, const PlotLayout& layout) {
+void CCurveChart::drawLogYAxis(Painter& p, const PlotLayout& layout) {
     const int L = plotLeft, T = plotTop, B = plotBottom, tick = layout.tickLength;
-    for (const Tick& t : logTicks(yMin, yMax, B - T)) {
-        dc.MoveTo(L, B - t.offset);
-        dc.LineTo(L + (t.decade ? tick : (tick + 1) / 2), B - t.offset);
-    }
-    dc.SetTextColor(kBlue);
-    for (const auto& [text, offset] : logLabels(yMin, yMax, B - T, dc, false)) {
-        const TextSize size = dc.GetTextExtent(text);
+    const int font = layout.fontPx;
+    for (const Tick& t : logTicks(yMin, yMax, B - T))
+        p.Line(At(L, B - t.offset), At(L + (t.decade ? tick : (tick + 1) / 2), B - t.offset),
+               StrokeOf(kAxisPen));
+    for (const auto& [text, offset] : logLabels(yMin, yMax, B - T, p, font, false)) {
+        const TextSize size = ExtentOf(p, text, font);
         // A decade at the corner stays above the X labels.
         const int top = std::min(B - offset - size.cy / 2, B + layout.xLabelGap - size.cy);
-        dc.TextOut(L - size.cx - layout.yLabelGap, top, text);
+        p.Text(PlainText(text), At(L - size.cx - layout.yLabelGap, top), font, kBlue);
     }
 }
 
-void CCurveChart::drawDecadeGrid(IDrawSurface& dc) {
+void CCurveChart::drawDecadeGrid(Painter& p) {
     const int L = plotLeft, T = plotTop, R = plotRight, B = plotBottom;
+    const Stroke grid = StrokeOf(kGridPen);
     // Lines on the frame itself would only hide it.
     if (xMode == kLogAxis)
         for (const Tick& t : logTicks(xMin, xMax, R - L))
-            if (t.decade && t.offset > 0 && t.offset < R - L) {
-                dc.MoveTo(L + t.offset, T);
-                dc.LineTo(L + t.offset, B);
-            }
+            if (t.decade && t.offset > 0 && t.offset < R - L)
+                p.Line(At(L + t.offset, T), At(L + t.offset, B), grid);
     if (yMode == kLogAxis)
         for (const Tick& t : logTicks(yMin, yMax, B - T))
-            if (t.decade && t.offset > 0 && t.offset < B - T) {
-                dc.MoveTo(L, B - t.offset);
-                dc.LineTo(R, B - t.offset);
-            }
+            if (t.decade && t.offset > 0 && t.offset < B - T)
+                p.Line(At(L, B - t.offset), At(R, B - t.offset), grid);
 }

@@ -45,6 +45,7 @@ struct TextExtent {
 struct Stroke {
     Color color;
     double width = 1.0; // pixels
+    bool dotted = false;
 };
 
 // The drawing operations the renderer needs, in the one font family of the picture. One
@@ -57,7 +58,8 @@ class Painter {
     virtual void Frame(const RectF& rect, const Stroke& stroke) = 0;
     // Filled circles of one diameter and colour.
     virtual void Markers(std::span<const PointF> centres, double diameter, Color color) = 0;
-    virtual TextExtent Measure(const TextRun& text, double sizePx) = 0;
+    // `upward` as for Text: a painter may set turned text in a face of its own.
+    virtual TextExtent Measure(const TextRun& text, double sizePx, bool upward = false) = 0;
     // Draws a run with its baseline starting at `origin`; `upward` turns it a quarter to
     // the left about the origin, so it reads from bottom to top.
     virtual void Text(const TextRun& text, PointF origin, double sizePx, Color color,

@@ -18,7 +18,7 @@ constexpr int kNoPlace = INT_MIN;
 // Named series are drawn one after the other, the Z series over the Y series as the legend
 // lists them. Within a series a dot on the very pixel of the one before it paints the same
 // pixels again, so it is left out.
-void CCurveChart::drawSeriesInTurn(IDrawSurface& dc) {
+void CCurveChart::drawSeriesInTurn(Painter& p) {
     const int L = plotLeft, T = plotTop, R = plotRight, B = plotBottom;
     std::vector<int> across(static_cast<size_t>(std::max(count, 0)), kNoPlace);
     const AxisMap xMap(*this, 'x', R - L);
@@ -30,30 +30,29 @@ void CCurveChart::drawSeriesInTurn(IDrawSurface& dc) {
         const double* data;
         const Pen& pen;
     } series[] = {{'y', yData, kYDotPen}, {'z', zData, kZDotPen}};
+    std::vector<PointF> centres;
     for (const auto& s : series) {
         const AxisMap map(*this, s.axis, B - T);
-        dc.SelectPen(s.pen);
+        centres.clear();
         PixelPoint last{kNoPlace, kNoPlace};
         for (int i = 0; i < count; ++i) {
             const int px = across[static_cast<size_t>(i)];
             const auto dy = px == kNoPlace ? std::nullopt : map(s.data[i]);
             if (!dy)
                 continue;
-            const PixelPoint p{px, B - *dy};
-            if (p == last || (clipToFrame && (p.x < L || p.x > R || p.y < T || p.y > B)))
+            const PixelPoint at{px, B - *dy};
+            if (at == last || (clipToFrame && (at.x < L || at.x > R || at.y < T || at.y > B)))
                 continue;
-            dc.Ellipse(p.x - 1, p.y - 1, p.x + 1, p.y + 1);
-            last = p;
+            centres.push_back(At(at.x, at.y));
+            last = at;
         }
+        p.Markers(centres, 2, s.pen.color);
     }
 }
 
-void CCurveChart::drawLegend(IDrawSurface& dc, int fontPx) {
-    std::optional<Font> savedFont;
-    if (fontPx != 0)
-        savedFont = dc.SelectFont(Font{"", fontPx, 0});
-    const TextSize ySize = dc.GetTextExtent(yName);
-    const TextSize zSize = dc.GetTextExtent(zName);
+void CCurveChart::drawLegend(Painter& p, int fontPx) {
+    const TextSize ySize = ExtentOf(p, yName, fontPx);
+    const TextSize zSize = ExtentOf(p, zName, fontPx);
     const int textLeft = plotRight - kLegendMarginPx - std::max(ySize.cx, zSize.cx);
     const struct {
         const std::string& name;
@@ -64,15 +63,11 @@ void CCurveChart::drawLegend(IDrawSurface& dc, int fontPx) {
                 {zName, kZDotPen, kRed, plotTop + kLegendMarginPx / 2 + ySize.cy}};
     for (const auto& row : rows) {
         const int middle = row.top + ySize.cy / 2;
-        dc.SelectPen(row.pen);
         // A short run of the series' own dots.
-        for (int k = 1; k <= kLegendDots; ++k) {
-            const int x = textLeft - kLegendMarginPx / 2 - k * kLegendDotGapPx;
-            dc.Ellipse(x - 1, middle - 1, x + 1, middle + 1);
-        }
-        dc.SetTextColor(row.color);
-        dc.TextOut(textLeft, row.top, row.name);
+        PointF dots[kLegendDots];
+        for (int k = 1; k <= kLegendDots; ++k)
+            dots[k - 1] = At(textLeft - kLegendMarginPx / 2 - k * kLegendDotGapPx, middle);
+        p.Markers(dots, 2, row.pen.color);
+        p.Text(PlainText(row.name), At(textLeft, row.top), fontPx, row.color);
     }
-    if (savedFont)
-        dc.SelectFont(*savedFont);
 }

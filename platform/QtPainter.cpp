@@ -59,6 +59,8 @@ bool finite(const RectF& r) {
 QPen strokePen(const Stroke& stroke) {
     QPen pen(qtColor(stroke.color));
     pen.setWidthF(stroke.width);
+    if (stroke.dotted)
+        pen.setStyle(Qt::DotLine);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     return pen;
@@ -259,7 +261,7 @@ void QtPainter::Markers(std::span<const PointF> centres, double diameter, Color 
     }
 }
 
-TextExtent QtPainter::Measure(const TextRun& text, double sizePx) {
+TextExtent QtPainter::Measure(const TextRun& text, double sizePx, bool) {
     TextExtent extent;
     if (!std::isfinite(sizePx) || !(sizePx > 0.0))
         return extent;

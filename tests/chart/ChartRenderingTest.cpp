@@ -73,7 +73,6 @@ TEST(ChartRendering, EmptyStandardChartDrawsFrameTicksLabelsTitlesGridAndZeroLin
     EXPECT_EQ("\n" + joined(ops), R"(
 Rectangle 0 0 534 392
 SelectPen solid 1 255,0,0
-SetTextColor 0,0,0
 MoveTo 70 10
 LineTo 70 360
 LineTo 460 360
@@ -99,6 +98,7 @@ MoveTo 382 356
 LineTo 382 360
 MoveTo 421 356
 LineTo 421 360
+SetTextColor 0,0,0
 TextOut 61 363 0.0
 TextOut 100 363 1.0
 TextOut 139 363 2.0
@@ -149,7 +149,6 @@ TextOut 259 376 Z'
 SelectFont Arial 0 900
 SetTextColor 0,0,255
 TextOut 10 194 -Z"
-SelectFont System 0 0
 SelectPen dot 1 0,255,0
 MoveTo 70 290
 LineTo 460 290
@@ -159,11 +158,11 @@ MoveTo 70 150
 LineTo 460 150
 MoveTo 70 80
 LineTo 460 80
-SelectPen dot 3 0,0,255
 SelectPen solid 1 255,0,0
 MoveTo 70 360
 LineTo 460 360
 SelectPen solid 1 0,0,0
+SelectFont System 0 0
 SetTextColor 0,0,0
 )");
     EXPECT_EQ(c->plotLeft, 70);
@@ -261,7 +260,7 @@ TEST(ChartRendering, DotsLandWhereTheMappingPutsThem) {
     // Dots come after the grid and before the zero line.
     const auto firstDot = std::find(ops.begin(), ops.end(), expected.front());
     EXPECT_EQ(*(firstDot - 1), "SelectPen dot 3 0,0,255");
-    EXPECT_EQ(ops.end() - firstDot, static_cast<long>(expected.size()) + 5);
+    EXPECT_EQ(ops.end() - firstDot, static_cast<long>(expected.size()) + 6);
 }
 
 TEST(ChartRendering, AxisOfZeroWidthOrInfiniteValuesLeavesItsDotsOut) {
@@ -305,9 +304,10 @@ TEST(ChartRendering, ZeroLineFollowsTheYRangeWhereverItFalls) {
         SCOPED_TRACE(::testing::Message() << tc.yMin << ".." << tc.yMax);
         auto c = chartOf({0, 0, 534, 392}, 0.0, 10.0, tc.yMin, tc.yMax);
         const auto ops = draw(*c);
-        const std::vector<std::string> tail(ops.end() - 5, ops.end() - 2);
+        // Pen, font and text colour are put back last.
+        const std::vector<std::string> tail(ops.end() - 6, ops.end() - 3);
         if (tc.y == 0) {
-            EXPECT_EQ(ops[ops.size() - 3], "SelectPen dot 3 0,0,255");
+            EXPECT_EQ(ops[ops.size() - 4], "LineTo 460 80") << "the grid ends the picture";
         } else {
             EXPECT_EQ(tail, (std::vector<std::string>{"SelectPen solid 1 255,0,0",
                                                       "MoveTo 70 " + std::to_string(tc.y),
@@ -348,7 +348,7 @@ TEST(ChartRendering, ZAxisAddsTicksLabelsTitleAndADotAfterEachYDot) {
     ASSERT_NE(dot, ops.end());
     EXPECT_EQ(std::vector<std::string>(dot + 1, dot + 4),
               (std::vector<std::string>{"SelectPen dot 3 255,0,0", "Ellipse 264 184 266 186",
-                                        "SelectPen dot 3 0,0,255"}));
+                                        "SelectPen solid 1 255,0,0"}));
 }
 
 TEST(ChartRendering, NarrowAndLowControlsDrawWithoutFailing) {

@@ -32,9 +32,9 @@ struct BoxPainter final : Painter {
     void Line(PointF a, PointF b, const Stroke&) override { lines.emplace_back(a, b); }
     void Frame(const RectF&, const Stroke&) override {}
     void Markers(std::span<const PointF> c, double, Color) override { markers += c.size(); }
-    TextExtent Measure(const TextRun& run, double size) override {
+    TextExtent Measure(const TextRun& run, double size, bool upward = false) override {
         if (inner != nullptr)
-            return inner->Measure(run, size);
+            return inner->Measure(run, size, upward);
         TextExtent e{0, 0.8 * size, 0.2 * size};
         for (const TextPiece& p : run) {
             e.width += 0.6 * size * (p.superscript ? 0.7 : 1.0) * characters(p.text);
