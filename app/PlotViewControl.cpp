@@ -108,26 +108,26 @@ PlotView PlotViewControl::shownView() const {
     return ShownView(chart_);
 }
 
-namespace {
-PixelFrame frameOf(const RenderResult& drawn) {
-    return {static_cast<int>(std::lround(drawn.frame.left)),
-            static_cast<int>(std::lround(drawn.frame.top)),
-            static_cast<int>(std::lround(drawn.frame.right)),
-            static_cast<int>(std::lround(drawn.frame.bottom))};
+PixelFrame PlotViewControl::shownFrame() const {
+    if (!modern_ || !drawn_)
+        return FrameOf(chart_);
+    const RectF& f = drawn_->frame;
+    return {static_cast<int>(std::lround(f.left)), static_cast<int>(std::lround(f.top)),
+            static_cast<int>(std::lround(f.right)), static_cast<int>(std::lround(f.bottom))};
 }
-} // namespace
+
+LogAxes PlotViewControl::shownLogAxes() const {
+    if (!modern_ || !drawn_)
+        return LogAxesOf(chart_);
+    return {drawn_->x.log, drawn_->y.log};
+}
 
 void PlotViewControl::zoomAt(QPoint at, double notches) {
     if (!canMove())
         return;
     const PlotView from = choices_.view ? *choices_.view : shownView();
-    const double factor = std::pow(kZoomPerNotch, notches);
-    if (modern_)
-        choices_.view = ZoomedAbout(from, frameOf(*drawn_), {at.x(), at.y()}, factor,
-                                    {drawn_->x.log, drawn_->y.log});
-    else
-        choices_.view =
-            ZoomedAbout(from, FrameOf(chart_), {at.x(), at.y()}, factor, LogAxesOf(chart_));
+    choices_.view = ZoomedAbout(from, shownFrame(), {at.x(), at.y()},
+                                std::pow(kZoomPerNotch, notches), shownLogAxes());
     showView();
 }
 
@@ -135,11 +135,7 @@ void PlotViewControl::panBy(QPoint by) {
     if (!canMove())
         return;
     const PlotView from = choices_.view ? *choices_.view : shownView();
-    if (modern_)
-        choices_.view =
-            Panned(from, frameOf(*drawn_), by.x(), by.y(), {drawn_->x.log, drawn_->y.log});
-    else
-        choices_.view = Panned(from, FrameOf(chart_), by.x(), by.y(), LogAxesOf(chart_));
+    choices_.view = Panned(from, shownFrame(), by.x(), by.y(), shownLogAxes());
     showView();
 }
 
@@ -160,8 +156,8 @@ QString PlotViewControl::readoutAt(QPoint at) const {
     const int slot = drawnIndex_.Nearest({at.x(), at.y()}, PlotReadout::kReach);
     if (slot >= 0 && static_cast<size_t>(slot) < drawn_->dots.size()) {
         const DrawnDot& dot = drawn_->dots[static_cast<size_t>(slot)];
-        const Point& p =
-            drawnSeries_[static_cast<size_t>(dot.series)]->points()[static_cast<size_t>(dot.index)];
+        const SeriesModel& drawnSeries = drawnModel_->series[static_cast<size_t>(dot.series)];
+        const Point& p = drawnSeries.series->points()[static_cast<size_t>(dot.index)];
         return QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line));
     }
     return QString::fromStdString(FileReadout(format_, series_ ? series_->measured() : 0));
@@ -185,9 +181,7 @@ void PlotViewControl::drawModern() {
                    area_.size(), 96, area_.devicePixelRatioF());
     if (image.isNull())
         return;
-    drawnSeries_.clear();
-    for (const SeriesModel& s : shared->series)
-        drawnSeries_.push_back(s.series);
+    drawnModel_ = shared;
     std::vector<DotIndex::Dot> dots;
     dots.reserve(drawn.dots.size());
     for (size_t i = 0; i < drawn.dots.size(); ++i)
@@ -220,7 +214,7 @@ void PlotViewControl::newFile() {
     readout_.Forget();
     series_.reset();
     drawn_.reset();
-    drawnSeries_.clear();
+    drawnModel_.reset();
     drawnIndex_ = DotIndex();
     area_.clearPicture();
     readoutSerial_ = area_.pictureSerial();

@@ -4,6 +4,7 @@
 #include "PlotReadout.h"
 #include "Render.h"
 #include "Series.h"
+#include "ViewNavigation.h"
 
 #include <QPoint>
 #include <QString>
@@ -64,6 +65,8 @@ class PlotViewControl {
     void showView();
     // The view shown, its frame and which axes are logarithmic, from whichever look drew it.
     PlotView shownView() const;
+    PixelFrame shownFrame() const;
+    LogAxes shownLogAxes() const;
 
     CCurveChart& chart_;
     PlotArea& area_;
@@ -74,9 +77,9 @@ class PlotViewControl {
     bool plus_ = false;
     bool modern_ = false;
     double fontPt_ = 9;
-    // What the last modern picture drew, and the series its dots belong to.
+    // What the last modern picture drew, and the model it drew it from.
     std::optional<RenderResult> drawn_;
-    std::vector<SeriesSnapshot> drawnSeries_;
+    std::shared_ptr<const ChartModel> drawnModel_;
     DotIndex drawnIndex_;
     PlotReadout readout_;
     unsigned long long readoutSerial_ = 0;
