@@ -4,10 +4,7 @@
 #include "Diagram.h"
 
 void SetUpChart(CCurveChart& chart, Diagram diagram) {
-    // A chart without a window (a snapshot's) has no client area to ask for: emptying it is
-    // all that Init would do for it.
-    if (!chart.Init("", "", "", 0, 0, 0))
-        chart.Clear();
+    chart.Init("", "", "", 0, 0, 0);
     ShowAs(chart, diagram);
     chart.SetXRange(0.0, 0.01);
     chart.SetYRange(0.0, 1.1);

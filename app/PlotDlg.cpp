@@ -163,7 +163,6 @@ bool CPlotDlg::OnInitDialog() {
 
     setWindowIcon(m_hIcon);
 
-    g_chart.Attach(plotArea());
     SetUpChart(g_chart);
 
     reloadTimer_.start(RELOAD_PERIOD_MS, this);
@@ -201,7 +200,8 @@ void CPlotDlg::OnTimer(unsigned) {
     const bool plusTicked = plus != nullptr && plus->isChecked();
     if (reload_) {
         ticking_ = true;
-        if (const auto failure = reload_(g_strPathName, plusTicked, g_chart))
+        plotView_->fitClassicChart();
+        if (const auto failure = reload_(g_strPathName, plusTicked, g_chart, showClassic()))
             report_.show(this, *failure);
         plotView_->pictureMayHaveChanged();
         ticking_ = false;
@@ -236,9 +236,15 @@ void CPlotDlg::takeReading() {
         return;
     }
     plotView_->takeSeries(lastRead_->series, lastRead_->format);
-    if (const auto failure = TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices()))
+    plotView_->fitClassicChart();
+    if (const auto failure =
+            TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices(), showClassic()))
         report_.show(this, *failure);
     plotView_->pictureMayHaveChanged();
+}
+
+ShowChart CPlotDlg::showClassic() {
+    return [this] { plotView_->drawClassic(); };
 }
 
 void CPlotDlg::useModernLook(double fontPt) {
@@ -262,7 +268,8 @@ void CPlotDlg::showLastReading() {
         OnTimer(RELOAD_TIMER_ID);
         return;
     }
-    TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices());
+    plotView_->fitClassicChart();
+    TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices(), showClassic());
     plotView_->pictureMayHaveChanged();
 }
 

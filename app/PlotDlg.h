@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ClassicChartFill.h"
 #include "FailureReport.h"
 #include "ReadResult.h"
 #include "Reload.h"
@@ -24,13 +25,13 @@ inline constexpr unsigned SC_MINIMIZE = 0xF020;
 inline constexpr unsigned SC_CLOSE = 0xF060;
 inline constexpr unsigned SC_RESTORE = 0xF120;
 
-// The main dialog: the plot area, the Open button, the path box and the "+" box. It binds
-// the global chart to its plot area and reloads the chosen file at every timer tick.
+// The main dialog: the plot area, the Open button, the path box and the "+" box. It shows
+// the global chart on its plot area and reloads the chosen file at every timer tick.
 class CPlotDlg : public QDialog {
     Q_OBJECT
   public:
-    using ReloadFunction =
-        std::function<std::optional<FileFailure>(const std::string&, bool, CCurveChart&)>;
+    using ReloadFunction = std::function<std::optional<FileFailure>(
+        const std::string&, bool, CCurveChart&, const ShowChart& show)>;
     // Asks for a measurement file under a title; the path as the file dialog hands it over,
     // or nothing when cancelled.
     using FileChooser = std::function<std::optional<QString>(const QString& title)>;
@@ -95,6 +96,7 @@ class CPlotDlg : public QDialog {
     void takeReading();
     // Shows the last read again under the current view choices, without reading.
     void showLastReading();
+    ShowChart showClassic();
     // Takes the last read into the modern picture, when it read the file.
     void showModernReading();
 

@@ -1,6 +1,7 @@
 #include "PlotViewControl.h"
 
 #include "ChartRanges.h"
+#include "ClassicChartImage.h"
 #include "CurveChart.h"
 #include "DiagramModels.h"
 #include "PlotArea.h"
@@ -41,7 +42,6 @@ PlotViewControl::PlotViewControl(CCurveChart& chart, PlotArea& area, std::functi
     QObject::connect(equalScales_, &QAction::toggled, [this](bool on) { setEqualScales(on); });
     resetView_ = menu->addAction(QStringLiteral("Reset view"));
     QObject::connect(resetView_, &QAction::triggered, [this] { resetView(); });
-    area.setVectorDrawer([this](IDrawSurface& surface) { return chart_.Draw(&surface); });
     pointer_ = new PlotPointer(&area, {[this](QPoint at, double notches) { zoomAt(at, notches); },
                                        [this](QPoint by) { panBy(by); }, [this] { resetView(); },
                                        [this](QPoint at) { return readoutAt(at); }});
@@ -53,7 +53,6 @@ PlotViewControl::~PlotViewControl() {
     QObject::disconnect(bode_, nullptr, nullptr, nullptr);
     QObject::disconnect(equalScales_, nullptr, nullptr, nullptr);
     QObject::disconnect(resetView_, nullptr, nullptr, nullptr);
-    area_.setVectorDrawer({});
 }
 
 void PlotViewControl::setEqualScales(bool on) {
@@ -144,7 +143,9 @@ void PlotViewControl::showView() {
         drawModern();
         return;
     }
-    ShowChosenView(chart_, choices_);
+    fitClassicChart();
+    if (SetChosenView(chart_, choices_))
+        drawClassic();
     pictureMayHaveChanged();
 }
 
@@ -194,6 +195,18 @@ void PlotViewControl::drawModern() {
         Render(*shared, width, height, painter);
     });
     readoutSerial_ = area_.pictureSerial();
+}
+
+void PlotViewControl::fitClassicChart() {
+    chart_.clientRect = {0, 0, area_.width(), area_.height()};
+}
+
+void PlotViewControl::drawClassic() {
+    QImage image = ClassicChartImage(chart_, area_.size());
+    if (image.isNull())
+        return;
+    area_.showPicture(std::move(image),
+                      [this](IDrawSurface& surface) { return chart_.Draw(&surface); });
 }
 
 void PlotViewControl::pictureMayHaveChanged() {

@@ -38,6 +38,10 @@ class PlotViewControl {
     bool modern() const { return modern_; }
     // Draws the modern picture of the series taken under the current choices.
     void drawModern();
+    // Sizes the classic chart to the plot area, whose frame equal scales follow.
+    void fitClassicChart();
+    // Shows the classic chart as it stands on the plot area.
+    void drawClassic();
     // What the last modern picture drew.
     const std::optional<RenderResult>& drawn() const { return drawn_; }
     QAction* nyquistAction() const { return nyquist_; }

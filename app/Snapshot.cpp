@@ -2,12 +2,12 @@
 
 #include "ChartSetup.h"
 #include "ClassicChartFill.h"
+#include "ClassicChartImage.h"
 #include "CurveChart.h"
 #include "DiagramModels.h"
 #include "FileChoice.h"
 #include "PictureOutput.h"
 #include "PlotChoices.h"
-#include "QtDrawSurface.h"
 #include "Render.h"
 #include "VectorPicture.h"
 
@@ -92,8 +92,7 @@ std::optional<QString> WriteSnapshot(const std::string& file, const std::string&
         return modernSnapshot(file, output, plus, size, choices, look);
     }
 
-    // The classic chart draws straight into a bitmap of the picture's size, as it would into
-    // a window's.
+    // The classic chart draws straight into a picture of its size, as it does for a window.
     auto chart = std::make_unique<CCurveChart>();
     chart->clientRect = {0, 0, size.width(), size.height()};
     PlotChoices choices;
@@ -102,14 +101,13 @@ std::optional<QString> WriteSnapshot(const std::string& file, const std::string&
     SetUpChart(*chart, choices.diagram);
     if (const auto failure = ReloadChartWith(file, plus, *chart, choices))
         return cannotRead(file, *failure);
-    QtBitmap picture(QImage(size, QImage::Format_RGB32));
-    QtDrawSurface surface(&picture);
-    if (picture.image.isNull() || !chart->Draw(&surface))
+    const QImage picture = ClassicChartImage(*chart, size);
+    if (picture.isNull())
         return cannotRead(file, QStringLiteral("the diagram could not be drawn"));
 
     const auto drawn = [&chart](IDrawSurface& vector) { return chart->Draw(&vector); };
-    const auto reason = output == kStandardOutput ? WritePngTo(STDOUT_FILENO, picture.image)
-                                                  : WritePicture(picture.image, output, drawn);
+    const auto reason = output == kStandardOutput ? WritePngTo(STDOUT_FILENO, picture)
+                                                  : WritePicture(picture, output, drawn);
     if (reason)
         return cannotWrite(output, *reason);
     return std::nullopt;

@@ -1,6 +1,6 @@
+#include "ClassicChartImage.h"
 #include "CurveChart.h"
 #include "DotIndex.h"
-#include "PlotArea.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,11 +13,10 @@
 namespace {
 
 constexpr int kPoints = CHART_CAPACITY;
+const QSize kSize(534, 392);
 
 struct FullChart {
     FullChart() {
-        area.resize(534, 392);
-        chart->Attach(&area);
         chart->Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
         chart->ShowZeroLine(true);
         for (int i = 0; i < kPoints; ++i) {
@@ -27,16 +26,15 @@ struct FullChart {
         chart->SetXRange(10.0, 110.0);
         chart->SetYRange(0.0, 40.0);
         chart->AutoScale();
-        chart->Redraw();
+        ClassicChartImage(*chart, kSize);
     }
-    PlotArea area;
     std::unique_ptr<CCurveChart> chart = std::make_unique<CCurveChart>();
 };
 
 void BM_RedrawFullChart(benchmark::State& state) {
     FullChart full;
     for (auto _ : state)
-        benchmark::DoNotOptimize(full.chart->Redraw());
+        benchmark::DoNotOptimize(ClassicChartImage(*full.chart, kSize));
 }
 
 void BM_FindDotAmong10000(benchmark::State& state) {

@@ -28,9 +28,9 @@ std::vector<PointF> arc() {
 }
 
 void BM_QtDrawSurfaceDots(benchmark::State& state) {
-    QtBitmap bitmap(QImage(kWidth, kHeight, QImage::Format_RGB32));
-    bitmap.image.fill(Qt::white);
-    QtDrawSurface surface(&bitmap);
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QtDrawSurface surface(&image);
     surface.SelectPen({PenStyle::Dot, 3, kBlue});
     const std::vector<PointF> points = arc();
     for (auto _ : state) {

@@ -1,8 +1,8 @@
 #include "ChartPicture.h"
+#include "ClassicChartImage.h"
 #include "CurveChart.h"
 #include "Diagram.h"
 #include "EllipseStamp.h"
-#include "PlotArea.h"
 #include "Render.h"
 
 #include <QPainter>
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <memory>
 
-// A full chart redrawn into a 534 x 392 plot area, against the plain way of drawing its
+// A full chart redrawn into a 534 x 392 picture, against the plain way of drawing its
 // 10,000 dots: one QPainter::drawEllipse each, with the same pen; and the same points drawn
 // as a Bode diagram (two series on log axes) against that Nyquist redraw.
 namespace {
@@ -26,23 +26,14 @@ double arcY(int i) {
     return 40.0 * std::sin(i * 3.14159 / kPoints);
 }
 
-// A chart bound to a plot area of the classic size.
-std::unique_ptr<CCurveChart> boundChart(PlotArea& area) {
-    area.resize(534, 392);
-    auto chart = std::make_unique<CCurveChart>();
-    chart->Attach(&area);
-    return chart;
-}
-
-void redrawRepeatedly(benchmark::State& state, CCurveChart& chart) {
+void redrawRepeatedly(benchmark::State& state, CCurveChart& chart, QSize size = {534, 392}) {
     chart.AutoScale();
     for (auto _ : state)
-        benchmark::DoNotOptimize(chart.Redraw());
+        benchmark::DoNotOptimize(ClassicChartImage(chart, size));
 }
 
 void BM_RedrawFullChart(benchmark::State& state) {
-    PlotArea area;
-    auto chart = boundChart(area);
+    auto chart = std::make_unique<CCurveChart>();
     chart->Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
     chart->ShowZeroLine(true);
     for (int i = 0; i < kPoints; ++i)
@@ -54,8 +45,7 @@ void BM_RedrawFullChart(benchmark::State& state) {
 
 // The arc's points as a Bode diagram sees them, frequencies falling over seven decades.
 void BM_RedrawFullBodeChart(benchmark::State& state) {
-    PlotArea area;
-    auto chart = boundChart(area);
+    auto chart = std::make_unique<CCurveChart>();
     chart->Init("", "", "", 0, 0, 0);
     ShowAs(*chart, Diagram::Bode);
     for (int i = 0; i < kPoints; ++i) {
@@ -115,10 +105,7 @@ void BM_RedrawModernTwentySeries(benchmark::State& state) {
 
 // The classic redraw at the same sizes, the baseline of the modern one.
 void BM_RedrawClassicAtSize(benchmark::State& state) {
-    PlotArea area;
-    area.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     auto chart = std::make_unique<CCurveChart>();
-    chart->Attach(&area);
     chart->Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
     chart->ShowZeroLine(true);
     chart->scaleLayoutWithSize = true;
@@ -126,7 +113,8 @@ void BM_RedrawClassicAtSize(benchmark::State& state) {
         chart->AddPoint(i, arcX(i), arcY(i));
     chart->SetXRange(10.0, 110.0);
     chart->SetYRange(0.0, 40.0);
-    redrawRepeatedly(state, *chart);
+    redrawRepeatedly(state, *chart,
+                     {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))});
 }
 
 } // namespace

@@ -93,9 +93,10 @@ void runTicks(benchmark::State& state, bool onWindowThread) {
         dialog.OnInitDialog();
         dialog.show();
         if (onWindowThread) {
-            dialog.setReloadFunction([](const std::string& file, bool plus, CCurveChart& chart) {
-                return ReloadChart(file, plus, chart);
-            });
+            dialog.setReloadFunction(
+                [](const std::string& file, bool plus, CCurveChart& chart, const ShowChart& show) {
+                    return ReloadChart(file, plus, chart, nullptr, show);
+                });
         }
         const std::vector<double> tick = stallsDuringTick(dialog);
         gaps.insert(gaps.end(), tick.begin(), tick.end());

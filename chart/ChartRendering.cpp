@@ -60,51 +60,6 @@ Divisions divisions(Painter& p, int font, double min, double step, Span span) {
 
 } // namespace
 
-bool CCurveChart::Redraw() {
-    if (pWindowDC == nullptr) {
-        lastError = kErrNoWindowDC;
-        return false;
-    }
-    if (hWnd == nullptr || !hWnd->GetClientRect(clientRect)) {
-        lastError = kErrClientRect;
-        return false;
-    }
-    std::unique_ptr<ISurfaceBitmap> bitmap =
-        hWnd->CreateCompatibleBitmap(pWindowDC, clientRect.right, clientRect.bottom);
-    if (!bitmap) {
-        lastError = kErrCreateBitmap;
-        return false;
-    }
-    IDrawSurface* memory = memDC.get();
-    ISurfaceBitmap* previous = memory ? memory->SelectBitmap(bitmap.get()) : nullptr;
-    if (previous == nullptr) {
-        lastError = kErrSelectBitmap;
-        return false;
-    }
-
-    int failure = 0;
-    if (!memory->BitBlt(clientRect.left, clientRect.top, clientRect.right, clientRect.bottom,
-                        *pWindowDC, 0, 0))
-        failure = kErrCopyFromWindow;
-    else if (!Draw(memory))
-        failure = kErrDraw;
-    else if (!pWindowDC->BitBlt(clientRect.left, clientRect.top, clientRect.right,
-                                clientRect.bottom, *memory, 0, 0))
-        failure = kErrCopyToWindow;
-
-    if (memory->SelectBitmap(previous) == nullptr) {
-        // Still selected: the surface keeps it alive until it is replaced.
-        memDC.KeepSelected(std::move(bitmap));
-        if (failure == 0)
-            failure = kErrRestoreBitmap;
-    }
-    if (failure != 0) {
-        lastError = failure;
-        return false;
-    }
-    return true;
-}
-
 namespace {
 
 // Where the last Draw put the dot of slot i on the `axis` channel against X.

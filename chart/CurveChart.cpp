@@ -5,57 +5,13 @@
 #include <algorithm>
 
 CCurveChart::CCurveChart()
-    : hWnd(nullptr), pWindowDC(nullptr), clientRect{}, xMax(0.0), yMax(0.0), zMax(0.0), xMin(0.0),
-      yMin(0.0), zMin(0.0), xMode(0), yMode(0), zMode(0), tData{}, xData{}, yData{}, zData{},
-      count(0), plotLeft(0), plotTop(0), plotRight(0), plotBottom(0), xTickPx(0), yTickPx(0),
-      zTickPx(0), xStep(0.0), yStep(0.0), zStep(0.0), xExp(0), yExp(0), zExp(0), showZAxis(false),
-      showZeroLine(false), lastError(0) {}
-
-CCurveChart::~CCurveChart() {
-    ReleaseWindow();
-}
-
-void CCurveChart::ReleaseWindow() {
-    memDC.DeleteDC();
-    if (hWnd != nullptr) {
-        hWnd->OnDestroyed({});
-        hWnd->ReleaseDC(pWindowDC);
-    }
-    pWindowDC = nullptr;
-    hWnd = nullptr;
-}
-
-bool CCurveChart::Attach(IWindowBinding* window) {
-    if (hWnd != nullptr) {
-        lastError = kErrAlreadyAttached;
-        return false;
-    }
-    if (window == nullptr) {
-        hWnd = nullptr;
-        lastError = kErrNullWindow;
-        return false;
-    }
-    hWnd = window;
-    hWnd->OnDestroyed([this] { ReleaseWindow(); });
-    pWindowDC = hWnd->GetDC();
-    if (pWindowDC == nullptr) {
-        lastError = kErrNoWindowDC;
-        return false;
-    }
-    if (!memDC.Attach(hWnd->CreateCompatibleDC(pWindowDC))) {
-        lastError = kErrMemoryDC;
-        return false;
-    }
-    lastError = 0;
-    return true;
-}
+    : clientRect{}, xMax(0.0), yMax(0.0), zMax(0.0), xMin(0.0), yMin(0.0), zMin(0.0), xMode(0),
+      yMode(0), zMode(0), tData{}, xData{}, yData{}, zData{}, count(0), plotLeft(0), plotTop(0),
+      plotRight(0), plotBottom(0), xTickPx(0), yTickPx(0), zTickPx(0), xStep(0.0), yStep(0.0),
+      zStep(0.0), xExp(0), yExp(0), zExp(0), showZAxis(false), showZeroLine(false), lastError(0) {}
 
 bool CCurveChart::Init(std::string xTitleIn, std::string yTitleIn, std::string zTitleIn,
                        int xModeIn, int yModeIn, int zModeIn) {
-    if (hWnd == nullptr || !hWnd->GetClientRect(clientRect)) {
-        lastError = kErrClientRect;
-        return false;
-    }
     xTitle = std::move(xTitleIn);
     yTitle = std::move(yTitleIn);
     zTitle = std::move(zTitleIn);

@@ -2,10 +2,8 @@
 
 #include "DrawSurface.h"
 #include "LogAxis.h"
-#include "MemoryDC.h"
 #include "Painter.h"
 #include "Thinning.h"
-#include "WindowBinding.h"
 
 #include <cstdint>
 #include <optional>
@@ -23,15 +21,14 @@ struct PixelPoint {
 // A chart of up to CHART_CAPACITY points on four channels (t, x, y, z) with three axes:
 // X below, Y on the left, Z on the right, each linear (modes 0 to 3) or logarithmic
 // (kLogAxis). Its state is public: the renderer, the reload and the tests read it directly.
-// Failures return false and leave a code in lastError.
+// Failures return false and leave a code in lastError. Whoever shows the chart sets
+// clientRect to the picture's size before Draw.
 class CCurveChart {
   public:
     CCurveChart();
-    ~CCurveChart();
     CCurveChart(const CCurveChart&) = delete;
     CCurveChart& operator=(const CCurveChart&) = delete;
 
-    bool Attach(IWindowBinding* window);
     bool Init(std::string xTitle, std::string yTitle, std::string zTitle, int xMode, int yMode,
               int zMode);
     void Clear();
@@ -49,20 +46,12 @@ class CCurveChart {
     static double NiceFloor(double v);
     int EngExponent(double v);
 
-    bool Redraw();
     bool Draw(IDrawSurface* pDC);
     // Where the last Draw put the Y dot of slot i, or nothing where it drew none.
     std::optional<PixelPoint> DotCentre(int i);
     // The same for the Z dot, drawn only with the Z axis.
     std::optional<PixelPoint> ZDotCentre(int i);
 
-    // Drops the window and both surfaces while the window still exists; the window calls
-    // this as it goes away, so nothing later touches it.
-    void ReleaseWindow();
-
-    IWindowBinding* hWnd;
-    IDrawSurface* pWindowDC;
-    CMemoryDC memDC;
     RECT clientRect;
     double xMax, yMax, zMax;
     double xMin, yMin, zMin;
@@ -117,17 +106,6 @@ class CCurveChart {
 
 // Failure codes left in lastError.
 enum ChartError : int {
-    kErrNullWindow = -10,
-    kErrAlreadyAttached = -11,
-    kErrClientRect = -20,
-    kErrNoWindowDC = -30,
-    kErrMemoryDC = -40,
-    kErrCreateBitmap = -50,
-    kErrSelectBitmap = -60,
-    kErrCopyFromWindow = -70,
-    kErrCopyToWindow = -80,
-    kErrRestoreBitmap = -90,
-    kErrDraw = -100,
     kErrNoSurface = -110,
     kErrXRange = -1001,
     kErrYRange = -1002,

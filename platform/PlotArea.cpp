@@ -40,68 +40,10 @@ QString askForPicturePath(QWidget* parent) {
 } // namespace
 
 PlotArea::PlotArea(QWidget* parent)
-    : QWidget(parent), picture_(QImage()), windowSurface_(&picture_), menu_(new QMenu(this)),
+    : QWidget(parent), menu_(new QMenu(this)),
       chooseSavePath_([this] { return askForPicturePath(this); }) {
-    matchPictureToSize();
     menu_->addAction(QStringLiteral("Copy picture"), this, &PlotArea::copyPicture);
     menu_->addAction(QStringLiteral("Save picture as\u2026"), this, &PlotArea::savePicture);
-    windowSurface_.setChangedHandler([this] {
-        hasPicture_ = true;
-        ++pictureSerial_;
-        update();
-    });
-}
-
-PlotArea::~PlotArea() {
-    // The chart may outlive this widget; let it drop its surfaces while they still exist.
-    if (auto release = std::move(release_))
-        release();
-}
-
-void PlotArea::matchPictureToSize() {
-    const QSize size = this->size().expandedTo(QSize(1, 1));
-    if (picture_.image.size() == size)
-        return;
-    QImage resized(size, QImage::Format_RGB32);
-    if (resized.isNull())
-        return;
-    resized.fill(palette().color(QPalette::Window));
-    if (!picture_.image.isNull()) {
-        QPainter painter(&resized);
-        painter.drawImage(0, 0, picture_.image);
-    }
-    picture_.image = std::move(resized);
-}
-
-bool PlotArea::GetClientRect(RECT& rect) {
-    matchPictureToSize();
-    rect = RECT{0, 0, width(), height()};
-    return true;
-}
-
-IDrawSurface* PlotArea::GetDC() {
-    return &windowSurface_;
-}
-
-void PlotArea::ReleaseDC(IDrawSurface*) {}
-
-std::unique_ptr<IDrawSurface> PlotArea::CreateCompatibleDC(IDrawSurface* windowDC) {
-    if (windowDC != &windowSurface_)
-        return nullptr;
-    return std::make_unique<QtDrawSurface>();
-}
-
-std::unique_ptr<ISurfaceBitmap> PlotArea::CreateCompatibleBitmap(IDrawSurface*, int w, int h) {
-    if (w <= 0 || h <= 0)
-        return nullptr;
-    QImage image(w, h, QImage::Format_RGB32);
-    if (image.isNull())
-        return nullptr;
-    return std::make_unique<QtBitmap>(std::move(image));
-}
-
-void PlotArea::OnDestroyed(std::function<void()> release) {
-    release_ = std::move(release);
 }
 
 void PlotArea::clearPicture() {
@@ -119,13 +61,23 @@ void PlotArea::showChart(QImage image, ChartDrawer draw) {
     update();
 }
 
+void PlotArea::showPicture(QImage image, PictureDrawer drawVector) {
+    picture_ = std::move(image);
+    drawVector_ = std::move(drawVector);
+    chartImage_ = QImage();
+    drawChart_ = nullptr;
+    hasPicture_ = true;
+    ++pictureSerial_;
+    update();
+}
+
 void PlotArea::copyPicture() const {
     if (drawChart_) {
         CopyChartToClipboard(drawChart_, size(), 96);
         return;
     }
     if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setImage(picture_.image);
+        clipboard->setImage(picture_);
 }
 
 void PlotArea::savePicture() {
@@ -136,7 +88,7 @@ void PlotArea::savePicture() {
     auto reason = WhyNotPictureOutput(bytes, std::nullopt);
     if (!reason)
         reason = drawChart_ ? WriteChartPicture(drawChart_, size(), 96, bytes)
-                            : WritePicture(picture_.image, bytes, drawVector_);
+                            : WritePicture(picture_, bytes, drawVector_);
     if (reason)
         QMessageBox::warning(this, QCoreApplication::applicationName(),
                              QStringLiteral("Cannot write %1: %2").arg(path, *reason));
@@ -151,7 +103,7 @@ void PlotArea::contextMenuEvent(QContextMenuEvent* event) {
 void PlotArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (hasPicture_) {
-        painter.drawImage(0, 0, drawChart_ ? chartImage_ : picture_.image);
+        painter.drawImage(0, 0, drawChart_ ? chartImage_ : picture_);
         return;
     }
     // A static text control: its caption, left-aligned on the dialog's background.

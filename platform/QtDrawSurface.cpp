@@ -6,7 +6,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -19,22 +18,19 @@ QImage stockImage() {
     return image;
 }
 
-// The pixel writers store one 32-bit QRgb per pixel; no other layout may be drawn into.
-bool hasWritablePixels(const QtBitmap* bitmap) {
-    return bitmap != nullptr && bitmap->image.format() == QImage::Format_RGB32;
-}
-
 QColor qtColor(Color c) {
     return QColor(c.r, c.g, c.b);
 }
 
 } // namespace
 
-QtDrawSurface::QtDrawSurface() : QtDrawSurface(nullptr) {}
-
-QtDrawSurface::QtDrawSurface(QtBitmap* target)
-    : stock_(stockImage()), selected_(target ? target : &stock_), font_{"", 0, 0},
-      qfont_(qtFont(font_)) {}
+QtDrawSurface::QtDrawSurface(QImage* target)
+    : stock_(stockImage()),
+      // The pixel writers store one 32-bit QRgb per pixel; no other layout may be drawn into.
+      target_(target != nullptr && !target->isNull() && target->format() == QImage::Format_RGB32
+                  ? target
+                  : &stock_),
+      font_{"", 0, 0}, qfont_(qtFont(font_)) {}
 
 QFont QtDrawSurface::qtFont(const Font& font) {
     // The default face is ours to choose; "Arial" resolves to Liberation Sans on Linux.
@@ -42,37 +38,6 @@ QFont QtDrawSurface::qtFont(const Font& font) {
                                   : QString::fromStdString(font.face));
     qfont.setPixelSize(font.height != 0 ? std::abs(font.height) : kDefaultPixelSize);
     return qfont;
-}
-
-ISurfaceBitmap* QtDrawSurface::SelectBitmap(ISurfaceBitmap* bitmap) {
-    auto* qtBitmap = dynamic_cast<QtBitmap*>(bitmap);
-    if (!hasWritablePixels(qtBitmap) || qtBitmap->image.isNull())
-        return nullptr;
-    QtBitmap* previous = selected_;
-    selected_ = qtBitmap;
-    return previous;
-}
-
-bool QtDrawSurface::BitBlt(int x, int y, int w, int h, IDrawSurface& src, int sx, int sy) {
-    auto* source = dynamic_cast<QtDrawSurface*>(&src);
-    if (source == nullptr || w < 0 || h < 0)
-        return false;
-    QImage& target = image();
-    // A copy within one picture reads from a snapshot.
-    const QImage from = source == this ? target.copy() : source->image();
-    if (target.format() != QImage::Format_RGB32 || from.format() != QImage::Format_RGB32)
-        return false;
-    // Clip the destination to both pictures, moving the source along with it.
-    const QRect wanted(x, y, w, h);
-    const QRect clipped =
-        wanted.intersected(target.rect()).intersected(from.rect().translated(x - sx, y - sy));
-    for (int row = clipped.top(); row <= clipped.bottom(); ++row) {
-        const uchar* in = from.constScanLine(row - y + sy) + (clipped.left() - x + sx) * 4;
-        uchar* out = target.scanLine(row) + clipped.left() * 4;
-        std::memcpy(out, in, static_cast<size_t>(clipped.width()) * 4);
-    }
-    changed();
-    return true;
 }
 
 Pen QtDrawSurface::SelectPen(const Pen& pen) {
@@ -105,7 +70,6 @@ void QtDrawSurface::Rectangle(int left, int top, int right, int bottom) {
         drawPixelLine(target, right - 1, bottom - 1, left, bottom - 1, pen_);
         drawPixelLine(target, left, bottom - 1, left, top, pen_);
     }
-    changed();
 }
 
 void QtDrawSurface::MoveTo(int x, int y) {
@@ -123,7 +87,6 @@ void QtDrawSurface::LineTo(int x, int y) {
     }
     x_ = x;
     y_ = y;
-    changed();
 }
 
 void QtDrawSurface::Ellipse(int left, int top, int right, int bottom) {
@@ -137,7 +100,6 @@ void QtDrawSurface::Ellipse(int left, int top, int right, int bottom) {
         painter.setBrush(qtColor(brush_));
         painter.drawEllipse(QRectF(left, top, w, h));
     }
-    changed();
 }
 
 TextSize QtDrawSurface::GetTextExtent(const std::string& text) {
@@ -160,5 +122,4 @@ void QtDrawSurface::TextOut(int x, int y, const std::string& text) {
     painter.setPen(qtColor(textColor_));
     painter.drawText(0, metrics.ascent(), qtext);
     painter.end();
-    changed();
 }

@@ -2,27 +2,21 @@
 
 #include "DrawSurface.h"
 #include "EllipseStamp.h"
-#include "QtBitmap.h"
 
 #include <QFont>
+#include <QImage>
 
-#include <functional>
-
-// The chart's drawing surface on Qt: it draws into the QImage of the bitmap selected into
-// it. A new surface holds a 1 x 1 stock bitmap, a one-pixel black pen, a white brush, black
-// text on an opaque white cell and the default font (DejaVu Sans at 13 pixels).
+// The chart's drawing surface on Qt: it draws into an image in the screen's 32-bit colour
+// format (QImage::Format_RGB32), the one its pixel writers know. A new surface has a
+// one-pixel black pen, a white brush, black text on an opaque white cell and the default
+// font (DejaVu Sans at 13 pixels).
 class QtDrawSurface final : public IDrawSurface {
   public:
-    QtDrawSurface();
-    // A surface over a bitmap someone else owns (a window's retained picture).
-    explicit QtDrawSurface(QtBitmap* target);
+    // Without a target of that format, it draws into a 1 x 1 image of its own.
+    explicit QtDrawSurface(QImage* target = nullptr);
 
-    // Called after the selected picture changed, so its window can repaint.
-    void setChangedHandler(std::function<void()> changed) { changed_ = std::move(changed); }
-    QImage& image() { return selected_->image; }
+    QImage& image() { return *target_; }
 
-    ISurfaceBitmap* SelectBitmap(ISurfaceBitmap* bitmap) override;
-    bool BitBlt(int x, int y, int w, int h, IDrawSurface& src, int sx, int sy) override;
     Pen SelectPen(const Pen& pen) override;
     Font SelectFont(const Font& font) override;
     Color SetTextColor(Color color) override;
@@ -36,13 +30,8 @@ class QtDrawSurface final : public IDrawSurface {
     static QFont qtFont(const Font& font);
 
   private:
-    void changed() {
-        if (changed_)
-            changed_();
-    }
-
-    QtBitmap stock_;
-    QtBitmap* selected_;
+    QImage stock_;
+    QImage* target_;
     Pen pen_;
     Font font_;
     QFont qfont_;
@@ -51,5 +40,4 @@ class QtDrawSurface final : public IDrawSurface {
     Color brush_ = kWhite;
     int x_ = 0, y_ = 0;
     EllipseStamp dot_;
-    std::function<void()> changed_;
 };

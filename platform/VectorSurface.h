@@ -9,13 +9,11 @@ class QPainter;
 
 // The chart's drawing surface on a QPainter over a vector device (an SVG or PDF document):
 // the same operations as on the screen's bitmap, but dots stay circles and text stays text.
-// Text is measured as on the bitmap, so the layout is the same. It holds no bitmaps.
+// Text is measured as on the bitmap, so the layout is the same.
 class VectorSurface final : public IDrawSurface {
   public:
     explicit VectorSurface(QPainter& painter);
 
-    ISurfaceBitmap* SelectBitmap(ISurfaceBitmap*) override { return nullptr; }
-    bool BitBlt(int, int, int, int, IDrawSurface&, int, int) override { return false; }
     Pen SelectPen(const Pen& pen) override;
     Font SelectFont(const Font& font) override;
     Color SetTextColor(Color color) override;

@@ -8,15 +8,9 @@
 
 namespace {
 
-// The frame the next Draw will use: the window's current size if it can tell.
-PlotLayout nextLayout(CCurveChart& chart) {
-    RECT client = chart.clientRect;
-    if (chart.hWnd != nullptr) {
-        RECT current;
-        if (chart.hWnd->GetClientRect(current))
-            client = current;
-    }
-    return LayoutFor(client, chart.scaleLayoutWithSize);
+// The frame the next Draw will use.
+PlotLayout nextLayout(const CCurveChart& chart) {
+    return LayoutFor(chart.clientRect, chart.scaleLayoutWithSize);
 }
 
 double unscaled(double value, int exponent) {
@@ -45,12 +39,12 @@ void SetChartRanges(CCurveChart& chart, AxisRange x, AxisRange y, bool plusTicke
     chart.SetYRange(y.min, y.max);
 }
 
-void ShowChosenView(CCurveChart& chart, const PlotChoices& choices) {
+bool SetChosenView(CCurveChart& chart, const PlotChoices& choices) {
     if (!choices.view)
-        return;
+        return false;
     SetChartRanges(chart, choices.view->x, choices.view->y, false, choices);
     chart.AutoScale();
-    chart.Redraw();
+    return true;
 }
 
 PlotView ShownView(const CCurveChart& chart) {

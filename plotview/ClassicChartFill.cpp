@@ -7,7 +7,8 @@
 #include <algorithm>
 
 std::optional<FileFailure> TakeReadResult(const ReadResult& result, bool plusTicked,
-                                          CCurveChart& chart, const PlotChoices& choices) {
+                                          CCurveChart& chart, const PlotChoices& choices,
+                                          const ShowChart& show) {
     chart.Clear();
     const bool bode = choices.diagram == Diagram::Bode;
     if (result.series) {
@@ -35,17 +36,18 @@ std::optional<FileFailure> TakeReadResult(const ReadResult& result, bool plusTic
                        choices);
     }
     chart.AutoScale();
-    chart.Redraw();
+    if (show)
+        show();
     return std::nullopt;
 }
 
 std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked, CCurveChart& chart,
-                                       GrowthWatch* watch) {
-    return ReloadChartWith(path, plusTicked, chart, PlotChoices{}, watch);
+                                       GrowthWatch* watch, const ShowChart& show) {
+    return ReloadChartWith(path, plusTicked, chart, PlotChoices{}, watch, show);
 }
 
 std::optional<FileFailure> ReloadChartWith(const std::string& path, bool plusTicked,
                                            CCurveChart& chart, const PlotChoices& choices,
-                                           GrowthWatch* watch) {
-    return TakeReadResult(ReadWholeFile(path, watch), plusTicked, chart, choices);
+                                           GrowthWatch* watch, const ShowChart& show) {
+    return TakeReadResult(ReadWholeFile(path, watch), plusTicked, chart, choices, show);
 }

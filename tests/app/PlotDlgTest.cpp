@@ -196,7 +196,7 @@ TEST(PlotDlg, TicksHoldBackAHalfWrittenLastRowWhileTheFileGrows) {
 TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
     ShownDialog d;
     int ticks = 0;
-    d.dialog->setReloadFunction([&ticks](const std::string&, bool, CCurveChart&) {
+    d.dialog->setReloadFunction([&ticks](const std::string&, bool, CCurveChart&, const ShowChart&) {
         ++ticks;
         return std::optional<FileFailure>(FileFailure{kCauseGeneric, EIO, "/data/run 7.txt", {}});
     });
@@ -217,7 +217,7 @@ TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
 TEST(PlotDlg, TicksGoOnWhileTheAboutBoxIsOpen) {
     ShownDialog d;
     int ticks = 0;
-    d.dialog->setReloadFunction([&ticks](const std::string&, bool, CCurveChart&) {
+    d.dialog->setReloadFunction([&ticks](const std::string&, bool, CCurveChart&, const ShowChart&) {
         ++ticks;
         return std::optional<FileFailure>();
     });
@@ -228,15 +228,6 @@ TEST(PlotDlg, TicksGoOnWhileTheAboutBoxIsOpen) {
               });
     d.dialog->OnSysCommand(IDM_ABOUTBOX, 0);
     EXPECT_GE(ticks, 1);
-}
-
-TEST(PlotDlg, TheChartLetsGoOfTheDialogAsItCloses) {
-    auto dialog = std::make_unique<CPlotDlg>();
-    dialog->OnInitDialog();
-    EXPECT_EQ(g_chart.hWnd, dialog->plotArea());
-    dialog.reset();
-    EXPECT_EQ(g_chart.hWnd, nullptr);
-    EXPECT_FALSE(g_chart.Redraw());
 }
 
 TEST(IconPlacement, CentresWithTruncatingDivisions) {

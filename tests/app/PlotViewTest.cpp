@@ -1,5 +1,6 @@
 #include "ChartSetup.h"
 #include "ClassicChartFill.h"
+#include "ClassicChartImage.h"
 #include "CommandLine.h"
 #include "Globals.h"
 #include "PlotArea.h"
@@ -63,14 +64,14 @@ TEST(EqualScales, AnIdealSemicircleComesOutTwiceAsWideAsHigh) {
     const std::string file = dir.write("rc.txt", semicircle());
     for (bool plus : {false, true}) {
         for (bool equal : {false, true}) {
-            PlotArea area;
-            area.resize(534, 392);
             auto chart = std::make_unique<CCurveChart>();
-            chart->Attach(&area);
+            chart->clientRect = {0, 0, 534, 392};
             SetUpChart(*chart);
             PlotChoices choices;
             choices.equalScales = equal;
-            ASSERT_FALSE(ReloadChartWith(file, plus, *chart, choices));
+            ASSERT_FALSE(ReloadChartWith(file, plus, *chart, choices, nullptr, [&] {
+                ClassicChartImage(*chart, {534, 392});
+            }));
             const QSize spread = dotSpread(*chart);
             if (equal)
                 EXPECT_NEAR(spread.width(), 2 * spread.height(), 2) << plus;

@@ -1,5 +1,4 @@
 #include "CurveChart.h"
-#include "FakeWindowBinding.h"
 #include "RecordingSurface.h"
 
 #include <gtest/gtest.h>
@@ -401,113 +400,6 @@ TEST(ChartRendering, DrawPutsBackPenFontAndTextColour) {
     c->lastError = 0;
     EXPECT_FALSE(c->Draw(nullptr));
     EXPECT_EQ(c->lastError, -110);
-}
-
-struct RedrawCase {
-    const char* name;
-    int failSelect = 0, failBlt = 0;
-    bool failRect = false, failBitmap = false;
-    int code;
-    std::vector<std::string> memoryOps; // what reaches the off-screen surface, Draw excluded
-    bool windowGetsPicture;
-};
-
-TEST(ChartRendering, RedrawFailsAtEachStepWithItsCodeAndCleansUp) {
-    const RedrawCase cases[] = {
-        {"whole cycle",
-         0,
-         0,
-         false,
-         false,
-         0,
-         {"SelectBitmap offscreen", "BitBlt 0 0 534 392 from other 0 0", "SelectBitmap stock"},
-         true},
-        {"client rect", 0, 0, true, false, -20, {}, false},
-        {"bitmap", 0, 0, false, true, -50, {}, false},
-        {"select", 1, 0, false, false, -60, {"SelectBitmap failed"}, false},
-        {"copy in",
-         0,
-         1,
-         false,
-         false,
-         -70,
-         {"SelectBitmap offscreen", "BitBlt 0 0 534 392 from other 0 0 failed",
-          "SelectBitmap stock"},
-         false},
-        {"copy out",
-         0,
-         0,
-         false,
-         false,
-         -80,
-         {"SelectBitmap offscreen", "BitBlt 0 0 534 392 from other 0 0", "SelectBitmap stock"},
-         false},
-        {"select back",
-         2,
-         0,
-         false,
-         false,
-         -90,
-         {"SelectBitmap offscreen", "BitBlt 0 0 534 392 from other 0 0", "SelectBitmap failed"},
-         true},
-    };
-    for (const auto& tc : cases) {
-        SCOPED_TRACE(tc.name);
-        FakeWindowBinding window;
-        auto c = std::make_unique<CCurveChart>();
-        ASSERT_TRUE(c->Attach(&window));
-        ASSERT_TRUE(c->Init("Z'", "-Z\"", "Fitting", 0, 0, 0));
-        c->lastError = 1;
-        window.failClientRect = tc.failRect;
-        window.failCreateBitmap = tc.failBitmap;
-        window.memory->failSelectBitmapCall = tc.failSelect;
-        window.memory->failBitBltCall = tc.failBlt;
-        if (std::string(tc.name) == "copy out")
-            window.window.failBitBltCall = 1;
-
-        EXPECT_EQ(c->Redraw(), tc.code == 0);
-        EXPECT_EQ(c->lastError, tc.code == 0 ? 1 : tc.code);
-        std::vector<std::string> memoryOps;
-        for (const auto& op : window.memory->ops)
-            if (op.rfind("SelectBitmap", 0) == 0 || op.rfind("BitBlt", 0) == 0)
-                memoryOps.push_back(op);
-        EXPECT_EQ(memoryOps, tc.memoryOps);
-        EXPECT_EQ(only(window.window.ops, "BitBlt 0 0 534 392 from other").size(),
-                  tc.windowGetsPicture || tc.code == -80 ? 1u : 0u);
-        // The off-screen bitmap is gone unless it is still selected.
-        EXPECT_EQ(window.bitmapsAlive, tc.code == -90 ? 1 : 0);
-        EXPECT_EQ(only(window.memory->ops, "Rectangle 0 0 534 392").size(),
-                  tc.memoryOps.size() == 3 && tc.code != -70 ? 1u : 0u)
-            << "drawn only after the copy in";
-        c.reset();
-        EXPECT_EQ(window.bitmapsAlive, 0);
-    }
-}
-
-TEST(ChartRendering, RedrawNeedsAWindowSurfaceAndKeepsAnEarlierError) {
-    auto unbound = std::make_unique<CCurveChart>();
-    EXPECT_FALSE(unbound->Redraw());
-    EXPECT_EQ(unbound->lastError, -30);
-
-    FakeWindowBinding window;
-    auto c = std::make_unique<CCurveChart>();
-    ASSERT_TRUE(c->Attach(&window));
-    window.failCreateBitmap = true;
-    EXPECT_FALSE(c->Redraw());
-    window.failCreateBitmap = false;
-    EXPECT_TRUE(c->Redraw());
-    EXPECT_EQ(c->lastError, -50);
-}
-
-TEST(ChartRendering, AStrandedBitmapLivesUntilAnotherReplacesIt) {
-    FakeWindowBinding window;
-    auto c = std::make_unique<CCurveChart>();
-    ASSERT_TRUE(c->Attach(&window));
-    window.memory->failSelectBitmapCall = 2;
-    EXPECT_FALSE(c->Redraw());
-    EXPECT_EQ(window.bitmapsAlive, 1);
-    EXPECT_TRUE(c->Redraw());
-    EXPECT_EQ(window.bitmapsAlive, 1) << "the first is selected again and still alive";
 }
 
 } // namespace

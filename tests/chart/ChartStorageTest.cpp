@@ -1,5 +1,4 @@
 #include "CurveChart.h"
-#include "FakeWindowBinding.h"
 
 #include <gtest/gtest.h>
 
@@ -22,11 +21,8 @@ bool tailIsZero(const CCurveChart& c, int from) {
     return true;
 }
 
-TEST(ChartStorage, StartsUnboundEmptyAndZeroed) {
+TEST(ChartStorage, StartsEmptyAndZeroed) {
     auto c = newChart();
-    EXPECT_EQ(c->hWnd, nullptr);
-    EXPECT_EQ(c->pWindowDC, nullptr);
-    EXPECT_FALSE(c->memDC);
     EXPECT_EQ(c->clientRect, (RECT{0, 0, 0, 0}));
     EXPECT_EQ(c->count, 0);
     EXPECT_EQ(c->xMax, 0.0);
@@ -36,105 +32,13 @@ TEST(ChartStorage, StartsUnboundEmptyAndZeroed) {
     EXPECT_TRUE(tailIsZero(*c, 0));
 }
 
-struct AttachCase {
-    const char* name;
-    bool nullWindow, failGetDC, failCreateDC;
-    int code;
-    bool keepsWindow, keepsWindowDC;
-};
-
-TEST(ChartStorage, FailedAttachKeepsWhatItGotAndBlocksLaterAttempts) {
-    const AttachCase cases[] = {
-        {"null window", true, false, false, kErrNullWindow, false, false},
-        {"no window surface", false, true, false, kErrNoWindowDC, true, false},
-        {"no memory surface", false, false, true, kErrMemoryDC, true, true},
-    };
-    for (const auto& tc : cases) {
-        SCOPED_TRACE(tc.name);
-        auto c = newChart();
-        FakeWindowBinding window;
-        window.failGetDC = tc.failGetDC;
-        window.failCreateDC = tc.failCreateDC;
-        EXPECT_FALSE(c->Attach(tc.nullWindow ? nullptr : &window));
-        EXPECT_EQ(c->lastError, tc.code);
-        EXPECT_EQ(c->hWnd, tc.keepsWindow ? &window : nullptr);
-        EXPECT_EQ(c->pWindowDC, tc.keepsWindowDC ? &window.window : nullptr);
-        EXPECT_FALSE(c->memDC);
-
-        // Once past the null check the window stays bound, so a retry is refused.
-        FakeWindowBinding healthy;
-        EXPECT_EQ(c->Attach(&healthy), !tc.keepsWindow);
-        EXPECT_EQ(c->lastError, tc.keepsWindow ? kErrAlreadyAttached : 0);
-        EXPECT_EQ(c->hWnd, tc.keepsWindow ? static_cast<IWindowBinding*>(&window) : &healthy);
-        c.reset(); // release while both bindings still exist
-    }
-}
-
-TEST(ChartStorage, SuccessfulAttachResetsErrorAndSecondAttachIsRefused) {
-    FakeWindowBinding first, second;
-    auto c = newChart();
-    c->lastError = -1234;
-    EXPECT_TRUE(c->Attach(&first));
-    EXPECT_EQ(c->lastError, 0);
-    EXPECT_EQ(c->pWindowDC, &first.window);
-    EXPECT_EQ(c->memDC.get(), first.memory);
-    EXPECT_FALSE(c->Attach(&second));
-    EXPECT_EQ(c->lastError, kErrAlreadyAttached);
-    EXPECT_EQ(c->hWnd, &first);
-}
-
-TEST(ChartStorage, DestructionReleasesTheWindowSurfaceOnce) {
-    FakeWindowBinding window;
-    {
-        auto c = newChart();
-        ASSERT_TRUE(c->Attach(&window));
-    }
-    EXPECT_EQ(window.releaseDCCalls, 1);
-    EXPECT_EQ(window.releasedDC, &window.window);
-    EXPECT_FALSE(window.onDestroyed) << "a destroyed chart must not be called back";
-}
-
-TEST(ChartStorage, WindowGoingAwayFirstDetachesTheChart) {
-    auto c = newChart();
-    auto window = std::make_unique<FakeWindowBinding>();
-    ASSERT_TRUE(c->Attach(window.get()));
-    window->onDestroyed();
-    EXPECT_EQ(window->releaseDCCalls, 1);
-    EXPECT_EQ(c->hWnd, nullptr);
-    EXPECT_EQ(c->pWindowDC, nullptr);
-    EXPECT_FALSE(c->memDC);
-    window.reset();
-    c.reset(); // must not touch the destroyed window
-}
-
-TEST(ChartStorage, InitNeedsAReadableWindowAndKeepsStateOnFailure) {
-    FakeWindowBinding window;
-    window.failClientRect = true;
-    auto c = newChart();
-    c->xTitle = "old";
-    c->xMode = 2;
-    c->AddPoint(1, 0.5, 0.5);
-    EXPECT_FALSE(c->Init("a", "b", "c", 0, 0, 0));
-    EXPECT_EQ(c->lastError, kErrClientRect);
-
-    ASSERT_TRUE(c->Attach(&window));
-    EXPECT_FALSE(c->Init("a", "b", "c", 0, 0, 0));
-    EXPECT_EQ(c->lastError, kErrClientRect);
-    EXPECT_EQ(c->xTitle, "old");
-    EXPECT_EQ(c->xMode, 2);
-    EXPECT_EQ(c->count, 1);
-}
-
 TEST(ChartStorage, InitStoresTitlesClampsModesAndResetsData) {
-    FakeWindowBinding window;
     auto c = newChart();
-    ASSERT_TRUE(c->Attach(&window));
     c->ShowZeroLine(true);
     c->AddPoint(3, 4, 5);
     c->xExp = 2;
     c->lastError = -1001;
     ASSERT_TRUE(c->Init("Z'", "-Z\"", "Fitting", -1, 5, 2));
-    EXPECT_EQ(c->clientRect, (RECT{0, 0, 534, 392}));
     EXPECT_EQ(c->xTitle, "Z'");
     EXPECT_EQ(c->yTitle, "-Z\"");
     EXPECT_EQ(c->zTitle, "Fitting");

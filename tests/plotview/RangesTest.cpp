@@ -1,7 +1,7 @@
 #include "ChartRanges.h"
 #include "CurveChart.h"
-#include "FakeWindowBinding.h"
 #include "RangeAdjustment.h"
+#include "RecordingSurface.h"
 #include "ViewNavigation.h"
 
 #include <gtest/gtest.h>
@@ -83,9 +83,8 @@ TEST(RangeAdjustment, EqualScalesWidenTheAxisThatNeedsItAboutItsCentre) {
 
 // Texts the chart writes, after the ranges are set as the reload sets them.
 std::vector<std::string> labelsFor(AxisRange x, AxisRange y, bool equal, RecordingSurface& s) {
-    FakeWindowBinding window;
     auto chart = std::make_unique<CCurveChart>();
-    chart->Attach(&window);
+    chart->clientRect = {0, 0, 534, 392};
     chart->Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
     chart->AddPoint(0, x.min, y.min);
     chart->AddPoint(1, x.max, y.max);

@@ -1,6 +1,5 @@
 #include "ClassicChartFill.h"
 #include "CurveChart.h"
-#include "FakeWindowBinding.h"
 #include "PlotChoices.h"
 #include "TempDir.h"
 #include "ViewNavigation.h"
@@ -13,9 +12,8 @@
 namespace {
 
 TEST(BodeReload, FrequencyMagnitudeAndPhaseWithNoDotAtOrBelowZero) {
-    FakeWindowBinding window;
     auto chart = std::make_unique<CCurveChart>();
-    chart->Attach(&window);
+    chart->clientRect = {0, 0, 534, 392};
     chart->Init("", "", "", 0, 0, 0);
     ShowAs(*chart, Diagram::Bode);
     TempDir dir;

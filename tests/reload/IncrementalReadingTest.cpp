@@ -1,9 +1,9 @@
 #include "ClassicChartFill.h"
 #include "CurveChart.h"
-#include "FakeWindowBinding.h"
 #include "FormatFixtures.h"
 #include "LiveReading.h"
 #include "PlotChoices.h"
+#include "RecordingSurface.h"
 #include "Reload.h"
 #include "TempDir.h"
 
@@ -50,13 +50,13 @@ bool SameExtent(const Extent& a, const Extent& b) {
 
 // The draw calls of the window's chart after taking `result` in: equal calls, equal pixels.
 std::vector<std::string> Picture(const ReadResult& result, bool plus) {
-    FakeWindowBinding window;
     auto chart = std::make_unique<CCurveChart>();
-    chart->Attach(&window);
+    chart->clientRect = {0, 0, 534, 392};
     chart->Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
     chart->ShowZeroLine(true);
-    TakeReadResult(result, plus, *chart, PlotChoices{});
-    return window.memory != nullptr ? window.memory->ops : std::vector<std::string>{};
+    RecordingSurface surface;
+    TakeReadResult(result, plus, *chart, PlotChoices{}, [&] { chart->Draw(&surface); });
+    return surface.ops;
 }
 
 // With `plus`, also the pictures the two results give with "+" so ticked.

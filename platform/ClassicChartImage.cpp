@@ -1,0 +1,17 @@
+#include "ClassicChartImage.h"
+
+#include "CurveChart.h"
+#include "QtDrawSurface.h"
+
+QImage ClassicChartImage(CCurveChart& chart, QSize size) {
+    if (size.isEmpty())
+        return {};
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    chart.clientRect = {0, 0, size.width(), size.height()};
+    QtDrawSurface surface(&image);
+    if (!chart.Draw(&surface))
+        return {};
+    return image;
+}
