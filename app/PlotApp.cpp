@@ -4,11 +4,13 @@
 #include "CommandLine.h"
 #include "DisplayChoice.h"
 #include "FileInfo.h"
+#include "MainWindow.h"
 #include "PlotDlg.h"
 #include "Snapshot.h"
 #include "Version.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QSettings>
 #include <QTextStream>
 
 #include <cstdio>
@@ -78,9 +80,19 @@ bool CPlotApp::InitInstance() {
         m_exitCode = OnNoDisplay();
         return false;
     }
+    if (!command.classic) {
+        MainWindow window(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                                      QStringLiteral("korvane"),
+                                                      QStringLiteral("korvane")),
+                          command.fontPt);
+        window.startWith(command.plus, command.equal, command.bode);
+        if (!command.file.empty())
+            window.openFile(command.file);
+        window.show();
+        QApplication::exec();
+        return false;
+    }
     CPlotDlg dialog;
-    if (!command.classic)
-        dialog.useModernLook(command.fontPt);
     dialog.OpenOnStart(command.file.empty() ? std::nullopt : std::optional(command.file),
                        command.plus, command.equal, command.bode);
     m_pMainWnd = &dialog;

@@ -6,6 +6,7 @@
 #include "ClassicChartFill.h"
 #include "DialogBuilder.h"
 #include "FileChoice.h"
+#include "FileDrop.h"
 #include "Globals.h"
 #include "IconPlacement.h"
 #include "PlotArea.h"
@@ -58,35 +59,6 @@ void warnWithQtBox(QWidget* parent, const QString& caption, const QString& text)
     box.exec();
 }
 
-// The exact bytes of a dropped local file's path: the URL keeps bytes that are not UTF-8
-// percent-encoded, where its text would turn them into U+FFFD.
-std::string droppedPath(const QUrl& url) {
-    return QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()).toStdString();
-}
-
-// Copy or link, never move: a file manager told "moved" may delete the user's file.
-std::optional<Qt::DropAction> harmlessAction(const QDropEvent& event) {
-    if (event.proposedAction() == Qt::CopyAction || event.proposedAction() == Qt::LinkAction)
-        return event.proposedAction();
-    for (Qt::DropAction action : {Qt::CopyAction, Qt::LinkAction})
-        if (event.possibleActions() & action)
-            return action;
-    return std::nullopt;
-}
-
-// Takes the drag of a local file with a harmless action; refuses anything else.
-bool acceptAsCopyOrLink(QDropEvent& event) {
-    const auto action = harmlessAction(event);
-    const QList<QUrl> urls = event.mimeData()->urls();
-    if (!action || urls.isEmpty() || !urls.front().isLocalFile()) {
-        event.ignore();
-        return false;
-    }
-    event.setDropAction(*action);
-    event.accept();
-    return true;
-}
-
 } // namespace
 
 CPlotDlg::CPlotDlg(QWidget* parent)
@@ -104,7 +76,7 @@ CPlotDlg::CPlotDlg(QWidget* parent)
     connect(qobject_cast<QPushButton*>(GetDlgItem(*this, IDC_OPEN)), &QPushButton::clicked, this,
             &CPlotDlg::OnOpen);
     plotView_ =
-        std::make_unique<PlotViewControl>(g_chart, *plotArea(), [this] { showLastReading(); });
+        std::make_unique<PlotViewControl>(&g_chart, *plotArea(), [this] { showLastReading(); });
     reading_ = std::make_unique<ReadingThread>([this] {
         // Queued to this window's thread; should the news be lost, the next tick takes it.
         QMetaObject::invokeMethod(this, &CPlotDlg::takeReading, Qt::QueuedConnection);
@@ -314,16 +286,16 @@ void CPlotDlg::AcceptChosenFile(const std::string& chosen) {
 }
 
 void CPlotDlg::dragEnterEvent(QDragEnterEvent* event) {
-    acceptAsCopyOrLink(*event);
+    AcceptAsCopyOrLink(*event);
 }
 
 void CPlotDlg::dragMoveEvent(QDragMoveEvent* event) {
-    acceptAsCopyOrLink(*event);
+    AcceptAsCopyOrLink(*event);
 }
 
 void CPlotDlg::dropEvent(QDropEvent* event) {
-    if (acceptAsCopyOrLink(*event))
-        AcceptChosenFile(droppedPath(event->mimeData()->urls().front()));
+    if (AcceptAsCopyOrLink(*event))
+        AcceptChosenFile(DroppedPath(event->mimeData()->urls().front()));
 }
 
 void CPlotDlg::timerEvent(QTimerEvent* event) {

@@ -20,8 +20,8 @@ namespace {
 constexpr double kZoomPerNotch = 1.25;
 } // namespace
 
-PlotViewControl::PlotViewControl(CCurveChart& chart, PlotArea& area, std::function<void()> reload)
-    : chart_(chart), area_(area), reload_(std::move(reload)) {
+PlotViewControl::PlotViewControl(CCurveChart* chart, PlotArea& area, std::function<void()> reload)
+    : chart_(chart), area_(area), reload_(std::move(reload)), modern_(chart == nullptr) {
     QMenu* menu = area.contextMenu();
     menu->addSeparator();
     auto* diagrams = new QActionGroup(menu);
@@ -82,7 +82,7 @@ void PlotViewControl::setDiagram(Diagram diagram) {
     choices_.view.reset();
     equalScales_->setEnabled(diagram == Diagram::Nyquist);
     if (!modern_)
-        ShowAs(chart_, diagram);
+        ShowAs(*chart_, diagram);
     if (area_.hasPicture())
         reload_();
 }
@@ -98,18 +98,18 @@ void PlotViewControl::resetView() {
 bool PlotViewControl::canMove() const {
     if (modern_)
         return area_.hasPicture() && drawn_ && series_ && !series_->points().empty();
-    return area_.hasPicture() && chart_.count > 0;
+    return area_.hasPicture() && chart_->count > 0;
 }
 
 PlotView PlotViewControl::shownView() const {
     if (modern_ && drawn_)
         return {{drawn_->x.min, drawn_->x.max}, {drawn_->y.min, drawn_->y.max}};
-    return ShownView(chart_);
+    return ShownView(*chart_);
 }
 
 PixelFrame PlotViewControl::shownFrame() const {
     if (!modern_ || !drawn_)
-        return FrameOf(chart_);
+        return FrameOf(*chart_);
     const RectF& f = drawn_->frame;
     return {static_cast<int>(std::lround(f.left)), static_cast<int>(std::lround(f.top)),
             static_cast<int>(std::lround(f.right)), static_cast<int>(std::lround(f.bottom))};
@@ -117,7 +117,7 @@ PixelFrame PlotViewControl::shownFrame() const {
 
 LogAxes PlotViewControl::shownLogAxes() const {
     if (!modern_ || !drawn_)
-        return LogAxesOf(chart_);
+        return LogAxesOf(*chart_);
     return {drawn_->x.log, drawn_->y.log};
 }
 
@@ -144,7 +144,7 @@ void PlotViewControl::showView() {
         return;
     }
     fitClassicChart();
-    if (SetChosenView(chart_, choices_))
+    if (SetChosenView(*chart_, choices_))
         drawClassic();
     pictureMayHaveChanged();
 }
@@ -165,7 +165,7 @@ QString PlotViewControl::readoutAt(QPoint at) const {
 }
 
 void PlotViewControl::setModern(bool modern, double fontPt) {
-    modern_ = modern;
+    modern_ = modern || chart_ == nullptr;
     fontPt_ = fontPt;
 }
 
@@ -198,22 +198,26 @@ void PlotViewControl::drawModern() {
 }
 
 void PlotViewControl::fitClassicChart() {
-    chart_.clientRect = {0, 0, area_.width(), area_.height()};
+    if (chart_ != nullptr)
+        chart_->clientRect = {0, 0, area_.width(), area_.height()};
 }
 
 void PlotViewControl::drawClassic() {
-    QImage image = ClassicChartImage(chart_, area_.size());
+    if (chart_ == nullptr)
+        return;
+    QImage image = ClassicChartImage(*chart_, area_.size());
     if (image.isNull())
         return;
     area_.showPicture(std::move(image),
-                      [this](IDrawSurface& surface) { return chart_.Draw(&surface); });
+                      [this](IDrawSurface& surface) { return chart_->Draw(&surface); });
 }
 
 void PlotViewControl::pictureMayHaveChanged() {
     if (area_.pictureSerial() == readoutSerial_)
         return;
     readoutSerial_ = area_.pictureSerial();
-    readout_.Build(chart_, series_, format_);
+    if (chart_ != nullptr)
+        readout_.Build(*chart_, series_, format_);
 }
 
 void PlotViewControl::takeSeries(SeriesSnapshot series, std::string format, bool plus) {

@@ -19,10 +19,10 @@ class QAction;
 // The user's hold on the plot: the "Nyquist diagram" / "Bode diagram", "Equal scales" and
 // "Reset view" entries of its context menu, zoom and pan with the pointer, and the readout tooltip.
 // The choices last while the program runs; changing them reloads through `reload`, zoom and pan
-// redraw at once.
+// redraw at once. Without a classic chart it shows the modern look only.
 class PlotViewControl {
   public:
-    PlotViewControl(CCurveChart& chart, PlotArea& area, std::function<void()> reload);
+    PlotViewControl(CCurveChart* chart, PlotArea& area, std::function<void()> reload);
     // Takes its hooks off the plot area, which outlives it within the dialog.
     ~PlotViewControl();
     PlotViewControl(const PlotViewControl&) = delete;
@@ -72,14 +72,14 @@ class PlotViewControl {
     PixelFrame shownFrame() const;
     LogAxes shownLogAxes() const;
 
-    CCurveChart& chart_;
+    CCurveChart* chart_;
     PlotArea& area_;
     std::function<void()> reload_;
     PlotChoices choices_;
     SeriesSnapshot series_;
     std::string format_;
     bool plus_ = false;
-    bool modern_ = false;
+    bool modern_;
     double fontPt_ = 9;
     // What the last modern picture drew, and the model it drew it from.
     std::optional<RenderResult> drawn_;

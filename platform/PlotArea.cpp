@@ -94,16 +94,34 @@ void PlotArea::savePicture() {
                              QStringLiteral("Cannot write %1: %2").arg(path, *reason));
 }
 
+void PlotArea::setPlaceholder(QString text) {
+    placeholder_ = std::move(text);
+    update();
+}
+
+void PlotArea::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (resized_)
+        resized_();
+}
+
 void PlotArea::contextMenuEvent(QContextMenuEvent* event) {
-    // Before the first picture there is nothing to copy or save.
+    // Before the first picture there is nothing to copy or save. From the keyboard the menu
+    // opens over the plot's middle, not wherever the pointer rests.
     if (hasPicture_)
-        menu_->exec(event->globalPos());
+        menu_->exec(event->reason() == QContextMenuEvent::Keyboard ? mapToGlobal(rect().center())
+                                                                   : event->globalPos());
 }
 
 void PlotArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (hasPicture_) {
         painter.drawImage(0, 0, drawChart_ ? chartImage_ : picture_);
+        return;
+    }
+    if (placeholder_) {
+        painter.setPen(palette().color(QPalette::Disabled, QPalette::WindowText));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, *placeholder_);
         return;
     }
     // A static text control: its caption, left-aligned on the dialog's background.

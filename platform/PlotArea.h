@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QMenu;
 
@@ -39,12 +40,17 @@ class PlotArea final : public QWidget {
         chooseSavePath_ = std::move(chooser);
     }
     QMenu* contextMenu() const { return menu_; }
+    // A faint line centred in the plot while it has no picture, in place of "Static".
+    void setPlaceholder(QString text);
+    // Called after the widget changed size, so the chart can be laid out anew.
+    void setResizedHandler(std::function<void()> resized) { resized_ = std::move(resized); }
     void copyPicture() const;
     void savePicture();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     QImage picture_;
@@ -55,4 +61,6 @@ class PlotArea final : public QWidget {
     ChartDrawer drawChart_;
     QMenu* menu_;
     std::function<QString()> chooseSavePath_;
+    std::function<void()> resized_;
+    std::optional<QString> placeholder_;
 };

@@ -12,6 +12,8 @@ fail() {
     exit 1
 }
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+# The user's own settings stay untouched.
+export XDG_CONFIG_HOME=$scratch/settings
 
 # Xvfb picks a free display and writes its number once it accepts connections.
 Xvfb -displayfd 3 -nolisten tcp 3>"$scratch/display" 2>/dev/null &
@@ -25,7 +27,7 @@ export DISPLAY=:$(cat "$scratch/display")
 
 "$korvane" -style fusion -reverse -platform xcb "$sample" 2>"$scratch/err" &
 pids+=($!)
-window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$(basename "$sample")\$" | head -n 1) ||
+window=$(timeout 60 xdotool search --sync --onlyvisible --name "^$(basename "$sample") — Korvane\$" | head -n 1) ||
     fail "no window named after the file appeared: $(cat "$scratch/err")"
 kill -0 "${pids[1]}" || fail "the viewer ended"
 

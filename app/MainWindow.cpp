@@ -1,0 +1,375 @@
+#include "MainWindow.h"
+
+#include "AppIcon.h"
+#include "FileChoice.h"
+#include "FileDrop.h"
+#include "Format.h"
+#include "PlotArea.h"
+#include "PlotKeys.h"
+#include "PlotViewControl.h"
+#include "ReadingThread.h"
+#include "Version.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimerEvent>
+#include <QToolBar>
+
+#include <cstring>
+
+namespace {
+
+constexpr int kReadEveryMs = 2000;
+
+std::optional<QString> chooseWithFileDialog(QWidget* parent, const QString& folder) {
+    QFileDialog dialog(parent, MainWindow::tr("Open measurement file"), folder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // A typed name of a file that does not exist yet is accepted: it is waited for.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QString measurements = MainWindow::tr("Measurement files (%1)")
+                                     .arg(QString::fromLatin1(MeasurementFilePatterns()));
+    dialog.setNameFilters({measurements, MainWindow::tr("All files (*)")});
+    dialog.selectNameFilter(measurements);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+QString folderOf(const std::string& path) {
+    return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absolutePath();
+}
+
+} // namespace
+
+MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget* parent)
+    : QMainWindow(parent), store_(std::move(store)), plot_(new PlotArea(this)),
+      path_(new QLineEdit(this)), statusLine_(new QLabel(this)),
+      chooser_([this](const QString& folder) { return chooseWithFileDialog(this, folder); }) {
+    if (store_)
+        settings_ = LoadWindowSettings(*store_);
+    setWindowTitle(QStringLiteral("Korvane"));
+    setWindowIcon(MainFrameIcon());
+    setAcceptDrops(true);
+    resize(900, 640);
+    if (!settings_.geometry.isEmpty())
+        restoreGeometry(settings_.geometry);
+
+    plot_->setPlaceholder(tr("Open a measurement file (Ctrl+O) or drop one here."));
+    plot_->setFocusPolicy(Qt::StrongFocus);
+    plot_->setAccessibleName(tr("Plot"));
+    setCentralWidget(plot_);
+    path_->setAccessibleName(tr("Path of the measurement file"));
+    path_->setPlaceholderText(tr("Path of a measurement file"));
+    connect(path_, &QLineEdit::returnPressed, this, &MainWindow::openTypedPath);
+    statusLine_->setAccessibleName(tr("Status"));
+    statusBar()->addWidget(statusLine_, 1);
+
+    view_ = std::make_unique<PlotViewControl>(nullptr, *plot_, [this] { redraw(); });
+    view_->setModern(true, fontPt);
+    new PlotKeys(plot_, {[this](QPoint at, double notches) { view_->zoomAt(at, notches); },
+                         [this](QPoint by) { view_->panBy(by); }, [this] { view_->resetView(); }});
+    plot_->setResizedHandler([this] { redraw(); });
+    buildMenus();
+    view_->setDiagram(settings_.bode ? Diagram::Bode : Diagram::Nyquist);
+    view_->setEqualScales(settings_.equalScales);
+    command("startAtZero")->setChecked(settings_.startAtZero);
+
+    reading_ = std::make_unique<ReadingThread>([this] {
+        // Queued to this window's thread; should the news be lost, the next tick takes it.
+        QMetaObject::invokeMethod(this, &MainWindow::takeReading, Qt::QueuedConnection);
+    });
+    timer_.start(kReadEveryMs, this);
+    showStatus();
+}
+
+// The reading thread goes first, stopping its read, while everything it reports to exists.
+MainWindow::~MainWindow() {
+    reading_.reset();
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& text,
+                                const QKeySequence& keys, const QString& icon,
+                                std::function<void()> run) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    if (!icon.isEmpty())
+        action->setIcon(QIcon::fromTheme(icon));
+    connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    menu->addAction(action);
+    return action;
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QAction* open = addCommand(file, "open", tr("&Open\u2026"), QKeySequence::Open,
+                               QStringLiteral("document-open"), [this] { chooseFile(); });
+    recentMenu_ = file->addMenu(tr("Open &Recent"));
+    refreshRecentMenu();
+    QAction* save = addCommand(file, "savePicture", tr("&Save Picture\u2026"), QKeySequence::Save,
+                               QStringLiteral("document-save"), [this] { plot_->savePicture(); });
+    file->addSeparator();
+    addCommand(file, "quit", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+               QStringLiteral("application-exit"), [this] { close(); });
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    QAction* copy = addCommand(edit, "copyPicture", tr("&Copy Picture"), QKeySequence::Copy,
+                               QStringLiteral("edit-copy"), [this] { plot_->copyPicture(); });
+
+    // The plot's own context menu holds the same diagram commands, so both stay in step.
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QAction* nyquist = view_->nyquistAction();
+    QAction* bode = view_->bodeAction();
+    nyquist->setObjectName(QStringLiteral("nyquist"));
+    bode->setObjectName(QStringLiteral("bode"));
+    nyquist->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_1));
+    bode->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_2));
+    view->addAction(nyquist);
+    view->addAction(bode);
+    view->addSeparator();
+    QAction* equal = view_->equalScalesAction();
+    equal->setObjectName(QStringLiteral("equalScales"));
+    view->addAction(equal);
+    auto* zero = new QAction(tr("Start \u2212Z\u2033 at &Zero"), this);
+    zero->setObjectName(QStringLiteral("startAtZero"));
+    zero->setCheckable(true);
+    connect(zero, &QAction::toggled, this, [this](bool on) {
+        startAtZero_ = on;
+        redraw();
+    });
+    view->addAction(zero);
+    view->addSeparator();
+    QAction* reset = view_->resetViewAction();
+    reset->setObjectName(QStringLiteral("resetView"));
+    reset->setShortcut(QKeySequence(Qt::Key_Home));
+    reset->setIcon(QIcon::fromTheme(QStringLiteral("zoom-original")));
+    view->addAction(reset);
+    const auto zoomBy = [this](double notches) { view_->zoomAt(plot_->rect().center(), notches); };
+    QAction* zoomIn = addCommand(view, "zoomIn", tr("Zoom &In"), QKeySequence(Qt::Key_Plus),
+                                 QStringLiteral("zoom-in"), [zoomBy] { zoomBy(1); });
+    zoomIn->setShortcuts({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal)});
+    QAction* zoomOut = addCommand(view, "zoomOut", tr("Zoom &Out"), QKeySequence(Qt::Key_Minus),
+                                  QStringLiteral("zoom-out"), [zoomBy] { zoomBy(-1); });
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    addCommand(help, "about", tr("&About Korvane"), QKeySequence(), QStringLiteral("help-about"),
+               [this] { showAbout(); });
+
+    QToolBar* tools = addToolBar(tr("Main"));
+    tools->setObjectName(QStringLiteral("mainToolBar"));
+    tools->setMovable(false);
+    tools->addActions({open, save, copy});
+    tools->addSeparator();
+    tools->addActions({nyquist, bode, equal});
+    tools->addSeparator();
+    tools->addActions({zoomIn, zoomOut, reset});
+    // The path gets a row of its own, as wide as the window.
+    addToolBarBreak();
+    QToolBar* location = addToolBar(tr("Path"));
+    location->setObjectName(QStringLiteral("pathToolBar"));
+    location->setMovable(false);
+    location->addWidget(path_);
+}
+
+QAction* MainWindow::command(const char* name) const {
+    return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+QString MainWindow::statusText() const {
+    return statusLine_->text();
+}
+
+void MainWindow::startWith(bool startAtZero, bool equalScales, bool bode) {
+    if (startAtZero)
+        command("startAtZero")->setChecked(true);
+    if (equalScales)
+        view_->setEqualScales(true);
+    if (bode)
+        view_->setDiagram(Diagram::Bode);
+}
+
+void MainWindow::chooseFile() {
+    QString folder = file_.empty() ? settings_.lastFolder : folderOf(file_);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    if (const auto chosen = chooser_(folder)) {
+        if (const auto path = FileSystemPath(*chosen))
+            openFile(*path);
+    }
+}
+
+void MainWindow::openTypedPath() {
+    const QString typed = path_->text().trimmed();
+    if (typed.isEmpty())
+        return;
+    if (const auto path = FileSystemPath(QDir::cleanPath(typed)))
+        openFile(*path);
+}
+
+void MainWindow::openRecent(const QString& path) {
+    if (const auto bytes = FileSystemPath(path))
+        openFile(*bytes);
+}
+
+void MainWindow::refreshRecentMenu() {
+    recentMenu_->clear();
+    for (const QString& path : settings_.recentFiles)
+        recentMenu_->addAction(path, this, [this, path] { openRecent(path); });
+    recentMenu_->addSeparator();
+    QAction* clear = recentMenu_->addAction(tr("&Clear"), this, [this] {
+        settings_.recentFiles.clear();
+        refreshRecentMenu();
+    });
+    clear->setObjectName(QStringLiteral("clearRecent"));
+    clear->setEnabled(!settings_.recentFiles.isEmpty());
+    recentMenu_->setEnabled(true);
+}
+
+void MainWindow::openFile(const std::string& path) {
+    // The old file's diagram must not stand under the new file's name.
+    if (path != file_) {
+        view_->newFile();
+        lastRead_.reset();
+    }
+    file_ = path;
+    const QString shown = DisplayPath(path);
+    path_->setText(shown);
+    const QString name = DisplayPath(FileNameOf(path));
+    setWindowTitle(tr("%1 \u2014 Korvane").arg(name));
+    settings_.lastFolder = folderOf(path);
+    settings_.recentFiles = WithRecentFile(settings_.recentFiles, shown);
+    refreshRecentMenu();
+    // Kept at once: a window that never closes normally still remembers the file.
+    saveSettings();
+    status_ = {};
+    status_.name = name;
+    status_.state = FileStatus::State::Waiting;
+    showStatus();
+    tick();
+}
+
+void MainWindow::tick() {
+    if (ticking_ || file_.empty())
+        return;
+    if (!reading_->Start(file_)) {
+        // A result whose news went astray: take it now, and read again at the next tick.
+        takeReading();
+        return;
+    }
+    ticking_ = true;
+    pathOfRead_ = file_;
+}
+
+void MainWindow::finishReading() {
+    reading_->Wait();
+    takeReading();
+}
+
+void MainWindow::takeReading() {
+    std::optional<ReadResult> result = reading_->Take();
+    if (!result)
+        return;
+    ticking_ = false;
+    // A read of a file that is no longer the chosen one shows nothing.
+    if (pathOfRead_ != file_ || result->stopped)
+        return;
+    if (result->failure) {
+        status_.state = FileStatus::State::Unreadable;
+        status_.reason = result->failure->reason.empty()
+                             ? QString::fromLocal8Bit(std::strerror(result->failure->osError))
+                             : QString::fromStdString(result->failure->reason);
+    } else if (!result->found) {
+        if (AnythingExistsAt(file_)) {
+            status_.state = FileStatus::State::Unreadable;
+            status_.reason = WhyUnreadable(file_);
+        } else {
+            status_.state = lastRead_ ? FileStatus::State::Gone : FileStatus::State::Waiting;
+        }
+    } else if (result->series) {
+        lastRead_ = std::move(result);
+        status_.state = FileStatus::State::Read;
+        status_.format = FormatTitle(lastRead_->format);
+        status_.points = lastRead_->series->measured();
+        status_.readAt = QTime::currentTime();
+        redraw();
+    }
+    showStatus();
+}
+
+void MainWindow::redraw() {
+    if (!lastRead_ || !lastRead_->series)
+        return;
+    view_->takeSeries(lastRead_->series, lastRead_->format, startAtZero_);
+    view_->drawModern();
+}
+
+void MainWindow::showStatus() {
+    if (file_.empty())
+        status_.state = FileStatus::State::NoFile;
+    const QString line = StatusLine(status_);
+    statusLine_->setText(line);
+    if (!plot_->hasPicture())
+        plot_->setPlaceholder(status_.state == FileStatus::State::NoFile
+                                  ? tr("Open a measurement file (Ctrl+O) or drop one here.")
+                                  : line);
+}
+
+void MainWindow::showAbout() {
+    QMessageBox::about(
+        this, tr("About Korvane"),
+        tr("<p><b>Korvane %1</b></p>"
+           "<p>Watches an impedance measurement file and draws it as a Nyquist or Bode "
+           "diagram, read anew every 2 seconds while the instrument writes it.</p>"
+           "<p>Reads files of %2.</p>"
+           "<p>The bundled sample files keep the licences named in their NOTICE.md.</p>")
+            .arg(QStringLiteral(KORVANE_VERSION),
+                 tr("Gamry, BioLogic, ZView, CH Instruments, Metrohm Nova and PalmSens, "
+                    "CSV and plain columns of numbers")));
+}
+
+void MainWindow::saveSettings() {
+    if (!store_)
+        return;
+    settings_.geometry = saveGeometry();
+    settings_.bode = view_->choices().diagram == Diagram::Bode;
+    settings_.equalScales = view_->choices().equalScales;
+    settings_.startAtZero = startAtZero_;
+    SaveWindowSettings(*store_, settings_);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    saveSettings();
+    QMainWindow::closeEvent(event);
+}
+
+void MainWindow::timerEvent(QTimerEvent* event) {
+    if (event->timerId() == timer_.timerId())
+        tick();
+    else
+        QMainWindow::timerEvent(event);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    AcceptAsCopyOrLink(*event);
+}
+
+void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
+    AcceptAsCopyOrLink(*event);
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    if (AcceptAsCopyOrLink(*event))
+        openFile(DroppedPath(event->mimeData()->urls().front()));
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "ReadResult.h"
+#include "WindowSettings.h"
+#include "WindowStatus.h"
+
+#include <QBasicTimer>
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class PlotArea;
+class PlotViewControl;
+class QAction;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSettings;
+class ReadingThread;
+
+// The window a bench user watches a measurement in: the plot fills it and is laid out anew at
+// every size, menus and a toolbar reach every command, the file's path stands in an editable
+// field and one status line says what was read and when. The file is read every 2 seconds
+// on a thread of its own, and nothing modal interrupts the watching.
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+  public:
+    // Asks for a measurement file, starting in `folder`; nothing when cancelled.
+    using FileChooser = std::function<std::optional<QString>(const QString& folder)>;
+
+    // `store` keeps the settings between runs; the window reads them now and writes them as
+    // it closes.
+    explicit MainWindow(std::unique_ptr<QSettings> store, double fontPt = 9,
+                        QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Turns on what the command line asked for, over the settings.
+    void startWith(bool startAtZero, bool equalScales, bool bode);
+    // Watches the file at `path` (the file system's bytes) from now on and reads it at once.
+    void openFile(const std::string& path);
+    // Reads the file now, unless a read still runs.
+    void tick();
+    // Waits for a running read and takes in its result, for a caller that must see it.
+    void finishReading();
+
+    PlotArea* plotArea() const { return plot_; }
+    QLineEdit* pathField() const { return path_; }
+    QString statusText() const;
+    const FileStatus& fileStatus() const { return status_; }
+    const WindowSettings& settings() const { return settings_; }
+    void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    // The window's commands by their object names ("open", "bode", "startAtZero"…).
+    QAction* command(const char* name) const;
+
+  protected:
+    void timerEvent(QTimerEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private:
+    void buildMenus();
+    QAction* addCommand(QMenu* menu, const char* name, const QString& text,
+                        const QKeySequence& keys, const QString& icon, std::function<void()> run);
+    void chooseFile();
+    void openTypedPath();
+    void openRecent(const QString& path);
+    void refreshRecentMenu();
+    void takeReading();
+    void showStatus();
+    void redraw();
+    void showAbout();
+    void saveSettings();
+
+    std::unique_ptr<QSettings> store_;
+    WindowSettings settings_;
+    PlotArea* plot_;
+    QLineEdit* path_;
+    QLabel* statusLine_;
+    QMenu* recentMenu_ = nullptr;
+    std::unique_ptr<PlotViewControl> view_;
+    std::unique_ptr<ReadingThread> reading_;
+    QBasicTimer timer_;
+    FileChooser chooser_;
+    std::string file_;
+    std::string pathOfRead_;
+    bool ticking_ = false;
+    bool startAtZero_ = false;
+    std::optional<ReadResult> lastRead_;
+    FileStatus status_;
+};

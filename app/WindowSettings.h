@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QSettings;
+
+// What the main window keeps from one run to the next.
+struct WindowSettings {
+    QByteArray geometry;
+    QString lastFolder;
+    QStringList recentFiles; // the latest first
+    bool bode = false;
+    bool equalScales = false;
+    bool startAtZero = false;
+};
+
+inline constexpr int kRecentFilesKept = 10;
+
+// The settings in the user's standard place (~/.config/korvane/korvane.conf on Linux).
+// Values that are missing or unreadable read as the defaults, and a store that cannot be
+// written is left as it is: neither ever stops the program.
+WindowSettings LoadWindowSettings(QSettings& store);
+void SaveWindowSettings(QSettings& store, const WindowSettings& settings);
+
+// `recent` with `path` first, once, and at most kRecentFilesKept entries.
+QStringList WithRecentFile(QStringList recent, const QString& path);

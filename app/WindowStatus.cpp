@@ -1,0 +1,67 @@
+#include "WindowStatus.h"
+
+#include <QCoreApplication>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("WindowStatus", text);
+}
+
+QString timeOf(const QTime& time) {
+    return time.toString(QStringLiteral("HH:mm:ss"));
+}
+
+} // namespace
+
+QString StatusLine(const FileStatus& s) {
+    switch (s.state) {
+    case FileStatus::State::NoFile:
+        return tr("Open a measurement file to watch it.");
+    case FileStatus::State::Waiting:
+        return tr("Waiting for %1 to appear\u2026").arg(s.name);
+    case FileStatus::State::Read:
+        return tr("%1 \u00b7 %2 \u00b7 %3 \u00b7 read %4")
+            .arg(s.name, s.format, s.points == 1 ? tr("1 point") : tr("%1 points").arg(s.points),
+                 timeOf(s.readAt));
+    case FileStatus::State::Gone:
+        return tr("%1 is gone \u2014 showing what was read at %2").arg(s.name, timeOf(s.readAt));
+    case FileStatus::State::Unreadable:
+        return tr("Cannot read %1: %2").arg(s.name, s.reason);
+    }
+    return {};
+}
+
+QString FormatTitle(const std::string& name) {
+    static const struct {
+        const char* name;
+        const char* title;
+    } titles[] = {{"plain", "plain text"},          {"gamry-dta", "Gamry DTA"},
+                  {"biologic-mpt", "BioLogic MPT"}, {"zview", "ZView"},
+                  {"chi", "CH Instruments"},        {"nova", "Metrohm Nova"},
+                  {"palmsens-csv", "PalmSens CSV"}, {"csv", "CSV"}};
+    for (const auto& t : titles)
+        if (name == t.name)
+            return QString::fromLatin1(t.title);
+    return QString::fromStdString(name);
+}
+
+QString WhyUnreadable(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    int error = errno;
+    if (fd >= 0) {
+        struct stat info {};
+        error = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) ? EISDIR : 0;
+        ::close(fd);
+    }
+    if (error == 0)
+        return tr("it is not a file that can be read");
+    return QString::fromLocal8Bit(std::strerror(error));
+}

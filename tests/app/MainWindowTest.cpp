@@ -1,0 +1,178 @@
+#include "MainWindow.h"
+#include "PlotArea.h"
+#include "PlotViewControl.h"
+#include "TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QSettings>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace {
+
+// A shown window whose settings live in the test's own folder.
+struct Shown {
+    explicit Shown(const TempDir& dir) : settingsFile(QString::fromStdString(dir.file("k.conf"))) {
+        window = std::make_unique<MainWindow>(settings());
+        window->resize(700, 500);
+        window->show();
+    }
+    std::unique_ptr<QSettings> settings() const {
+        return std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+    }
+    void open(const std::string& path) {
+        window->openFile(path);
+        window->finishReading();
+    }
+    void tick() {
+        window->tick();
+        window->finishReading();
+    }
+    QString settingsFile;
+    std::unique_ptr<MainWindow> window;
+};
+
+const char kArc[] = "1000 10 -1\n100 12 -3\n10 15 -2\n";
+
+TEST(MainWindow, ThePlotIsLaidOutAnewAtEverySize) {
+    TempDir dir;
+    Shown s(dir);
+    s.open(dir.write("arc.txt", kArc));
+    PlotArea* plot = s.window->plotArea();
+    ASSERT_TRUE(plot->hasPicture());
+    EXPECT_EQ(plot->chartImage().size(), plot->size());
+    s.window->resize(1100, 800);
+    QApplication::processEvents();
+    EXPECT_EQ(plot->chartImage().size(), plot->size());
+    EXPECT_GT(plot->width(), 1000) << "the plot fills the window";
+}
+
+TEST(MainWindow, TheStatusLineSaysWhatIsKnownOfTheFile) {
+    TempDir dir;
+    Shown s(dir);
+    EXPECT_EQ(s.window->statusText(), "Open a measurement file to watch it.");
+    const std::string path = dir.file("run7.txt");
+    s.open(path);
+    EXPECT_EQ(s.window->statusText(), "Waiting for run7.txt to appear\u2026");
+    EXPECT_FALSE(s.window->plotArea()->hasPicture());
+
+    dir.write("run7.txt", kArc);
+    s.tick();
+    const QString read = s.window->statusText();
+    EXPECT_TRUE(read.startsWith("run7.txt \u00b7 plain text \u00b7 3 points \u00b7 read "))
+        << read.toStdString();
+    const QString at = read.section(' ', -1);
+
+    std::filesystem::remove(path);
+    s.tick();
+    EXPECT_EQ(s.window->statusText(), "run7.txt is gone \u2014 showing what was read at " + at);
+    EXPECT_TRUE(s.window->plotArea()->hasPicture()) << "the last picture stays";
+
+    std::filesystem::create_directory(path);
+    s.tick();
+    EXPECT_EQ(s.window->statusText(), "Cannot read run7.txt: Is a directory");
+    EXPECT_EQ(s.window->windowTitle(), "run7.txt \u2014 Korvane");
+    int shown = 0;
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        shown += widget->isVisible();
+    EXPECT_EQ(shown, 1) << "no box interrupts";
+}
+
+TEST(MainWindow, CommandsCarryTheirShortcutsAndAct) {
+    TempDir dir;
+    Shown s(dir);
+    s.open(dir.write("arc.txt", kArc));
+    const struct {
+        const char* command;
+        QKeySequence keys;
+    } shortcuts[] = {{"open", QKeySequence::Open},
+                     {"savePicture", QKeySequence::Save},
+                     {"copyPicture", QKeySequence::Copy},
+                     {"quit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                     {"nyquist", QKeySequence(Qt::CTRL | Qt::Key_1)},
+                     {"bode", QKeySequence(Qt::CTRL | Qt::Key_2)},
+                     {"resetView", QKeySequence(Qt::Key_Home)},
+                     {"zoomIn", QKeySequence(Qt::Key_Plus)},
+                     {"zoomOut", QKeySequence(Qt::Key_Minus)}};
+    for (const auto& tc : shortcuts) {
+        QAction* action = s.window->command(tc.command);
+        ASSERT_NE(action, nullptr) << tc.command;
+        EXPECT_EQ(action->shortcut(), tc.keys) << tc.command;
+    }
+
+    QAction* bode = s.window->command("bode");
+    bode->trigger();
+    EXPECT_TRUE(bode->isChecked());
+    const QImage bodePicture = s.window->plotArea()->chartImage();
+    s.window->command("nyquist")->trigger();
+    EXPECT_NE(s.window->plotArea()->chartImage(), bodePicture);
+
+    const QImage whole = s.window->plotArea()->chartImage();
+    s.window->command("zoomIn")->trigger();
+    EXPECT_NE(s.window->plotArea()->chartImage(), whole) << "zoomed";
+    s.window->command("resetView")->trigger();
+    EXPECT_EQ(s.window->plotArea()->chartImage(), whole);
+    s.window->command("startAtZero")->trigger();
+    EXPECT_NE(s.window->plotArea()->chartImage(), whole) << "at once, not at the next read";
+
+    s.window->command("copyPicture")->trigger();
+    EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
+
+    std::optional<QString> asked;
+    s.window->setFileChooser([&](const QString& folder) {
+        asked = folder;
+        return std::optional(QString::fromStdString(dir.file("other.txt")));
+    });
+    s.window->command("open")->trigger();
+    EXPECT_EQ(asked, QString::fromStdString(std::filesystem::path(dir.file("x")).parent_path()))
+        << "starts in the current file's folder";
+    EXPECT_EQ(s.window->windowTitle(), "other.txt \u2014 Korvane");
+}
+
+TEST(MainWindow, EnterInThePathFieldOpensThatPath) {
+    TempDir dir;
+    Shown s(dir);
+    const std::string path = dir.write("typed.txt", kArc);
+    s.window->pathField()->setText(QString::fromStdString(path));
+    QTest::keyClick(s.window->pathField(), Qt::Key_Return);
+    s.window->finishReading();
+    EXPECT_EQ(s.window->windowTitle(), "typed.txt \u2014 Korvane");
+    EXPECT_TRUE(s.window->plotArea()->hasPicture());
+    EXPECT_TRUE(s.window->isVisible()) << "Enter never closes the window";
+}
+
+TEST(MainWindow, SettingsLastFromOneRunToTheNext) {
+    TempDir dir;
+    const std::string file = dir.write("arc.txt", kArc);
+    {
+        Shown s(dir);
+        s.open(file);
+        s.window->command("bode")->trigger();
+        s.window->command("startAtZero")->trigger();
+        s.window->close();
+    }
+    Shown again(dir);
+    const WindowSettings& kept = again.window->settings();
+    EXPECT_TRUE(kept.bode);
+    EXPECT_TRUE(kept.startAtZero);
+    EXPECT_FALSE(kept.equalScales);
+    EXPECT_EQ(kept.recentFiles, QStringList{QString::fromStdString(file)});
+    EXPECT_EQ(kept.lastFolder, QString::fromStdString(std::filesystem::path(file).parent_path()));
+    EXPECT_TRUE(again.window->command("bode")->isChecked());
+
+    QStringList recent;
+    for (int i = 0; i < 12; ++i)
+        recent = WithRecentFile(recent, QString::number(i % 11));
+    EXPECT_EQ(recent.size(), kRecentFilesKept);
+    EXPECT_EQ(recent.front(), "0") << "a path opened again moves to the front, once";
+}
+
+} // namespace
