@@ -77,7 +77,7 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     statusBar()->addWidget(statusLine_, 1);
 
     view_ = std::make_unique<PlotViewControl>(nullptr, *plot_, [this] { redraw(); });
-    view_->setModern(true, fontPt);
+    view_->setFontSize(fontPt);
     new PlotKeys(plot_, {[this](QPoint at, double notches) { view_->zoomAt(at, notches); },
                          [this](QPoint by) { view_->panBy(by); }, [this] { view_->resetView(); }});
     plot_->setResizedHandler([this] { redraw(); });

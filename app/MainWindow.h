@@ -51,6 +51,7 @@ class MainWindow final : public QMainWindow {
     QString statusText() const;
     const FileStatus& fileStatus() const { return status_; }
     const WindowSettings& settings() const { return settings_; }
+    PlotViewControl& plotView() const { return *view_; }
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
     // The window's commands by their object names ("open", "bode", "startAtZero"…).
     QAction* command(const char* name) const;

@@ -203,10 +203,6 @@ void CPlotDlg::takeReading() {
     if (pathOfRead_ != g_strPathName || result->stopped)
         return;
     lastRead_ = std::move(result);
-    if (plotView_->modern()) {
-        showModernReading();
-        return;
-    }
     plotView_->takeSeries(lastRead_->series, lastRead_->format);
     plotView_->fitClassicChart();
     if (const auto failure =
@@ -219,23 +215,7 @@ ShowChart CPlotDlg::showClassic() {
     return [this] { plotView_->drawClassic(); };
 }
 
-void CPlotDlg::useModernLook(double fontPt) {
-    plotView_->setModern(true, fontPt);
-}
-
-void CPlotDlg::showModernReading() {
-    if (lastRead_->failure)
-        report_.show(this, *lastRead_->failure);
-    else if (lastRead_->found && lastRead_->series)
-        plotView_->takeSeries(lastRead_->series, lastRead_->format, plusOfRead_);
-    plotView_->drawModern();
-}
-
 void CPlotDlg::showLastReading() {
-    if (plotView_->modern()) {
-        plotView_->drawModern();
-        return;
-    }
     if (ticking_ || reload_ || !lastRead_ || lastRead_->failure) {
         OnTimer(RELOAD_TIMER_ID);
         return;

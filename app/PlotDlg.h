@@ -62,9 +62,6 @@ class CPlotDlg : public QDialog {
     // the first tick.
     void OpenOnStart(std::optional<std::string> path, bool plusTicked, bool equalScales = false,
                      bool bode = false);
-    // The modern look in `fontPt` point text rather than the classic chart, which a dialog
-    // shows unless told.
-    void useModernLook(double fontPt = 9);
     // No control is bound to a member, so there is nothing to exchange.
     bool UpdateData(bool) { return true; }
     QIcon OnQueryDragIcon() const { return m_hIcon; }
@@ -97,8 +94,6 @@ class CPlotDlg : public QDialog {
     // Shows the last read again under the current view choices, without reading.
     void showLastReading();
     ShowChart showClassic();
-    // Takes the last read into the modern picture, when it read the file.
-    void showModernReading();
 
     QIcon m_hIcon;
     QMenu* systemMenu_ = nullptr;

@@ -125,9 +125,23 @@ void PlotViewControl::zoomAt(QPoint at, double notches) {
     if (!canMove())
         return;
     const PlotView from = choices_.view ? *choices_.view : shownView();
+    std::optional<std::pair<double, double>> under;
+    if (modern_ && drawn_)
+        under.emplace(drawn_->x.ToValue(at.x()), drawn_->y.ToValue(at.y()));
     choices_.view = ZoomedAbout(from, shownFrame(), {at.x(), at.y()},
                                 std::pow(kZoomPerNotch, notches), shownLogAxes());
     showView();
+    // Labels of another width move the frame, and with it the point under the pointer: one
+    // pan brings it back.
+    if (under && drawn_) {
+        const long dx = std::lround(at.x() - drawn_->x.ToPixel(under->first));
+        const long dy = std::lround(at.y() - drawn_->y.ToPixel(under->second));
+        if (dx != 0 || dy != 0) {
+            choices_.view = Panned(*choices_.view, shownFrame(), static_cast<int>(dx),
+                                   static_cast<int>(dy), shownLogAxes());
+            showView();
+        }
+    }
 }
 
 void PlotViewControl::panBy(QPoint by) {
@@ -162,11 +176,6 @@ QString PlotViewControl::readoutAt(QPoint at) const {
         return QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line));
     }
     return QString::fromStdString(FileReadout(format_, series_ ? series_->measured() : 0));
-}
-
-void PlotViewControl::setModern(bool modern, double fontPt) {
-    modern_ = modern || chart_ == nullptr;
-    fontPt_ = fontPt;
 }
 
 void PlotViewControl::drawModern() {

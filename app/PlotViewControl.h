@@ -32,10 +32,8 @@ class PlotViewControl {
     // The points the next picture is drawn from, for the readout, and for the modern look
     // the picture itself, with −Z'' from 0 while `plus`.
     void takeSeries(SeriesSnapshot series, std::string format, bool plus = false);
-    // Off, the plot shows the classic chart; on, the renderer's modern picture of the series
-    // taken, in `fontPt` point text.
-    void setModern(bool modern, double fontPt = 9);
-    bool modern() const { return modern_; }
+    // The size of the modern picture's text, in points.
+    void setFontSize(double fontPt) { fontPt_ = fontPt; }
     // Draws the modern picture of the series taken under the current choices.
     void drawModern();
     // Sizes the classic chart to the plot area, whose frame equal scales follow.
@@ -79,7 +77,8 @@ class PlotViewControl {
     SeriesSnapshot series_;
     std::string format_;
     bool plus_ = false;
-    bool modern_;
+    // Without a classic chart, the renderer's modern picture of the series taken.
+    const bool modern_;
     double fontPt_ = 9;
     // What the last modern picture drew, and the model it drew it from.
     std::optional<RenderResult> drawn_;

@@ -1,17 +1,16 @@
-#include "Globals.h"
+#include "MainWindow.h"
 #include "PlotArea.h"
-#include "PlotDlg.h"
 #include "PlotViewControl.h"
 #include "QtPainter.h"
 #include "Snapshot.h"
 #include "TempDir.h"
-#include "Tick.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QHelpEvent>
 #include <QImage>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QToolTip>
 #include <QWheelEvent>
 
@@ -22,17 +21,13 @@
 
 namespace {
 
-// The main dialog in the modern look on a file, drawn once.
-struct ModernDialog {
-    explicit ModernDialog(const std::string& content) {
-        g_strPathName.clear();
-        dialog->useModernLook();
-        dialog->OnInitDialog();
+// The main window on a file, drawn once.
+struct ModernWindow {
+    explicit ModernWindow(const std::string& content) {
         dialog->show();
-        dialog->AcceptChosenFile(dir.write("m.txt", content));
-        Tick(*dialog);
+        dialog->openFile(dir.write("m.txt", content));
+        dialog->finishReading();
     }
-    ~ModernDialog() { g_strPathName.clear(); }
     PlotArea& area() const { return *dialog->plotArea(); }
     PlotViewControl& view() const { return dialog->plotView(); }
     // Where point i of the first series was drawn.
@@ -50,11 +45,12 @@ struct ModernDialog {
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
     TempDir dir;
-    std::unique_ptr<CPlotDlg> dialog = std::make_unique<CPlotDlg>();
+    std::unique_ptr<MainWindow> dialog = std::make_unique<MainWindow>(std::make_unique<QSettings>(
+        QString::fromStdString(dir.file("k.conf")), QSettings::IniFormat));
 };
 
 TEST(ModernLook, TheWindowReadsOutZoomsAboutTheDotAndShowsBode) {
-    ModernDialog d("100 10 -5\n1000 20 -2\n10000 30 -1\n");
+    ModernWindow d("100 10 -5\n1000 20 -2\n10000 30 -1\n");
     ASSERT_TRUE(d.view().drawn());
     ASSERT_EQ(d.view().drawn()->dots.size(), 3u);
     EXPECT_TRUE(d.area().chartImage().pixel(d.dot(0)) != qRgb(255, 255, 255)) << "a dot";
