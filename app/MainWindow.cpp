@@ -78,6 +78,7 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
 
     view_ = std::make_unique<PlotViewControl>(nullptr, *plot_, [this] { redraw(); });
     view_->setFontSize(fontPt);
+    view_->setDecimalPoint(locale().decimalPoint());
     new PlotKeys(plot_, {[this](QPoint at, double notches) { view_->zoomAt(at, notches); },
                          [this](QPoint by) { view_->panBy(by); }, [this] { view_->resetView(); }});
     plot_->setResizedHandler([this] { redraw(); });

@@ -7,9 +7,11 @@
 #include "MainWindow.h"
 #include "PlotDlg.h"
 #include "Snapshot.h"
+#include "Translation.h"
 #include "Version.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QSettings>
 #include <QTextStream>
 
@@ -81,6 +83,7 @@ bool CPlotApp::InitInstance() {
         return false;
     }
     if (!command.classic) {
+        InstallTranslation(QLocale());
         MainWindow window(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
                                                       QStringLiteral("korvane"),
                                                       QStringLiteral("korvane")),

@@ -11,11 +11,13 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <cmath>
 
 namespace {
+
 // One wheel notch shows a quarter more or less of the plane.
 constexpr double kZoomPerNotch = 1.25;
 } // namespace
@@ -25,8 +27,9 @@ PlotViewControl::PlotViewControl(CCurveChart* chart, PlotArea& area, std::functi
     QMenu* menu = area.contextMenu();
     menu->addSeparator();
     auto* diagrams = new QActionGroup(menu);
-    nyquist_ = diagrams->addAction(QStringLiteral("Nyquist diagram"));
-    bode_ = diagrams->addAction(QStringLiteral("Bode diagram"));
+    nyquist_ =
+        diagrams->addAction(QCoreApplication::translate("PlotViewControl", "Nyquist diagram"));
+    bode_ = diagrams->addAction(QCoreApplication::translate("PlotViewControl", "Bode diagram"));
     for (QAction* entry : {nyquist_, bode_}) {
         entry->setCheckable(true);
         menu->addAction(entry);
@@ -37,10 +40,10 @@ PlotViewControl::PlotViewControl(CCurveChart* chart, PlotArea& area, std::functi
     }
     nyquist_->setChecked(true);
     menu->addSeparator();
-    equalScales_ = menu->addAction(QStringLiteral("Equal scales"));
+    equalScales_ = menu->addAction(QCoreApplication::translate("PlotViewControl", "Equal scales"));
     equalScales_->setCheckable(true);
     QObject::connect(equalScales_, &QAction::toggled, [this](bool on) { setEqualScales(on); });
-    resetView_ = menu->addAction(QStringLiteral("Reset view"));
+    resetView_ = menu->addAction(QCoreApplication::translate("PlotViewControl", "Reset view"));
     QObject::connect(resetView_, &QAction::triggered, [this] { resetView(); });
     pointer_ = new PlotPointer(&area, {[this](QPoint at, double notches) { zoomAt(at, notches); },
                                        [this](QPoint by) { panBy(by); }, [this] { resetView(); },
@@ -173,7 +176,8 @@ QString PlotViewControl::readoutAt(QPoint at) const {
         const DrawnDot& dot = drawn_->dots[static_cast<size_t>(slot)];
         const SeriesModel& drawnSeries = drawnModel_->series[static_cast<size_t>(dot.series)];
         const Point& p = drawnSeries.series->points()[static_cast<size_t>(dot.index)];
-        return QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line));
+        return QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line))
+            .replace(QLatin1Char('.'), decimalPoint_);
     }
     return QString::fromStdString(FileReadout(format_, series_ ? series_->measured() : 0));
 }
@@ -183,6 +187,7 @@ void PlotViewControl::drawModern() {
         return;
     ChartModel model = DiagramModel(series_, plus_, choices_);
     model.fontPt = fontPt_;
+    model.decimalPoint = decimalPoint_.toStdString();
     auto shared = std::make_shared<const ChartModel>(std::move(model));
     RenderResult drawn;
     const QImage image =

@@ -11,10 +11,6 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("WindowStatus", text);
-}
-
 QString timeOf(const QTime& time) {
     return time.toString(QStringLiteral("HH:mm:ss"));
 }
@@ -24,17 +20,24 @@ QString timeOf(const QTime& time) {
 QString StatusLine(const FileStatus& s) {
     switch (s.state) {
     case FileStatus::State::NoFile:
-        return tr("Open a measurement file to watch it.");
+        return QCoreApplication::translate("WindowStatus", "Open a measurement file to watch it.");
     case FileStatus::State::Waiting:
-        return tr("Waiting for %1 to appear\u2026").arg(s.name);
+        return QCoreApplication::translate("WindowStatus", "Waiting for %1 to appear\u2026")
+            .arg(s.name);
     case FileStatus::State::Read:
-        return tr("%1 \u00b7 %2 \u00b7 %3 \u00b7 read %4")
-            .arg(s.name, s.format, s.points == 1 ? tr("1 point") : tr("%1 points").arg(s.points),
+        return QCoreApplication::translate("WindowStatus", "%1 \u00b7 %2 \u00b7 %3 \u00b7 read %4")
+            .arg(s.name, s.format,
+                 s.points == 1
+                     ? QCoreApplication::translate("WindowStatus", "1 point")
+                     : QCoreApplication::translate("WindowStatus", "%1 points").arg(s.points),
                  timeOf(s.readAt));
     case FileStatus::State::Gone:
-        return tr("%1 is gone \u2014 showing what was read at %2").arg(s.name, timeOf(s.readAt));
+        return QCoreApplication::translate("WindowStatus",
+                                           "%1 is gone \u2014 showing what was read at %2")
+            .arg(s.name, timeOf(s.readAt));
     case FileStatus::State::Unreadable:
-        return tr("Cannot read %1: %2").arg(s.name, s.reason);
+        return QCoreApplication::translate("WindowStatus", "Cannot read %1: %2")
+            .arg(s.name, s.reason);
     }
     return {};
 }
@@ -62,6 +65,6 @@ QString WhyUnreadable(const std::string& path) {
         ::close(fd);
     }
     if (error == 0)
-        return tr("it is not a file that can be read");
+        return QCoreApplication::translate("WindowStatus", "it is not a file that can be read");
     return QString::fromLocal8Bit(std::strerror(error));
 }

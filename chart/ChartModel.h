@@ -45,4 +45,7 @@ struct ChartModel {
     bool keepYStart = false;
     double fontPt = 9.0;
     double dpi = 96.0;
+    // What the labels write between the whole and the fraction: the window's locale may want
+    // a comma.
+    std::string decimalPoint = ".";
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -51,6 +52,9 @@ int RunRegisteredApp(int argc, char** argv) {
     app->PrepareStart(argc, argv);
     toolkitHandler = qInstallMessageHandler(holdStartMessages);
     QApplication application(argc, argv);
+    // The toolkit takes the user's locale for everything; numbers in files, --info and the
+    // command line keep the C locale's point, and the window asks QLocale for its own.
+    std::setlocale(LC_NUMERIC, "C");
     qInstallMessageHandler(toolkitHandler);
     for (const HeldMessage& held : std::exchange(heldMessages, {}))
         toolkitHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.c_str()),

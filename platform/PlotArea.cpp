@@ -16,13 +16,13 @@ namespace {
 QString askForPicturePath(QWidget* parent) {
     const struct {
         QString filter, suffix;
-    } kinds[] = {{QStringLiteral("PNG image (*.png)"), QStringLiteral("png")},
-                 {QStringLiteral("SVG drawing (*.svg)"), QStringLiteral("svg")},
-                 {QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf")}};
+    } kinds[] = {{PlotArea::tr("PNG image (*.png)"), QStringLiteral("png")},
+                 {PlotArea::tr("SVG drawing (*.svg)"), QStringLiteral("svg")},
+                 {PlotArea::tr("PDF document (*.pdf)"), QStringLiteral("pdf")}};
     QStringList filters;
     for (const auto& kind : kinds)
         filters << kind.filter;
-    QFileDialog dialog(parent, QStringLiteral("Save picture as"));
+    QFileDialog dialog(parent, PlotArea::tr("Save picture as"));
     dialog.setNameFilters(filters);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // Added before the dialog asks about replacing, so "figure" asks about figure.png, or
@@ -42,8 +42,8 @@ QString askForPicturePath(QWidget* parent) {
 PlotArea::PlotArea(QWidget* parent)
     : QWidget(parent), menu_(new QMenu(this)),
       chooseSavePath_([this] { return askForPicturePath(this); }) {
-    menu_->addAction(QStringLiteral("Copy picture"), this, &PlotArea::copyPicture);
-    menu_->addAction(QStringLiteral("Save picture as\u2026"), this, &PlotArea::savePicture);
+    menu_->addAction(tr("Copy picture"), this, &PlotArea::copyPicture);
+    menu_->addAction(tr("Save picture as\u2026"), this, &PlotArea::savePicture);
 }
 
 void PlotArea::clearPicture() {
@@ -91,7 +91,7 @@ void PlotArea::savePicture() {
                             : WritePicture(picture_, bytes, drawVector_);
     if (reason)
         QMessageBox::warning(this, QCoreApplication::applicationName(),
-                             QStringLiteral("Cannot write %1: %2").arg(path, *reason));
+                             tr("Cannot write %1: %2").arg(path, *reason));
 }
 
 void PlotArea::setPlaceholder(QString text) {

@@ -2,14 +2,17 @@
 #include "PlotArea.h"
 #include "PlotViewControl.h"
 #include "TempDir.h"
+#include "Translation.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
 #include <QTest>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -173,6 +176,21 @@ TEST(MainWindow, SettingsLastFromOneRunToTheNext) {
         recent = WithRecentFile(recent, QString::number(i % 11));
     EXPECT_EQ(recent.size(), kRecentFilesKept);
     EXPECT_EQ(recent.front(), "0") << "a path opened again moves to the front, once";
+}
+
+TEST(MainWindow, SpeaksChineseUnderAChineseLocale) {
+    QTranslator* chinese = InstallTranslation(QLocale(QLocale::Chinese, QLocale::China));
+    ASSERT_NE(chinese, nullptr);
+    {
+        TempDir dir;
+        Shown s(dir);
+        EXPECT_EQ(s.window->menuBar()->actions().front()->text(), "文件(&F)");
+        EXPECT_EQ(s.window->plotView().bodeAction()->text(), "伯德图");
+    }
+    QCoreApplication::removeTranslator(chinese);
+    delete chinese;
+    EXPECT_EQ(InstallTranslation(QLocale(QLocale::English, QLocale::UnitedStates)), nullptr)
+        << "English is the source";
 }
 
 } // namespace

@@ -72,6 +72,18 @@ TEST(ModernLook, TheWindowReadsOutZoomsAboutTheDotAndShowsBode) {
     EXPECT_TRUE(d.tooltipAt(d.dot(0)).startsWith(QStringLiteral("f = 100 Hz")));
 }
 
+TEST(ModernLook, TheWindowWritesNumbersWithItsLocalesDecimalPoint) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    {
+        ModernWindow d("3.16 0.5 -0.25\n31.6 1.5 -0.75\n");
+        const QString readout = d.tooltipAt(d.dot(0));
+        EXPECT_TRUE(readout.startsWith(QStringLiteral("f = 3,16 Hz\nZ' = 0,5 \u03a9")))
+            << readout.toStdString();
+        EXPECT_FALSE(readout.contains(QLatin1Char('.')));
+    }
+    QLocale::setDefault(QLocale::c());
+}
+
 // The text runs of an SVG: each glyph run's place and text, the pieces of one run sharing
 // their translation.
 struct SvgText {

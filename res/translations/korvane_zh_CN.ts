@@ -1,0 +1,204 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Open measurement file</source>
+        <translation>打开测量文件</translation>
+    </message>
+    <message>
+        <source>Measurement files (%1)</source>
+        <translation>测量文件 (%1)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Open a measurement file (Ctrl+O) or drop one here.</source>
+        <translation>打开一个测量文件（Ctrl+O），或将文件拖放到这里。</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>图</translation>
+    </message>
+    <message>
+        <source>Path of the measurement file</source>
+        <translation>测量文件的路径</translation>
+    </message>
+    <message>
+        <source>Path of a measurement file</source>
+        <translation>测量文件的路径</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Open…</source>
+        <translation>打开(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>最近打开(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Save Picture…</source>
+        <translation>保存图片(&amp;S)…</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Picture</source>
+        <translation>复制图片(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Start −Z″ at &amp;Zero</source>
+        <translation>−Z″ 从零开始(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;In</source>
+        <translation>放大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;Out</source>
+        <translation>缩小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;About Korvane</source>
+        <translation>关于 Korvane(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>主工具栏</translation>
+    </message>
+    <message>
+        <source>Path</source>
+        <translation>路径</translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>清除(&amp;C)</translation>
+    </message>
+    <message>
+        <source>%1 — Korvane</source>
+        <translation>%1 — Korvane</translation>
+    </message>
+    <message>
+        <source>About Korvane</source>
+        <translation>关于 Korvane</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;Korvane %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Watches an impedance measurement file and draws it as a Nyquist or Bode diagram, read anew every 2 seconds while the instrument writes it.&lt;/p&gt;&lt;p&gt;Reads files of %2.&lt;/p&gt;&lt;p&gt;The bundled sample files keep the licences named in their NOTICE.md.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;Korvane %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;监视阻抗测量文件，并将其绘制为奈奎斯特图或伯德图；仪器写入文件时，每 2 秒重新读取一次。&lt;/p&gt;&lt;p&gt;可读取以下文件：%2。&lt;/p&gt;&lt;p&gt;随附的示例文件遵循其 NOTICE.md 中所列的许可证。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Gamry, BioLogic, ZView, CH Instruments, Metrohm Nova and PalmSens, CSV and plain columns of numbers</source>
+        <translation>Gamry、BioLogic、ZView、CH Instruments、Metrohm Nova 和 PalmSens 的文件，CSV 以及纯数字列</translation>
+    </message>
+</context>
+<context>
+    <name>PlotArea</name>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>SVG 矢量图 (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Save picture as</source>
+        <translation>图片另存为</translation>
+    </message>
+    <message>
+        <source>Copy picture</source>
+        <translation>复制图片</translation>
+    </message>
+    <message>
+        <source>Save picture as…</source>
+        <translation>图片另存为…</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>PlotViewControl</name>
+    <message>
+        <source>Nyquist diagram</source>
+        <translation>奈奎斯特图</translation>
+    </message>
+    <message>
+        <source>Bode diagram</source>
+        <translation>伯德图</translation>
+    </message>
+    <message>
+        <source>Equal scales</source>
+        <translation>等比例坐标</translation>
+    </message>
+    <message>
+        <source>Reset view</source>
+        <translation>重置视图</translation>
+    </message>
+</context>
+<context>
+    <name>WindowStatus</name>
+    <message>
+        <source>Open a measurement file to watch it.</source>
+        <translation>打开一个测量文件以进行监视。</translation>
+    </message>
+    <message>
+        <source>Waiting for %1 to appear…</source>
+        <translation>正在等待 %1 出现…</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3 · read %4</source>
+        <translation>%1 · %2 · %3 · 读取于 %4</translation>
+    </message>
+    <message>
+        <source>1 point</source>
+        <translation>1 个点</translation>
+    </message>
+    <message>
+        <source>%1 points</source>
+        <translation>%1 个点</translation>
+    </message>
+    <message>
+        <source>%1 is gone — showing what was read at %2</source>
+        <translation>%1 已不存在 — 显示的是 %2 读取的内容</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>it is not a file that can be read</source>
+        <translation>它不是可读取的文件</translation>
+    </message>
+</context>
+</TS>
