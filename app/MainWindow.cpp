@@ -355,6 +355,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // A desktop turned dark (or light) gets the picture in its colours at once.
+    if (event->type() == QEvent::PaletteChange)
+        redraw();
+}
+
 void MainWindow::timerEvent(QTimerEvent* event) {
     if (event->timerId() == timer_.timerId())
         tick();

@@ -189,10 +189,14 @@ void PlotViewControl::drawModern() {
     model.fontPt = fontPt_;
     model.decimalPoint = decimalPoint_.toStdString();
     auto shared = std::make_shared<const ChartModel>(std::move(model));
+    // A dark window gets the picture light on dark; the colours move no dot.
+    ChartModel onScreen = *shared;
+    if (area_.palette().color(QPalette::Window).lightness() < 128)
+        OnDarkPaper(onScreen);
     RenderResult drawn;
     const QImage image =
         ChartImage([&](Painter& painter, double width,
-                       double height) { drawn = Render(*shared, width, height, painter); },
+                       double height) { drawn = Render(onScreen, width, height, painter); },
                    area_.size(), 96, area_.devicePixelRatioF());
     if (image.isNull())
         return;

@@ -34,6 +34,14 @@ struct SeriesModel {
 inline constexpr Color kOkabeBlue{0, 114, 178};
 inline constexpr Color kOkabeVermillion{213, 94, 0};
 
+// The picture's own colours, behind and around the series.
+struct Paper {
+    Color background = kWhite;
+    Color ink = kBlack; // the frame
+    Color grid{221, 221, 221};
+    Color zeroLine{136, 136, 136};
+};
+
 // Everything one picture of a diagram shows.
 struct ChartModel {
     AxisModel x, y;
@@ -48,4 +56,5 @@ struct ChartModel {
     // What the labels write between the whole and the fraction: the window's locale may want
     // a comma.
     std::string decimalPoint = ".";
+    Paper paper;
 };

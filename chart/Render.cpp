@@ -12,8 +12,6 @@ namespace {
 
 constexpr double kPadShare = 0.04;
 constexpr double kLargest = std::numeric_limits<double>::max();
-constexpr Color kGridColor{221, 221, 221};
-constexpr Color kZeroLineColor{136, 136, 136};
 
 // Sizes in pixels, from sizes in points at the picture's resolution.
 struct Metrics {
@@ -283,8 +281,8 @@ void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ti
         painter.Text(title, {baseline, *top + e.width}, s.font, axis.color, true);
 }
 
-void drawGrid(Painter& painter, const Layout& l, const Metrics& s) {
-    const Stroke grid{kGridColor, s.gridLine};
+void drawGrid(Painter& painter, const Layout& l, const Metrics& s, Color color) {
+    const Stroke grid{color, s.gridLine};
     const RectF& f = l.frame;
     const FastMap xMap(l.x), yMap(l.y);
     for (const Tick& t : l.xTicks.ticks)
@@ -310,17 +308,17 @@ double AxisMapping::ToValue(double pixel) const {
 
 RenderResult Render(const ChartModel& model, double width, double height, Painter& painter) {
     const Metrics s(model);
-    painter.Fill({0, 0, width, height}, kWhite);
+    painter.Fill({0, 0, width, height}, model.paper.background);
     const Layout l = layOut(model, width, height, painter, s);
     const RectF& f = l.frame;
 
     painter.Clip(f);
-    drawGrid(painter, l, s);
+    drawGrid(painter, l, s, model.paper.grid);
     const FastMap xMap(l.x), yMap(l.y);
     if (model.zeroLine && !model.y.log) {
         const double at = yMap(0.0);
         if (at >= f.top && at <= f.bottom)
-            painter.Line({f.left, at}, {f.right, at}, {kZeroLineColor, s.frameLine});
+            painter.Line({f.left, at}, {f.right, at}, {model.paper.zeroLine, s.frameLine});
     }
     RenderResult result;
     std::vector<PointF> centres;
@@ -344,7 +342,7 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
     }
     painter.Clip(std::nullopt);
 
-    painter.Frame(f, {kBlack, s.frameLine});
+    painter.Frame(f, {model.paper.ink, s.frameLine});
     const std::vector<RectF> xLabels = drawXAxis(painter, l, model.x, s, width, height);
     drawYAxis(painter, l.y, l.yTicks, model.y, f, false, s, width, height, xLabels);
     if (model.rightY && l.rightY)

@@ -102,3 +102,25 @@ ChartModel DiagramModel(const SeriesSnapshot& series, bool plus, const PlotChoic
     return choices.diagram == Diagram::Bode ? BodeModel(series, choices)
                                             : NyquistModel(series, plus, choices);
 }
+
+void OnDarkPaper(ChartModel& model) {
+    constexpr Color kPaper{30, 30, 30}, kInk{230, 230, 230};
+    // Okabe–Ito's sky blue and orange stand out on dark paper where its blue would not.
+    constexpr Color kSkyBlue{86, 180, 233}, kOrange{230, 159, 0};
+    const auto lighter = [&](Color c) {
+        if (c == kBlack)
+            return kInk;
+        if (c == kOkabeBlue)
+            return kSkyBlue;
+        if (c == kOkabeVermillion)
+            return kOrange;
+        return c;
+    };
+    model.paper = {kPaper, kInk, {70, 70, 70}, {150, 150, 150}};
+    model.x.color = lighter(model.x.color);
+    model.y.color = lighter(model.y.color);
+    if (model.rightY)
+        model.rightY->color = lighter(model.rightY->color);
+    for (SeriesModel& s : model.series)
+        s.color = lighter(s.color);
+}

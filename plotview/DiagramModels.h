@@ -16,3 +16,7 @@ ChartModel BodeModel(const SeriesSnapshot& series, const PlotChoices& choices);
 
 // The model of the chosen diagram.
 ChartModel DiagramModel(const SeriesSnapshot& series, bool plus, const PlotChoices& choices);
+
+// The same picture light on dark, for a window of a dark palette: black turns light and the
+// series take the palette's lighter colours. Pictures saved or copied keep the white paper.
+void OnDarkPaper(ChartModel& model);

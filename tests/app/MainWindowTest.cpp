@@ -140,6 +140,19 @@ TEST(MainWindow, CommandsCarryTheirShortcutsAndAct) {
     EXPECT_EQ(s.window->windowTitle(), "other.txt \u2014 Korvane");
 }
 
+TEST(MainWindow, ADarkPaletteDrawsLightOnDarkButCopiesStayBlackOnWhite) {
+    TempDir dir;
+    Shown s(dir);
+    QPalette dark = s.window->palette();
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    s.window->plotArea()->setPalette(dark);
+    s.open(dir.write("arc.txt", kArc));
+    EXPECT_LT(QColor(s.window->plotArea()->chartImage().pixel(1, 1)).lightness(), 64);
+    s.window->command("copyPicture")->trigger();
+    const QImage copied = qvariant_cast<QImage>(QApplication::clipboard()->mimeData()->imageData());
+    EXPECT_EQ(copied.pixel(1, 1), qRgb(255, 255, 255));
+}
+
 TEST(MainWindow, EnterInThePathFieldOpensThatPath) {
     TempDir dir;
     Shown s(dir);
