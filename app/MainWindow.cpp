@@ -26,6 +26,7 @@
 #include <QStatusBar>
 #include <QTimerEvent>
 #include <QToolBar>
+#include <QUrl>
 
 #include <cstring>
 
@@ -334,10 +335,15 @@ void MainWindow::showAbout() {
            "<p>Watches an impedance measurement file and draws it as a Nyquist or Bode "
            "diagram, read anew every 2 seconds while the instrument writes it.</p>"
            "<p>Reads files of %2.</p>"
-           "<p>The bundled sample files keep the licences named in their NOTICE.md.</p>")
+           "<p>The <a href=\"%3\">README</a> tells how to use it.</p>"
+           "<p>The example files in samples/ are Korvane's own. The instrument files among "
+           "the tests come from impedance.py (© 2018 EISfit Developers) and AutoEIS "
+           "(© 2023 AUTODIAL), both under the MIT licence; their notices are in "
+           "tests/measurement/samples/NOTICE.md.</p>")
             .arg(QStringLiteral(KORVANE_VERSION),
                  tr("Gamry, BioLogic, ZView, CH Instruments, Metrohm Nova and PalmSens, "
-                    "CSV and plain columns of numbers")));
+                    "CSV and plain columns of numbers"),
+                 QUrl::fromLocalFile(QStringLiteral(KORVANE_README_PATH)).toString()));
 }
 
 void MainWindow::saveSettings() {
