@@ -1,7 +1,6 @@
 #include "Globals.h"
 
-// Constructed in this order and destroyed in reverse: the chart outlives every window.
-CPlotApp theApp;
+// What the classic dialog shares: the chart and the chosen file.
 CCurveChart g_chart;
 std::string g_strPathName;
 std::string g_strFileName;

@@ -1,11 +1,9 @@
 #pragma once
 
 #include "CurveChart.h"
-#include "PlotApp.h"
 
 #include <string>
 
-extern CPlotApp theApp;
 extern CCurveChart g_chart;
 // The chosen measurement file: its full path, and its name without the folder. Kept as the
 // file system's bytes, whatever their encoding.

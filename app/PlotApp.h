@@ -1,12 +1,12 @@
 #pragma once
 
-#include "AppRegistry.h"
+#include "AppStart.h"
 
 class QWidget;
 
-// The application object: its working life is one run of the main dialog, or one answer
-// to the command line.
-class CPlotApp : public RegisteredApp {
+// The application object: its working life is one run of the main window (or of the classic
+// dialog), or one answer to the command line.
+class CPlotApp : public StartableApp {
   public:
     void PrepareStart(int argc, char** argv) override;
     bool InitInstance() override;

@@ -3,14 +3,13 @@
 #include <string>
 #include <vector>
 
-// The application object registers itself as it is constructed; the entry routine finds it
-// and hands it the start.
-class RegisteredApp {
+// What the entry routine starts: the program's working life, around the toolkit's start.
+class StartableApp {
   public:
-    RegisteredApp();
-    virtual ~RegisteredApp();
-    RegisteredApp(const RegisteredApp&) = delete;
-    RegisteredApp& operator=(const RegisteredApp&) = delete;
+    StartableApp() = default;
+    virtual ~StartableApp() = default;
+    StartableApp(const StartableApp&) = delete;
+    StartableApp& operator=(const StartableApp&) = delete;
 
     // Called with the raw arguments before the application exists.
     virtual void PrepareStart(int /*argc*/, char** /*argv*/) {}
@@ -22,8 +21,6 @@ class RegisteredApp {
     // ends with the status it returns.
     virtual int OnNoDisplay() { return 1; }
 
-    static RegisteredApp* Registered();
-
     // The arguments left once the toolkit took its own (-style, -platform, ...), as the
     // exact bytes they were given in, the program's name first.
     const std::vector<std::string>& Arguments() const { return arguments_; }
@@ -33,5 +30,5 @@ class RegisteredApp {
     std::vector<std::string> arguments_;
 };
 
-// The entry routine: makes the QApplication, then runs the registered application object.
-int RunRegisteredApp(int argc, char** argv);
+// The entry routine: makes the QApplication, then runs `app`.
+int RunApp(StartableApp& app, int argc, char** argv);

@@ -1,4 +1,4 @@
-#include "AppRegistry.h"
+#include "AppStart.h"
 
 #include "Version.h"
 
@@ -11,7 +11,7 @@
 #include <vector>
 
 namespace {
-RegisteredApp* registered = nullptr;
+StartableApp* starting = nullptr;
 
 // What the toolkit says while it starts, held back: if it cannot reach a display it dies
 // with a fatal message, and then the application says so in its own words instead.
@@ -26,30 +26,15 @@ QtMessageHandler toolkitHandler = nullptr;
 void holdStartMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
         std::fflush(stdout);
-        std::_Exit(registered->OnNoDisplay());
+        std::_Exit(starting->OnNoDisplay());
     }
     heldMessages.push_back({type, context.category ? context.category : "", text});
 }
 } // namespace
 
-RegisteredApp::RegisteredApp() {
-    registered = this;
-}
-
-RegisteredApp::~RegisteredApp() {
-    if (registered == this)
-        registered = nullptr;
-}
-
-RegisteredApp* RegisteredApp::Registered() {
-    return registered;
-}
-
-int RunRegisteredApp(int argc, char** argv) {
-    RegisteredApp* app = RegisteredApp::Registered();
-    if (app == nullptr)
-        return 1;
-    app->PrepareStart(argc, argv);
+int RunApp(StartableApp& app, int argc, char** argv) {
+    starting = &app;
+    app.PrepareStart(argc, argv);
     toolkitHandler = qInstallMessageHandler(holdStartMessages);
     QApplication application(argc, argv);
     // The toolkit takes the user's locale for everything; numbers in files, --info and the
@@ -60,10 +45,10 @@ int RunRegisteredApp(int argc, char** argv) {
         toolkitHandler(held.type, QMessageLogContext(nullptr, 0, nullptr, held.category.c_str()),
                        held.text);
     // The toolkit has taken its own options out of argv.
-    app->SetArguments(std::vector<std::string>(argv, argv + argc));
+    app.SetArguments(std::vector<std::string>(argv, argv + argc));
     // The application's name stays the executable's: message boxes show it as caption.
     QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
-    if (app->InitInstance())
+    if (app.InitInstance())
         return QApplication::exec();
-    return app->ExitCode();
+    return app.ExitCode();
 }
