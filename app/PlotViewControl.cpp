@@ -179,7 +179,11 @@ QString PlotViewControl::readoutAt(QPoint at) const {
         return QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line))
             .replace(QLatin1Char('.'), decimalPoint_);
     }
-    return QString::fromStdString(FileReadout(format_, series_ ? series_->measured() : 0));
+    const long long points = series_ ? series_->measured() : 0;
+    return QCoreApplication::translate("PlotViewControl", "format: %1").arg(format_.c_str()) +
+           QLatin1Char('\n') +
+           (points == 1 ? QCoreApplication::translate("PlotViewControl", "1 point")
+                        : QCoreApplication::translate("PlotViewControl", "%1 points").arg(points));
 }
 
 void PlotViewControl::drawModern() {
