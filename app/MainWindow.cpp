@@ -313,6 +313,11 @@ void MainWindow::takeReading() {
 void MainWindow::redraw() {
     if (!lastRead_ || !lastRead_->series)
         return;
+    // A file with no points yet (its header only, say) says so rather than show empty axes.
+    if (lastRead_->series->measured() == 0) {
+        plot_->clearPicture();
+        return;
+    }
     view_->takeSeries(lastRead_->series, lastRead_->format, startAtZero_);
     view_->drawModern();
 }

@@ -42,6 +42,8 @@ struct Paper {
     Color zeroLine{136, 136, 136};
 };
 
+class CCurveChart;
+
 // Everything one picture of a diagram shows.
 struct ChartModel {
     AxisModel x, y;
@@ -57,4 +59,7 @@ struct ChartModel {
     // a comma.
     std::string decimalPoint = ".";
     Paper paper;
+    // The classic style: the chart's own axes, pens and points, drawn as they always were.
+    // Everything above is then left aside.
+    CCurveChart* classic = nullptr;
 };

@@ -79,15 +79,6 @@ class CCurveChart {
     bool clipToFrame = false;
 
   private:
-    // The classic style, drawn through the painter with the pixel rules of its surfaces.
-    void drawClassic(Painter& p);
-    void drawLogXAxis(Painter& p, const PlotLayout& layout);
-    void drawLogYAxis(Painter& p, const PlotLayout& layout);
-    void drawDecadeGrid(Painter& p);
-    bool namedSeries() const { return showZAxis && !yName.empty() && !zName.empty(); }
-    void drawSeriesInTurn(Painter& p);
-    void drawLegend(Painter& p, int fontPx);
-
     // Failures EngExponent has raised, so AutoScale can tell whether a rescale raised one.
     int exponentFailures_ = 0;
 

@@ -2,6 +2,7 @@
 
 #include "AxisRange.h"
 #include "AxisTicks.h"
+#include "ClassicStyle.h"
 #include "RangeAdjustment.h"
 
 #include <algorithm>
@@ -307,6 +308,8 @@ double AxisMapping::ToValue(double pixel) const {
 }
 
 RenderResult Render(const ChartModel& model, double width, double height, Painter& painter) {
+    if (model.classic != nullptr)
+        return RenderClassic(*model.classic, painter);
     const Metrics s(model);
     painter.Fill({0, 0, width, height}, model.paper.background);
     const Layout l = layOut(model, width, height, painter, s);

@@ -1,5 +1,6 @@
 #include "AxisMap.h"
 #include "ChartStyle.h"
+#include "ClassicStyleParts.h"
 #include "CurveChart.h"
 
 #include <algorithm>
@@ -15,33 +16,37 @@ constexpr int kNoPlace = INT_MIN;
 
 } // namespace
 
+bool NamedSeries(const CCurveChart& c) {
+    return c.showZAxis && !c.yName.empty() && !c.zName.empty();
+}
+
 // Named series are drawn one after the other, the Z series over the Y series as the legend
 // lists them. Within a series a dot on the very pixel of the one before it paints the same
 // pixels again, so it is left out.
-void CCurveChart::drawSeriesInTurn(Painter& p) {
-    const int L = plotLeft, T = plotTop, R = plotRight, B = plotBottom;
-    std::vector<int> across(static_cast<size_t>(std::max(count, 0)), kNoPlace);
-    const AxisMap xMap(*this, 'x', R - L);
-    for (int i = 0; i < count; ++i)
-        if (const auto dx = xMap(xData[i]))
+void DrawClassicSeriesInTurn(CCurveChart& c, Painter& p) {
+    const int L = c.plotLeft, T = c.plotTop, R = c.plotRight, B = c.plotBottom;
+    std::vector<int> across(static_cast<size_t>(std::max(c.count, 0)), kNoPlace);
+    const AxisMap xMap(c, 'x', R - L);
+    for (int i = 0; i < c.count; ++i)
+        if (const auto dx = xMap(c.xData[i]))
             across[static_cast<size_t>(i)] = L + *dx;
     const struct {
         char axis;
         const double* data;
         const Pen& pen;
-    } series[] = {{'y', yData, kYDotPen}, {'z', zData, kZDotPen}};
+    } series[] = {{'y', c.yData, kYDotPen}, {'z', c.zData, kZDotPen}};
     std::vector<PointF> centres;
     for (const auto& s : series) {
-        const AxisMap map(*this, s.axis, B - T);
+        const AxisMap map(c, s.axis, B - T);
         centres.clear();
         PixelPoint last{kNoPlace, kNoPlace};
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < c.count; ++i) {
             const int px = across[static_cast<size_t>(i)];
             const auto dy = px == kNoPlace ? std::nullopt : map(s.data[i]);
             if (!dy)
                 continue;
             const PixelPoint at{px, B - *dy};
-            if (at == last || (clipToFrame && (at.x < L || at.x > R || at.y < T || at.y > B)))
+            if (at == last || (c.clipToFrame && (at.x < L || at.x > R || at.y < T || at.y > B)))
                 continue;
             centres.push_back(At(at.x, at.y));
             last = at;
@@ -50,17 +55,17 @@ void CCurveChart::drawSeriesInTurn(Painter& p) {
     }
 }
 
-void CCurveChart::drawLegend(Painter& p, int fontPx) {
-    const TextSize ySize = ExtentOf(p, yName, fontPx);
-    const TextSize zSize = ExtentOf(p, zName, fontPx);
-    const int textLeft = plotRight - kLegendMarginPx - std::max(ySize.cx, zSize.cx);
+void DrawClassicLegend(CCurveChart& c, Painter& p, int fontPx) {
+    const TextSize ySize = ExtentOf(p, c.yName, fontPx);
+    const TextSize zSize = ExtentOf(p, c.zName, fontPx);
+    const int textLeft = c.plotRight - kLegendMarginPx - std::max(ySize.cx, zSize.cx);
     const struct {
         const std::string& name;
         const Pen& pen;
         Color color;
         int top;
-    } rows[] = {{yName, kYDotPen, kBlue, plotTop + kLegendMarginPx / 2},
-                {zName, kZDotPen, kRed, plotTop + kLegendMarginPx / 2 + ySize.cy}};
+    } rows[] = {{c.yName, kYDotPen, kBlue, c.plotTop + kLegendMarginPx / 2},
+                {c.zName, kZDotPen, kRed, c.plotTop + kLegendMarginPx / 2 + ySize.cy}};
     for (const auto& row : rows) {
         const int middle = row.top + ySize.cy / 2;
         // A short run of the series' own dots.

@@ -1,5 +1,6 @@
 #include "AxisMap.h"
 #include "ChartStyle.h"
+#include "ClassicStyleParts.h"
 #include "CurveChart.h"
 #include "PlotLayout.h"
 
@@ -74,10 +75,10 @@ std::vector<std::pair<std::string, int>> logLabels(double min, double max, int p
 
 } // namespace
 
-void CCurveChart::drawLogXAxis(Painter& p, const PlotLayout& layout) {
-    const int L = plotLeft, R = plotRight, B = plotBottom, tick = layout.tickLength;
+void DrawClassicLogXAxis(CCurveChart& c, Painter& p, const PlotLayout& layout) {
+    const int L = c.plotLeft, R = c.plotRight, B = c.plotBottom, tick = layout.tickLength;
     const int font = layout.fontPx;
-    for (const Tick& t : logTicks(xMin, xMax, R - L))
+    for (const Tick& t : logTicks(c.xMin, c.xMax, R - L))
         p.Line(At(L + t.offset, B - (t.decade ? tick : (tick + 1) / 2)), At(L + t.offset, B),
                StrokeOf(kAxisPen));
     struct Placed {
@@ -85,11 +86,11 @@ void CCurveChart::drawLogXAxis(Painter& p, const PlotLayout& layout) {
         int left, right;
     };
     std::vector<Placed> placed;
-    for (const auto& [text, offset] : logLabels(xMin, xMax, R - L, p, font, true)) {
+    for (const auto& [text, offset] : logLabels(c.xMin, c.xMax, R - L, p, font, true)) {
         const TextSize size = ExtentOf(p, text, font);
         int left = L + offset - size.cx / 2;
         // The decades usually end at the corner, where the Z axis' lowest label stands.
-        if (showZAxis)
+        if (c.showZAxis)
             left = std::min(left, R + layout.zLabelGap - size.cx);
         placed.push_back({text, left, left + size.cx});
     }
@@ -100,13 +101,13 @@ void CCurveChart::drawLogXAxis(Painter& p, const PlotLayout& layout) {
         p.Text(PlainText(label.text), At(label.left, B + layout.xLabelGap), font, kBlack);
 }
 
-void CCurveChart::drawLogYAxis(Painter& p, const PlotLayout& layout) {
-    const int L = plotLeft, T = plotTop, B = plotBottom, tick = layout.tickLength;
+void DrawClassicLogYAxis(CCurveChart& c, Painter& p, const PlotLayout& layout) {
+    const int L = c.plotLeft, T = c.plotTop, B = c.plotBottom, tick = layout.tickLength;
     const int font = layout.fontPx;
-    for (const Tick& t : logTicks(yMin, yMax, B - T))
+    for (const Tick& t : logTicks(c.yMin, c.yMax, B - T))
         p.Line(At(L, B - t.offset), At(L + (t.decade ? tick : (tick + 1) / 2), B - t.offset),
                StrokeOf(kAxisPen));
-    for (const auto& [text, offset] : logLabels(yMin, yMax, B - T, p, font, false)) {
+    for (const auto& [text, offset] : logLabels(c.yMin, c.yMax, B - T, p, font, false)) {
         const TextSize size = ExtentOf(p, text, font);
         // A decade at the corner stays above the X labels.
         const int top = std::min(B - offset - size.cy / 2, B + layout.xLabelGap - size.cy);
@@ -114,16 +115,16 @@ void CCurveChart::drawLogYAxis(Painter& p, const PlotLayout& layout) {
     }
 }
 
-void CCurveChart::drawDecadeGrid(Painter& p) {
-    const int L = plotLeft, T = plotTop, R = plotRight, B = plotBottom;
+void DrawClassicDecadeGrid(CCurveChart& c, Painter& p) {
+    const int L = c.plotLeft, T = c.plotTop, R = c.plotRight, B = c.plotBottom;
     const Stroke grid = StrokeOf(kGridPen);
     // Lines on the frame itself would only hide it.
-    if (xMode == kLogAxis)
-        for (const Tick& t : logTicks(xMin, xMax, R - L))
+    if (c.xMode == kLogAxis)
+        for (const Tick& t : logTicks(c.xMin, c.xMax, R - L))
             if (t.decade && t.offset > 0 && t.offset < R - L)
                 p.Line(At(L + t.offset, T), At(L + t.offset, B), grid);
-    if (yMode == kLogAxis)
-        for (const Tick& t : logTicks(yMin, yMax, B - T))
+    if (c.yMode == kLogAxis)
+        for (const Tick& t : logTicks(c.yMin, c.yMax, B - T))
             if (t.decade && t.offset > 0 && t.offset < B - T)
                 p.Line(At(L, B - t.offset), At(R, B - t.offset), grid);
 }

@@ -1,0 +1,206 @@
+#include "ClassicStyle.h"
+
+#include "AxisMap.h"
+#include "ChartStyle.h"
+#include "ClassicStyleParts.h"
+#include "CurveChart.h"
+#include "PlotLayout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Two decimals while a step is below 1, one from 1 up.
+std::string label(double value, double step) {
+    const char* format = std::fabs(step) < 1.0 ? "%.2f" : "%.1f";
+    const int length = std::snprintf(nullptr, 0, format, value);
+    std::string text(static_cast<size_t>(std::max(length, 0)), '\0');
+    std::snprintf(text.data(), text.size() + 1, format, value);
+    return text;
+}
+
+std::string title(const std::string& name, int exponent) {
+    if (exponent == 0)
+        return name;
+    return name + "x10^" + std::to_string(3LL * exponent);
+}
+
+int tickSpacing(int span) {
+    return std::max(span / 10, 1);
+}
+
+// The eleven labels of a linear axis, each measured, and how many of them to step over:
+// 1, or every 2nd, 4th, 8th where neighbours would run together, until none do.
+struct Divisions {
+    std::string text[11];
+    TextSize size[11];
+    int stride = 1;
+};
+
+// `span(i, size)` is where label i lies along the axis, [from, to) in the direction the
+// values grow.
+template <typename Span>
+Divisions divisions(Painter& p, int font, double min, double step, Span span) {
+    Divisions d;
+    for (int i = 0; i <= 10; ++i) {
+        d.text[i] = label(i * step + min, step);
+        d.size[i] = ExtentOf(p, d.text[i], font);
+    }
+    auto clear = [&](int stride) {
+        for (int i = 0; i + stride <= 10; i += stride)
+            if (span(i, d.size[i]).second >= span(i + stride, d.size[i + stride]).first)
+                return false;
+        return true;
+    };
+    while (d.stride <= 10 && !clear(d.stride))
+        d.stride *= 2;
+    return d;
+}
+
+} // namespace
+
+RenderResult RenderClassic(CCurveChart& c, Painter& p) {
+    c.xStep = (c.xMax - c.xMin) * 0.1;
+    c.yStep = (c.yMax - c.yMin) * 0.1;
+    if (c.showZAxis)
+        c.zStep = (c.zMax - c.zMin) * 0.1;
+
+    p.Fill({double(c.clientRect.left), double(c.clientRect.top), double(c.clientRect.right),
+            double(c.clientRect.bottom)},
+           kWhite);
+
+    const PlotLayout layout = LayoutFor(c.clientRect, c.scaleLayoutWithSize);
+    c.plotLeft = layout.left;
+    c.plotTop = layout.top;
+    c.plotRight = layout.right;
+    c.plotBottom = layout.bottom;
+    const int L = c.plotLeft, T = c.plotTop, R = c.plotRight, B = c.plotBottom;
+    const int tick = layout.tickLength;
+    // The classic layout writes in the surface's own font (size 0).
+    const int font = layout.fontPx;
+    const Stroke axis = StrokeOf(kAxisPen);
+
+    c.xTickPx = tickSpacing(R - L);
+    c.yTickPx = tickSpacing(B - T);
+    if (c.showZAxis)
+        c.zTickPx = tickSpacing(B - T);
+
+    p.Frame({double(L), double(T), double(R), double(B)}, axis);
+
+    if (c.xMode == kLogAxis) {
+        DrawClassicLogXAxis(c, p, layout);
+    } else {
+        for (int x = L; x < R - 20; x += c.xTickPx)
+            p.Line(At(x, B - tick), At(x, B), axis);
+        const auto across = [&](int i, TextSize size) {
+            const int left = L + i * c.xTickPx - size.cx / 2;
+            return std::pair(left, left + size.cx);
+        };
+        const Divisions d = divisions(p, font, c.xMin, c.xStep, across);
+        for (int i = 0; i <= 10; i += d.stride)
+            p.Text(PlainText(d.text[i]), At(across(i, d.size[i]).first, B + layout.xLabelGap), font,
+                   kBlack);
+    }
+
+    if (c.yMode == kLogAxis) {
+        DrawClassicLogYAxis(c, p, layout);
+    } else {
+        // The runs of Y and Z ticks end 20 pixels above the surface, not at the frame.
+        for (int d = 0; d < B + 20; d += c.yTickPx)
+            p.Line(At(L, B - d), At(L + tick, B - d), axis);
+        // Upward from the frame's bottom edge.
+        const auto up = [&](int i, TextSize size) {
+            const int top = B - i * c.yTickPx - size.cy / 2;
+            return std::pair(B - (top + size.cy), B - top);
+        };
+        const Divisions d = divisions(p, font, c.yMin, c.yStep, up);
+        for (int i = 0; i <= 10; i += d.stride)
+            p.Text(PlainText(d.text[i]),
+                   At(L - d.size[i].cx - layout.yLabelGap, B - i * c.yTickPx - d.size[i].cy / 2),
+                   font, kBlue);
+    }
+
+    if (c.showZAxis) {
+        for (int d = 0; d < B + 20; d += c.zTickPx)
+            p.Line(At(R, B - d), At(R - tick, B - d), axis);
+        const auto up = [&](int i, TextSize size) {
+            const int top = B - i * c.zTickPx - size.cy / 2;
+            return std::pair(B - (top + size.cy), B - top);
+        };
+        const Divisions d = divisions(p, font, c.zMin, c.zStep, up);
+        for (int i = 0; i <= 10; i += d.stride)
+            p.Text(PlainText(d.text[i]),
+                   At(R + layout.zLabelGap, B - i * c.zTickPx - d.size[i].cy / 2), font, kRed);
+    }
+
+    const std::string xText = title(c.xTitle, c.xExp);
+    const TextSize xSize = ExtentOf(p, xText, font);
+    p.Text(PlainText(xText), At((L + R) / 2 - xSize.cx / 2, B + xSize.cy + layout.xLabelGap), font,
+           kBlack);
+
+    const std::string yText = title(c.yTitle, c.yExp);
+    const TextSize ySize = ExtentOf(p, yText, font, true);
+    p.Text(PlainText(yText), At(L - layout.yTitleOffset, (T + B) / 2 + ySize.cx / 2), font, kBlue,
+           true);
+    if (c.showZAxis) {
+        const std::string zText = title(c.zTitle, c.zExp);
+        const TextSize zSize = ExtentOf(p, zText, font, true);
+        p.Text(PlainText(zText), At(R + layout.zTitleOffset, (T + B) / 2 + zSize.cx / 2), font,
+               kRed, true);
+    }
+
+    if (c.xMode == kLogAxis || c.yMode == kLogAxis) {
+        DrawClassicDecadeGrid(c, p);
+    } else {
+        const Stroke grid = StrokeOf(kGridPen);
+        const int gridGap = (B - T) / 5;
+        for (int k = 1; k <= 4; ++k)
+            p.Line(At(L, B - k * gridGap), At(R, B - k * gridGap), grid);
+    }
+
+    // Zoomed in, dots beyond the frame would cover the labels.
+    auto shown = [&](int px, int py) {
+        return !c.clipToFrame || (px >= L && px <= R && py >= T && py <= B);
+    };
+    if (NamedSeries(c)) {
+        DrawClassicSeriesInTurn(c, p);
+    } else {
+        const AxisMap xMap(c, 'x', R - L);
+        const AxisMap yMap(c, 'y', B - T);
+        const AxisMap zMap(c, 'z', B - T);
+        // One dot at a time: a slot's Z dot goes over its Y dot, before the next slot's.
+        const auto dot = [&p](int x, int y, Color color) {
+            const PointF at = At(x, y);
+            p.Markers({&at, 1}, 2, color);
+        };
+        for (int i = 0; i < c.count; ++i) {
+            const auto dx = xMap(c.xData[i]);
+            const auto dy = yMap(c.yData[i]);
+            if (!dx)
+                continue;
+            const int px = L + *dx;
+            if (dy && shown(px, B - *dy))
+                dot(px, B - *dy, kYDotPen.color);
+            if (c.showZAxis)
+                if (const auto dz = zMap(c.zData[i]); dz && shown(px, B - *dz))
+                    dot(px, B - *dz, kZDotPen.color);
+        }
+    }
+
+    if (c.showZeroLine) {
+        // Evaluated as (B - T) * -c.yMin / (c.yMax - c.yMin), which can differ from a dot at 0.
+        const auto d0 = PixelOffset(static_cast<double>(B - T) * -c.yMin / (c.yMax - c.yMin));
+        if (d0 && (!c.clipToFrame || (*d0 >= 0 && *d0 <= B - T)))
+            p.Line(At(L, B - *d0), At(R, B - *d0), axis);
+    }
+
+    if (NamedSeries(c))
+        DrawClassicLegend(c, p, layout.fontPx);
+
+    RenderResult result;
+    result.frame = {double(L), double(T), double(R), double(B)};
+    return result;
+}
