@@ -16,6 +16,7 @@ struct Parser {
                                      QStringLiteral("The measurement file to show."),
                                      QStringLiteral("[FILE]"));
         parser.addOption(snapshot);
+        parser.addOption(exportData);
         parser.addOption(info);
         parser.addOption(plus);
         parser.addOption(equal);
@@ -34,6 +35,12 @@ struct Parser {
                                                ".svg or .pdf; - writes a PNG to standard "
                                                "output."),
                                 QStringLiteral("OUT")};
+    QCommandLineOption exportData{QStringLiteral("export"),
+                                  QStringLiteral("Write every measurement of FILE to OUT as CSV "
+                                                 "(f, Z', -Z'', |Z|, phase, line) and quit, "
+                                                 "without opening a window; - writes to "
+                                                 "standard output."),
+                                  QStringLiteral("OUT")};
     QCommandLineOption info{QStringLiteral("info"),
                             QStringLiteral("Print what Korvane understands of FILE (format, "
                                            "points, first and last values) and quit.")};
@@ -137,7 +144,20 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             return failed(QStringLiteral("--info needs a FILE to read."));
         if (p.parser.isSet(p.snapshot))
             return failed(QStringLiteral("--info goes without --snapshot."));
+        if (p.parser.isSet(p.exportData))
+            return failed(QStringLiteral("--info goes without --export."));
         result.action = CommandLine::Action::Info;
+        return result;
+    }
+    if (p.parser.isSet(p.exportData)) {
+        if (result.file.empty())
+            return failed(QStringLiteral("--export needs a FILE to read."));
+        if (p.parser.isSet(p.snapshot))
+            return failed(QStringLiteral("--export goes without --snapshot."));
+        result.output = ArgumentBytes(p.parser.value(p.exportData));
+        if (result.output.empty())
+            return failed(QStringLiteral("--export takes a file name, or - for standard output."));
+        result.action = CommandLine::Action::Export;
         return result;
     }
     if (p.parser.isSet(p.snapshot)) {

@@ -8,10 +8,11 @@
 
 // What the command line asks for. Without arguments: the dialog, as always.
 struct CommandLine {
-    enum class Action { ShowDialog, Snapshot, Info, Help, Version, Error };
+    enum class Action { ShowDialog, Snapshot, Export, Info, Help, Version, Error };
     Action action = Action::ShowDialog;
     std::string file; // the measurement file, if one was given: the argument's own bytes
-    // the picture a snapshot writes (PNG, SVG or PDF by its ending), "-" for standard output
+    // the picture a snapshot writes (PNG, SVG or PDF by its ending) or the CSV file an export
+    // writes, "-" for standard output
     std::string output;
     bool plus = false;
     bool equal = false; // equal scales

@@ -4,7 +4,7 @@
 #include <vector>
 
 // Whether the arguments (the program's name first) ask only for an answer that needs no
-// window: a snapshot, --info, the help or the version.
+// window: a snapshot, an export, --info, the help or the version.
 bool AsksForNoWindow(const std::vector<std::string>& arguments);
 
 // Whether the toolkit's off-screen platform is chosen before it starts: when no window is

@@ -2,6 +2,7 @@
 
 #include "ArgumentText.h"
 #include "CommandLine.h"
+#include "DataExport.h"
 #include "DisplayChoice.h"
 #include "FileInfo.h"
 #include "MainWindow.h"
@@ -68,6 +69,12 @@ bool CPlotApp::InitInstance() {
         if (const auto problem = WriteSnapshot(command.file, command.output, command.plus,
                                                command.size, command.equal, command.bode,
                                                {command.classic, command.dpi, command.fontPt})) {
+            err << "korvane: " << *problem << "\n";
+            m_exitCode = 1;
+        }
+        return false;
+    case CommandLine::Action::Export:
+        if (const auto problem = ExportData(command.file, command.output)) {
             err << "korvane: " << *problem << "\n";
             m_exitCode = 1;
         }

@@ -3,9 +3,9 @@
 #include "ChartSetup.h"
 #include "ClassicChartFill.h"
 #include "ClassicChartImage.h"
+#include "CommandOutput.h"
 #include "CurveChart.h"
 #include "DiagramModels.h"
-#include "FileChoice.h"
 #include "PictureOutput.h"
 #include "PlotChoices.h"
 #include "Render.h"
@@ -21,37 +21,13 @@ std::optional<QString> whyUnreadable(const std::string& file) {
     const MeasurementFile opened = OpenMeasurementFile(file);
     if (opened)
         return std::nullopt;
-    if (opened.error == 0)
-        return QStringLiteral("not a regular file");
-    return QString::fromLocal8Bit(std::strerror(opened.error));
-}
-
-QString cannotRead(const std::string& file, const QString& reason) {
-    return QStringLiteral("cannot read %1: %2").arg(DisplayPath(file), reason);
+    return WhyNotOpened(opened);
 }
 
 QString cannotRead(const std::string& file, const FileFailure& failure) {
-    return cannotRead(file, failure.reason.empty()
+    return CannotRead(file, failure.reason.empty()
                                 ? QString::fromLocal8Bit(std::strerror(failure.osError))
                                 : QString::fromStdString(failure.reason));
-}
-
-const std::string kStandardOutput = "-";
-
-QString cannotWrite(const std::string& output, const QString& reason) {
-    const QString where =
-        output == kStandardOutput ? QStringLiteral("standard output") : DisplayPath(output);
-    return QStringLiteral("cannot write %1: %2").arg(where, reason);
-}
-
-// Why the picture must not go where it was asked to; a measurement is never overwritten.
-std::optional<QString> whyNotWritable(const std::string& file, const std::string& output) {
-    const auto measurement = IdentityOfPath(file);
-    if (output != kStandardOutput)
-        return WhyNotPictureOutput(output, measurement);
-    if (measurement && IdentityOfDescriptor(STDOUT_FILENO) == measurement)
-        return QStringLiteral("it is the measurement file");
-    return std::nullopt;
 }
 
 // The modern picture: the diagram's model drawn by the renderer straight into the file's
@@ -72,7 +48,7 @@ std::optional<QString> modernSnapshot(const std::string& file, const std::string
                             ? WriteChartPngTo(STDOUT_FILENO, draw, size, look.dpi)
                             : WriteChartPicture(draw, size, look.dpi, output);
     if (reason)
-        return cannotWrite(output, *reason);
+        return CannotWrite(output, *reason);
     return std::nullopt;
 }
 
@@ -81,10 +57,10 @@ std::optional<QString> modernSnapshot(const std::string& file, const std::string
 std::optional<QString> WriteSnapshot(const std::string& file, const std::string& output, bool plus,
                                      QSize size, bool equalScales, bool bode,
                                      const SnapshotLook& look) {
-    if (const auto reason = whyNotWritable(file, output))
-        return cannotWrite(output, *reason);
+    if (const auto reason = WhyNotWritable(file, output, WhyNotPictureOutput))
+        return CannotWrite(output, *reason);
     if (const auto reason = whyUnreadable(file))
-        return cannotRead(file, *reason);
+        return CannotRead(file, *reason);
     if (!look.classic) {
         PlotChoices choices;
         choices.diagram = bode ? Diagram::Bode : Diagram::Nyquist;
@@ -103,12 +79,12 @@ std::optional<QString> WriteSnapshot(const std::string& file, const std::string&
         return cannotRead(file, *failure);
     const QImage picture = ClassicChartImage(*chart, size);
     if (picture.isNull())
-        return cannotRead(file, QStringLiteral("the diagram could not be drawn"));
+        return CannotRead(file, QStringLiteral("the diagram could not be drawn"));
 
     const auto drawn = [&chart](IDrawSurface& vector) { return chart->Draw(&vector); };
     const auto reason = output == kStandardOutput ? WritePngTo(STDOUT_FILENO, picture)
                                                   : WritePicture(picture, output, drawn);
     if (reason)
-        return cannotWrite(output, *reason);
+        return CannotWrite(output, *reason);
     return std::nullopt;
 }

@@ -4,7 +4,6 @@
 #include "MeasurementFile.h"
 
 #include <charconv>
-#include <limits>
 
 namespace {
 
@@ -100,10 +99,7 @@ std::optional<std::string> SummarizeMeasurementFile(const std::string& path, int
         error = file.error;
         return std::nullopt;
     }
-    constexpr std::uint64_t kSlack = 64 * 1024;
-    LineReader reader(file.fd.get(), file.size > std::numeric_limits<std::uint64_t>::max() - kSlack
-                                         ? file.size
-                                         : file.size + kSlack);
+    LineReader reader(file.fd.get(), ReadLimit(file.size));
     SummarySink sink;
     const ReadOutcome outcome = ReadMeasurement(reader, file.size, sink);
     if (outcome.error != 0) {

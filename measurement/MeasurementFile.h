@@ -6,6 +6,7 @@
 #include "Reader.h"
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
@@ -55,6 +56,17 @@ MeasurementFile OpenMeasurementFile(const std::string& path);
 // Reads up to `count` bytes of `fd` from `offset` on into `bytes` (fewer where the file ends
 // first), leaving the file position alone. False on a read error.
 bool ReadBytesAt(int fd, std::uint64_t offset, std::size_t count, std::string& bytes);
+
+// How far a read may run past the length measured at opening: a line that straddles it may
+// go on while an instrument appends to it; beyond that it is cut, so every read ends.
+inline constexpr std::uint64_t kLastLineSlack = 64 * 1024;
+
+// The limit of a LineReader over a file measured at `size` bytes.
+inline std::uint64_t ReadLimit(std::uint64_t size) {
+    return size > std::numeric_limits<std::uint64_t>::max() - kLastLineSlack
+               ? size
+               : size + kLastLineSlack;
+}
 
 // How to read the file's last line if it has no line end.
 struct ReadOptions {

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "ChartPicture.h"
+#include "SafeOutput.h"
 #include "VectorPicture.h"
 
 #include <QImage>
 #include <QString>
-
-#include <sys/types.h>
 
 #include <optional>
 #include <span>
@@ -27,19 +26,9 @@ std::span<const PictureFormat> PictureFormats();
 // The format a path's ending asks for, or nothing.
 const PictureFormat* PictureFormatFor(std::string_view path);
 
-// Which file a path or descriptor leads to, through any links.
-struct FileIdentity {
-    dev_t device;
-    ino_t inode;
-    bool operator==(const FileIdentity&) const = default;
-};
-std::optional<FileIdentity> IdentityOfPath(const std::string& path);
-std::optional<FileIdentity> IdentityOfDescriptor(int fd);
-
 // Why a picture must not be written to `path` (the file system's bytes), or nothing when it
-// may: the name must end in a known ending and be valid UTF-8; the file must not be `keep`;
-// anything already there must be a regular file that begins with the format's signature.
-// Nothing but a regular file is ever opened, so a FIFO or a device is never waited on.
+// may: the name must end in a known ending, and WhyNotOutput must find nothing with the
+// format's signature.
 std::optional<QString> WhyNotPictureOutput(const std::string& path,
                                            const std::optional<FileIdentity>& keep);
 
@@ -49,8 +38,7 @@ std::optional<QString> WhyNotPictureOutput(const std::string& path,
 std::optional<QString> WritePicture(const QImage& image, const std::string& path,
                                     const PictureDrawer& draw = {});
 
-// Writes the image as a PNG to an open descriptor (standard output), all of it. A closed
-// pipe is reported, not a signal: SIGPIPE is ignored from here on.
+// Writes the image as a PNG to an open descriptor (standard output), as WriteAllTo writes.
 std::optional<QString> WritePngTo(int fd, const QImage& image);
 
 // The chart drawn by `draw` written as WritePicture writes, in the format of the path's ending:

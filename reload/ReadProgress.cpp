@@ -6,21 +6,12 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
-// How far a line that straddles the length measured at opening may run on while an
-// instrument appends to it; beyond that it is cut, so a tick always ends.
-constexpr std::uint64_t kLastLineSlack = 64 * 1024;
-
 ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const ReadOptions& options,
                    const std::atomic<bool>* stop) {
-    LineReader reader(file.fd.get(),
-                      file.size > std::numeric_limits<std::uint64_t>::max() - kLastLineSlack
-                          ? file.size
-                          : file.size + kLastLineSlack,
-                      progress.offset);
+    LineReader reader(file.fd.get(), ReadLimit(file.size), progress.offset);
     reader.setStop(stop);
     ReadOutcome outcome;
     if (!progress.begun) {

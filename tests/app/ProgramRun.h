@@ -9,6 +9,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -33,6 +35,16 @@ struct StandardOutput {
 inline std::string readWhole(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every name in the folder with the content of its regular files.
+inline std::vector<std::string> folderContents(const TempDir& d) {
+    std::vector<std::string> contents;
+    for (const auto& entry : std::filesystem::directory_iterator(d.file("")))
+        contents.push_back(entry.path().string() + "=" +
+                           (entry.is_regular_file() ? readWhole(entry.path()) : ""));
+    std::sort(contents.begin(), contents.end());
+    return contents;
 }
 
 inline ProgramRun runKorvane(const std::vector<std::string>& args, StandardOutput output = {}) {

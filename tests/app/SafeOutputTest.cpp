@@ -8,7 +8,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -16,16 +15,6 @@
 namespace {
 
 const std::string kMeasurement = "1 10 -1\n2 20 -2\n3 25 -1\n";
-
-// Every name in the folder with the content of its regular files.
-std::vector<std::string> folderContents(const TempDir& d) {
-    std::vector<std::string> contents;
-    for (const auto& entry : std::filesystem::directory_iterator(d.file("")))
-        contents.push_back(entry.path().string() + "=" +
-                           (entry.is_regular_file() ? readWhole(entry.path()) : ""));
-    std::sort(contents.begin(), contents.end());
-    return contents;
-}
 
 TEST(SnapshotOutput, IsRefusedWhereverItWouldHarmAFile) {
     TempDir d;
@@ -164,6 +153,7 @@ TEST(Display, OffscreenIsChosenOnlyWhenNoWindowIsAskedForOrNoneCanBeShown) {
         {{"korvane", "--snapshot", "o.png", "m.txt"}, true, false, true},
         {{"korvane", "--snapshot=o.png", "m.txt"}, true, false, true},
         {{"korvane", "--info", "m.txt"}, true, false, true},
+        {{"korvane", "--export=o.csv", "m.txt"}, true, false, true},
         {{"korvane", "--", "--help"}, true, false, false}, // a file named --help
         {{"korvane", "m.txt"}, false, false, true},
         {{"korvane", "m.txt"}, false, true, false},

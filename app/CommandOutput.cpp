@@ -1,0 +1,33 @@
+#include "CommandOutput.h"
+
+#include "FileChoice.h"
+
+#include <unistd.h>
+
+#include <cstring>
+
+QString CannotRead(const std::string& file, const QString& reason) {
+    return QStringLiteral("cannot read %1: %2").arg(DisplayPath(file), reason);
+}
+
+QString CannotWrite(const std::string& output, const QString& reason) {
+    const QString where =
+        output == kStandardOutput ? QStringLiteral("standard output") : DisplayPath(output);
+    return QStringLiteral("cannot write %1: %2").arg(where, reason);
+}
+
+QString WhyNotOpened(const MeasurementFile& opened) {
+    if (opened.error == 0)
+        return QStringLiteral("not a regular file");
+    return QString::fromLocal8Bit(std::strerror(opened.error));
+}
+
+std::optional<QString> WhyNotWritable(const std::string& measurement, const std::string& output,
+                                      OutputRules rules) {
+    const auto kept = IdentityOfPath(measurement);
+    if (output != kStandardOutput)
+        return rules(output, kept);
+    if (kept && IdentityOfDescriptor(STDOUT_FILENO) == kept)
+        return QStringLiteral("it is the measurement file");
+    return std::nullopt;
+}

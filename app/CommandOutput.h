@@ -1,0 +1,33 @@
+#pragma once
+
+#include "MeasurementFile.h"
+#include "SafeOutput.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// What the commands that read a measurement and write a file share: their words, and the rule
+// that nothing is written over the measurement.
+
+// The output name that stands for standard output.
+inline constexpr std::string_view kStandardOutput = "-";
+
+// "cannot read FILE: reason" and "cannot write OUT: reason", the output "-" named standard
+// output.
+QString CannotRead(const std::string& file, const QString& reason);
+QString CannotWrite(const std::string& output, const QString& reason);
+
+// Why a measurement file could not be opened: "not a regular file", or the system's reason.
+QString WhyNotOpened(const MeasurementFile& opened);
+
+// The rules of a kind of output for a path: why not, or nothing.
+using OutputRules = std::optional<QString> (*)(const std::string& path,
+                                               const std::optional<FileIdentity>& keep);
+
+// Why `output` must not be written, keeping `measurement` whole: the kind's rules for a path,
+// and for standard output that it does not lead to the measurement itself.
+std::optional<QString> WhyNotWritable(const std::string& measurement, const std::string& output,
+                                      OutputRules rules);

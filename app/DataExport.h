@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+// Writes every row of the measurement file as CSV (PointsCsv.h) to `output`, "-" for
+// standard output; both are the file system's bytes. Returns "cannot read FILE: ..." or
+// "cannot write OUT: ...", or nothing once all is written. Before anything is read, an
+// output that may not be written is refused: the measurement itself, or a file that is not a
+// CSV file Korvane wrote. A file is written through a temporary one, so a failure leaves
+// whatever was there before; standard output takes the text as it is read, so a read that
+// fails part-way leaves the rows before it there.
+std::optional<QString> ExportData(const std::string& measurement, const std::string& output);

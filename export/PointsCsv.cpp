@@ -1,0 +1,95 @@
+#include "PointsCsv.h"
+
+#include "Quantity.h"
+
+#include <atomic>
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+void appendNumber(double value, std::string& text) {
+    // The sign of a NaN or a zero says nothing about the measurement.
+    if (std::isnan(value)) {
+        text += "nan";
+        return;
+    }
+    if (value == 0.0)
+        value = 0.0;
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(digits, end);
+}
+
+// Collects lines and hands them on in large pieces; after a failed piece it takes no more
+// and stops the read.
+class CsvSink final : public RowSink {
+  public:
+    explicit CsvSink(const TextOutput& out) : out_(out) {}
+
+    void OnRow(const Row& row) override {
+        if (failed())
+            return;
+        AppendCsvLine(row, pending_);
+        if (pending_.size() >= kPiece)
+            flush();
+    }
+    bool flush() {
+        if (!failed() && !pending_.empty() && !out_(pending_))
+            stop_ = true;
+        pending_.clear();
+        return !failed();
+    }
+    bool failed() const { return stop_.load(std::memory_order_relaxed); }
+    const std::atomic<bool>* stop() const { return &stop_; }
+
+  private:
+    static constexpr std::size_t kPiece = 64 * 1024;
+    const TextOutput& out_;
+    std::string pending_;
+    std::atomic<bool> stop_ = false;
+};
+
+} // namespace
+
+void AppendCsvLine(const Row& row, std::string& text) {
+    Point point;
+    point.f = row.frequency;
+    point.zReal = row.real;
+    point.minusZImag = row.negImag;
+    for (const Quantity q :
+         {Quantity::Frequency, Quantity::ZReal, Quantity::MinusZImag, Quantity::Magnitude}) {
+        appendNumber(ValueOf(point, q), text);
+        text += ',';
+    }
+    appendNumber(-ValueOf(point, Quantity::MinusPhase), text);
+    text += ',';
+    char digits[24];
+    text.append(digits, std::to_chars(digits, digits + sizeof digits, row.line).ptr);
+    text += '\n';
+}
+
+CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out) {
+    CsvExportEnd end;
+    LineReader reader(file.fd.get(), ReadLimit(file.size));
+    ReadOutcome outcome;
+    if (!BeginReading(reader, outcome)) {
+        end.readError = outcome.error;
+        return end;
+    }
+    if (!outcome.detection.refusal.empty()) {
+        end.refusal = outcome.detection.refusal;
+        return end;
+    }
+    CsvSink sink(out);
+    if (!out(std::string(kPointsCsvHeader) + "\n")) {
+        end.outputFailed = true;
+        return end;
+    }
+    reader.setStop(sink.stop());
+    ReadLines(reader, file.size, sink, {}, outcome);
+    end.outputFailed = !sink.flush();
+    if (!end.outputFailed)
+        end.readError = outcome.error;
+    return end;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "MeasurementFile.h"
+#include "Reader.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+// The first line of every CSV file of points Korvane writes. A file is only ever replaced by
+// an export when it begins with this line.
+inline constexpr std::string_view kPointsCsvHeader = "f/Hz,Z'/Ohm,-Z''/Ohm,|Z|/Ohm,phase/deg,line";
+
+// Appends one row's line, line end included: f, Z', -Z'', |Z|, the phase in degrees and the
+// row's line in the file. Numbers in shortest round-trip form whatever the locale; zero is
+// always 0, a NaN is nan, infinities are inf and -inf.
+//
+// The phase is that of Z = Z' + jZ'': atan2(Z'', Z'), from -180 to 180 degrees, so a
+// capacitive arc has a negative phase. It is exactly the negation of the Bode diagram's
+// "-phase" axis, computed the same way.
+void AppendCsvLine(const Row& row, std::string& text);
+
+// Takes the text a piece at a time; false when a piece could not be written.
+using TextOutput = std::function<bool(std::string_view)>;
+
+// How an export ended: all written, or what stopped it.
+struct CsvExportEnd {
+    int readError = 0;   // the system's error number of a failed read
+    std::string refusal; // why the file is no measurement Korvane reads
+    bool outputFailed = false;
+    bool complete() const { return readError == 0 && refusal.empty() && !outputFailed; }
+};
+
+// Reads `file` whole as it stands and sends the header and one line per row read to `out`.
+// Nothing at all is sent when the head cannot be read or the file is refused; a failed
+// piece of output ends the read.
+CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out);

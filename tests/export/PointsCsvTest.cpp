@@ -1,0 +1,69 @@
+#include "PointsCsv.h"
+#include "TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+struct Exported {
+    std::string text;
+    CsvExportEnd end;
+};
+
+Exported exportOf(const std::string& content) {
+    TempDir dir;
+    const MeasurementFile file = OpenMeasurementFile(dir.write("m.txt", content));
+    Exported result;
+    result.end = WritePointsCsv(file, [&result](std::string_view piece) {
+        result.text += piece;
+        return true;
+    });
+    return result;
+}
+
+const std::string kHeader = "f/Hz,Z'/Ohm,-Z''/Ohm,|Z|/Ohm,phase/deg,line\n";
+
+TEST(PointsCsv, WritesEveryRowAsRead) {
+    struct Case {
+        std::string content, csv, refusal;
+    };
+    const Case cases[] = {
+        // A header line, |Z| and the phase of Z = Z' + jZ'', a zero without sign, non-numbers.
+        {"f Zre Zim\n1000 3 -4\n0.1 0.3 0.1\n1e5 10 0\n2 inf nan\n3 -inf 1\n",
+         kHeader + "1000,3,4,5,-53.13010235415598,2\n"
+                   "0.1,0.3,-0.1,0.31622776601683794,18.434948822922014,3\n"
+                   "1e+05,10,0,10,0,4\n"
+                   "2,inf,nan,inf,nan,5\n"
+                   "3,-inf,-1,inf,180,6\n",
+         ""},
+        {"", kHeader, ""},
+        {"Freq,Foo,Bar\n1,2,3\n", "",
+         "its columns name no impedance (Z' and Z'', or |Z| and phase): Freq, Foo, Bar"},
+    };
+    for (const auto& tc : cases) {
+        const Exported got = exportOf(tc.content);
+        EXPECT_EQ(got.text, tc.csv) << tc.content;
+        EXPECT_EQ(got.end.refusal, tc.refusal) << tc.content;
+        EXPECT_EQ(got.end.complete(), tc.refusal.empty()) << tc.content;
+    }
+}
+
+TEST(PointsCsv, AFailedPieceOfOutputIsTheLastAsked) {
+    TempDir dir;
+    std::string rows;
+    for (int i = 1; i <= 20000; ++i)
+        rows += std::to_string(i) + " 1 -1\n";
+    const MeasurementFile file = OpenMeasurementFile(dir.write("m.txt", rows));
+    int pieces = 0;
+    const CsvExportEnd end = WritePointsCsv(file, [&pieces](std::string_view) {
+        ++pieces;
+        return pieces == 1; // the header goes, the first rows do not
+    });
+    EXPECT_TRUE(end.outputFailed);
+    EXPECT_EQ(end.readError, 0);
+    EXPECT_EQ(pieces, 2);
+}
+
+} // namespace
