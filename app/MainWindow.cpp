@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "AppIcon.h"
+#include "DataExport.h"
 #include "FileChoice.h"
 #include "FileDrop.h"
 #include "Format.h"
@@ -48,6 +49,16 @@ std::optional<QString> chooseWithFileDialog(QWidget* parent, const QString& fold
     return dialog.selectedFiles().front();
 }
 
+std::optional<QString> askForExportPath(QWidget* parent, const QString& suggested) {
+    QFileDialog dialog(parent, MainWindow::tr("Export data"), suggested);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({MainWindow::tr("CSV files (*.csv)"), MainWindow::tr("All files (*)")});
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
 QString folderOf(const std::string& path) {
     return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).absolutePath();
 }
@@ -57,7 +68,9 @@ QString folderOf(const std::string& path) {
 MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget* parent)
     : QMainWindow(parent), store_(std::move(store)), plot_(new PlotArea(this)),
       path_(new QLineEdit(this)), statusLine_(new QLabel(this)),
-      chooser_([this](const QString& folder) { return chooseWithFileDialog(this, folder); }) {
+      chooser_([this](const QString& folder) { return chooseWithFileDialog(this, folder); }),
+      exportChooser_(
+          [this](const QString& suggested) { return askForExportPath(this, suggested); }) {
     if (store_)
         settings_ = LoadWindowSettings(*store_);
     setWindowTitle(QStringLiteral("Korvane"));
@@ -122,6 +135,8 @@ void MainWindow::buildMenus() {
     refreshRecentMenu();
     QAction* save = addCommand(file, "savePicture", tr("&Save Picture\u2026"), QKeySequence::Save,
                                QStringLiteral("document-save"), [this] { plot_->savePicture(); });
+    addCommand(file, "exportData", tr("&Export Data\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
+               QStringLiteral("document-export"), [this] { exportData(); });
     file->addSeparator();
     addCommand(file, "quit", tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
                QStringLiteral("application-exit"), [this] { close(); });
@@ -210,6 +225,18 @@ void MainWindow::chooseFile() {
         if (const auto path = FileSystemPath(*chosen))
             openFile(*path);
     }
+}
+
+void MainWindow::exportData() {
+    if (file_.empty())
+        return;
+    const QFileInfo measurement(QFile::decodeName(QByteArray::fromStdString(file_)));
+    const auto chosen = exportChooser_(measurement.absoluteDir().filePath(
+        measurement.completeBaseName() + QStringLiteral(".csv")));
+    if (!chosen)
+        return;
+    if (const auto problem = ExportData(file_, QFile::encodeName(*chosen).toStdString()))
+        QMessageBox::warning(this, tr("Export Data"), *problem);
 }
 
 void MainWindow::openTypedPath() {

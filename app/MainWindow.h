@@ -53,6 +53,9 @@ class MainWindow final : public QMainWindow {
     const WindowSettings& settings() const { return settings_; }
     PlotViewControl& plotView() const { return *view_; }
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    // Asks where to export the points, suggesting a path; nothing when cancelled.
+    using ExportChooser = std::function<std::optional<QString>(const QString& suggested)>;
+    void setExportChooser(ExportChooser chooser) { exportChooser_ = std::move(chooser); }
     // The window's commands by their object names ("open", "bode", "startAtZero"…).
     QAction* command(const char* name) const;
 
@@ -69,6 +72,7 @@ class MainWindow final : public QMainWindow {
     QAction* addCommand(QMenu* menu, const char* name, const QString& text,
                         const QKeySequence& keys, const QString& icon, std::function<void()> run);
     void chooseFile();
+    void exportData();
     void openTypedPath();
     void openRecent(const QString& path);
     void refreshRecentMenu();
@@ -88,6 +92,7 @@ class MainWindow final : public QMainWindow {
     std::unique_ptr<ReadingThread> reading_;
     QBasicTimer timer_;
     FileChooser chooser_;
+    ExportChooser exportChooser_;
     std::string file_;
     std::string pathOfRead_;
     bool ticking_ = false;

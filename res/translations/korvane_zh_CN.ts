@@ -115,6 +115,22 @@
         <source>&lt;p&gt;&lt;b&gt;Korvane %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Watches an impedance measurement file and draws it as a Nyquist or Bode diagram, read anew every 2 seconds while the instrument writes it.&lt;/p&gt;&lt;p&gt;Reads files of %2.&lt;/p&gt;&lt;p&gt;The &lt;a href=&quot;%3&quot;&gt;README&lt;/a&gt; tells how to use it.&lt;/p&gt;&lt;p&gt;The example files in samples/ are Korvane&apos;s own. The instrument files among the tests come from impedance.py (© 2018 EISfit Developers) and AutoEIS (© 2023 AUTODIAL), both under the MIT licence; their notices are in tests/measurement/samples/NOTICE.md.&lt;/p&gt;</source>
         <translation>&lt;p&gt;&lt;b&gt;Korvane %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;监视阻抗测量文件，并将其绘制为奈奎斯特图或伯德图；仪器写入文件时，每 2 秒重新读取一次。&lt;/p&gt;&lt;p&gt;可读取以下文件：%2。&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;README&lt;/a&gt; 介绍了使用方法。&lt;/p&gt;&lt;p&gt;samples/ 中的示例文件属于 Korvane 自身。测试所用的仪器文件来自 impedance.py（© 2018 EISfit Developers）和 AutoEIS（© 2023 AUTODIAL），均采用 MIT 许可证；其声明见 tests/measurement/samples/NOTICE.md。&lt;/p&gt;</translation>
     </message>
+    <message>
+        <source>Export data</source>
+        <translation>导出数据</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Data…</source>
+        <translation>导出数据(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>Export Data</source>
+        <translation>导出数据</translation>
+    </message>
 </context>
 <context>
     <name>PlotArea</name>

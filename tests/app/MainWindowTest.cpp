@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 namespace {
@@ -100,6 +101,7 @@ TEST(MainWindow, CommandsCarryTheirShortcutsAndAct) {
                      {"savePicture", QKeySequence::Save},
                      {"copyPicture", QKeySequence::Copy},
                      {"quit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+                     {"exportData", QKeySequence(Qt::CTRL | Qt::Key_E)},
                      {"nyquist", QKeySequence(Qt::CTRL | Qt::Key_1)},
                      {"bode", QKeySequence(Qt::CTRL | Qt::Key_2)},
                      {"resetView", QKeySequence(Qt::Key_Home)},
@@ -128,6 +130,18 @@ TEST(MainWindow, CommandsCarryTheirShortcutsAndAct) {
 
     s.window->command("copyPicture")->trigger();
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
+
+    std::optional<QString> suggested;
+    s.window->setExportChooser([&](const QString& path) {
+        suggested = path;
+        return std::optional(QString::fromStdString(dir.file("points.csv")));
+    });
+    s.window->command("exportData")->trigger();
+    EXPECT_EQ(suggested, QString::fromStdString(dir.file("arc.csv")));
+    std::ifstream csv(dir.file("points.csv"));
+    std::string header;
+    std::getline(csv, header);
+    EXPECT_EQ(header, "f/Hz,Z'/Ohm,-Z''/Ohm,|Z|/Ohm,phase/deg,line");
 
     std::optional<QString> asked;
     s.window->setFileChooser([&](const QString& folder) {
