@@ -2,6 +2,7 @@
 
 #include "Encoding.h"
 #include "MeasurementFile.h"
+#include "Refusal.h"
 
 #include <charconv>
 
@@ -44,14 +45,50 @@ class SummarySink final : public RowSink {
     std::string columns; // as the file spells them
 };
 
-std::string number(double value) {
+// Shortest round-trip form; a value stored as float32 in the shortest form that reads back to
+// the same float32, not to the double it widens to (199998.14, not 199998.140625).
+std::string number(double value, bool float32) {
     char text[64];
-    const auto result = std::to_chars(text, text + sizeof text, value);
+    const auto result = float32 ? std::to_chars(text, text + sizeof text, static_cast<float>(value))
+                                : std::to_chars(text, text + sizeof text, value);
     return std::string(text, result.ptr);
 }
 
-std::string triple(const Row& row) {
-    return number(row.frequency) + " " + number(row.real) + " " + number(row.negImag);
+std::string triple(const Row& row, bool float32) {
+    return number(row.frequency, float32) + " " + number(row.real, float32) + " " +
+           number(row.negImag, float32);
+}
+
+// The lines after the first four for the formats read by their binary or JSON layout.
+std::string describeLayout(const ReadOutcome& outcome) {
+    const ReaderState& state = outcome.state;
+    std::string text;
+    switch (outcome.detection.format) {
+    case Format::BioLogicMpr:
+        text += "encoding: binary, little-endian\n";
+        if (state.records.size == 0) {
+            text += "columns: no data module yet\n";
+            break;
+        }
+        text += "columns: f = freq/Hz (id 32), Z' = Re(Z)/Ohm (id 37), -Z'' = -Im(Z)/Ohm "
+                "(id 38)";
+        if (state.records.cycle >= 0)
+            text += ", cycle = cycle number (id 24)";
+        text += "\nrecord: " + std::to_string(state.records.size) + " bytes\n";
+        break;
+    case Format::ZahnerIsm:
+        text += "encoding: binary, big-endian\n";
+        text += "columns: f, |Z| and phase (radians) arrays\n";
+        break;
+    default:
+        text +=
+            "encoding: " + std::string(EncodingName(outcome.detection.encoding.encoding)) + "\n";
+        text += "columns: Frequency, ZRe and ZIm (-Z'') arrays of each impedance curve\n";
+        break;
+    }
+    if (state.sweeps > 0)
+        text += "sweeps: " + std::to_string(state.sweeps) + "\n";
+    return text;
 }
 
 std::string describe(const ReadOutcome& outcome, const SummarySink& sink) {
@@ -60,10 +97,13 @@ std::string describe(const ReadOutcome& outcome, const SummarySink& sink) {
     std::string text;
     text += "format: " + std::string(FormatName(detection.format)) + "\n";
     text += "points: " + std::to_string(sink.rows) + "\n";
+    const bool float32 = detection.format == Format::BioLogicMpr;
     if (sink.rows > 0) {
-        text += "first: " + triple(sink.first) + "\n";
-        text += "last: " + triple(sink.last) + "\n";
+        text += "first: " + triple(sink.first, float32) + "\n";
+        text += "last: " + triple(sink.last, float32) + "\n";
     }
+    if (!IsLineFormat(detection.format))
+        return text + describeLayout(outcome);
     text += "encoding: " + std::string(EncodingName(detection.encoding.encoding)) + "\n";
     if (detection.format == Format::Plain) {
         text += "columns: f, Z', Z'' by position, separated by blanks; "
@@ -107,8 +147,8 @@ std::optional<std::string> SummarizeMeasurementFile(const std::string& path, int
         return std::nullopt;
     }
     error = 0;
-    if (!outcome.detection.refusal.empty()) {
-        refusal = outcome.detection.refusal;
+    if (std::string why = RefusalText(outcome.detection, outcome.state, false); !why.empty()) {
+        refusal = std::move(why);
         return std::nullopt;
     }
     return describe(outcome, sink);

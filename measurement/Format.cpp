@@ -1,5 +1,6 @@
 #include "Format.h"
 
+#include "ContentSignature.h"
 #include "NumberScanner.h"
 
 #include <string>
@@ -177,16 +178,30 @@ const char* FormatName(Format format) {
         return "palmsens-csv";
     case Format::Csv:
         return "csv";
+    case Format::BioLogicMpr:
+        return "biologic-mpr";
+    case Format::ZahnerIsm:
+        return "zahner-ism";
+    case Format::PalmSensSession:
+        return "palmsens-pssession";
     }
     return "?";
 }
 
 const char* MeasurementFilePatterns() {
-    return "*.txt *.TXT *.DTA *.dta *.mpt *.MPT *.z *.Z *.csv *.CSV *.tsv *.TSV";
+    return "*.txt *.TXT *.DTA *.dta *.mpt *.MPT *.z *.Z *.csv *.CSV *.tsv *.TSV *.mpr *.MPR *.ism "
+           "*.ISM *.pssession *.PSSESSION";
 }
 
 Detection DetectFormat(std::string_view head, bool wholeFile) {
     Detection detection;
+    if (const Signature signature = RecogniseSignature(head); signature.known) {
+        detection.format = signature.format;
+        detection.refusal = signature.refusal;
+        if (detection.format == Format::PalmSensSession)
+            detection.encoding = GuessEncoding(head, wholeFile);
+        return detection;
+    }
     detection.encoding = GuessEncoding(head, wholeFile);
     std::string_view text = head.substr(detection.encoding.bomSize);
     std::string converted;

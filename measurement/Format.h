@@ -9,18 +9,28 @@
 
 // The file formats Korvane reads.
 enum class Format : std::uint8_t {
-    Plain,       // three blank-separated numbers a line, numbers carried over
-    GamryDta,    // Gamry Framework .DTA, its ZCURVE table
-    BioLogicMpt, // BioLogic EC-Lab / BT-Lab ASCII export .mpt
-    ZView,       // Scribner ZPlot/ZView .z, "ZPLOT2 ASCII" or the quoted legacy layout
-    Chi,         // CH Instruments "A.C. Impedance" text export
-    Nova,        // Metrohm Autolab NOVA ASCII export
-    PalmSensCsv, // PalmSens PSTrace CSV export
-    Csv,         // any table with a header row, or comma-separated f, Z', Z'' without one
+    Plain,           // three blank-separated numbers a line, numbers carried over
+    GamryDta,        // Gamry Framework .DTA, its ZCURVE table
+    BioLogicMpt,     // BioLogic EC-Lab / BT-Lab ASCII export .mpt
+    ZView,           // Scribner ZPlot/ZView .z, "ZPLOT2 ASCII" or the quoted legacy layout
+    Chi,             // CH Instruments "A.C. Impedance" text export
+    Nova,            // Metrohm Autolab NOVA ASCII export
+    PalmSensCsv,     // PalmSens PSTrace CSV export
+    Csv,             // any table with a header row, or comma-separated f, Z', Z'' without one
+    BioLogicMpr,     // BioLogic EC-Lab / BT-Lab binary .mpr, also while it is being written
+    ZahnerIsm,       // Zahner Thales binary .ism
+    PalmSensSession, // PalmSens PSTrace session .pssession, UTF-16 JSON
 };
 
+// Whether the format is read line by line; the others are read by their own binary or JSON
+// layout.
+inline bool IsLineFormat(Format format) {
+    return format != Format::BioLogicMpr && format != Format::ZahnerIsm &&
+           format != Format::PalmSensSession;
+}
+
 // The short name --info prints: plain, gamry-dta, biologic-mpt, zview, chi, nova,
-// palmsens-csv, csv.
+// palmsens-csv, csv, biologic-mpr, zahner-ism, palmsens-pssession.
 const char* FormatName(Format format);
 
 // The file name patterns of every format, for the Open dialog: "*.DTA *.dta ...".
@@ -41,5 +51,6 @@ struct Detection {
 };
 
 // Tells the format from the file's first bytes (at most LineReader::kHeadSize, all of them
-// when `wholeFile`), never from its name. A file that is recognised as nothing else is Plain.
+// when `wholeFile`), never from its name. Binary content of no known layout, compressed data
+// and images are refused; a file that is recognised as nothing else is Plain.
 Detection DetectFormat(std::string_view head, bool wholeFile);

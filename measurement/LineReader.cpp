@@ -183,3 +183,68 @@ LineReader::Status LineReader::next(std::string_view& line) {
         gathering = true;
     }
 }
+
+LineReader::Status LineReader::nextBytes(std::size_t count, std::string_view& bytes) {
+    if (end_ - begin_ >= count) [[likely]] {
+        bytes = std::string_view(data_ + begin_, count);
+        begin_ += count;
+        position_ += count;
+        return Status::Line;
+    }
+    longLine_.clear();
+    for (;;) {
+        const std::size_t take = std::min(end_ - begin_, count - longLine_.size());
+        longLine_.append(data_ + begin_, take);
+        begin_ += take;
+        position_ += take;
+        if (longLine_.size() == count) {
+            bytes = longLine_;
+            return Status::Line;
+        }
+        if (atEnd_)
+            return Status::End;
+        if (!fill(kBufferSize))
+            return Status::Error;
+    }
+}
+
+LineReader::Status LineReader::skip(std::uint64_t count) {
+    for (;;) {
+        const auto take = static_cast<std::size_t>(std::min<std::uint64_t>(end_ - begin_, count));
+        begin_ += take;
+        position_ += take;
+        count -= take;
+        if (count == 0)
+            return Status::Line;
+        if (atEnd_)
+            return Status::End;
+        if (!fill(kBufferSize))
+            return Status::Error;
+    }
+}
+
+bool LineReader::bytesAt(std::uint64_t offset, std::size_t count, std::string& bytes) const {
+    bytes.clear();
+    if (offset >= limit_)
+        return true;
+    count = static_cast<std::size_t>(std::min<std::uint64_t>(count, limit_ - offset));
+    if (fd_ < 0) {
+        bytes.assign(data_ + offset, count);
+        return true;
+    }
+    bytes.resize(count);
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t n =
+            ::pread(fd_, bytes.data() + got, count - got, static_cast<off_t>(offset + got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    return true;
+}

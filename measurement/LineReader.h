@@ -42,6 +42,15 @@ class LineReader {
     // The next line, valid until the next call. End when nothing is left; Error with the
     // system's error number in error().
     Status next(std::string_view& line);
+    // The next `count` bytes as they stand, for a file of fixed-size records: views into the
+    // buffer where they lie in it, gathered otherwise. End, consuming what was there, when
+    // fewer than `count` are left.
+    Status nextBytes(std::size_t count, std::string_view& bytes);
+    // Passes over the next `count` bytes without keeping them. End when fewer are left.
+    Status skip(std::uint64_t count);
+    // The bytes at `offset`, read apart from the lines and leaving them alone (fewer where
+    // the limit comes first). False on a read error, left in errno.
+    bool bytesAt(std::uint64_t offset, std::size_t count, std::string& bytes) const;
     // From now on every read from the file first looks at `stop` (nullptr: never): once it is
     // set, the read ends with Error and stopped(), also within a line without line end.
     void setStop(const std::atomic<bool>* stop) { stop_ = stop; }

@@ -90,6 +90,10 @@ struct ReadOutcome {
     bool lastLineOpen = false;
 };
 
+// Reads a file of a binary or JSON format (not IsLineFormat) from where `outcome` stands:
+// an .mpr's records that start before `length` and are whole, or a whole-file format once.
+void ReadBinary(LineReader& reader, std::uint64_t length, RowSink& sink, ReadOutcome& outcome);
+
 // Tells the format from the head of `reader` and readies it and `outcome` for the first
 // line. False, with the error in `outcome`, when the head cannot be read.
 bool BeginReading(LineReader& reader, ReadOutcome& outcome);
@@ -100,9 +104,16 @@ template <typename Sink>
 void ReadLines(LineReader& reader, std::uint64_t length, Sink& sink, const ReadOptions& options,
                ReadOutcome& outcome) {
     const TextUnits units = UnitsOf(outcome.detection.encoding.encoding);
+    outcome.resumeAt = reader.position();
+    // A refused file gives no points at all, whatever it holds.
+    if (!outcome.detection.refusal.empty())
+        return;
+    if (!IsLineFormat(outcome.detection.format)) {
+        ReadBinary(reader, length, sink, outcome);
+        return;
+    }
     std::string decoded;
     std::string_view line;
-    outcome.resumeAt = reader.position();
     while (reader.position() < length) {
         const LineReader::Status status = reader.next(line);
         if (status == LineReader::Status::End)

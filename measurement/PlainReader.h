@@ -10,9 +10,12 @@
 // provide keeps the value an earlier line gave it.
 template <typename Sink> void ReadPlainLine(ReaderState& state, std::string_view line, Sink& sink) {
     // stage 0: no number seen yet.
-    if (ScanThreeNumbers(line, state.carried) == 0 && state.stage == 0)
+    if (ScanThreeNumbers(line, state.carried) == 0 && state.stage == 0) {
+        state.sawText = state.sawText || line.find_first_not_of(" \t\r\f\v") != line.npos;
         return;
+    }
     state.stage = 1;
-    sink.OnRow(Row{state.carried[0], state.carried[1], -state.carried[2], state.lines, state.rows});
+    sink.OnRow(
+        Row{state.carried[0], state.carried[1], -state.carried[2], state.lines, state.rows, 1});
     ++state.rows;
 }

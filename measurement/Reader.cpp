@@ -2,6 +2,7 @@
 
 #include "Readers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -45,6 +46,10 @@ void ReadFormattedLine(ReaderState& state, std::string_view line, RowSink& sink)
     case Format::Csv:
         ReadTableLine(state, line, sink);
         return;
+    case Format::BioLogicMpr:
+    case Format::ZahnerIsm:
+    case Format::PalmSensSession:
+        return; // read by their layout, never by lines
     }
 }
 
@@ -62,7 +67,8 @@ bool SendTableRow(ReaderState& state, std::string_view line, RowSink& sink) {
         }
     }
     const Impedance z = ToImpedance(state.columns, values);
-    sink.OnRow(Row{z.frequency, z.real, z.negImag, state.lines, state.rows});
+    sink.OnRow(
+        Row{z.frequency, z.real, z.negImag, state.lines, state.rows, std::max(state.sweeps, 1u)});
     ++state.rows;
     return true;
 }

@@ -8,14 +8,41 @@
 #include <type_traits>
 
 // One measurement row: frequency in hertz, Z' and -Z'' in ohm as the file means them (the
-// sign already turned where the file holds Im(Z)), the line it came from (counted from 1)
-// and its ordinal among the rows (from 0).
+// sign already turned where the file holds Im(Z)), the line it came from (counted from 1; a
+// binary file's record or sample number), its ordinal among the rows (from 0) and the sweep
+// it belongs to (from 1).
 struct Row {
     double frequency;
     double real;
     double negImag;
     std::uint64_t line;
     std::uint64_t index;
+    std::uint32_t sweep;
+};
+
+// Why a file was refused once its reading began (a binary layout the reader cannot follow,
+// or text with no row of numbers); RefusalText says it in words.
+enum class Refusal : std::uint8_t {
+    None,
+    UnknownColumn,  // an .mpr column id of unknown width (`detail` is the id)
+    NoImpedance,    // an .mpr without the frequency, Z' and -Z'' columns
+    UnknownVersion, // an .mpr data module of a layout not known (`detail` is its version)
+    LongColumnList, // an .mpr column list running into its records (`detail`: its length)
+    ArraysPastEnd,  // an .ism whose sample arrays run past the end of the file
+    BadJson,        // a session whose JSON does not parse
+    TooLarge,       // a file read whole that is too large for its format
+};
+
+// Where the records of a BioLogic .mpr lie and how each is laid out, once its data module's
+// column list was read. Offsets count from the file's start; fields from the record's.
+struct RecordLayout {
+    std::uint64_t lengthField = 0; // its body length, rewritten while records are added
+    std::uint64_t bodyStart = 0;   // its body, which starts with the point count
+    std::uint64_t firstRecord = 0;
+    std::uint32_t size = 0;                               // bytes a record
+    std::int32_t frequency = -1, real = -1, negImag = -1; // float32 fields
+    std::int32_t cycle = -1;                              // float64, or -1
+    std::int32_t sequence = -1;                           // Ns, uint16, or -1
 };
 
 // Where a reader sends what it finds. Nothing is stored per row.
@@ -45,6 +72,11 @@ struct ReaderState {
     std::uint32_t sweeps = 0;     // sweeps (EC-Lab cycles) or tables (headers) seen
     std::uint64_t rows = 0;       // rows delivered
     std::uint64_t lines = 0;      // lines read
+    bool sawText = false;         // Plain: a line before the first row was not blank
+    Refusal refusal = Refusal::None;
+    std::uint32_t refusalDetail = 0;
+    RecordLayout records;       // BioLogicMpr, once its stage says the layout is known
+    std::uint16_t sequence = 0; // BioLogicMpr: the Ns of the last record
 };
 
 static_assert(std::is_trivially_copyable_v<ReaderState>,

@@ -31,7 +31,11 @@ bool OnlyGrew(const MeasurementFile& file, const ReadProgress& progress) {
     // A last line without line end was taken as it stood: what was appended may go on with it.
     if (progress.lastLineOpen && file.size != progress.size)
         return false;
-    if (progress.tail.size() != std::min<std::uint64_t>(progress.offset, ReadProgress::kWindow))
+    // A format read whole goes on only when nothing was added.
+    if (!IsLineFormat(progress.detection.format) &&
+        progress.detection.format != Format::BioLogicMpr && file.size != progress.size)
+        return false;
+    if (progress.tail.size() != TailWindow(progress))
         return false;
     const int fd = file.fd.get();
     return HoldsAt(fd, 0, progress.head) &&

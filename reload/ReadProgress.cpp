@@ -1,6 +1,8 @@
 #include "ReadProgress.h"
 
+#include "Refusal.h"
 #include "SeriesFeed.h"
+#include "binary/MprReader.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,11 +49,14 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
     progress.device = file.device;
     progress.inode = file.inode;
     progress.size = file.size;
+    // Bytes the writer rewrites as the file grows are left out of both windows.
+    const ByteSpan rewritten = MprRewrittenBytes(progress.state);
+    if (rewritten.to > rewritten.from && progress.head.size() > rewritten.from)
+        progress.head.resize(static_cast<std::size_t>(rewritten.from));
     if (outcome.resumeAt != progress.offset) {
         progress.offset = outcome.resumeAt;
         progress.lastLineOpen = outcome.lastLineOpen;
-        const auto count = static_cast<std::size_t>(
-            std::min<std::uint64_t>(progress.offset, ReadProgress::kWindow));
+        const auto count = static_cast<std::size_t>(TailWindow(progress));
         // Kept from the read itself where it can be; the file's bytes otherwise (a held-back
         // line longer than the buffer). Without them the next read starts afresh.
         if (!reader.recent(progress.offset, count, progress.tail) &&
@@ -62,6 +67,14 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
 }
 
 } // namespace
+
+std::uint64_t TailWindow(const ReadProgress& progress) {
+    const std::uint64_t window = std::min<std::uint64_t>(progress.offset, ReadProgress::kWindow);
+    const ByteSpan rewritten = MprRewrittenBytes(progress.state);
+    if (rewritten.to <= progress.offset - window)
+        return window;
+    return progress.offset > rewritten.to ? progress.offset - rewritten.to : 0;
+}
 
 MeasurementFile OpenForReading(const std::string& path, ReadResult& result) {
     MeasurementFile file;
@@ -87,8 +100,9 @@ void ReadInto(const std::string& path, MeasurementFile& file, ReadProgress& prog
         return;
     }
     result.format = FormatName(progress.detection.format);
-    if (!progress.detection.refusal.empty()) {
-        result.failure = FileFailure{kCauseRefused, 0, path, progress.detection.refusal};
+    if (std::string why = RefusalText(progress.detection, progress.state, options.watching);
+        !why.empty()) {
+        result.failure = FileFailure{kCauseRefused, 0, path, std::move(why)};
         return;
     }
     if (const int error = file.fd.close(); error != 0)

@@ -39,6 +39,10 @@ struct ReadProgress {
     std::string tail;
 };
 
+// How many bytes before `offset` the tail window keeps: kWindow, or fewer where the file
+// starts or where bytes begin that its writer rewrites while it grows.
+std::uint64_t TailWindow(const ReadProgress& progress);
+
 // Opens the file at `path` for a read into `result`: when it is no readable regular file,
 // nothing is returned and `result` says so (not found, or the failure to measure it).
 MeasurementFile OpenForReading(const std::string& path, ReadResult& result);

@@ -2,6 +2,7 @@
 #include "DialogBuilder.h"
 #include "FormatFixtures.h"
 #include "Globals.h"
+#include "LineReader.h"
 #include "ModalWait.h"
 #include "PlotArea.h"
 #include "PlotDlg.h"
@@ -159,6 +160,9 @@ TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
     const QString out = QString::fromStdString(dir.file("out.png"));
     const QString missing = QString::fromStdString(dir.file("missing.txt"));
     const QString unknown = QString::fromStdString(dir.write("z.csv", "Freq,Foo,Bar\n1,2,3\n"));
+    const QString packed =
+        QString::fromStdString(dir.write("run7.mpr", std::string("\x1F\x8B\x08\0\0\0\0\0", 8)));
+    const std::string mpr = std::string(KORVANE_MEASUREMENT_SAMPLES) + "/galvani_v1150_PEIS.mpr";
     struct Case {
         std::vector<std::string> args;
         int exitCode;
@@ -183,6 +187,22 @@ TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
              ": its columns name no impedance (Z' and Z'', or |Z| and phase): Freq, Foo, Bar\n",
          false},
         {{"--info", unknown.toStdString()}, 1, "", "korvane: cannot read " + unknown, false},
+        {{"--info", packed.toStdString()},
+         1,
+         "",
+         "korvane: cannot read " + packed + ": not a measurement file (compressed data: gzip)\n",
+         false},
+        {{"--snapshot", out.toStdString(), packed.toStdString()},
+         1,
+         "",
+         "korvane: cannot read " + packed + ": not a measurement file (compressed data: gzip)\n",
+         false},
+        {{"--info", mpr},
+         0,
+         "format: biologic-mpr\npoints: 84\nfirst: 199998.14 12.753284 0.96167845\n"
+         "last: 99.96816 82.63319 17.386202\n",
+         "",
+         false},
         {{"--snapshot", out.toStdString(), dir.file("")},
          1,
          "",
@@ -278,7 +298,8 @@ TEST(CommandLine, AFileOf500MegabytesWithoutLineEndReadsUnder300MegabytesOfMemor
     const std::string path = dir.file("huge.txt");
     {
         std::ofstream out(path, std::ios::binary);
-        out << "1 2 3";
+        // Blanks past the head, which zeros would mark as binary.
+        out << "1 2 3" << std::string(LineReader::kHeadSize, ' ');
     }
     std::filesystem::resize_file(path, 500'000'000); // sparse: zeros, no line end
     QProcess process;

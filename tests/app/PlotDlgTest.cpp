@@ -214,6 +214,33 @@ TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
     EXPECT_TRUE(box->text().contains(QString::fromLocal8Bit(std::strerror(EIO))));
 }
 
+// What is no measurement draws no point, and the window says why.
+TEST(PlotDlg, AFileThatIsNoMeasurementShowsItsReasonAndNoPoint) {
+    struct Case {
+        std::string name, content;
+        QString reason;
+    };
+    const Case cases[] = {
+        {"run7.mpr", std::string("1 2 3\n\0\0\x01", 9),
+         "not a measurement file (binary data of unknown layout)"},
+        {"run7.txt", "\x89PNG\r\n\x1A\n", "not a measurement file (image: PNG)"},
+        {"run7.csv", std::string("\x1F\x8B\x08\0", 4),
+         "not a measurement file (compressed data: gzip)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ShownDialog d;
+        TempDir dir;
+        g_strPathName = dir.write(c.name, c.content);
+        Tick(*d.dialog);
+        EXPECT_EQ(g_chart.count, 0);
+        const QMessageBox* box = d.dialog->failureReport().box();
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(box->text().contains(c.reason)) << box->text().toStdString();
+    }
+    g_strPathName.clear();
+}
+
 TEST(PlotDlg, TicksGoOnWhileTheAboutBoxIsOpen) {
     ShownDialog d;
     int ticks = 0;

@@ -42,7 +42,8 @@ helped=$("$prefix/bin/korvane" --help 2>/dev/null | grep -E '^  -' |
 # The instrument files' types, as the desktop's database sees them once built.
 update-mime-database "$share/mime" 2>/dev/null
 for pair in application/x-gamry-dta:'*.DTA' application/x-biologic-mpt:'*.mpt' \
-    application/x-zview-z:'*.z'; do
+    application/x-zview-z:'*.z' application/x-biologic-mpr:'*.mpr' \
+    application/x-zahner-ism:'*.ism' application/x-palmsens-pssession:'*.pssession'; do
     grep -qiF ":$pair" "$share/mime/globs2" || fail "no glob $pair"
     grep -q "^MimeType=.*${pair%%:*};" "$entry" || fail "desktop entry lacks ${pair%%:*}"
 done

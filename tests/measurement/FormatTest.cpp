@@ -95,8 +95,9 @@ TEST(Detection, NeverLooksFurtherThanTheHeadItIsGiven) {
 TEST(Detection, TheMeasurementFilePatternsNameBothCases) {
     std::istringstream patterns(MeasurementFilePatterns());
     std::set<std::string> listed{std::istream_iterator<std::string>(patterns), {}};
-    for (const char* pattern : {"*.DTA", "*.dta", "*.mpt", "*.MPT", "*.z", "*.Z", "*.txt", "*.TXT",
-                                "*.csv", "*.CSV", "*.tsv", "*.TSV"})
+    for (const char* pattern :
+         {"*.DTA", "*.dta", "*.mpt", "*.MPT", "*.z", "*.Z", "*.txt", "*.TXT", "*.csv", "*.CSV",
+          "*.tsv", "*.TSV", "*.mpr", "*.MPR", "*.ism", "*.ISM", "*.pssession", "*.PSSESSION"})
         EXPECT_TRUE(listed.contains(pattern)) << pattern;
 }
 
