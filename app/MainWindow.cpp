@@ -369,12 +369,13 @@ void MainWindow::showAbout() {
            "<p>Reads files of %2.</p>"
            "<p>The <a href=\"%3\">README</a> tells how to use it.</p>"
            "<p>The example files in samples/ are Korvane's own. The instrument files among "
-           "the tests come from impedance.py (© 2018 EISfit Developers) and AutoEIS "
-           "(© 2023 AUTODIAL), both under the MIT licence; their notices are in "
-           "tests/measurement/samples/NOTICE.md.</p>")
+           "the tests keep their makers' licences: MIT (impedance.py, AutoEIS, Zahner, a "
+           "PalmSens session), BSD-3-Clause (hybrid-drt, PalmSens) and CC-BY-4.0 (galvani); "
+           "tests/measurement/samples/NOTICE.md holds every notice.</p>")
             .arg(QStringLiteral(KORVANE_VERSION),
-                 tr("Gamry, BioLogic, ZView, CH Instruments, Metrohm Nova and PalmSens, "
-                    "CSV and plain columns of numbers"),
+                 tr("Gamry, BioLogic (also its .mpr while EC-Lab writes it), Zahner, ZView, "
+                    "CH Instruments, Metrohm Nova and PalmSens, CSV and plain columns of "
+                    "numbers"),
                  QUrl::fromLocalFile(QStringLiteral(KORVANE_README_PATH)).toString()));
 }
 

@@ -46,10 +46,17 @@ QString FormatTitle(const std::string& name) {
     static const struct {
         const char* name;
         const char* title;
-    } titles[] = {{"plain", "plain text"},          {"gamry-dta", "Gamry DTA"},
-                  {"biologic-mpt", "BioLogic MPT"}, {"zview", "ZView"},
-                  {"chi", "CH Instruments"},        {"nova", "Metrohm Nova"},
-                  {"palmsens-csv", "PalmSens CSV"}, {"csv", "CSV"}};
+    } titles[] = {{"plain", "plain text"},
+                  {"gamry-dta", "Gamry DTA"},
+                  {"biologic-mpt", "BioLogic MPT"},
+                  {"zview", "ZView"},
+                  {"chi", "CH Instruments"},
+                  {"nova", "Metrohm Nova"},
+                  {"palmsens-csv", "PalmSens CSV"},
+                  {"csv", "CSV"},
+                  {"biologic-mpr", "BioLogic MPR"},
+                  {"zahner-ism", "Zahner ISM"},
+                  {"palmsens-pssession", "PalmSens session"}};
     for (const auto& t : titles)
         if (name == t.name)
             return QString::fromLatin1(t.title);
