@@ -176,8 +176,18 @@ QString PlotViewControl::readoutAt(QPoint at) const {
         const DrawnDot& dot = drawn_->dots[static_cast<size_t>(slot)];
         const SeriesModel& drawnSeries = drawnModel_->series[static_cast<size_t>(dot.series)];
         const Point& p = drawnSeries.series->points()[static_cast<size_t>(dot.index)];
+        // The window writes as its axes do: its decimal point, the minus sign, primes, and
+        // the words in its language.
         return QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line))
-            .replace(QLatin1Char('.'), decimalPoint_);
+            .replace(QLatin1Char('.'), decimalPoint_)
+            .replace(QLatin1Char('-'), QChar(0x2212))
+            .replace(QStringLiteral("Z''"), QStringLiteral("Z\u2033"))
+            .replace(QStringLiteral("Z'"), QStringLiteral("Z\u2032"))
+            .replace(QStringLiteral("phase ="),
+                     QCoreApplication::translate("PlotViewControl", "phase") + QStringLiteral(" ="))
+            .replace(QStringLiteral("\nline "),
+                     QLatin1Char('\n') + QCoreApplication::translate("PlotViewControl", "line") +
+                         QLatin1Char(' '));
     }
     const long long points = series_ ? series_->measured() : 0;
     return QCoreApplication::translate("PlotViewControl", "format: %1").arg(format_.c_str()) +

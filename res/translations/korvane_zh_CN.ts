@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;Korvane %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;Watches an impedance measurement file and draws it as a Nyquist or Bode diagram, read anew every 2 seconds while the instrument writes it.&lt;/p&gt;&lt;p&gt;Reads files of %2.&lt;/p&gt;&lt;p&gt;The &lt;a href=&quot;%3&quot;&gt;README&lt;/a&gt; tells how to use it.&lt;/p&gt;&lt;p&gt;The example files in samples/ are Korvane&apos;s own. The instrument files among the tests keep their makers&apos; licences: MIT (impedance.py, AutoEIS, Zahner, a PalmSens session), BSD-3-Clause (hybrid-drt, PalmSens) and CC-BY-4.0 (galvani); tests/measurement/samples/NOTICE.md holds every notice.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;Korvane %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;监视阻抗测量文件，并将其绘制为奈奎斯特图或伯德图；仪器写入文件时，每 2 秒重新读取一次。&lt;/p&gt;&lt;p&gt;可读取以下文件：%2。&lt;/p&gt;&lt;p&gt;&lt;a href="%3"&gt;README&lt;/a&gt; 介绍了使用方法。&lt;/p&gt;&lt;p&gt;samples/ 中的示例文件属于 Korvane 自身。测试所用的仪器文件保留其原作者的许可证：MIT（impedance.py、AutoEIS、Zahner、一个 PalmSens 会话文件）、BSD-3-Clause（hybrid-drt、PalmSens）和 CC-BY-4.0（galvani）；全部声明见 tests/measurement/samples/NOTICE.md。&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;Korvane %1&lt;/b&gt;&lt;/p&gt;&lt;p&gt;监视阻抗测量文件，并将其绘制为奈奎斯特图或伯德图；仪器写入文件时，每 2 秒重新读取一次。&lt;/p&gt;&lt;p&gt;可读取以下文件：%2。&lt;/p&gt;&lt;p&gt;&lt;a href=&quot;%3&quot;&gt;README&lt;/a&gt; 介绍了使用方法。&lt;/p&gt;&lt;p&gt;samples/ 中的示例文件属于 Korvane 自身。测试所用的仪器文件保留其原作者的许可证：MIT（impedance.py、AutoEIS、Zahner、一个 PalmSens 会话文件）、BSD-3-Clause（hybrid-drt、PalmSens）和 CC-BY-4.0（galvani）；全部声明见 tests/measurement/samples/NOTICE.md。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Gamry, BioLogic (also its .mpr while EC-Lab writes it), Zahner, ZView, CH Instruments, Metrohm Nova and PalmSens, CSV and plain columns of numbers</source>
@@ -192,6 +192,14 @@
     <message>
         <source>%1 points</source>
         <translation>%1 个点</translation>
+    </message>
+    <message>
+        <source>phase</source>
+        <translation>相位</translation>
+    </message>
+    <message>
+        <source>line</source>
+        <translation>行</translation>
     </message>
 </context>
 <context>

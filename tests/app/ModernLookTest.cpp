@@ -54,7 +54,10 @@ TEST(ModernLook, TheWindowReadsOutZoomsAboutTheDotAndShowsBode) {
     ASSERT_TRUE(d.view().drawn());
     ASSERT_EQ(d.view().drawn()->dots.size(), 3u);
     EXPECT_TRUE(d.area().chartImage().pixel(d.dot(0)) != qRgb(255, 255, 255)) << "a dot";
-    EXPECT_TRUE(d.tooltipAt(d.dot(0)).startsWith(QStringLiteral("f = 100 Hz\nZ' = 10 \u03a9")));
+    EXPECT_EQ(
+        d.tooltipAt(d.dot(0)),
+        QStringLiteral("f = 100 Hz\nZ\u2032 = 10 \u03a9\n\u2212Z\u2033 = 5 \u03a9\n|Z| = 11.18 "
+                       "\u03a9\nphase = \u221226.57\u00b0\nline 1"));
     EXPECT_EQ(d.tooltipAt(QPoint(5, 5)), QStringLiteral("format: plain\n3 points"));
 
     const QPoint middle = d.dot(1);
@@ -77,7 +80,7 @@ TEST(ModernLook, TheWindowWritesNumbersWithItsLocalesDecimalPoint) {
     {
         ModernWindow d("3.16 0.5 -0.25\n31.6 1.5 -0.75\n");
         const QString readout = d.tooltipAt(d.dot(0));
-        EXPECT_TRUE(readout.startsWith(QStringLiteral("f = 3,16 Hz\nZ' = 0,5 \u03a9")))
+        EXPECT_TRUE(readout.startsWith(QStringLiteral("f = 3,16 Hz\nZ\u2032 = 0,5 \u03a9")))
             << readout.toStdString();
         EXPECT_FALSE(readout.contains(QLatin1Char('.')));
     }
