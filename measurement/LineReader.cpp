@@ -1,5 +1,7 @@
 #include "LineReader.h"
 
+#include "MeasurementFile.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -232,19 +234,5 @@ bool LineReader::bytesAt(std::uint64_t offset, std::size_t count, std::string& b
         bytes.assign(data_ + offset, count);
         return true;
     }
-    bytes.resize(count);
-    std::size_t got = 0;
-    while (got < count) {
-        const ssize_t n =
-            ::pread(fd_, bytes.data() + got, count - got, static_cast<off_t>(offset + got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-    return true;
+    return ReadBytesAt(fd_, offset, count, bytes);
 }
