@@ -182,6 +182,18 @@ TEST(Mpr, AFileCutAnywhereGivesItsWholeRecordsOnly) {
     }
 }
 
+// A flipped byte anywhere before the first record (the module headers, the column list) gives
+// a refusal or records of the layout it then describes, never more than the bytes hold.
+TEST(Mpr, AFlippedHeaderByteNeverReadsBeyondTheFile) {
+    const std::string whole = Sample("galvani_v1150_PEIS.mpr");
+    constexpr std::size_t kFirstRecord = 0x1B11 + 0x3EF;
+    for (std::size_t at = 0; at < kFirstRecord; ++at) {
+        std::string bytes = whole;
+        bytes[at] = static_cast<char>(bytes[at] ^ 0xFF);
+        ASSERT_LE(Read(bytes).points.size(), whole.size() / 4) << at;
+    }
+}
+
 std::string Utf16(std::string_view text) {
     std::string out = "\xFF\xFE";
     for (const char c : text)
