@@ -33,8 +33,11 @@ struct Magic {
     const char* what;
 };
 
-// Compressed data and archives, then images; each names what it is.
+// Text in UTF-32 (whose byte-order marks come before UTF-16's), compressed data and archives,
+// then images; each names what it is.
 constexpr Magic kNotMeasurements[] = {
+    {std::string_view("\xFF\xFE\0\0", 4), "text in UTF-32, an encoding Korvane does not read"},
+    {std::string_view("\0\0\xFE\xFF", 4), "text in UTF-32, an encoding Korvane does not read"},
     {std::string_view("\x1F\x8B", 2), "compressed data: gzip"},
     {std::string_view("\x1F\x9D", 2), "compressed data: compress"},
     {"PK\x03\x04", "compressed data: zip"},

@@ -66,7 +66,6 @@ struct ReaderState {
     bool headerless = false;      // Csv without header: f, Z', Z'' by position
     std::uint8_t stage = 0;       // how far into its format's layout the reader is
     ColumnMap columns;            // the header's columns, once found
-    std::uint64_t headerLine = 0; // EC-Lab: the line of the column names
     double carried[3] = {};       // Plain: the numbers carried from line to line
     double cycle = 0;             // EC-Lab: the cycle number of the last row
     std::uint32_t sweeps = 0;     // sweeps (EC-Lab cycles) or tables (headers) seen

@@ -230,6 +230,16 @@ TEST(Refusal, WhatIsNoMeasurementIsRefusedInOneLineWithoutPoints) {
         {"\x01\x02\x03\x04\x05\x06\x07\x08\x0E\x0F\x10\x11 1 2 3",
          "(binary data of unknown layout)"},
         {"Title\nDate: today\n\nno numbers here\n", "(text with no row of numbers)"},
+        {std::string("\xFF\xFE\0\0"
+                     "1\0\0\0 \0\0\0"
+                     "2\0\0\0",
+                     16),
+         "(text in UTF-32"},
+        {std::string("\0\0\xFE\xFF"
+                     "\0\0\0"
+                     "1",
+                     8),
+         "(text in UTF-32"},
         {fixtures::Mpr(unknownId), "column id 999 has no known width"},
         {fixtures::Mpr(noImpedance), "without the columns freq/Hz, Re(Z)/Ohm and -Im(Z)/Ohm"},
         {ism, "sample arrays run past its end"},

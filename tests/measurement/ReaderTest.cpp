@@ -197,7 +197,9 @@ TEST(Readers, BrokenFilesGiveTheRowsThatCanBeRead) {
          Sweep().size() - 1},
         {"EC-Lab header without data", fixtures::Mpt({}), 0},
         {"EC-Lab with a header count beyond the file",
-         "EC-Lab ASCII FILE\nNb header lines : 999\nfreq/Hz\tRe(Z)/Ohm\t-Im(Z)/Ohm\n1\t2\t3\n", 0},
+         "EC-Lab ASCII FILE\nNb header lines : 18446744073709551615\n\n"
+         "freq/Hz\tRe(Z)/Ohm\t-Im(Z)/Ohm\n1\t2\t3\n4\t5\t6\n",
+         2},
         {"CSV row without a column it does not need", "f,Zre,Zim,t\n1,2,3,4\n5,6,7\n", 2},
         {"CSV row without a column it needs", "f,Zre,Zim,t\n1,2,3,4\n5,6\n", 1},
         {"EC-Lab naming a column it never writes",
