@@ -7,12 +7,12 @@
 #include <cstring>
 
 QString CannotRead(const std::string& file, const QString& reason) {
-    return QStringLiteral("cannot read %1: %2").arg(DisplayPath(file), reason);
+    return QStringLiteral("cannot read %1: %2").arg(OneLinePath(file), reason);
 }
 
 QString CannotWrite(const std::string& output, const QString& reason) {
     const QString where =
-        output == kStandardOutput ? QStringLiteral("standard output") : DisplayPath(output);
+        output == kStandardOutput ? QStringLiteral("standard output") : OneLinePath(output);
     return QStringLiteral("cannot write %1: %2").arg(where, reason);
 }
 

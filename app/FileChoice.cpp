@@ -89,6 +89,27 @@ QString DisplayPath(const std::string& path) {
     return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
+QString OneLinePath(const std::string& path) {
+    const QString text = DisplayPath(path);
+    QString line;
+    line.reserve(text.size());
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        const char* named = u == '\n'   ? "\\n"
+                            : u == '\t' ? "\\t"
+                            : u == '\r' ? "\\r"
+                            : u == '\\' ? "\\\\"
+                                        : nullptr;
+        if (named != nullptr)
+            line += QLatin1String(named);
+        else if (u < 0x20 || u == 0x7F)
+            line += QStringLiteral("\\%1").arg(u, 3, 8, QLatin1Char('0'));
+        else
+            line += c;
+    }
+    return line;
+}
+
 QStringList MeasurementNameFilters() {
     return {QStringLiteral("FILE(*.txt)"), QStringLiteral("FILE(*.*)"),
             QStringLiteral("Measurement files (%1)")

@@ -33,6 +33,10 @@ std::optional<std::string> FileSystemPath(const QString& chosen);
 // A path's bytes as text, as well as the toolkit can show them.
 QString DisplayPath(const std::string& path);
 
+// The same on one line, for a message that must stay one: control characters are written as
+// `ls -b` writes them (\n, \t, \033), and a backslash as \\.
+QString OneLinePath(const std::string& path);
+
 // The Open dialog's filters: "FILE(*.txt)" (in force when it opens), "FILE(*.*)", then
 // "Measurement files" with every format's name patterns.
 QStringList MeasurementNameFilters();

@@ -13,7 +13,7 @@ int PrintFileInfo(const std::string& file, QTextStream& out, QTextStream& err) {
         const QString reason = !refusal.empty() ? QString::fromStdString(refusal)
                                : error == 0     ? QStringLiteral("not a regular file")
                                                 : QString::fromLocal8Bit(std::strerror(error));
-        err << "korvane: cannot read " << DisplayPath(file) << ": " << reason << "\n";
+        err << "korvane: cannot read " << OneLinePath(file) << ": " << reason << "\n";
         return 1;
     }
     out << QString::fromStdString(*summary);

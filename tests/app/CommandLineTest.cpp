@@ -187,6 +187,13 @@ TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
              ": its columns name no impedance (Z' and Z'', or |Z| and phase): Freq, Foo, Bar\n",
          false},
         {{"--info", unknown.toStdString()}, 1, "", "korvane: cannot read " + unknown, false},
+        // Control characters in a name keep the message on one line.
+        {{"--info", dir.file("run\n7\t\x01.txt")},
+         1,
+         "",
+         "korvane: cannot read " + QString::fromStdString(dir.file("run\\n7\\t\\001.txt")) +
+             ": No such file or directory\n",
+         false},
         {{"--info", packed.toStdString()},
          1,
          "",
