@@ -60,6 +60,26 @@ Divisions divisions(Painter& p, int font, double min, double step, Span span) {
     return d;
 }
 
+// An upright linear axis at x = `edge`: ticks `inward` pixels long every `tickPx` from the
+// frame's bottom B, whose run ends 20 pixels above the surface rather than at the frame, and
+// the labels of its ten divisions, each starting at `leftOf(its width)`.
+template <typename LeftOf>
+void drawUpright(Painter& p, int edge, int inward, int B, int tickPx, double min, double step,
+                 int font, Color color, LeftOf leftOf) {
+    const Stroke axis = StrokeOf(kAxisPen);
+    for (int d = 0; d < B + 20; d += tickPx)
+        p.Line(At(edge, B - d), At(edge + inward, B - d), axis);
+    // Upward from the frame's bottom edge.
+    const auto up = [&](int i, TextSize size) {
+        const int top = B - i * tickPx - size.cy / 2;
+        return std::pair(B - (top + size.cy), B - top);
+    };
+    const Divisions d = divisions(p, font, min, step, up);
+    for (int i = 0; i <= 10; i += d.stride)
+        p.Text(PlainText(d.text[i]), At(leftOf(d.size[i].cx), B - i * tickPx - d.size[i].cy / 2),
+               font, color);
+}
+
 } // namespace
 
 RenderResult RenderClassic(CCurveChart& c, Painter& p) {
@@ -108,33 +128,13 @@ RenderResult RenderClassic(CCurveChart& c, Painter& p) {
     if (c.yMode == kLogAxis) {
         DrawClassicLogYAxis(c, p, layout);
     } else {
-        // The runs of Y and Z ticks end 20 pixels above the surface, not at the frame.
-        for (int d = 0; d < B + 20; d += c.yTickPx)
-            p.Line(At(L, B - d), At(L + tick, B - d), axis);
-        // Upward from the frame's bottom edge.
-        const auto up = [&](int i, TextSize size) {
-            const int top = B - i * c.yTickPx - size.cy / 2;
-            return std::pair(B - (top + size.cy), B - top);
-        };
-        const Divisions d = divisions(p, font, c.yMin, c.yStep, up);
-        for (int i = 0; i <= 10; i += d.stride)
-            p.Text(PlainText(d.text[i]),
-                   At(L - d.size[i].cx - layout.yLabelGap, B - i * c.yTickPx - d.size[i].cy / 2),
-                   font, kBlue);
+        drawUpright(p, L, tick, B, c.yTickPx, c.yMin, c.yStep, font, kBlue,
+                    [&](int width) { return L - width - layout.yLabelGap; });
     }
 
-    if (c.showZAxis) {
-        for (int d = 0; d < B + 20; d += c.zTickPx)
-            p.Line(At(R, B - d), At(R - tick, B - d), axis);
-        const auto up = [&](int i, TextSize size) {
-            const int top = B - i * c.zTickPx - size.cy / 2;
-            return std::pair(B - (top + size.cy), B - top);
-        };
-        const Divisions d = divisions(p, font, c.zMin, c.zStep, up);
-        for (int i = 0; i <= 10; i += d.stride)
-            p.Text(PlainText(d.text[i]),
-                   At(R + layout.zLabelGap, B - i * c.zTickPx - d.size[i].cy / 2), font, kRed);
-    }
+    if (c.showZAxis)
+        drawUpright(p, R, -tick, B, c.zTickPx, c.zMin, c.zStep, font, kRed,
+                    [&](int) { return R + layout.zLabelGap; });
 
     const std::string xText = title(c.xTitle, c.xExp);
     const TextSize xSize = ExtentOf(p, xText, font);
