@@ -9,10 +9,18 @@
 
 namespace {
 
+// The header line is the mark of Korvane's own CSV files.
+bool csvMarked(std::string_view head) {
+    return head.starts_with(kPointsCsvHeader) && head.substr(kPointsCsvHeader.size(), 1) == "\n";
+}
+
+OutputKind csvKind() {
+    return {QStringLiteral("a CSV file Korvane wrote"), csvMarked};
+}
+
 std::optional<QString> whyNotCsvOutput(const std::string& path,
                                        const std::optional<FileIdentity>& keep) {
-    return WhyNotOutput(path, keep, std::string(kPointsCsvHeader) + "\n",
-                        QStringLiteral("a CSV file Korvane wrote"));
+    return WhyNotOutput(path, keep, csvKind());
 }
 
 bool readFailed(const CsvExportEnd& end) {
@@ -41,18 +49,15 @@ std::optional<QString> ExportData(const std::string& measurement, const std::str
             return !writeFailure;
         });
     } else {
-        writeFailure = WriteThroughTemporary(output, [&](QIODevice& out) -> std::optional<QString> {
-            end = WritePointsCsv(file, [&out](std::string_view text) {
-                const auto size = static_cast<qint64>(text.size());
-                return out.write(text.data(), size) == size;
-            });
-            if (end.outputFailed)
-                return out.errorString();
-            // Any reason cancels the file; the read's own is reported below.
-            if (readFailed(end))
-                return QString();
-            return std::nullopt;
-        });
+        writeFailure = WriteThroughTemporary(output, IdentityOfPath(measurement), csvKind(),
+                                             [&](const PieceOutput& out) -> std::optional<QString> {
+                                                 end = WritePointsCsv(file, out);
+                                                 // Any reason cancels the file; a failed write is
+                                                 // reported by the writing, the read's own below.
+                                                 if (!end.complete())
+                                                     return QString();
+                                                 return std::nullopt;
+                                             });
     }
     if (readFailed(end))
         return CannotRead(measurement, readFailure(end));

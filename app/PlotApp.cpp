@@ -32,12 +32,14 @@ void CPlotApp::PrepareStart(int argc, char** argv) {
     // arguments are only looked through, not parsed.
     const bool display =
         !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-    m_offscreenChosen = ChoosesOffscreen(std::vector<std::string>(argv, argv + argc), display,
-                                         !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"));
-    if (!m_offscreenChosen)
-        return;
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler(keepOnlyCriticalMessages);
+    const std::vector<std::string> arguments(argv, argv + argc);
+    m_offscreenChosen =
+        ChoosesOffscreen(arguments, display, !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"));
+    if (m_offscreenChosen)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // An answer on the command line carries only Korvane's own lines, whatever the platform.
+    if (m_offscreenChosen || AsksForNoWindow(arguments))
+        qInstallMessageHandler(keepOnlyCriticalMessages);
 }
 
 int CPlotApp::OnNoDisplay() {

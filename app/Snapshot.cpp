@@ -46,7 +46,7 @@ std::optional<QString> modernSnapshot(const std::string& file, const std::string
     };
     const auto reason = output == kStandardOutput
                             ? WriteChartPngTo(STDOUT_FILENO, draw, size, look.dpi)
-                            : WriteChartPicture(draw, size, look.dpi, output);
+                            : WriteChartPicture(draw, size, look.dpi, output, IdentityOfPath(file));
     if (reason)
         return CannotWrite(output, *reason);
     return std::nullopt;
@@ -82,8 +82,9 @@ std::optional<QString> WriteSnapshot(const std::string& file, const std::string&
         return CannotRead(file, QStringLiteral("the diagram could not be drawn"));
 
     const auto drawn = [&chart](IDrawSurface& vector) { return chart->Draw(&vector); };
-    const auto reason = output == kStandardOutput ? WritePngTo(STDOUT_FILENO, picture)
-                                                  : WritePicture(picture, output, drawn);
+    const auto reason = output == kStandardOutput
+                            ? WritePngTo(STDOUT_FILENO, picture)
+                            : WritePicture(picture, output, IdentityOfPath(file), drawn);
     if (reason)
         return CannotWrite(output, *reason);
     return std::nullopt;

@@ -1,5 +1,6 @@
 #include "ChartPicture.h"
 
+#include "OutputMarks.h"
 #include "QtPainter.h"
 
 #include <QBuffer>
@@ -84,6 +85,7 @@ std::optional<QByteArray> ChartSvg(const ChartDrawer& draw, QSize sizePx, double
     // The drawer's pixels are the document's own units, kept fractional.
     svg.setViewBox(QRectF(QPointF(0, 0), QSizeF(sizePx)));
     svg.setTitle(title);
+    svg.setDescription(kSvgMark);
     const bool drawn = drawOn(svg, draw, sizePx, 1.0);
     return bytesOrNothing(drawn, buffer);
 }
@@ -101,7 +103,7 @@ std::optional<QByteArray> ChartPdf(const ChartDrawer& draw, QSize sizePx, double
         QPdfWriter pdf(&buffer);
         pdf.setResolution(resolution);
         pdf.setTitle(title);
-        pdf.setCreator(QStringLiteral("Korvane"));
+        pdf.setCreator(kMarkAuthor);
         const QSizeF inches(sizePx.width() / dpi, sizePx.height() / dpi);
         if (!pdf.setPageSize(
                 QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch)) ||

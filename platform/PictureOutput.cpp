@@ -1,5 +1,7 @@
 #include "PictureOutput.h"
 
+#include "OutputMarks.h"
+
 #include <QBuffer>
 #include <QImageWriter>
 
@@ -10,12 +12,37 @@
 
 namespace {
 
-// What Qt's own SVG generator and PDF writer begin their documents with.
 constexpr std::array kFormats = {
-    PictureFormat{"PNG", ".png", "\x89PNG\r\n\x1a\n"},
-    PictureFormat{"SVG", ".svg", "<?xml"},
-    PictureFormat{"PDF", ".pdf", "%PDF-"},
+    PictureFormat{"PNG", ".png", PngMarked},
+    PictureFormat{"SVG", ".svg", SvgMarked},
+    PictureFormat{"PDF", ".pdf", PdfMarked},
 };
+
+QString formatName(const PictureFormat& format) {
+    return QLatin1String(format.name.data(), static_cast<qsizetype>(format.name.size()));
+}
+
+OutputKind outputKind(const PictureFormat& format) {
+    return {QStringLiteral("a %1 picture Korvane wrote").arg(formatName(format)), format.marked};
+}
+
+bool put(const PieceOutput& out, const QByteArray& bytes) {
+    return out(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+}
+
+// The PNG is made in memory, marked: its encoder would report a failed write only vaguely.
+std::optional<QByteArray> pngBytes(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return std::nullopt;
+    QImageWriter writer(&buffer, "png");
+    writer.setText(QString::fromLatin1(kPngMarkKey.data(), qsizetype(kPngMarkKey.size())),
+                   kMarkAuthor);
+    if (!writer.write(image))
+        return std::nullopt;
+    return bytes;
+}
 
 bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
     return text.size() >= ending.size() &&
@@ -24,40 +51,33 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
                [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
 }
 
-// An SVG or PDF document drawn afresh at the image's size.
-std::optional<QString> writeDocument(QIODevice& device, const QImage& image,
-                                     const PictureFormat& format, const PictureDrawer& draw) {
-    if (!draw)
-        return QStringLiteral("there is no diagram to draw");
-    const auto bytes = VectorPicture(format.ending == ".svg" ? VectorKind::Svg : VectorKind::Pdf,
-                                     image.size(), draw);
+// The image itself as a PNG, or an SVG or PDF document drawn afresh at the image's size.
+std::optional<QString> writeImage(const PieceOutput& out, const QImage& image,
+                                  const PictureFormat& format, const PictureDrawer& draw = {}) {
+    std::optional<QByteArray> bytes;
+    if (format.ending == ".png") {
+        bytes = pngBytes(image);
+    } else {
+        if (!draw)
+            return QStringLiteral("there is no diagram to draw");
+        bytes = VectorPicture(format.ending == ".svg" ? VectorKind::Svg : VectorKind::Pdf,
+                              image.size(), draw);
+    }
     if (!bytes)
         return QStringLiteral("the diagram could not be drawn");
-    if (device.write(*bytes) != bytes->size())
-        return device.errorString();
-    return std::nullopt;
-}
-
-std::optional<QString> writeImage(QIODevice& device, const QImage& image,
-                                  const PictureFormat& format, const PictureDrawer& draw = {}) {
-    if (format.ending != ".png")
-        return writeDocument(device, image, format, draw);
-    const QByteArray writerFormat =
-        QByteArray(format.ending.data() + 1, static_cast<qsizetype>(format.ending.size() - 1));
-    QImageWriter writer(&device, writerFormat);
-    if (!writer.write(image))
-        return writer.errorString();
+    put(out, *bytes);
     return std::nullopt;
 }
 
 // Writes in the format of the path's ending, as WriteThroughTemporary writes.
 std::optional<QString> writeThroughTemporary(
-    const std::string& path,
-    const std::function<std::optional<QString>(QIODevice&, const PictureFormat&)>& write) {
+    const std::string& path, const std::optional<FileIdentity>& keep,
+    const std::function<std::optional<QString>(const PieceOutput&, const PictureFormat&)>& write) {
     const PictureFormat* format = PictureFormatFor(path);
     if (format == nullptr)
         return QStringLiteral("unknown picture format");
-    return WriteThroughTemporary(path, [&](QIODevice& out) { return write(out, *format); });
+    return WriteThroughTemporary(path, keep, outputKind(*format),
+                                 [&](const PieceOutput& out) { return write(out, *format); });
 }
 
 } // namespace
@@ -83,47 +103,45 @@ std::optional<QString> WhyNotPictureOutput(const std::string& path,
                                      static_cast<qsizetype>(known.ending.size()));
         return QStringLiteral("the name must end in %1").arg(endings.join(QStringLiteral(", ")));
     }
-    return WhyNotOutput(
-        path, keep, format->signature,
-        QStringLiteral("a %1 picture")
-            .arg(QLatin1String(format->name.data(), static_cast<qsizetype>(format->name.size()))));
+    return WhyNotOutput(path, keep, outputKind(*format));
 }
 
 std::optional<QString> WritePicture(const QImage& image, const std::string& path,
+                                    const std::optional<FileIdentity>& keep,
                                     const PictureDrawer& draw) {
-    return writeThroughTemporary(path, [&](QIODevice& out, const PictureFormat& format) {
-        return writeImage(out, image, format, draw);
-    });
+    return writeThroughTemporary(path, keep,
+                                 [&](const PieceOutput& out, const PictureFormat& format) {
+                                     return writeImage(out, image, format, draw);
+                                 });
 }
 
 std::optional<QString> WriteChartPicture(const ChartDrawer& draw, QSize sizePx, double dpi,
-                                         const std::string& path) {
+                                         const std::string& path,
+                                         const std::optional<FileIdentity>& keep) {
     return writeThroughTemporary(
-        path, [&](QIODevice& out, const PictureFormat& format) -> std::optional<QString> {
+        path, keep,
+        [&](const PieceOutput& out, const PictureFormat& format) -> std::optional<QString> {
+            std::optional<QByteArray> bytes;
             if (format.ending == ".png") {
                 const QImage image = ChartImage(draw, sizePx, dpi);
-                if (image.isNull())
-                    return QStringLiteral("the diagram could not be drawn");
-                return writeImage(out, image, format);
+                if (!image.isNull())
+                    bytes = pngBytes(image);
+            } else {
+                bytes = format.ending == ".svg" ? ChartSvg(draw, sizePx, dpi)
+                                                : ChartPdf(draw, sizePx, dpi);
             }
-            const auto bytes =
-                format.ending == ".svg" ? ChartSvg(draw, sizePx, dpi) : ChartPdf(draw, sizePx, dpi);
             if (!bytes)
                 return QStringLiteral("the diagram could not be drawn");
-            if (out.write(*bytes) != bytes->size())
-                return out.errorString();
+            put(out, *bytes);
             return std::nullopt;
         });
 }
 
 std::optional<QString> WritePngTo(int fd, const QImage& image) {
-    QBuffer buffer;
-    if (!buffer.open(QIODevice::WriteOnly))
-        return buffer.errorString();
-    if (auto reason = writeImage(buffer, image, kFormats[0]))
-        return reason;
-    const QByteArray& bytes = buffer.data();
-    return WriteAllTo(fd, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
+    const auto bytes = pngBytes(image);
+    if (!bytes)
+        return QStringLiteral("the diagram could not be drawn");
+    return WriteAllTo(fd, std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
 }
 
 std::optional<QString> WriteChartPngTo(int fd, const ChartDrawer& draw, QSize sizePx, double dpi) {

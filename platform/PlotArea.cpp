@@ -85,10 +85,11 @@ void PlotArea::savePicture() {
     if (path.isEmpty())
         return;
     const std::string bytes = QFile::encodeName(path).toStdString();
+    // No measurement is a picture Korvane wrote, so the marks alone keep them.
     auto reason = WhyNotPictureOutput(bytes, std::nullopt);
     if (!reason)
-        reason = drawChart_ ? WriteChartPicture(drawChart_, size(), 96, bytes)
-                            : WritePicture(picture_, bytes, drawVector_);
+        reason = drawChart_ ? WriteChartPicture(drawChart_, size(), 96, bytes, std::nullopt)
+                            : WritePicture(picture_, bytes, std::nullopt, drawVector_);
     if (reason)
         QMessageBox::warning(this, QCoreApplication::applicationName(),
                              tr("Cannot write %1: %2").arg(path, *reason));

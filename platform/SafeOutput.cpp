@@ -1,20 +1,26 @@
 #include "SafeOutput.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <random>
 
 namespace {
 
 QString systemReason(int error) {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+std::function<void()>& beforePlacing() {
+    static std::function<void()> hook;
+    return hook;
 }
 
 std::string folderOf(const std::string& path) {
@@ -37,27 +43,128 @@ std::optional<QString> whyNoNewFile(const std::string& path) {
     return std::nullopt;
 }
 
-// Whether the regular file at `path` begins with `signature`; a read error is a reason.
-std::optional<QString> whyNotSigned(const std::string& path, std::string_view signature,
-                                    const QString& what) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+// Why the file at `path`, never followed through a link, may not be replaced.
+std::optional<QString> whyNotReplaceable(const std::string& path,
+                                         const std::optional<FileIdentity>& keep,
+                                         const OutputKind& kind) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return systemReason(errno);
-    std::string start(signature.size(), '\0');
+        return errno == ELOOP ? QStringLiteral("not a regular file") : systemReason(errno);
     struct stat info {};
+    std::string head(kMarkedHead, '\0');
     ssize_t got = -1;
-    // Checked again once open: the name may have changed hands since.
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
-        got = ::pread(fd, start.data(), start.size(), 0);
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (regular)
+        got = ::pread(fd, head.data(), head.size(), 0);
     const int error = errno;
     ::close(fd);
-    if (!S_ISREG(info.st_mode))
+    if (keep && *keep == FileIdentity{info.st_dev, info.st_ino})
+        return QStringLiteral("it is the measurement file");
+    if (!regular)
         return QStringLiteral("not a regular file");
     if (got < 0)
         return systemReason(error);
-    if (static_cast<size_t>(got) != start.size() || start != signature)
-        return QStringLiteral("it exists and is not %1").arg(what);
+    head.resize(static_cast<size_t>(got));
+    if (!kind.marked(head))
+        return QStringLiteral("it exists and is not %1").arg(kind.what);
     return std::nullopt;
+}
+
+// A new, empty file beside `path` that no one else has opened.
+int createTemporary(const std::string& path, std::string& name) {
+    static std::mt19937 random{std::random_device{}()};
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = path + ".korvane-" + std::to_string(random() % 1000000);
+        const int fd =
+            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    return -1;
+}
+
+// 0, or the system's error number of the write that failed.
+int writeAll(int fd, std::string_view bytes) {
+    for (size_t done = 0; done < bytes.size();) {
+        const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (wrote < 0 && errno == EINTR)
+            continue;
+        if (wrote < 0)
+            return errno;
+        done += static_cast<size_t>(wrote);
+    }
+    return 0;
+}
+
+// Pieces gathered into large writes, the first failure kept.
+class FileSink {
+  public:
+    explicit FileSink(int fd) : fd_(fd) {}
+    bool put(std::string_view piece) {
+        if (error_ != 0)
+            return false;
+        buffer_.append(piece);
+        return buffer_.size() < kFlushAt || flush();
+    }
+    bool flush() {
+        if (error_ == 0)
+            error_ = writeAll(fd_, buffer_);
+        buffer_.clear();
+        return error_ == 0;
+    }
+    int error() const { return error_; }
+
+  private:
+    static constexpr size_t kFlushAt = 256 * 1024;
+    int fd_;
+    int error_ = 0;
+    std::string buffer_;
+};
+
+bool unsupported(int error) {
+    return error == EINVAL || error == ENOSYS || error == EOPNOTSUPP;
+}
+
+// Puts the finished temporary file at `path`, deciding at that moment what may be replaced.
+// Whatever happens, nothing is left at the temporary name but a file that could not be put
+// back, which the reason then names.
+std::optional<QString> place(const std::string& temporary, const std::string& path,
+                             const std::optional<FileIdentity>& keep, const OutputKind& kind) {
+    const auto failed = [&temporary](std::optional<QString> why) {
+        ::unlink(temporary.c_str());
+        return why;
+    };
+    // A file that vanishes between the two steps is simply tried again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
+            return std::nullopt;
+        if (unsupported(errno)) {
+            // A file system without atomic exchange: the best it allows is to check just
+            // before an ordinary rename.
+            if (auto why = WhyNotOutput(path, keep, kind))
+                return failed(why);
+            if (::rename(temporary.c_str(), path.c_str()) != 0)
+                return failed(systemReason(errno));
+            return std::nullopt;
+        }
+        if (errno != EEXIST)
+            return failed(systemReason(errno));
+        if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) !=
+            0) {
+            if (errno == ENOENT)
+                continue;
+            return failed(systemReason(errno));
+        }
+        // The old file is now at the temporary name, out of anyone's way.
+        const auto why = whyNotReplaceable(temporary, keep, kind);
+        if (!why)
+            return failed(std::nullopt);
+        if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) != 0)
+            return QStringLiteral("%1; it could not be put back and is now %2")
+                .arg(*why, QFile::decodeName(QByteArray::fromStdString(temporary)));
+        return failed(why);
+    }
+    return failed(systemReason(EAGAIN));
 }
 
 } // namespace
@@ -78,45 +185,55 @@ std::optional<FileIdentity> IdentityOfDescriptor(int fd) {
 
 std::optional<QString> WhyNotOutput(const std::string& path,
                                     const std::optional<FileIdentity>& keep,
-                                    std::string_view signature, const QString& what) {
-    // The temporary file is named through the toolkit, which takes text.
+                                    const OutputKind& kind) {
+    // Names are shown and chosen as text.
     if (QFile::encodeName(QFile::decodeName(QByteArray::fromStdString(path))).toStdString() != path)
         return QStringLiteral("the name is not valid UTF-8");
+    // Through a link first: a link to the measurement is named for what it leads to.
+    if (keep && IdentityOfPath(path) == keep)
+        return QStringLiteral("it is the measurement file");
     struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
+    if (::lstat(path.c_str(), &info) != 0) {
         if (errno == ENOENT)
             return whyNoNewFile(path);
         return systemReason(errno);
     }
-    if (keep && *keep == FileIdentity{info.st_dev, info.st_ino})
-        return QStringLiteral("it is the measurement file");
-    if (!S_ISREG(info.st_mode))
-        return QStringLiteral("not a regular file");
-    return whyNotSigned(path, signature, what);
+    return whyNotReplaceable(path, keep, kind);
 }
 
-std::optional<QString> WriteThroughTemporary(const std::string& path, const DeviceWriter& write) {
-    QSaveFile out(QFile::decodeName(QByteArray::fromStdString(path)));
-    if (!out.open(QIODevice::WriteOnly))
-        return out.errorString();
-    if (auto reason = write(out)) {
-        out.cancelWriting();
-        return reason;
+std::optional<QString> WriteThroughTemporary(const std::string& path,
+                                             const std::optional<FileIdentity>& keep,
+                                             const OutputKind& kind, const OutputWriter& write) {
+    std::string temporary;
+    const int fd = createTemporary(path, temporary);
+    if (fd < 0)
+        return systemReason(errno);
+    FileSink sink(fd);
+    const auto why = write([&sink](std::string_view piece) { return sink.put(piece); });
+    int error = sink.error();
+    if (!why && error == 0 && !sink.flush())
+        error = sink.error();
+    if (!why && error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    // Some file systems report a failed write only here.
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (why || error != 0) {
+        ::unlink(temporary.c_str());
+        return error != 0 ? systemReason(error) : why;
     }
-    if (!out.commit())
-        return out.errorString();
-    return std::nullopt;
+    if (beforePlacing())
+        beforePlacing()();
+    return place(temporary, path, keep, kind);
+}
+
+void SetBeforePlacing(std::function<void()> hook) {
+    beforePlacing() = std::move(hook);
 }
 
 std::optional<QString> WriteAllTo(int fd, std::string_view bytes) {
     std::signal(SIGPIPE, SIG_IGN);
-    for (size_t done = 0; done < bytes.size();) {
-        const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (wrote < 0 && errno == EINTR)
-            continue;
-        if (wrote < 0)
-            return systemReason(errno);
-        done += static_cast<size_t>(wrote);
-    }
+    if (const int error = writeAll(fd, bytes))
+        return systemReason(error);
     return std::nullopt;
 }

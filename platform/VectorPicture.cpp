@@ -1,5 +1,6 @@
 #include "VectorPicture.h"
 
+#include "OutputMarks.h"
 #include "VectorSurface.h"
 
 #include <QBuffer>
@@ -37,6 +38,7 @@ std::optional<QByteArray> VectorPicture(VectorKind kind, QSize size, const Pictu
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(QStringLiteral("Nyquist diagram"));
+        svg.setDescription(kSvgMark);
         drawn = drawOn(svg, draw);
     } else if (kind == VectorKind::Pdf) {
         QPdfWriter pdf(&buffer);
@@ -48,6 +50,7 @@ std::optional<QByteArray> VectorPicture(VectorKind kind, QSize size, const Pictu
             !pdf.setPageMargins(QMarginsF(0, 0, 0, 0)))
             return std::nullopt;
         pdf.setTitle(QStringLiteral("Nyquist diagram"));
+        pdf.setCreator(kMarkAuthor);
         drawn = drawOn(pdf, draw);
     }
     buffer.close();

@@ -457,13 +457,15 @@ TEST(PlotAreaMenu, SaveAsksWithPngAddedAndReplacesNothingButAPicture) {
     EXPECT_EQ(suffix, "png");
     EXPECT_TRUE(asksBeforeReplacing);
 
-    QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString(dir.file("old.png")));
+    QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString(dir.file("theirs.png")));
     dir.write("notes.png", "not a picture");
     struct Case {
         std::string name;
         bool written;
     };
-    for (const Case& tc : {Case{"m.txt", false}, Case{"notes.png", false}, Case{"old.png", true}}) {
+    for (const Case& tc :
+         {Case{"m.txt", false}, Case{"notes.png", false}, Case{"theirs.png", false},
+          Case{"mine.png", true}, Case{"mine.png", true}}) {
         const QString path = QString::fromStdString(dir.file(tc.name));
         const std::string before = readWhole(dir.file(tc.name));
         plot->setSavePathChooser([path] { return path; });

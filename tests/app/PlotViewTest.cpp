@@ -377,7 +377,7 @@ TEST(Snapshot, VectorOutputsFollowTheSameSafetyRules) {
     const std::string sample = QFile::encodeName(kSample).toStdString();
     const std::string notes = dir.write("notes.pdf", "my notes");
     EXPECT_EQ(WriteSnapshot(sample, notes, false, QSize(534, 392)),
-              QString("cannot write %1: it exists and is not a PDF picture")
+              QString("cannot write %1: it exists and is not a PDF picture Korvane wrote")
                   .arg(QString::fromStdString(notes)));
     const std::string measurement = dir.write("m.svg", "1 1 -1\n2 2 -2\n");
     EXPECT_EQ(WriteSnapshot(measurement, measurement, false, QSize(534, 392)),

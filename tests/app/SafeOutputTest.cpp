@@ -23,7 +23,10 @@ TEST(SnapshotOutput, IsRefusedWhereverItWouldHarmAFile) {
     d.write("m.PNG", kMeasurement);
     d.write("notes.png", "not a picture");
     QImage(4, 4, QImage::Format_RGB32).save(QString::fromStdString(d.file("run7.png")));
+    d.write("thesis.pdf", "%PDF-1.7\n% a paper\n");
     std::filesystem::create_symlink(m, d.file("link.png"));
+    std::filesystem::create_symlink(d.file("elsewhere/x.png"), d.file("dangling.png"));
+    std::filesystem::create_symlink(d.file("run7.png"), d.file("to-picture.png"));
     std::filesystem::create_hard_link(m, d.file("hard.png"));
     ::mkfifo(d.file("fifo.png").c_str(), 0600);
     std::filesystem::create_directory(d.file("dir.png"));
@@ -38,8 +41,13 @@ TEST(SnapshotOutput, IsRefusedWhereverItWouldHarmAFile) {
         {"m.PNG", "m.PNG", "it is the measurement file"},
         {"link.png", "m.txt", "it is the measurement file"},
         {"hard.png", "m.txt", "it is the measurement file"},
-        {"notes.png", "missing.txt", "it exists and is not a PNG picture"}, // before reading
-        {"fifo.png", "m.txt", "not a regular file"},                        // never waited on
+        {"notes.png", "missing.txt",
+         "it exists and is not a PNG picture Korvane wrote"}, // before reading
+        {"run7.png", "m.txt", "it exists and is not a PNG picture Korvane wrote"},
+        {"thesis.pdf", "m.txt", "it exists and is not a PDF picture Korvane wrote"},
+        {"dangling.png", "m.txt", "not a regular file"}, // never followed
+        {"to-picture.png", "m.txt", "not a regular file"},
+        {"fifo.png", "m.txt", "not a regular file"}, // never waited on
         {"dir.png", "m.txt", "not a regular file"},
     };
     for (const auto& tc : cases) {
@@ -62,13 +70,20 @@ TEST(SnapshotOutput, IsRefusedWhereverItWouldHarmAFile) {
     EXPECT_EQ(after, before) << "every file untouched, no temporary file left";
 }
 
-TEST(SnapshotOutput, ReplacesOnlyAPictureAndWritesToStandardOutput) {
+TEST(SnapshotOutput, ReplacesOnlyItsOwnPicturesAndWritesToStandardOutput) {
     TempDir d;
     const std::string m = d.write("m.txt", kMeasurement);
     const QString old = QString::fromStdString(d.file("old.png"));
-    ASSERT_TRUE(QImage(4, 4, QImage::Format_RGB32).save(old));
-    EXPECT_EQ(runKorvane({"--snapshot", old.toStdString(), "--size", "300x200", m}).exitCode, 0);
+    for (const char* size : {"400x300", "300x200"})
+        EXPECT_EQ(runKorvane({"--snapshot", old.toStdString(), "--size", size, m}).exitCode, 0);
     EXPECT_EQ(QImage(old).size(), QSize(300, 200));
+    // Known by the mark even once a tool has taken the XML declaration away.
+    const std::string svg = d.file("old.svg");
+    ASSERT_EQ(runKorvane({"--snapshot", svg, m}).exitCode, 0);
+    const std::string drawn = readWhole(svg);
+    d.write("old.svg", drawn.substr(drawn.find('\n') + 1));
+    EXPECT_EQ(runKorvane({"--snapshot", svg, m}).exitCode, 0);
+    EXPECT_EQ(readWhole(svg), drawn);
 
     EXPECT_EQ(runKorvane({"--snapshot", d.file("NEW.PNG"), m}).exitCode, 0);
     const ProgramRun piped = runKorvane({"--snapshot", "-", m});
