@@ -202,6 +202,10 @@ void CPlotDlg::takeReading() {
     // A read of a file that is no longer the chosen one shows nothing.
     if (pathOfRead_ != g_strPathName || result->stopped)
         return;
+    // A file gone for now leaves what was read of it in every view and every saved picture
+    // until it returns.
+    if (!result->found && !result->failure && lastRead_ && lastRead_->series)
+        return;
     lastRead_ = std::move(result);
     plotView_->takeSeries(lastRead_->series, lastRead_->format);
     plotView_->fitClassicChart();

@@ -190,12 +190,26 @@ TEST(PlotView, ANewFileChoiceClearsThePlotUntilItsFirstPicture) {
     Tick(*p.dialog);
     EXPECT_TRUE(p.area().hasPicture());
 
-    // A file that goes away after it was shown keeps its picture.
+    // A file that goes away after it was shown keeps its picture, for every view and every
+    // format, until it returns.
+    const auto svg = [&p] {
+        const QString out = QString::fromStdString(p.dir.file("shown.svg"));
+        p.area().setSavePathChooser([&out] { return out; });
+        p.area().savePicture();
+        QFile file(out);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
     const QImage shown = p.area().picture();
+    const QByteArray shownSvg = svg();
+    p.dialog->plotView().bodeAction()->trigger();
+    const QImage bode = p.area().picture();
+    p.dialog->plotView().nyquistAction()->trigger();
     std::remove(other.c_str());
     Tick(*p.dialog);
-    EXPECT_TRUE(p.area().hasPicture());
     EXPECT_EQ(p.area().picture(), shown);
+    EXPECT_EQ(svg(), shownSvg);
+    p.dialog->plotView().bodeAction()->trigger();
+    EXPECT_EQ(p.area().picture(), bode);
 }
 
 TEST(PlotView, SavePictureAsWritesTheFormatTheNameAsksFor) {
