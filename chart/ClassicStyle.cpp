@@ -120,7 +120,15 @@ RenderResult RenderClassic(CCurveChart& c, Painter& p) {
             return std::pair(left, left + size.cx);
         };
         const Divisions d = divisions(p, font, c.xMin, c.xStep, across);
-        for (int i = 0; i <= 10; i += d.stride)
+        // At the corner the lowest Y label, centred on the frame's bottom edge, reaches down
+        // into the first X label's row; the X label gives way.
+        bool cornerTaken = false;
+        if (c.yMode != kLogAxis) {
+            const TextSize lowest = ExtentOf(p, label(c.yMin, c.yStep), font);
+            cornerTaken = across(0, d.size[0]).first < L - layout.yLabelGap &&
+                          B + layout.xLabelGap < B - lowest.cy / 2 + lowest.cy;
+        }
+        for (int i = cornerTaken ? d.stride : 0; i <= 10; i += d.stride)
             p.Text(PlainText(d.text[i]), At(across(i, d.size[i]).first, B + layout.xLabelGap), font,
                    kBlack);
     }

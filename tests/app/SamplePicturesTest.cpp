@@ -1,4 +1,9 @@
+#include "ChartSetup.h"
+#include "ClassicChartFill.h"
+#include "CurveChart.h"
 #include "DiagramModels.h"
+#include "GdiPainter.h"
+#include "QtDrawSurface.h"
 #include "QtPainter.h"
 #include "ReadableChart.h"
 #include "Reload.h"
@@ -41,6 +46,42 @@ TEST(SamplePictures, EveryDiagramOfEveryInstrumentFileIsReadable) {
         }
     }
     EXPECT_GE(drawn, 6 * 2 * 3);
+}
+
+// The classic picture, measured in its own pixel font, at sizes down to the smallest: no two
+// texts touch.
+TEST(SamplePictures, NoClassicLabelsRunTogetherAtAnySize) {
+    int drawn = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(KORVANE_MEASUREMENT_SAMPLES)) {
+        if (entry.path().extension() == ".md")
+            continue;
+        for (Diagram diagram : {Diagram::Nyquist, Diagram::Bode}) {
+            for (const auto& [w, h] : {std::pair(120, 90), {160, 120}, {200, 150}, {534, 392}}) {
+                SCOPED_TRACE(entry.path().filename().string() + " " + std::to_string(w) + "x" +
+                             std::to_string(h) + (diagram == Diagram::Bode ? " Bode" : ""));
+                CCurveChart chart;
+                SetUpChart(chart, diagram);
+                PlotChoices choices;
+                choices.diagram = diagram;
+                ASSERT_FALSE(ReloadChartWith(entry.path().string(), false, chart, choices));
+                chart.clientRect = {0, 0, w, h};
+                QImage image(w, h, QImage::Format_RGB32);
+                QtDrawSurface surface(&image);
+                GdiPainter measure(surface);
+                BoxPainter boxes;
+                boxes.inner = &measure;
+                ChartModel model;
+                model.classic = &chart;
+                Render(model, w, h, boxes);
+                for (size_t i = 0; i < boxes.texts.size(); ++i)
+                    for (size_t j = i + 1; j < boxes.texts.size(); ++j)
+                        EXPECT_TRUE(apart(boxes.texts[i].at, boxes.texts[j].at, 0))
+                            << boxes.texts[i].text << " and " << boxes.texts[j].text;
+                ++drawn;
+            }
+        }
+    }
+    EXPECT_GE(drawn, 6 * 2 * 4);
 }
 
 } // namespace

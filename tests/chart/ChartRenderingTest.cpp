@@ -98,7 +98,6 @@ LineTo 382 360
 MoveTo 421 356
 LineTo 421 360
 SetTextColor 0,0,0
-TextOut 61 363 0.0
 TextOut 100 363 1.0
 TextOut 139 363 2.0
 TextOut 178 363 3.0
@@ -199,7 +198,8 @@ TEST(ChartRendering, LabelsUseTwoDecimalsBelowAStepOfOne) {
         auto onX = chartOf({0, 0, 534, 392}, tc.min, tc.max, 0.0, 1.1);
         auto xLabels = textsIn(draw(*onX), "0,0,0");
         xLabels.pop_back(); // the X title
-        EXPECT_EQ(xLabels, tc.labels);
+        // The first gives way to the lowest Y label, which reaches into its row at the corner.
+        EXPECT_EQ(xLabels, std::vector(tc.labels.begin() + 1, tc.labels.end()));
         auto onY = chartOf({0, 0, 534, 392}, 0.0, 10.0, tc.min, tc.max);
         auto yLabels = textsIn(draw(*onY), "0,0,255");
         yLabels.pop_back(); // the Y title
@@ -352,7 +352,7 @@ TEST(ChartRendering, ZAxisAddsTicksLabelsTitleAndADotAfterEachYDot) {
 
 TEST(ChartRendering, NarrowAndLowControlsDrawWithoutFailing) {
     // Narrow: R <= L, so the tick spacing is raised to 1, no X tick; the labels would crowd
-    // at L, a pixel apart, so all but the first give way.
+    // at L, a pixel apart, so all but the first give way, and that one to the lowest Y label.
     auto narrow = chartOf({0, 0, 140, 392}, 0.0, 10.0, 0.0, 1.1);
     auto ops = draw(*narrow);
     EXPECT_EQ(narrow->plotRight, 70);
@@ -362,7 +362,7 @@ TEST(ChartRendering, NarrowAndLowControlsDrawWithoutFailing) {
     for (const std::string& op : only(ops, "TextOut"))
         if (op.find(" 363 ") != std::string::npos)
             xLabels.push_back(op);
-    EXPECT_EQ(xLabels, std::vector<std::string>{"TextOut 61 363 0.0"});
+    EXPECT_TRUE(xLabels.empty());
     // Low: a plot 100 pixels high puts one more Y tick in the margin at y = 0.
     auto low = chartOf({0, 0, 534, 140}, 0.0, 10.0, 0.0, 1.1);
     ops = draw(*low);
@@ -381,9 +381,9 @@ TEST(ChartRendering, LabelsThatWouldRunTogetherGiveWayEveryOtherOne) {
         if (op.find(" 363 ") != std::string::npos)
             xLabels.push_back(op);
     EXPECT_EQ(xLabels,
-              (std::vector<std::string>{"TextOut 46 363 100000.0", "TextOut 124 363 100002.0",
-                                        "TextOut 202 363 100004.0", "TextOut 280 363 100006.0",
-                                        "TextOut 358 363 100008.0", "TextOut 436 363 100010.0"}));
+              (std::vector<std::string>{"TextOut 124 363 100002.0", "TextOut 202 363 100004.0",
+                                        "TextOut 280 363 100006.0", "TextOut 358 363 100008.0",
+                                        "TextOut 436 363 100010.0"}));
 }
 
 TEST(ChartRendering, DrawPutsBackPenFontAndTextColour) {
