@@ -160,8 +160,8 @@ std::optional<QString> place(const std::string& temporary, const std::string& pa
         if (!why)
             return failed(std::nullopt);
         if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) != 0)
-            return QStringLiteral("%1; it could not be put back and is now %2")
-                .arg(*why, QFile::decodeName(QByteArray::fromStdString(temporary)));
+            return QStringLiteral("%1; it could not be put back and keeps its name with %2 added")
+                .arg(*why, QString::fromLatin1(temporary.substr(path.size())));
         return failed(why);
     }
     return failed(systemReason(EAGAIN));
