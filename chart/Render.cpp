@@ -259,6 +259,17 @@ void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ti
     const double edge = right ? f.right : f.left;
     const double outward = right ? 1.0 : -1.0;
     const Stroke stroke{axis.color, s.frameLine};
+    const TextRun title = PlainText(titleOf(axis, ticks.prefixExponent));
+    const TextExtent titleSize = painter.Measure(title, s.font);
+    // Turned to read upward, the glyphs stand left of their baseline.
+    const double baseline =
+        right ? width - s.margin - titleSize.descent : s.margin + titleSize.ascent;
+    const auto titleTop = titleStart((f.top + f.bottom) / 2, titleSize.width, 0, height);
+    // On a picture too small for both, a label gives way to the title.
+    std::vector<RectF> taken = xLabels;
+    if (titleTop)
+        taken.push_back({baseline - titleSize.ascent, *titleTop, baseline + titleSize.descent,
+                         *titleTop + titleSize.width});
     for (const Tick& t : ticks.ticks) {
         const double at = map(t.value);
         const double length = t.label.empty() ? s.tick / 2 : s.tick;
@@ -270,16 +281,12 @@ void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ti
         const double left = right ? near : near - e.width;
         const double top = at - e.height() / 2;
         if (!inside(width, height, left, top, e.width, e.height()) ||
-            !clearOf({left, top, left + e.width, top + e.height()}, xLabels, s.labelGap))
+            !clearOf({left, top, left + e.width, top + e.height()}, taken, s.labelGap))
             continue;
         painter.Text(t.label, {left, top + e.ascent}, s.font, axis.color);
     }
-    const TextRun title = PlainText(titleOf(axis, ticks.prefixExponent));
-    const TextExtent e = painter.Measure(title, s.font);
-    // Turned to read upward, the glyphs stand left of their baseline.
-    const double baseline = right ? width - s.margin - e.descent : s.margin + e.ascent;
-    if (const auto top = titleStart((f.top + f.bottom) / 2, e.width, 0, height))
-        painter.Text(title, {baseline, *top + e.width}, s.font, axis.color, true);
+    if (titleTop)
+        painter.Text(title, {baseline, *titleTop + titleSize.width}, s.font, axis.color, true);
 }
 
 void drawGrid(Painter& painter, const Layout& l, const Metrics& s, Color color) {
