@@ -12,6 +12,7 @@
 #include "Version.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
@@ -30,6 +31,7 @@
 #include <QUrl>
 
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -99,6 +101,7 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     buildMenus();
     view_->setDiagram(settings_.bode ? Diagram::Bode : Diagram::Nyquist);
     view_->setEqualScales(settings_.equalScales);
+    view_->setSweeps(static_cast<SweepsShown>(settings_.sweeps));
     command("startAtZero")->setChecked(settings_.startAtZero);
 
     reading_ = std::make_unique<ReadingThread>([this] {
@@ -167,6 +170,22 @@ void MainWindow::buildMenus() {
         redraw();
     });
     view->addAction(zero);
+    QMenu* sweeps = view->addMenu(tr("S&weeps"));
+    auto* sweepChoices = new QActionGroup(sweeps);
+    const std::pair<const char*, QString> sweepEntries[] = {{"allSweeps", tr("&All")},
+                                                            {"lastSweep", tr("&Last Only")},
+                                                            {"lastFiveSweeps", tr("Last &5")}};
+    for (int i = 0; i < 3; ++i) {
+        QAction* entry = sweepChoices->addAction(sweepEntries[i].second);
+        entry->setObjectName(QString::fromLatin1(sweepEntries[i].first));
+        entry->setCheckable(true);
+        entry->setChecked(i == settings_.sweeps);
+        connect(entry, &QAction::toggled, this, [this, i](bool on) {
+            if (on)
+                view_->setSweeps(static_cast<SweepsShown>(i));
+        });
+        sweeps->addAction(entry);
+    }
     view->addSeparator();
     QAction* reset = view_->resetViewAction();
     reset->setObjectName(QStringLiteral("resetView"));
@@ -385,6 +404,7 @@ void MainWindow::saveSettings() {
     settings_.geometry = saveGeometry();
     settings_.bode = view_->choices().diagram == Diagram::Bode;
     settings_.equalScales = view_->choices().equalScales;
+    settings_.sweeps = static_cast<int>(view_->choices().sweeps);
     settings_.startAtZero = startAtZero_;
     SaveWindowSettings(*store_, settings_);
 }

@@ -73,6 +73,14 @@ void PlotViewControl::setEqualScales(bool on) {
         choices_.view = shownView();
 }
 
+void PlotViewControl::setSweeps(SweepsShown shown) {
+    if (choices_.sweeps == shown)
+        return;
+    choices_.sweeps = shown;
+    if (area_.hasPicture())
+        reload_();
+}
+
 void PlotViewControl::setDiagram(Diagram diagram) {
     QAction* entry = diagram == Diagram::Bode ? bode_ : nyquist_;
     if (!entry->isChecked())
@@ -179,15 +187,22 @@ QString PlotViewControl::readoutAt(QPoint at) const {
         // The window writes as its axes do: its decimal point, the minus sign, primes, and
         // the words in its language.
         return QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line))
-            .replace(QLatin1Char('.'), decimalPoint_)
-            .replace(QLatin1Char('-'), QChar(0x2212))
-            .replace(QStringLiteral("Z''"), QStringLiteral("Z\u2033"))
-            .replace(QStringLiteral("Z'"), QStringLiteral("Z\u2032"))
-            .replace(QStringLiteral("phase ="),
-                     QCoreApplication::translate("PlotViewControl", "phase") + QStringLiteral(" ="))
-            .replace(QStringLiteral("\nline "),
-                     QLatin1Char('\n') + QCoreApplication::translate("PlotViewControl", "line") +
-                         QLatin1Char(' '));
+                   .replace(QLatin1Char('.'), decimalPoint_)
+                   .replace(QLatin1Char('-'), QChar(0x2212))
+                   .replace(QStringLiteral("Z''"), QStringLiteral("Z\u2033"))
+                   .replace(QStringLiteral("Z'"), QStringLiteral("Z\u2032"))
+                   .replace(QStringLiteral("phase ="),
+                            QCoreApplication::translate("PlotViewControl", "phase") +
+                                QStringLiteral(" ="))
+                   .replace(QStringLiteral("\nline "),
+                            QLatin1Char('\n') +
+                                QCoreApplication::translate("PlotViewControl", "line") +
+                                QLatin1Char(' ')) +
+               (drawnModel_->sweeps ? QLatin1Char('\n') + QCoreApplication::translate(
+                                                              "PlotViewControl", "sweep %1 of %2")
+                                                              .arg(p.sweep)
+                                                              .arg(drawnModel_->sweeps->of)
+                                    : QString());
     }
     const long long points = series_ ? series_->measured() : 0;
     return QCoreApplication::translate("PlotViewControl", "format: %1").arg(format_.c_str()) +

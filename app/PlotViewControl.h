@@ -53,6 +53,8 @@ class PlotViewControl {
     // dropped, and equal scales wait while Bode is shown.
     void setDiagram(Diagram diagram);
     void setEqualScales(bool on);
+    // Which sweeps of a file of several are drawn; the readout names a dot's sweep.
+    void setSweeps(SweepsShown shown);
     void resetView();
     void zoomAt(QPoint at, double notches);
     void panBy(QPoint by);

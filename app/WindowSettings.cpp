@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <algorithm>
+
 WindowSettings LoadWindowSettings(QSettings& store) {
     WindowSettings s;
     s.geometry = store.value(QStringLiteral("window/geometry")).toByteArray();
@@ -12,6 +14,7 @@ WindowSettings LoadWindowSettings(QSettings& store) {
     s.bode = store.value(QStringLiteral("view/bode"), false).toBool();
     s.equalScales = store.value(QStringLiteral("view/equalScales"), false).toBool();
     s.startAtZero = store.value(QStringLiteral("view/startAtZero"), false).toBool();
+    s.sweeps = std::clamp(store.value(QStringLiteral("view/sweeps"), 0).toInt(), 0, 2);
     return s;
 }
 
@@ -24,6 +27,7 @@ void SaveWindowSettings(QSettings& store, const WindowSettings& s) {
     store.setValue(QStringLiteral("view/bode"), s.bode);
     store.setValue(QStringLiteral("view/equalScales"), s.equalScales);
     store.setValue(QStringLiteral("view/startAtZero"), s.startAtZero);
+    store.setValue(QStringLiteral("view/sweeps"), s.sweeps);
     store.sync();
 }
 

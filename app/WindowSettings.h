@@ -14,6 +14,7 @@ struct WindowSettings {
     bool bode = false;
     bool equalScales = false;
     bool startAtZero = false;
+    int sweeps = 0; // all, the last only, the last five
 };
 
 inline constexpr int kRecentFilesKept = 10;

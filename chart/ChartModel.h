@@ -28,6 +28,15 @@ struct SeriesModel {
     Quantity y = Quantity::MinusZImag;
     bool rightAxis = false;
     Color color;
+    // The sweeps drawn, by number: with more than one, each takes its colour along the
+    // sweep map from the first to the last, and `color` is left aside.
+    int firstSweep = 1, lastSweep = 1;
+};
+
+// The key of a diagram whose file holds several sweeps, above the frame: the sweeps drawn,
+// `first` to `last`, of `of`.
+struct SweepKey {
+    int first = 1, last = 1, of = 1;
 };
 
 // The Okabe–Ito colours, told apart also by colour-blind eyes.
@@ -59,6 +68,7 @@ struct ChartModel {
     // a comma.
     std::string decimalPoint = ".";
     Paper paper;
+    std::optional<SweepKey> sweeps;
     // The classic style: the chart's own axes, pens and points, drawn as they always were.
     // Everything above is then left aside.
     CCurveChart* classic = nullptr;

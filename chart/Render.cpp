@@ -4,6 +4,7 @@
 #include "AxisTicks.h"
 #include "ClassicStyle.h"
 #include "RangeAdjustment.h"
+#include "SweepColours.h"
 
 #include <algorithm>
 #include <cmath>
@@ -131,7 +132,9 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
     const double textHeight = painter.Measure(PlainText("0"), s.font).height();
     const double xLabelHeight =
         model.x.log ? painter.Measure({{"10", false}, {"0", true}}, s.font).height() : textHeight;
-    const double top = s.margin + textHeight / 2;
+    // The sweeps' key takes a line of its own above the frame.
+    const double keyLine = model.sweeps ? textHeight + s.labelGap : 0.0;
+    const double top = s.margin + keyLine + textHeight / 2;
     const double bottom =
         height - s.margin - textHeight - s.labelGap - xLabelHeight - s.gap - s.tick;
     const LabelLength across = [&](const TextRun& r) { return painter.Measure(r, s.font).width; };
@@ -289,6 +292,36 @@ void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ti
         painter.Text(title, {baseline, *titleTop + titleSize.width}, s.font, axis.color, true);
 }
 
+// Above the frame's right end: "sweep 7 of 7" for one sweep drawn, or for several
+// "sweeps 3", the colours from the first to the last drawn, and "7". Left out where it
+// does not fit.
+void drawSweepKey(Painter& painter, const SweepKey& key, Color ink, bool dark, const RectF& f,
+                  const Metrics& s) {
+    const TextRun before = PlainText(key.first == key.last ? "sweep " + std::to_string(key.last) +
+                                                                 " of " + std::to_string(key.of)
+                                                           : "sweeps " + std::to_string(key.first));
+    const TextRun after = PlainText(key.first == key.last ? "" : std::to_string(key.last));
+    const TextExtent b = painter.Measure(before, s.font), a = painter.Measure(after, s.font);
+    const double bar = key.first == key.last ? 0.0 : 5 * s.font;
+    const double length = b.width + (bar > 0 ? s.gap + bar + s.gap + a.width : 0.0);
+    const double left = f.right - length;
+    if (left < f.left)
+        return;
+    // Clear of the top labels, which stand half a line above the frame.
+    const double baseline = f.top - b.height() / 2 - s.labelGap - b.height() + b.ascent;
+    painter.Text(before, {left, baseline}, s.font, ink);
+    if (bar == 0)
+        return;
+    const double barLeft = left + b.width + s.gap;
+    const double barTop = baseline - b.ascent * 0.8, barBottom = baseline;
+    constexpr int kSteps = 32;
+    for (int i = 0; i < kSteps; ++i)
+        painter.Fill(
+            {barLeft + bar * i / kSteps, barTop, barLeft + bar * (i + 1) / kSteps, barBottom},
+            SweepColour((i + 0.5) / kSteps, dark));
+    painter.Text(after, {barLeft + bar + s.gap, baseline}, s.font, ink);
+}
+
 void drawGrid(Painter& painter, const Layout& l, const Metrics& s, Color color) {
     const Stroke grid{color, s.gridLine};
     const RectF& f = l.frame;
@@ -332,6 +365,8 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
     }
     RenderResult result;
     std::vector<PointF> centres;
+    const Color& paper = model.paper.background;
+    const bool dark = paper.r + paper.g + paper.b < 3 * 128;
     for (size_t i = 0; i < model.series.size(); ++i) {
         const SeriesModel& sm = model.series[i];
         if (!sm.series)
@@ -339,8 +374,25 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
         const FastMap across = xMap;
         const FastMap upward = sm.rightAxis && l.rightY ? FastMap(*l.rightY) : yMap;
         centres.clear();
+        const bool coloured = sm.lastSweep > sm.firstSweep;
+        int sweep = sm.firstSweep;
+        // Points come in file order, so each sweep is one run, drawn over the ones before.
+        const auto endRun = [&] {
+            if (coloured && centres.empty())
+                return;
+            const double share =
+                coloured ? double(sweep - sm.firstSweep) / (sm.lastSweep - sm.firstSweep) : 0.0;
+            painter.Markers(centres, s.dot, coloured ? SweepColour(share, dark) : sm.color);
+            centres.clear();
+        };
         const std::vector<Point>& points = sm.series->points();
         for (size_t k = 0; k < points.size(); ++k) {
+            if (points[k].sweep < sm.firstSweep)
+                continue;
+            if (coloured && points[k].sweep != sweep) {
+                endRun();
+                sweep = points[k].sweep;
+            }
             const PointF at{across(ValueOf(points[k], sm.x)), upward(ValueOf(points[k], sm.y))};
             // A NaN fails the test too.
             if (!f.contains(at))
@@ -348,7 +400,7 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
             centres.push_back(at);
             result.dots.push_back({at, static_cast<int>(i), static_cast<int>(k)});
         }
-        painter.Markers(centres, s.dot, sm.color);
+        endRun();
     }
     painter.Clip(std::nullopt);
 
@@ -358,6 +410,8 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
     if (model.rightY && l.rightY)
         drawYAxis(painter, *l.rightY, l.rightTicks, *model.rightY, f, true, s, width, height,
                   xLabels);
+    if (model.sweeps)
+        drawSweepKey(painter, *model.sweeps, model.paper.ink, dark, f, s);
 
     result.frame = f;
     result.x = l.x;

@@ -2,6 +2,7 @@
 
 #include "RangeAdjustment.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -40,6 +41,33 @@ AxisRange logRange(const Extent& e) {
     return {e.low / root10, e.high * root10};
 }
 
+// The sweeps to draw of those the series holds, and the key that names them; none for a
+// series of one sweep.
+struct SweepsDrawn {
+    int first = 1, last = 1;
+    std::optional<SweepKey> key;
+};
+
+SweepsDrawn sweepsDrawn(const Series& series, SweepsShown shown) {
+    int last = 1;
+    for (const Point& p : series.points())
+        last = std::max(last, p.sweep);
+    if (last == 1)
+        return {};
+    const int first = shown == SweepsShown::All        ? 1
+                      : shown == SweepsShown::LastFive ? std::max(1, last - 4)
+                                                       : last;
+    return {first, last, SweepKey{first, last, last}};
+}
+
+void drawSweeps(ChartModel& m, const SweepsDrawn& drawn) {
+    for (SeriesModel& s : m.series) {
+        s.firstSweep = drawn.first;
+        s.lastSweep = drawn.last;
+    }
+    m.sweeps = drawn.key;
+}
+
 } // namespace
 
 ChartModel NyquistModel(const SeriesSnapshot& series, bool plus, const PlotChoices& choices) {
@@ -50,9 +78,21 @@ ChartModel NyquistModel(const SeriesSnapshot& series, bool plus, const PlotChoic
     m.zeroLine = true;
     Extent re, im;
     if (series) {
+        const SweepsDrawn drawn = sweepsDrawn(*series, choices.sweeps);
         re = series->zReal();
         im = series->minusZImag();
+        // Some sweeps only: the axes span what is drawn, from the points kept.
+        if (drawn.first > 1) {
+            re = im = {};
+            for (const Point& p : series->points())
+                if (p.sweep >= drawn.first && std::isfinite(p.zReal) &&
+                    std::isfinite(p.minusZImag)) {
+                    re.take(p.zReal);
+                    im.take(p.minusZImag);
+                }
+        }
         m.series.push_back({series, Quantity::ZReal, Quantity::MinusZImag, false, kOkabeBlue});
+        drawSweeps(m, drawn);
     }
     if (re.empty() || im.empty()) {
         re = {0.0, 0.01};
@@ -76,9 +116,10 @@ ChartModel BodeModel(const SeriesSnapshot& series, const PlotChoices& choices) {
         -90.0, 90.0, false, true, std::string(kMinus) + "\u03c6", "\u00b0", kOkabeVermillion};
     Extent frequency, magnitude, phase;
     if (series) {
-        // Only the points with a place on the frequency axis count.
+        const SweepsDrawn drawn = sweepsDrawn(*series, choices.sweeps);
+        // Only the points drawn with a place on the frequency axis count.
         for (const Point& p : series->points()) {
-            if (!positive(p.f))
+            if (!positive(p.f) || p.sweep < drawn.first)
                 continue;
             frequency.take(p.f);
             if (const double z = ValueOf(p, Quantity::Magnitude); positive(z))
@@ -89,6 +130,10 @@ ChartModel BodeModel(const SeriesSnapshot& series, const PlotChoices& choices) {
         m.series.push_back({series, Quantity::Frequency, Quantity::Magnitude, false, kOkabeBlue});
         m.series.push_back(
             {series, Quantity::Frequency, Quantity::MinusPhase, true, kOkabeVermillion});
+        drawSweeps(m, drawn);
+        // Coloured by sweep, the series no longer match one axis' colour.
+        if (drawn.last > drawn.first)
+            m.y.color = m.rightY->color = kBlack;
     }
     setRange(m.x, logRange(frequency));
     setRange(m.y, logRange(magnitude));

@@ -131,6 +131,22 @@
         <source>Gamry, BioLogic (also its .mpr while EC-Lab writes it), Zahner, ZView, CH Instruments, Metrohm Nova and PalmSens, CSV and plain columns of numbers</source>
         <translation>Gamry、BioLogic（包括 EC-Lab 正在写入的 .mpr）、Zahner、ZView、CH Instruments、Metrohm Nova 和 PalmSens 的文件，CSV 以及纯数字列</translation>
     </message>
+    <message>
+        <source>S&amp;weeps</source>
+        <translation>扫描(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>全部(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Last Only</source>
+        <translation>仅最后一次(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Last &amp;5</source>
+        <translation>最后 5 次(&amp;5)</translation>
+    </message>
 </context>
 <context>
     <name>PlotArea</name>
@@ -200,6 +216,10 @@
     <message>
         <source>line</source>
         <translation>行</translation>
+    </message>
+    <message>
+        <source>sweep %1 of %2</source>
+        <translation>第 %1 次扫描，共 %2 次</translation>
     </message>
 </context>
 <context>

@@ -187,6 +187,7 @@ TEST(MainWindow, SettingsLastFromOneRunToTheNext) {
         s.open(file);
         s.window->command("bode")->trigger();
         s.window->command("startAtZero")->trigger();
+        s.window->command("lastSweep")->trigger();
         s.window->close();
     }
     Shown again(dir);
@@ -197,6 +198,7 @@ TEST(MainWindow, SettingsLastFromOneRunToTheNext) {
     EXPECT_EQ(kept.recentFiles, QStringList{QString::fromStdString(file)});
     EXPECT_EQ(kept.lastFolder, QString::fromStdString(std::filesystem::path(file).parent_path()));
     EXPECT_TRUE(again.window->command("bode")->isChecked());
+    EXPECT_TRUE(again.window->command("lastSweep")->isChecked());
 
     QStringList recent;
     for (int i = 0; i < 12; ++i)
