@@ -290,6 +290,7 @@ void MainWindow::openFile(const std::string& path) {
     if (path != file_) {
         view_->newFile();
         lastRead_.reset();
+        reading_->Cancel();
     }
     file_ = path;
     const QString shown = DisplayPath(path);
@@ -330,9 +331,12 @@ void MainWindow::takeReading() {
     if (!result)
         return;
     ticking_ = false;
-    // A read of a file that is no longer the chosen one shows nothing.
-    if (pathOfRead_ != file_ || result->stopped)
+    // A read of a file that is no longer the chosen one shows nothing; the chosen one is
+    // read at once.
+    if (pathOfRead_ != file_ || result->stopped) {
+        tick();
         return;
+    }
     if (result->failure) {
         status_.state = FileStatus::State::Unreadable;
         status_.reason = result->failure->reason.empty()

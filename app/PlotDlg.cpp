@@ -199,9 +199,12 @@ void CPlotDlg::takeReading() {
     if (!result)
         return;
     ticking_ = false;
-    // A read of a file that is no longer the chosen one shows nothing.
-    if (pathOfRead_ != g_strPathName || result->stopped)
+    // A read of a file that is no longer the chosen one shows nothing; the chosen one is
+    // read at once.
+    if (pathOfRead_ != g_strPathName || result->stopped) {
+        OnTimer(RELOAD_TIMER_ID);
         return;
+    }
     // A file gone for now leaves what was read of it in every view and every saved picture
     // until it returns.
     if (!result->found && !result->failure && lastRead_ && lastRead_->series)
@@ -257,6 +260,7 @@ void CPlotDlg::AcceptChosenFile(const std::string& chosen) {
     if (chosen != g_strPathName) {
         plotView_->newFile();
         lastRead_.reset();
+        reading_->Cancel();
     }
     g_strPathName = chosen;
     g_strFileName = FileNameOf(chosen);

@@ -36,6 +36,12 @@ void ReadingThread::Wait() {
     changed_.wait(lock, [this] { return !job_ && !reading_now_; });
 }
 
+void ReadingThread::Cancel() {
+    std::lock_guard lock(mutex_);
+    if (job_ || reading_now_)
+        stop_ = true;
+}
+
 void ReadingThread::run() {
     std::unique_lock lock(mutex_);
     for (;;) {
@@ -49,6 +55,8 @@ void ReadingThread::run() {
         ReadResult result = reading_.Read(path, stop_);
         lock.lock();
         reading_now_ = false;
+        if (!quit_)
+            stop_ = false;
         result_ = std::move(result);
         lock.unlock();
         changed_.notify_all();

@@ -31,6 +31,9 @@ class ReadingThread {
     std::optional<ReadResult> Take();
     // Waits until no read is running.
     void Wait();
+    // Stops the read under way, or the one about to start, at its next buffer: its result,
+    // marked stopped, comes as any other.
+    void Cancel();
 
   private:
     void run();

@@ -1,4 +1,5 @@
 #include "MainWindow.h"
+#include "BytesRead.h"
 #include "PlotArea.h"
 #include "PlotViewControl.h"
 #include "TempDir.h"
@@ -177,6 +178,22 @@ TEST(MainWindow, EnterInThePathFieldOpensThatPath) {
     EXPECT_EQ(s.window->windowTitle(), "typed.txt \u2014 Korvane");
     EXPECT_TRUE(s.window->plotArea()->hasPicture());
     EXPECT_TRUE(s.window->isVisible()) << "Enter never closes the window";
+}
+
+// A file that would take minutes to read is left at once for another, shown within the tick.
+TEST(MainWindow, ChoosingAnotherFileStopsTheReadUnderWay) {
+    TempDir dir;
+    const std::string huge = dir.write("huge.txt", "1 2 3");
+    std::filesystem::resize_file(huge, 64ULL << 30); // sparse zeros without a line end
+    Shown s(dir);
+    const std::uint64_t before = BytesReadSoFar();
+    s.window->openFile(huge);
+    s.open(dir.write("arc.txt", kArc));
+    s.window->finishReading();
+    EXPECT_LT(BytesReadSoFar() - before, 4ULL << 30);
+    EXPECT_TRUE(s.window->plotArea()->hasPicture());
+    EXPECT_TRUE(s.window->statusText().startsWith("arc.txt"))
+        << s.window->statusText().toStdString();
 }
 
 TEST(MainWindow, SettingsLastFromOneRunToTheNext) {
