@@ -12,9 +12,10 @@ struct Parser {
         parser.setApplicationDescription(
             QStringLiteral("Shows an impedance measurement file as a Nyquist diagram and reads "
                            "it again every 2 seconds."));
-        parser.addPositionalArgument(QStringLiteral("FILE"),
-                                     QStringLiteral("The measurement file to show."),
-                                     QStringLiteral("[FILE]"));
+        parser.addPositionalArgument(
+            QStringLiteral("FILE"),
+            QStringLiteral("The measurement file to show; several are overlaid."),
+            QStringLiteral("[FILE...]"));
         parser.addOption(snapshot);
         parser.addOption(exportData);
         parser.addOption(info);
@@ -104,10 +105,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         return result;
     }
     const QStringList files = p.parser.positionalArguments();
-    if (files.size() > 1)
-        return failed(QStringLiteral("Only one FILE can be shown."));
+    for (const QString& file : files)
+        result.files.push_back(ArgumentBytes(file));
     if (!files.isEmpty())
-        result.file = ArgumentBytes(files.front());
+        result.file = result.files.front();
+    const bool several = files.size() > 1;
     result.plus = p.parser.isSet(p.plus);
     result.equal = p.parser.isSet(p.equal);
     result.bode = p.parser.isSet(p.bode);
@@ -123,6 +125,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         result.size = QSize(w, h);
     }
     result.classic = p.parser.isSet(p.classic);
+    if (result.classic && several)
+        return failed(QStringLiteral("--classic shows one FILE."));
     if (p.parser.isSet(p.dpi)) {
         bool ok = false;
         const double dpi = p.parser.value(p.dpi).toDouble(&ok);
@@ -146,6 +150,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             return failed(QStringLiteral("--info goes without --snapshot."));
         if (p.parser.isSet(p.exportData))
             return failed(QStringLiteral("--info goes without --export."));
+        if (several)
+            return failed(QStringLiteral("--info reads one FILE."));
         result.action = CommandLine::Action::Info;
         return result;
     }
@@ -154,6 +160,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             return failed(QStringLiteral("--export needs a FILE to read."));
         if (p.parser.isSet(p.snapshot))
             return failed(QStringLiteral("--export goes without --snapshot."));
+        if (several)
+            return failed(QStringLiteral("--export reads one FILE."));
         result.output = ArgumentBytes(p.parser.value(p.exportData));
         if (result.output.empty())
             return failed(QStringLiteral("--export takes a file name, or - for standard output."));

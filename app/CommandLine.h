@@ -11,6 +11,7 @@ struct CommandLine {
     enum class Action { ShowDialog, Snapshot, Export, Info, Help, Version, Error };
     Action action = Action::ShowDialog;
     std::string file; // the measurement file, if one was given: the argument's own bytes
+    std::vector<std::string> files; // every file given, `file` first, overlaid
     // the picture a snapshot writes (PNG, SVG or PDF by its ending) or the CSV file an export
     // writes, "-" for standard output
     std::string output;

@@ -30,6 +30,7 @@
 #include <QToolBar>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -37,18 +38,18 @@ namespace {
 
 constexpr int kReadEveryMs = 2000;
 
-std::optional<QString> chooseWithFileDialog(QWidget* parent, const QString& folder) {
-    QFileDialog dialog(parent, MainWindow::tr("Open measurement file"), folder);
+QStringList chooseWithFileDialog(QWidget* parent, const QString& folder) {
+    QFileDialog dialog(parent, MainWindow::tr("Open measurement files"), folder);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // A typed name of a file that does not exist yet is accepted: it is waited for.
-    dialog.setFileMode(QFileDialog::AnyFile);
+    // Several may be chosen to overlay; a file yet to appear is typed into the path field.
+    dialog.setFileMode(QFileDialog::ExistingFiles);
     const QString measurements = MainWindow::tr("Measurement files (%1)")
                                      .arg(QString::fromLatin1(MeasurementFilePatterns()));
     dialog.setNameFilters({measurements, MainWindow::tr("All files (*)")});
     dialog.selectNameFilter(measurements);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().front();
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles();
 }
 
 std::optional<QString> askForExportPath(QWidget* parent, const QString& suggested) {
@@ -133,9 +134,16 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& te
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     QAction* open = addCommand(file, "open", tr("&Open\u2026"), QKeySequence::Open,
-                               QStringLiteral("document-open"), [this] { chooseFile(); });
+                               QStringLiteral("document-open"), [this] { chooseFiles(false); });
     recentMenu_ = file->addMenu(tr("Open &Recent"));
     refreshRecentMenu();
+    addCommand(file, "addFile", tr("&Add File…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O),
+               QStringLiteral("list-add"), [this] { chooseFiles(true); });
+    removeMenu_ = file->addMenu(tr("Re&move File"));
+    removeMenu_->setObjectName(QStringLiteral("removeFile"));
+    addCommand(file, "closeAll", tr("&Close All"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+               QStringLiteral("window-close"), [this] { closeAll(); });
+    refreshRemoveMenu();
     QAction* save = addCommand(file, "savePicture", tr("&Save Picture\u2026"), QKeySequence::Save,
                                QStringLiteral("document-save"), [this] { plot_->savePicture(); });
     addCommand(file, "exportData", tr("&Export Data\u2026"), QKeySequence(Qt::CTRL | Qt::Key_E),
@@ -236,14 +244,109 @@ void MainWindow::startWith(bool startAtZero, bool equalScales, bool bode) {
         view_->setDiagram(Diagram::Bode);
 }
 
-void MainWindow::chooseFile() {
+void MainWindow::chooseFiles(bool add) {
     QString folder = file_.empty() ? settings_.lastFolder : folderOf(file_);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
         folder = QDir::homePath();
-    if (const auto chosen = chooser_(folder)) {
-        if (const auto path = FileSystemPath(*chosen))
-            openFile(*path);
+    std::vector<std::string> paths;
+    for (const QString& chosen : chooser_(folder))
+        if (const auto path = FileSystemPath(chosen))
+            paths.push_back(*path);
+    if (add) {
+        for (const std::string& path : paths)
+            addFile(path);
+    } else if (!paths.empty()) {
+        openFiles(paths);
     }
+}
+
+std::vector<std::string> MainWindow::shownPaths() const {
+    std::vector<std::string> paths;
+    if (!file_.empty())
+        paths.push_back(file_);
+    for (const Overlaid& other : overlay_)
+        paths.push_back(other.path);
+    return paths;
+}
+
+void MainWindow::openFiles(const std::vector<std::string>& paths) {
+    if (paths.empty())
+        return;
+    openFile(paths.front());
+    for (size_t i = 1; i < paths.size(); ++i)
+        addFile(paths[i]);
+}
+
+void MainWindow::addFile(const std::string& path) {
+    if (file_.empty()) {
+        openFile(path);
+        return;
+    }
+    const std::vector<std::string> shown = shownPaths();
+    if (std::find(shown.begin(), shown.end(), path) != shown.end())
+        return;
+    overlay_.push_back({path, std::nullopt});
+    settings_.recentFiles = WithRecentFile(settings_.recentFiles, DisplayPath(path));
+    refreshRecentMenu();
+    refreshRemoveMenu();
+    showTitle();
+    showStatus();
+    // Every file is read in the same tick: the read under way starts again with this one.
+    reading_->Cancel();
+    tick();
+}
+
+void MainWindow::removeFile(const std::string& path) {
+    if (path == file_) {
+        std::vector<std::string> rest = shownPaths();
+        rest.erase(rest.begin());
+        closeAll();
+        openFiles(rest);
+        return;
+    }
+    std::erase_if(overlay_, [&path](const Overlaid& other) { return other.path == path; });
+    refreshRemoveMenu();
+    showTitle();
+    showStatus();
+    redraw();
+    reading_->Cancel();
+    tick();
+}
+
+void MainWindow::closeAll() {
+    reading_->Cancel();
+    file_.clear();
+    overlay_.clear();
+    lastRead_.reset();
+    view_->newFile();
+    path_->clear();
+    status_ = {};
+    refreshRemoveMenu();
+    showTitle();
+    showStatus();
+}
+
+void MainWindow::showTitle() {
+    if (file_.empty()) {
+        setWindowTitle(QStringLiteral("Korvane"));
+        return;
+    }
+    const QString name = DisplayPath(FileNameOf(file_));
+    setWindowTitle(overlay_.empty()
+                       ? tr("%1 \u2014 Korvane").arg(name)
+                       : tr("%1 and %2 more \u2014 Korvane").arg(name).arg(overlay_.size()));
+}
+
+void MainWindow::refreshRemoveMenu() {
+    if (removeMenu_ == nullptr)
+        return;
+    removeMenu_->clear();
+    for (const std::string& path : shownPaths())
+        removeMenu_->addAction(DisplayPath(FileNameOf(path)), this,
+                               [this, path] { removeFile(path); });
+    removeMenu_->setEnabled(!file_.empty());
+    if (QAction* closeAllCommand = command("closeAll"))
+        closeAllCommand->setEnabled(!file_.empty());
 }
 
 void MainWindow::exportData() {
@@ -287,16 +390,18 @@ void MainWindow::refreshRecentMenu() {
 
 void MainWindow::openFile(const std::string& path) {
     // The old file's diagram must not stand under the new file's name.
-    if (path != file_) {
+    if (path != file_ || !overlay_.empty()) {
         view_->newFile();
         lastRead_.reset();
+        overlay_.clear();
         reading_->Cancel();
     }
     file_ = path;
     const QString shown = DisplayPath(path);
     path_->setText(shown);
     const QString name = DisplayPath(FileNameOf(path));
-    setWindowTitle(tr("%1 \u2014 Korvane").arg(name));
+    showTitle();
+    refreshRemoveMenu();
     settings_.lastFolder = folderOf(path);
     settings_.recentFiles = WithRecentFile(settings_.recentFiles, shown);
     refreshRecentMenu();
@@ -312,13 +417,14 @@ void MainWindow::openFile(const std::string& path) {
 void MainWindow::tick() {
     if (ticking_ || file_.empty())
         return;
-    if (!reading_->Start(file_)) {
+    const std::vector<std::string> paths = shownPaths();
+    if (!reading_->Start(paths)) {
         // A result whose news went astray: take it now, and read again at the next tick.
         takeReading();
         return;
     }
     ticking_ = true;
-    pathOfRead_ = file_;
+    pathsOfRead_ = paths;
 }
 
 void MainWindow::finishReading() {
@@ -327,16 +433,23 @@ void MainWindow::finishReading() {
 }
 
 void MainWindow::takeReading() {
-    std::optional<ReadResult> result = reading_->Take();
-    if (!result)
+    std::optional<std::vector<ReadResult>> results = reading_->TakeAll();
+    if (!results)
         return;
     ticking_ = false;
-    // A read of a file that is no longer the chosen one shows nothing; the chosen one is
+    // A read of files that are no longer the chosen ones shows nothing; the chosen ones are
     // read at once.
-    if (pathOfRead_ != file_ || result->stopped) {
+    if (pathsOfRead_ != shownPaths() || results->empty() || results->front().stopped) {
         tick();
         return;
     }
+    // A file of the overlay that is gone or failed keeps what was read of it.
+    for (size_t i = 1; i < results->size(); ++i) {
+        ReadResult& other = (*results)[i];
+        if (other.found && other.series && !other.failure)
+            overlay_[i - 1].lastRead = std::move(other);
+    }
+    std::optional<ReadResult> result = std::move(results->front());
     if (result->failure) {
         status_.state = FileStatus::State::Unreadable;
         status_.reason = result->failure->reason.empty()
@@ -356,6 +469,8 @@ void MainWindow::takeReading() {
         status_.points = lastRead_->series->measured();
         status_.readAt = QTime::currentTime();
         redraw();
+    } else if (!overlay_.empty()) {
+        redraw();
     }
     showStatus();
 }
@@ -369,13 +484,25 @@ void MainWindow::redraw() {
         return;
     }
     view_->takeSeries(lastRead_->series, lastRead_->format, startAtZero_);
+    std::vector<ShownFile> files;
+    if (!overlay_.empty()) {
+        files.push_back({lastRead_->series, DisplayPath(FileNameOf(file_)).toStdString()});
+        for (const Overlaid& other : overlay_)
+            files.push_back({other.lastRead ? other.lastRead->series : nullptr,
+                             DisplayPath(FileNameOf(other.path)).toStdString()});
+    }
+    view_->setOverlay(std::move(files));
     view_->drawModern();
 }
 
 void MainWindow::showStatus() {
     if (file_.empty())
         status_.state = FileStatus::State::NoFile;
-    const QString line = StatusLine(status_);
+    QString line = StatusLine(status_);
+    if (overlay_.size() == 1)
+        line += tr(" \u00b7 and 1 more file");
+    else if (!overlay_.empty())
+        line += tr(" \u00b7 and %1 more files").arg(overlay_.size());
     statusLine_->setText(line);
     if (!plot_->hasPicture())
         plot_->setPlaceholder(status_.state == FileStatus::State::NoFile
@@ -441,6 +568,10 @@ void MainWindow::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {
-    if (AcceptAsCopyOrLink(*event))
-        openFile(DroppedPath(event->mimeData()->urls().front()));
+    if (!AcceptAsCopyOrLink(*event))
+        return;
+    std::vector<std::string> paths;
+    for (const QUrl& url : event->mimeData()->urls())
+        paths.push_back(DroppedPath(url));
+    openFiles(paths);
 }

@@ -28,8 +28,8 @@ class ReadingThread;
 class MainWindow final : public QMainWindow {
     Q_OBJECT
   public:
-    // Asks for a measurement file, starting in `folder`; nothing when cancelled.
-    using FileChooser = std::function<std::optional<QString>(const QString& folder)>;
+    // Asks for measurement files, starting in `folder`; none when cancelled.
+    using FileChooser = std::function<QStringList(const QString& folder)>;
 
     // `store` keeps the settings between runs; the window reads them now and writes them as
     // it closes.
@@ -41,6 +41,14 @@ class MainWindow final : public QMainWindow {
     void startWith(bool startAtZero, bool equalScales, bool bode);
     // Watches the file at `path` (the file system's bytes) from now on and reads it at once.
     void openFile(const std::string& path);
+    // Opens the first and overlays the others.
+    void openFiles(const std::vector<std::string>& paths);
+    // Overlays another file, followed as the first is.
+    void addFile(const std::string& path);
+    // Takes a file out of the overlay; the next becomes the first when it was the first.
+    void removeFile(const std::string& path);
+    // Shows no file at all.
+    void closeAll();
     // Reads the file now, unless a read still runs.
     void tick();
     // Waits for a running read and takes in its result, for a caller that must see it.
@@ -71,7 +79,10 @@ class MainWindow final : public QMainWindow {
     void buildMenus();
     QAction* addCommand(QMenu* menu, const char* name, const QString& text,
                         const QKeySequence& keys, const QString& icon, std::function<void()> run);
-    void chooseFile();
+    void chooseFiles(bool add);
+    std::vector<std::string> shownPaths() const;
+    void showTitle();
+    void refreshRemoveMenu();
     void exportData();
     void openTypedPath();
     void openRecent(const QString& path);
@@ -88,13 +99,20 @@ class MainWindow final : public QMainWindow {
     QLineEdit* path_;
     QLabel* statusLine_;
     QMenu* recentMenu_ = nullptr;
+    QMenu* removeMenu_ = nullptr;
     std::unique_ptr<PlotViewControl> view_;
     std::unique_ptr<ReadingThread> reading_;
     QBasicTimer timer_;
     FileChooser chooser_;
     ExportChooser exportChooser_;
     std::string file_;
-    std::string pathOfRead_;
+    std::vector<std::string> pathsOfRead_;
+    // The files overlaid on the first, each with what was last read of it.
+    struct Overlaid {
+        std::string path;
+        std::optional<ReadResult> lastRead;
+    };
+    std::vector<Overlaid> overlay_;
     bool ticking_ = false;
     bool startAtZero_ = false;
     std::optional<ReadResult> lastRead_;

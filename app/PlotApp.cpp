@@ -68,7 +68,7 @@ bool CPlotApp::InitInstance() {
         m_exitCode = 2;
         return false;
     case CommandLine::Action::Snapshot:
-        if (const auto problem = WriteSnapshot(command.file, command.output, command.plus,
+        if (const auto problem = WriteSnapshot(command.files, command.output, command.plus,
                                                command.size, command.equal, command.bode,
                                                {command.classic, command.dpi, command.fontPt})) {
             err << "korvane: " << *problem << "\n";
@@ -98,8 +98,7 @@ bool CPlotApp::InitInstance() {
                                                       QStringLiteral("korvane")),
                           command.fontPt);
         window.startWith(command.plus, command.equal, command.bode);
-        if (!command.file.empty())
-            window.openFile(command.file);
+        window.openFiles(command.files);
         window.show();
         QApplication::exec();
         return false;

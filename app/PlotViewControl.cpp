@@ -186,7 +186,12 @@ QString PlotViewControl::readoutAt(QPoint at) const {
         const Point& p = drawnSeries.series->points()[static_cast<size_t>(dot.index)];
         // The window writes as its axes do: its decimal point, the minus sign, primes, and
         // the words in its language.
-        return QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line))
+        // In an overlay the readout first names the dot's file.
+        const QString file = drawnModel_->legend.empty()
+                                 ? QString()
+                                 : QString::fromStdString(drawnSeries.name) + QLatin1Char('\n');
+        return file +
+               QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line))
                    .replace(QLatin1Char('.'), decimalPoint_)
                    .replace(QLatin1Char('-'), QChar(0x2212))
                    .replace(QStringLiteral("Z''"), QStringLiteral("Z\u2033"))
@@ -214,7 +219,8 @@ QString PlotViewControl::readoutAt(QPoint at) const {
 void PlotViewControl::drawModern() {
     if (!modern_ || !series_)
         return;
-    ChartModel model = DiagramModel(series_, plus_, choices_);
+    ChartModel model = overlay_.size() > 1 ? OverlayModel(overlay_, plus_, choices_)
+                                           : DiagramModel(series_, plus_, choices_);
     model.fontPt = fontPt_;
     model.decimalPoint = decimalPoint_.toStdString();
     auto shared = std::make_shared<const ChartModel>(std::move(model));
@@ -275,6 +281,7 @@ void PlotViewControl::takeSeries(SeriesSnapshot series, std::string format, bool
 
 void PlotViewControl::newFile() {
     choices_.view.reset();
+    overlay_.clear();
     readout_.Forget();
     series_.reset();
     drawn_.reset();

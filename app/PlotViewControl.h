@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DiagramModels.h"
 #include "PlotChoices.h"
 #include "PlotReadout.h"
 #include "Render.h"
@@ -55,6 +56,9 @@ class PlotViewControl {
     void setEqualScales(bool on);
     // Which sweeps of a file of several are drawn; the readout names a dot's sweep.
     void setSweeps(SweepsShown shown);
+    // Every file of an overlay, the file's own series among them, each with its name; empty
+    // for the file alone.
+    void setOverlay(std::vector<ShownFile> files) { overlay_ = std::move(files); }
     void resetView();
     void zoomAt(QPoint at, double notches);
     void panBy(QPoint by);
@@ -79,6 +83,7 @@ class PlotViewControl {
     std::function<void()> reload_;
     PlotChoices choices_;
     SeriesSnapshot series_;
+    std::vector<ShownFile> overlay_;
     std::string format_;
     bool plus_ = false;
     // Without a classic chart, the renderer's modern picture of the series taken.

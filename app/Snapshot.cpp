@@ -12,6 +12,7 @@
 #include "VectorPicture.h"
 
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -32,21 +33,26 @@ QString cannotRead(const std::string& file, const FileFailure& failure) {
 
 // The modern picture: the diagram's model drawn by the renderer straight into the file's
 // format, no widget involved.
-std::optional<QString> modernSnapshot(const std::string& file, const std::string& output, bool plus,
-                                      QSize size, const PlotChoices& choices,
-                                      const SnapshotLook& look) {
-    const ReadResult read = ReadWholeFile(file, nullptr);
-    if (read.failure)
-        return cannotRead(file, *read.failure);
-    ChartModel model = DiagramModel(read.series, plus, choices);
+std::optional<QString> modernSnapshot(const std::vector<std::string>& files,
+                                      const std::string& output, bool plus, QSize size,
+                                      const PlotChoices& choices, const SnapshotLook& look) {
+    std::vector<ShownFile> shown;
+    for (const std::string& file : files) {
+        const ReadResult read = ReadWholeFile(file, nullptr);
+        if (read.failure)
+            return cannotRead(file, *read.failure);
+        shown.push_back({read.series, std::filesystem::path(file).filename().string()});
+    }
+    ChartModel model = OverlayModel(shown, plus, choices);
     model.dpi = look.dpi;
     model.fontPt = look.fontPt;
     const ChartDrawer draw = [&model](Painter& painter, double width, double height) {
         Render(model, width, height, painter);
     };
-    const auto reason = output == kStandardOutput
-                            ? WriteChartPngTo(STDOUT_FILENO, draw, size, look.dpi)
-                            : WriteChartPicture(draw, size, look.dpi, output, IdentityOfPath(file));
+    const auto reason =
+        output == kStandardOutput
+            ? WriteChartPngTo(STDOUT_FILENO, draw, size, look.dpi)
+            : WriteChartPicture(draw, size, look.dpi, output, IdentityOfPath(files.front()));
     if (reason)
         return CannotWrite(output, *reason);
     return std::nullopt;
@@ -57,16 +63,25 @@ std::optional<QString> modernSnapshot(const std::string& file, const std::string
 std::optional<QString> WriteSnapshot(const std::string& file, const std::string& output, bool plus,
                                      QSize size, bool equalScales, bool bode,
                                      const SnapshotLook& look) {
-    if (const auto reason = WhyNotWritable(file, output, WhyNotPictureOutput))
-        return CannotWrite(output, *reason);
-    if (const auto reason = whyUnreadable(file))
-        return CannotRead(file, *reason);
+    return WriteSnapshot(std::vector{file}, output, plus, size, equalScales, bode, look);
+}
+
+std::optional<QString> WriteSnapshot(const std::vector<std::string>& files,
+                                     const std::string& output, bool plus, QSize size,
+                                     bool equalScales, bool bode, const SnapshotLook& look) {
+    for (const std::string& each : files)
+        if (const auto reason = WhyNotWritable(each, output, WhyNotPictureOutput))
+            return CannotWrite(output, *reason);
+    for (const std::string& each : files)
+        if (const auto reason = whyUnreadable(each))
+            return CannotRead(each, *reason);
     if (!look.classic) {
         PlotChoices choices;
         choices.diagram = bode ? Diagram::Bode : Diagram::Nyquist;
         choices.equalScales = equalScales;
-        return modernSnapshot(file, output, plus, size, choices, look);
+        return modernSnapshot(files, output, plus, size, choices, look);
     }
+    const std::string& file = files.front();
 
     // The classic chart draws straight into a picture of its size, as it does for a window.
     auto chart = std::make_unique<CCurveChart>();

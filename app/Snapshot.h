@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 // How a snapshot is drawn: the modern look at a resolution and font size, or the classic
 // picture, pixel for pixel.
@@ -22,4 +23,10 @@ struct SnapshotLook {
 // nothing is written when the file cannot be read.
 std::optional<QString> WriteSnapshot(const std::string& file, const std::string& output, bool plus,
                                      QSize size, bool equalScales = false, bool bode = false,
+                                     const SnapshotLook& look = {});
+// The same for several files overlaid, as the window overlays them; the classic look shows
+// the first alone. None of the files may be the output.
+std::optional<QString> WriteSnapshot(const std::vector<std::string>& files,
+                                     const std::string& output, bool plus, QSize size,
+                                     bool equalScales = false, bool bode = false,
                                      const SnapshotLook& look = {});

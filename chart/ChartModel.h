@@ -31,6 +31,14 @@ struct SeriesModel {
     // The sweeps drawn, by number: with more than one, each takes its colour along the
     // sweep map from the first to the last, and `color` is left aside.
     int firstSweep = 1, lastSweep = 1;
+    // The file it comes from, for the readout of an overlay.
+    std::string name{};
+};
+
+// One entry of an overlay's legend.
+struct LegendEntry {
+    std::string name;
+    Color color;
 };
 
 // The key of a diagram whose file holds several sweeps, above the frame: the sweeps drawn,
@@ -42,6 +50,13 @@ struct SweepKey {
 // The Okabe–Ito colours, told apart also by colour-blind eyes.
 inline constexpr Color kOkabeBlue{0, 114, 178};
 inline constexpr Color kOkabeVermillion{213, 94, 0};
+inline constexpr Color kOkabeGreen{0, 158, 115};
+inline constexpr Color kOkabePurple{204, 121, 167};
+inline constexpr Color kOkabeOrange{230, 159, 0};
+inline constexpr Color kOkabeSkyBlue{86, 180, 233};
+// Files overlaid take these in turn; the yellow is left out, lost on white paper.
+inline constexpr Color kFileColours[] = {kOkabeBlue,   kOkabeVermillion, kOkabeGreen, kOkabePurple,
+                                         kOkabeOrange, kOkabeSkyBlue,    kBlack};
 
 // The picture's own colours, behind and around the series.
 struct Paper {
@@ -69,6 +84,8 @@ struct ChartModel {
     std::string decimalPoint = ".";
     Paper paper;
     std::optional<SweepKey> sweeps;
+    // Above the frame, in place of the sweeps' key, when several files are overlaid.
+    std::vector<LegendEntry> legend;
     // The classic style: the chart's own axes, pens and points, drawn as they always were.
     // Everything above is then left aside.
     CCurveChart* classic = nullptr;

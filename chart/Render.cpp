@@ -133,7 +133,7 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
     const double xLabelHeight =
         model.x.log ? painter.Measure({{"10", false}, {"0", true}}, s.font).height() : textHeight;
     // The sweeps' key takes a line of its own above the frame.
-    const double keyLine = model.sweeps ? textHeight + s.labelGap : 0.0;
+    const double keyLine = model.sweeps || !model.legend.empty() ? textHeight + s.labelGap : 0.0;
     const double top = s.margin + keyLine + textHeight / 2;
     const double bottom =
         height - s.margin - textHeight - s.labelGap - xLabelHeight - s.gap - s.tick;
@@ -322,6 +322,44 @@ void drawSweepKey(Painter& painter, const SweepKey& key, Color ink, bool dark, c
     painter.Text(after, {barLeft + bar + s.gap, baseline}, s.font, ink);
 }
 
+// An overlay's files above the frame, ending at its right end: a dot of each file's colour
+// and its name. Names that do not fit give way, from the last, to "+N".
+void drawLegend(Painter& painter, const std::vector<LegendEntry>& legend, Color ink, const RectF& f,
+                const Metrics& s) {
+    std::vector<double> widths;
+    for (const LegendEntry& entry : legend)
+        widths.push_back(s.dot + s.gap + painter.Measure(PlainText(entry.name), s.font).width);
+    size_t shown = legend.size();
+    const auto lengthOf = [&](size_t count) {
+        double length = 0;
+        for (size_t i = 0; i < count; ++i)
+            length += widths[i] + (i > 0 ? s.font : 0.0);
+        if (count < legend.size())
+            length +=
+                s.font +
+                painter.Measure(PlainText("+" + std::to_string(legend.size() - count)), s.font)
+                    .width;
+        return length;
+    };
+    while (shown > 0 && lengthOf(shown) > f.width())
+        --shown;
+    if (lengthOf(shown) > f.width())
+        return;
+    const double height = painter.Measure(PlainText("0"), s.font).height();
+    const double top = f.top - height / 2 - s.labelGap - height;
+    const double baseline = top + painter.Measure(PlainText("0"), s.font).ascent;
+    double x = f.right - lengthOf(shown);
+    for (size_t i = 0; i < shown; ++i) {
+        const PointF dot{x + s.dot / 2, top + height / 2};
+        painter.Markers({&dot, 1}, s.dot, legend[i].color);
+        painter.Text(PlainText(legend[i].name), {x + s.dot + s.gap, baseline}, s.font, ink);
+        x += widths[i] + s.font;
+    }
+    if (shown < legend.size())
+        painter.Text(PlainText("+" + std::to_string(legend.size() - shown)), {x, baseline}, s.font,
+                     ink);
+}
+
 void drawGrid(Painter& painter, const Layout& l, const Metrics& s, Color color) {
     const Stroke grid{color, s.gridLine};
     const RectF& f = l.frame;
@@ -412,6 +450,8 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
                   xLabels);
     if (model.sweeps)
         drawSweepKey(painter, *model.sweeps, model.paper.ink, dark, f, s);
+    if (!model.legend.empty())
+        drawLegend(painter, model.legend, model.paper.ink, f, s);
 
     result.frame = f;
     result.x = l.x;

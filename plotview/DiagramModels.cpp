@@ -1,5 +1,6 @@
 #include "DiagramModels.h"
 
+#include "DistinctNames.h"
 #include "RangeAdjustment.h"
 
 #include <algorithm>
@@ -146,6 +147,48 @@ ChartModel BodeModel(const SeriesSnapshot& series, const PlotChoices& choices) {
 ChartModel DiagramModel(const SeriesSnapshot& series, bool plus, const PlotChoices& choices) {
     return choices.diagram == Diagram::Bode ? BodeModel(series, choices)
                                             : NyquistModel(series, plus, choices);
+}
+
+ChartModel OverlayModel(const std::vector<ShownFile>& files, bool plus,
+                        const PlotChoices& choices) {
+    if (files.size() == 1)
+        return DiagramModel(files.front().series, plus, choices);
+    PlotChoices eachChoices = choices;
+    eachChoices.sweeps = SweepsShown::Last;
+    std::vector<std::string> names;
+    for (const ShownFile& file : files)
+        names.push_back(file.name);
+    names = DistinctNames(names);
+    const auto widen = [](AxisModel& to, const AxisModel& from) {
+        to.min = std::min(to.min, from.min);
+        to.max = std::max(to.max, from.max);
+    };
+    ChartModel overlay;
+    for (size_t i = 0; i < files.size(); ++i) {
+        ChartModel one = DiagramModel(files[i].series, plus, eachChoices);
+        std::vector<SeriesModel> series = std::move(one.series);
+        if (i == 0) {
+            overlay = std::move(one);
+        } else if (files[i].series) { // a file not read yet must not widen the axes
+            widen(overlay.x, one.x);
+            widen(overlay.y, one.y);
+            if (overlay.rightY && one.rightY)
+                widen(*overlay.rightY, *one.rightY);
+        }
+        const Color colour = kFileColours[i % std::size(kFileColours)];
+        for (SeriesModel& s : series) {
+            s.color = colour;
+            s.name = files[i].name;
+            overlay.series.push_back(std::move(s));
+        }
+        overlay.legend.push_back({names[i], colour});
+    }
+    // Each file has its colour: neither axis stands for one series.
+    overlay.sweeps.reset();
+    overlay.y.color = kBlack;
+    if (overlay.rightY)
+        overlay.rightY->color = kBlack;
+    return overlay;
 }
 
 void OnDarkPaper(ChartModel& model) {

@@ -1,5 +1,6 @@
 #include "ReadingThread.h"
 
+#include <algorithm>
 #include <utility>
 
 ReadingThread::ReadingThread(std::function<void()> finished)
@@ -16,17 +17,28 @@ ReadingThread::~ReadingThread() {
 }
 
 bool ReadingThread::Start(const std::string& path) {
+    return Start(std::vector<std::string>{path});
+}
+
+bool ReadingThread::Start(std::vector<std::string> paths) {
     {
         std::lock_guard lock(mutex_);
         if (job_ || reading_now_ || result_)
             return false;
-        job_ = path;
+        job_ = std::move(paths);
     }
     changed_.notify_all();
     return true;
 }
 
 std::optional<ReadResult> ReadingThread::Take() {
+    auto results = TakeAll();
+    if (!results || results->empty())
+        return std::nullopt;
+    return std::move(results->front());
+}
+
+std::optional<std::vector<ReadResult>> ReadingThread::TakeAll() {
     std::lock_guard lock(mutex_);
     return std::exchange(result_, std::nullopt);
 }
@@ -48,16 +60,25 @@ void ReadingThread::run() {
         changed_.wait(lock, [this] { return quit_ || job_; });
         if (quit_)
             return;
-        const std::string path = std::move(*job_);
+        const std::vector<std::string> paths = std::move(*job_);
         job_.reset();
         reading_now_ = true;
         lock.unlock();
-        ReadResult result = reading_.Read(path, stop_);
+        std::erase_if(readings_, [&paths](const auto& entry) {
+            return std::find(paths.begin(), paths.end(), entry.first) == paths.end();
+        });
+        std::vector<ReadResult> results;
+        for (const std::string& path : paths) {
+            auto& reading = readings_[path];
+            if (!reading)
+                reading = std::make_unique<LiveReading>();
+            results.push_back(reading->Read(path, stop_));
+        }
         lock.lock();
         reading_now_ = false;
         if (!quit_)
             stop_ = false;
-        result_ = std::move(result);
+        result_ = std::move(results);
         lock.unlock();
         changed_.notify_all();
         finished_();

@@ -6,14 +6,18 @@
 #include <atomic>
 #include <condition_variable>
 #include <functional>
+#include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
+#include <vector>
 
-// Reads the measurement file on a thread of its own, one read at a time, so the window never
-// waits for a file, whatever its size. A read and the taking of its result make one tick:
-// no other read starts until the result was taken.
+// Reads the measurement files on a thread of its own, one read at a time, so the window never
+// waits for a file, whatever its size. A read of every file shown and the taking of their
+// results make one tick: no other read starts until the results were taken. Each file is
+// read on from where its last read ended.
 class ReadingThread {
   public:
     // `finished` runs on the reading thread after each read; it should only pass the news
@@ -27,8 +31,12 @@ class ReadingThread {
     // Starts a read of `path`; false, starting nothing, while a read runs or its result
     // waits to be taken.
     bool Start(const std::string& path);
+    // The same for several files, read one after the other; a file left out is forgotten.
+    bool Start(std::vector<std::string> paths);
     // The finished read's result, once; nothing while reading or when nothing was read.
     std::optional<ReadResult> Take();
+    // The results of a read of several files, in the order they were given.
+    std::optional<std::vector<ReadResult>> TakeAll();
     // Waits until no read is running.
     void Wait();
     // Stops the read under way, or the one about to start, at its next buffer: its result,
@@ -38,13 +46,13 @@ class ReadingThread {
   private:
     void run();
 
-    LiveReading reading_;
+    std::map<std::string, std::unique_ptr<LiveReading>> readings_;
     std::function<void()> finished_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::optional<std::string> job_;
+    std::optional<std::vector<std::string>> job_;
     bool reading_now_ = false;
-    std::optional<ReadResult> result_;
+    std::optional<std::vector<ReadResult>> result_;
     bool quit_ = false;
     std::atomic<bool> stop_{false};
     // Last, so it starts once everything it uses exists.

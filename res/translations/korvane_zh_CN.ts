@@ -4,10 +4,6 @@
 <context>
     <name>MainWindow</name>
     <message>
-        <source>Open measurement file</source>
-        <translation>打开测量文件</translation>
-    </message>
-    <message>
         <source>Measurement files (%1)</source>
         <translation>测量文件 (%1)</translation>
     </message>
@@ -146,6 +142,34 @@
     <message>
         <source>Last &amp;5</source>
         <translation>最后 5 次(&amp;5)</translation>
+    </message>
+    <message>
+        <source>Open measurement files</source>
+        <translation>打开测量文件</translation>
+    </message>
+    <message>
+        <source>&amp;Add File…</source>
+        <translation>添加文件(&amp;A)…</translation>
+    </message>
+    <message>
+        <source>Re&amp;move File</source>
+        <translation>移除文件(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Close All</source>
+        <translation>全部关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more — Korvane</source>
+        <translation>%1 及另外 %2 个 — Korvane</translation>
+    </message>
+    <message>
+        <source> · and 1 more file</source>
+        <translation> · 另有 1 个文件</translation>
+    </message>
+    <message>
+        <source> · and %1 more files</source>
+        <translation> · 另有 %1 个文件</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 #include "BytesRead.h"
 #include "PlotArea.h"
 #include "PlotViewControl.h"
+#include "Snapshot.h"
 #include "TempDir.h"
 #include "Translation.h"
 
@@ -147,7 +148,7 @@ TEST(MainWindow, CommandsCarryTheirShortcutsAndAct) {
     std::optional<QString> asked;
     s.window->setFileChooser([&](const QString& folder) {
         asked = folder;
-        return std::optional(QString::fromStdString(dir.file("other.txt")));
+        return QStringList{QString::fromStdString(dir.file("other.txt"))};
     });
     s.window->command("open")->trigger();
     EXPECT_EQ(asked, QString::fromStdString(std::filesystem::path(dir.file("x")).parent_path()))
@@ -194,6 +195,42 @@ TEST(MainWindow, ChoosingAnotherFileStopsTheReadUnderWay) {
     EXPECT_TRUE(s.window->plotArea()->hasPicture());
     EXPECT_TRUE(s.window->statusText().startsWith("arc.txt"))
         << s.window->statusText().toStdString();
+}
+
+bool holds(const QImage& image, Color colour) {
+    const QRgb wanted = qRgb(colour.r, colour.g, colour.b);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFF) == (wanted & 0xFFFFFF))
+                return true;
+    return false;
+}
+
+TEST(MainWindow, FilesAreOverlaidEachInItsColourAsInTheSnapshot) {
+    TempDir dir;
+    const std::string a = dir.write("EIS_001.txt", kArc);
+    const std::string b = dir.write("EIS_002.txt", "1000 20 -1\n100 22 -3\n10 25 -2\n");
+    ASSERT_EQ(WriteSnapshot(std::vector{a, b}, dir.file("o.png"), false, QSize(534, 392)),
+              std::nullopt);
+    const QImage snapshot(QString::fromStdString(dir.file("o.png")));
+    EXPECT_TRUE(holds(snapshot, kOkabeBlue) && holds(snapshot, kOkabeVermillion));
+
+    Shown s(dir);
+    s.open(a);
+    s.window->addFile(b);
+    s.window->finishReading();
+    EXPECT_EQ(s.window->windowTitle(), "EIS_001.txt and 1 more \u2014 Korvane");
+    EXPECT_TRUE(s.window->statusText().endsWith("and 1 more file"));
+    const QImage shown = s.window->plotArea()->chartImage();
+    EXPECT_TRUE(holds(shown, kOkabeBlue) && holds(shown, kOkabeVermillion));
+
+    s.window->removeFile(a);
+    s.window->finishReading();
+    EXPECT_EQ(s.window->windowTitle(), "EIS_002.txt \u2014 Korvane");
+    EXPECT_TRUE(s.window->plotArea()->hasPicture());
+    s.window->command("closeAll")->trigger();
+    EXPECT_EQ(s.window->windowTitle(), "Korvane");
+    EXPECT_FALSE(s.window->plotArea()->hasPicture());
 }
 
 TEST(MainWindow, SettingsLastFromOneRunToTheNext) {

@@ -1,4 +1,5 @@
 #include "DiagramModels.h"
+#include "DistinctNames.h"
 #include "ReadableChart.h"
 #include "Render.h"
 #include "SweepColours.h"
@@ -59,6 +60,28 @@ TEST(Sweeps, EachTakesItsColourAndTheChoiceLimitsWhatIsDrawn) {
             EXPECT_TRUE(tc.colours.empty() || p.markerColours == tc.colours);
         }
     }
+}
+
+TEST(Overlay, FilesAreNamedByWhatTellsThemApartAndTheAxesSpanThemAll) {
+    using Names = std::vector<std::string>;
+    const std::pair<Names, Names> cases[] = {
+        {{"EIS_001.DTA", "EIS_002.DTA"}, {"001", "002"}},
+        {{"A.DTA", "B.DTA", "C.mpt"}, {"A.DTA", "B.DTA", "C.mpt"}},
+        {{"cell 3 day 1.mpt", "cell 3 day 12.mpt"}, {"1", "12"}},
+        {{"run.txt", "run.txt"}, {"run.txt", "run.txt"}}, // alike: left whole
+        {{"run.txt"}, {"run.txt"}},
+    };
+    for (const auto& [names, shortened] : cases)
+        EXPECT_EQ(DistinctNames(names), shortened) << names.front();
+
+    const ChartModel m = OverlayModel({{sweeps(1), "a.txt"}, {sweeps(3), "b.txt"}}, false, {});
+    ASSERT_EQ(m.series.size(), 2u);
+    EXPECT_EQ(m.series[1].color, kOkabeVermillion);
+    EXPECT_EQ(m.series[1].firstSweep, 3) << "a file of several sweeps shows its last";
+    EXPECT_EQ(m.x.min, 10);
+    EXPECT_EQ(m.x.max, 39);
+    EXPECT_EQ(m.legend.size(), 2u);
+    EXPECT_FALSE(m.sweeps);
 }
 
 } // namespace
