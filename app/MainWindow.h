@@ -53,6 +53,8 @@ class MainWindow final : public QMainWindow {
     void tick();
     // Waits for a running read and takes in its result, for a caller that must see it.
     void finishReading();
+    // Whether a tick's read has started and its result not yet been taken.
+    bool tickUnderWay() const { return ticking_; }
 
     PlotArea* plotArea() const { return plot_; }
     QLineEdit* pathField() const { return path_; }

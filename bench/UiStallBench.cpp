@@ -1,11 +1,13 @@
 #include "ClassicChartFill.h"
 #include "Globals.h"
+#include "MainWindow.h"
 #include "PlotDlg.h"
 #include "Resource.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QSettings>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -15,6 +17,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <string>
 #include <vector>
 
 // How long the window's event loop stalls while one tick reads a file of 10^7 lines: once
@@ -42,9 +45,34 @@ const std::string& bigFile() {
     return path;
 }
 
-// Runs one tick of `dialog` inside its event loop and returns the gaps between the probe
-// timer's firings, in milliseconds, from the tick's start to the first firing after its end.
-std::vector<double> stallsDuringTick(CPlotDlg& dialog) {
+// Ten files of 10^6 lines, for an overlay.
+const std::vector<std::string>& tenFiles() {
+    static const std::vector<std::string> paths = [] {
+        std::vector<std::string> made;
+        for (int n = 0; n < 10; ++n) {
+            made.push_back((std::filesystem::temp_directory_path() /
+                            ("korvane-bench-stall-" + std::to_string(n) + ".txt"))
+                               .string());
+            std::ofstream out(made.back());
+            char line[96];
+            for (long i = 0; i < kLines / 10; ++i) {
+                const double f = 1e5 * std::pow(10.0, -7.0 * i / (kLines / 10));
+                const double re = 12.5 + n + 50.0 / (1.0 + f * f * 1e-6);
+                const double im = -50.0 * f * 1e-3 / (1.0 + f * f * 1e-6);
+                std::snprintf(line, sizeof line, "%.6e\t%.6e\t%.6e\n", f, re, im);
+                out << line;
+            }
+        }
+        return made;
+    }();
+    return paths;
+}
+
+// Runs one tick, begun by `start`, inside the event loop and returns the gaps between the
+// probe timer's firings, in milliseconds, from the tick's start to the first firing after
+// its end.
+template <typename Start, typename UnderWay>
+std::vector<double> stallsDuringTick(Start start, UnderWay underWay) {
     std::vector<double> gaps;
     QElapsedTimer clock;
     QEventLoop loop;
@@ -57,7 +85,7 @@ std::vector<double> stallsDuringTick(CPlotDlg& dialog) {
         const qint64 now = clock.nsecsElapsed();
         if (started) {
             gaps.push_back(static_cast<double>(now - last) / 1e6);
-            if (!dialog.tickUnderWay()) {
+            if (!underWay()) {
                 loop.quit();
                 return;
             }
@@ -65,7 +93,7 @@ std::vector<double> stallsDuringTick(CPlotDlg& dialog) {
         last = now;
         if (!started) {
             started = true;
-            dialog.OnTimer(RELOAD_TIMER_ID);
+            start();
         }
     });
     clock.start();
@@ -98,7 +126,9 @@ void runTicks(benchmark::State& state, bool onWindowThread) {
                     return ReloadChart(file, plus, chart, nullptr, show);
                 });
         }
-        const std::vector<double> tick = stallsDuringTick(dialog);
+        const std::vector<double> tick =
+            stallsDuringTick([&dialog] { dialog.OnTimer(RELOAD_TIMER_ID); },
+                             [&dialog] { return dialog.tickUnderWay(); });
         gaps.insert(gaps.end(), tick.begin(), tick.end());
     }
     report(state, std::move(gaps));
@@ -113,7 +143,23 @@ void BM_StallWithTheReadOnTheReadingThread(benchmark::State& state) {
     runTicks(state, false);
 }
 
+// The main window following ten files at once: their first reads, all in one tick, and the
+// drawing of ten series.
+void BM_StallWithTenFilesInTheMainWindow(benchmark::State& state) {
+    const std::vector<std::string>& files = tenFiles();
+    std::vector<double> gaps;
+    for (auto _ : state) {
+        MainWindow window(nullptr);
+        window.show();
+        const std::vector<double> tick = stallsDuringTick(
+            [&] { window.openFiles(files); }, [&window] { return window.tickUnderWay(); });
+        gaps.insert(gaps.end(), tick.begin(), tick.end());
+    }
+    report(state, std::move(gaps));
+}
+
 } // namespace
 
+BENCHMARK(BM_StallWithTenFilesInTheMainWindow)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StallWithTheReadOnTheWindowThread)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StallWithTheReadOnTheReadingThread)->Iterations(3)->Unit(benchmark::kMillisecond);
