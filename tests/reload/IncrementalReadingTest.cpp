@@ -3,6 +3,7 @@
 #include "FormatFixtures.h"
 #include "LiveReading.h"
 #include "PlotChoices.h"
+#include "ReadingThread.h"
 #include "RecordingSurface.h"
 #include "Reload.h"
 #include "TempDir.h"
@@ -142,6 +143,53 @@ TEST(IncrementalReading, AFileGrownInAnyChunksReadsAsTheWholeFile) {
         // Unchanged for a tick: a last line without line end now counts.
         if (cut)
             ExpectSameResult(live.Read(path, stop), ReadWholeFile(path, &mirror));
+    }
+}
+
+// Several files growing together, each in chunks of its own, read in one job a tick as the
+// window reads an overlay: each ends as a read of its whole file.
+TEST(IncrementalReading, FilesGrowingTogetherReadAsTheirWholeFiles) {
+    const char* given = std::getenv("KORVANE_SEED");
+    const auto seed =
+        given != nullptr ? static_cast<unsigned>(std::stoul(given)) : std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 rng(seed);
+    TempDir dir;
+    auto files = fixtures::EveryFormat(ManyRows(3000));
+    files.resize(std::min<size_t>(files.size(), 5));
+    std::vector<std::string> paths;
+    for (const auto& file : files)
+        paths.push_back(dir.file(file.name));
+    std::vector<size_t> at(files.size(), 0);
+    std::vector<GrowthWatch> mirrors(files.size());
+    std::uniform_real_distribution<double> logSize(0, std::log(64.0 * 1024));
+    ReadingThread reading([] {});
+    const auto tick = [&] {
+        EXPECT_TRUE(reading.Start(paths));
+        reading.Wait();
+        auto results = reading.TakeAll();
+        for (size_t i = 0; i < files.size(); ++i)
+            mirrors[i].Changed(paths[i], at[i]);
+        return results.value_or(std::vector<ReadResult>{});
+    };
+    for (bool growing = true; growing;) {
+        growing = false;
+        for (size_t i = 0; i < files.size(); ++i) {
+            const std::string& content = files[i].content;
+            const auto size =
+                std::min(static_cast<size_t>(std::exp(logSize(rng))), content.size() - at[i]);
+            Append(paths[i], std::string_view(content).substr(at[i], size));
+            at[i] += size;
+            growing = growing || at[i] < content.size();
+        }
+        for (const ReadResult& result : tick())
+            ASSERT_FALSE(result.failure);
+    }
+    const std::vector<ReadResult> last = tick();
+    ASSERT_EQ(last.size(), files.size());
+    for (size_t i = 0; i < files.size(); ++i) {
+        SCOPED_TRACE(files[i].name);
+        ExpectSameResult(last[i], ReadWholeFile(paths[i], &mirrors[i]));
     }
 }
 
