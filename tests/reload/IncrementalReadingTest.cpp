@@ -7,6 +7,7 @@
 #include "RecordingSurface.h"
 #include "Reload.h"
 #include "TempDir.h"
+#include "TestSeed.h"
 
 #include <gtest/gtest.h>
 
@@ -97,10 +98,7 @@ void Append(const std::string& path, std::string_view bytes) {
 // Whatever chunks a file grows by, cutting lines, numbers and UTF-16 units anywhere, the
 // reading that goes on from where it ended gives what a read of the whole file gives.
 TEST(IncrementalReading, AFileGrownInAnyChunksReadsAsTheWholeFile) {
-    // KORVANE_SEED repeats a run.
-    const char* given = std::getenv("KORVANE_SEED");
-    const auto seed =
-        given != nullptr ? static_cast<unsigned>(std::stoul(given)) : std::random_device{}();
+    const unsigned seed = TestSeed();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 rng(seed);
     TempDir dir;
@@ -149,9 +147,7 @@ TEST(IncrementalReading, AFileGrownInAnyChunksReadsAsTheWholeFile) {
 // Several files growing together, each in chunks of its own, read in one job a tick as the
 // window reads an overlay: each ends as a read of its whole file.
 TEST(IncrementalReading, FilesGrowingTogetherReadAsTheirWholeFiles) {
-    const char* given = std::getenv("KORVANE_SEED");
-    const auto seed =
-        given != nullptr ? static_cast<unsigned>(std::stoul(given)) : std::random_device{}();
+    const unsigned seed = TestSeed();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 rng(seed);
     TempDir dir;

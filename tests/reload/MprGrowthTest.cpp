@@ -4,6 +4,7 @@
 #include "ReadProgress.h"
 #include "Reload.h"
 #include "TempDir.h"
+#include "TestSeed.h"
 
 #include <gtest/gtest.h>
 
@@ -65,9 +66,7 @@ constexpr std::size_t kRecord = 20;
 // anywhere, its count and length rewritten now and then, lagging behind the records; LOG
 // once the run ends. Each tick reads on from the last, and ends where a whole read does.
 TEST(MprGrowth, AFileGrownInChunksThatCutRecordsReadsAsTheWholeFile) {
-    const char* given = std::getenv("KORVANE_SEED");
-    const auto seed =
-        given != nullptr ? static_cast<unsigned>(std::stoul(given)) : std::random_device{}();
+    const unsigned seed = TestSeed();
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 rng(seed);
     for (const auto layout : {fixtures::MprLayout::Version2, fixtures::MprLayout::NewHeader}) {
