@@ -130,41 +130,45 @@ bool unsupported(int error) {
 // back, which the reason then names.
 std::optional<QString> place(const std::string& temporary, const std::string& path,
                              const std::optional<FileIdentity>& keep, const OutputKind& kind) {
-    const auto failed = [&temporary](std::optional<QString> why) {
+    const auto dropTemporary = [&temporary](std::optional<QString> why) {
         ::unlink(temporary.c_str());
         return why;
+    };
+    // A file system without atomic exchange: the best it allows is to check just before an
+    // ordinary rename.
+    const auto checkAndRename = [&]() -> std::optional<QString> {
+        if (auto why = WhyNotOutput(path, keep, kind))
+            return dropTemporary(why);
+        if (::rename(temporary.c_str(), path.c_str()) != 0)
+            return dropTemporary(systemReason(errno));
+        return std::nullopt;
     };
     // A file that vanishes between the two steps is simply tried again.
     for (int attempt = 0; attempt < 3; ++attempt) {
         if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE) == 0)
             return std::nullopt;
-        if (unsupported(errno)) {
-            // A file system without atomic exchange: the best it allows is to check just
-            // before an ordinary rename.
-            if (auto why = WhyNotOutput(path, keep, kind))
-                return failed(why);
-            if (::rename(temporary.c_str(), path.c_str()) != 0)
-                return failed(systemReason(errno));
-            return std::nullopt;
-        }
+        if (unsupported(errno))
+            return checkAndRename();
         if (errno != EEXIST)
-            return failed(systemReason(errno));
+            return dropTemporary(systemReason(errno));
         if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) !=
             0) {
             if (errno == ENOENT)
                 continue;
-            return failed(systemReason(errno));
+            if (unsupported(errno))
+                return checkAndRename();
+            return dropTemporary(systemReason(errno));
         }
         // The old file is now at the temporary name, out of anyone's way.
         const auto why = whyNotReplaceable(temporary, keep, kind);
         if (!why)
-            return failed(std::nullopt);
+            return dropTemporary(std::nullopt);
         if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) != 0)
             return QStringLiteral("%1; it could not be put back and keeps its name with %2 added")
                 .arg(*why, QString::fromLatin1(temporary.substr(path.size())));
-        return failed(why);
+        return dropTemporary(why);
     }
-    return failed(systemReason(EAGAIN));
+    return dropTemporary(systemReason(EAGAIN));
 }
 
 } // namespace
