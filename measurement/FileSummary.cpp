@@ -4,11 +4,22 @@
 #include "MeasurementFile.h"
 #include "Refusal.h"
 
+#include <algorithm>
 #include <charconv>
+#include <vector>
 
 namespace {
 
-// Counts the rows and keeps the first and the last, and the names of the columns used.
+// Sweeps beyond this many are counted, not listed: a file may hold a sweep every few rows.
+constexpr std::uint32_t kListedSweeps = 100;
+
+struct SweepSummary {
+    std::uint64_t points = 0;
+    double first = 0, last = 0; // frequencies
+};
+
+// Counts the rows and keeps the first and the last, the points and frequency range of the
+// first sweeps, and the names of the columns used.
 class SummarySink final : public RowSink {
   public:
     void OnRow(const Row& row) override {
@@ -16,6 +27,14 @@ class SummarySink final : public RowSink {
             first = row;
         last = row;
         ++rows;
+        if (row.sweep == 0 || row.sweep > kListedSweeps)
+            return;
+        if (sweeps.size() < row.sweep)
+            sweeps.resize(row.sweep);
+        SweepSummary& sweep = sweeps[row.sweep - 1];
+        if (sweep.points++ == 0)
+            sweep.first = row.frequency;
+        sweep.last = row.frequency;
     }
     void OnHeader(const ColumnMap& map, const ColumnNames& names) override {
         columns.clear();
@@ -42,7 +61,8 @@ class SummarySink final : public RowSink {
 
     std::uint64_t rows = 0;
     Row first{}, last{};
-    std::string columns; // as the file spells them
+    std::vector<SweepSummary> sweeps; // by number, up to kListedSweeps
+    std::string columns;              // as the file spells them
 };
 
 // Shortest round-trip form; a value stored as float32 in the shortest form that reads back to
@@ -59,8 +79,32 @@ std::string triple(const Row& row, bool float32) {
            number(row.negImag, float32);
 }
 
+// `sweeps: N`, then a line for each of the first sweeps; nothing before a sweep began.
+std::string describeSweeps(std::uint32_t count, const SummarySink& sink, bool float32) {
+    if (count == 0)
+        return {};
+    std::string text = "sweeps: " + std::to_string(count) + "\n";
+    const std::uint32_t listed = std::min(count, kListedSweeps);
+    for (std::uint32_t n = 1; n <= listed; ++n) {
+        text += "sweep " + std::to_string(n) + ": ";
+        const SweepSummary sweep = n <= sink.sweeps.size() ? sink.sweeps[n - 1] : SweepSummary{};
+        if (sweep.points == 0)
+            text += "no points";
+        else if (sweep.points == 1)
+            text += "1 point, " + number(sweep.first, float32) + " Hz";
+        else
+            text += std::to_string(sweep.points) + " points, " + number(sweep.first, float32) +
+                    " Hz to " + number(sweep.last, float32) + " Hz";
+        text += "\n";
+    }
+    if (count > listed)
+        text += "sweeps " + std::to_string(listed + 1) + " to " + std::to_string(count) +
+                ": not listed (" + std::to_string(count - listed) + " more)\n";
+    return text;
+}
+
 // The lines after the first four for the formats read by their binary or JSON layout.
-std::string describeLayout(const ReadOutcome& outcome) {
+std::string describeLayout(const ReadOutcome& outcome, const SummarySink& sink) {
     const ReaderState& state = outcome.state;
     std::string text;
     switch (outcome.detection.format) {
@@ -86,9 +130,8 @@ std::string describeLayout(const ReadOutcome& outcome) {
         text += "columns: Frequency, ZRe and ZIm (-Z'') arrays of each impedance curve\n";
         break;
     }
-    if (state.sweeps > 0)
-        text += "sweeps: " + std::to_string(state.sweeps) + "\n";
-    return text;
+    return text +
+           describeSweeps(state.sweeps, sink, outcome.detection.format == Format::BioLogicMpr);
 }
 
 std::string describe(const ReadOutcome& outcome, const SummarySink& sink) {
@@ -103,13 +146,13 @@ std::string describe(const ReadOutcome& outcome, const SummarySink& sink) {
         text += "last: " + triple(sink.last, float32) + "\n";
     }
     if (!IsLineFormat(detection.format))
-        return text + describeLayout(outcome);
+        return text + describeLayout(outcome, sink);
     text += "encoding: " + std::string(EncodingName(detection.encoding.encoding)) + "\n";
     if (detection.format == Format::Plain) {
         text += "columns: f, Z', Z'' by position, separated by blanks; "
                 "numbers missing from a line carried over from the line before\n";
         text += "decimal separator: point\n";
-        return text;
+        return text + describeSweeps(state.sweeps, sink, false);
     }
     text += "separator: " + std::string(SeparatorName(state.separator)) + "\n";
     text += std::string("decimal separator: ") + (state.sawDecimalComma ? "comma" : "point") + "\n";
@@ -125,9 +168,7 @@ std::string describe(const ReadOutcome& outcome, const SummarySink& sink) {
     } else {
         text += "columns: no header found\n";
     }
-    if (state.sweeps > 0)
-        text += "sweeps: " + std::to_string(state.sweeps) + "\n";
-    return text;
+    return text + describeSweeps(state.sweeps, sink, false);
 }
 
 } // namespace

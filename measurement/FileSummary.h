@@ -10,7 +10,10 @@
 //   first: <f> <Z'> <-Z''>
 //   last: <f> <Z'> <-Z''>
 // (first and last left out when there are no rows), numbers in shortest round-trip form;
-// lines about the encoding, separators, columns and sweeps follow. Nothing, with the system's
+// lines about the encoding, separators, columns and sweeps follow, the first 100 sweeps each
+// with its points and its first and last frequency
+//   sweep 1: 61 points, 1e+05 Hz to 0.01 Hz
+// and one line for the sweeps not listed. Nothing, with the system's
 // error number in `error` (0: not a regular file, or refused as `refusal` says), when the file
 // cannot be read.
 std::optional<std::string> SummarizeMeasurementFile(const std::string& path, int& error,

@@ -15,7 +15,8 @@ template <typename Sink> void ReadPlainLine(ReaderState& state, std::string_view
         return;
     }
     state.stage = 1;
+    const std::uint32_t sweep = FollowSweep(state, state.carried[0]);
     sink.OnRow(
-        Row{state.carried[0], state.carried[1], -state.carried[2], state.lines, state.rows, 1});
+        Row{state.carried[0], state.carried[1], -state.carried[2], state.lines, state.rows, sweep});
     ++state.rows;
 }

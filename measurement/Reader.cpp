@@ -19,7 +19,6 @@ ReaderState StartReading(const Detection& detection) {
         state.headerless = true;
         state.columns = ColumnMap::ByPosition();
         state.stage = 1;
-        state.sweeps = 1;
     }
     return state;
 }
@@ -53,20 +52,33 @@ void ReadFormattedLine(ReaderState& state, std::string_view line, RowSink& sink)
     }
 }
 
+namespace {
+
+// Gamry's sweeps are its tables; a cycle column's sweeps are its values.
+void countSweep(ReaderState& state, const RowValues& values, double frequency) {
+    if (state.format == Format::GamryDta)
+        return;
+    if (!state.columns.has(ColumnRole::Cycle)) {
+        FollowSweep(state, frequency);
+        return;
+    }
+    const double cycle = values.value[static_cast<int>(ColumnRole::Cycle)];
+    const bool same = cycle == state.cycle || (std::isnan(cycle) && std::isnan(state.cycle));
+    if (state.rows == 0 || !same) {
+        ++state.sweeps;
+        state.cycle = cycle;
+    }
+}
+
+} // namespace
+
 bool SendTableRow(ReaderState& state, std::string_view line, RowSink& sink) {
     RowValues values;
     if (!ReadTableRow(line, state.separator, state.decimalComma, state.columns, values,
                       state.sawDecimalComma))
         return false;
-    if (state.columns.has(ColumnRole::Cycle)) {
-        const double cycle = values.value[static_cast<int>(ColumnRole::Cycle)];
-        const bool same = cycle == state.cycle || (std::isnan(cycle) && std::isnan(state.cycle));
-        if (state.rows == 0 || !same) {
-            ++state.sweeps;
-            state.cycle = cycle;
-        }
-    }
     const Impedance z = ToImpedance(state.columns, values);
+    countSweep(state, values, z.frequency);
     sink.OnRow(
         Row{z.frequency, z.real, z.negImag, state.lines, state.rows, std::max(state.sweeps, 1u)});
     ++state.rows;
@@ -81,8 +93,11 @@ bool TakeHeader(ReaderState& state, std::string_view line, Separator separator, 
     state.columns = map;
     state.separator = separator;
     state.decimalComma = separator != Separator::Comma;
-    // A cycle column counts sweeps itself; otherwise every table is one.
-    if (!map.has(ColumnRole::Cycle))
+    // Each of Gamry's ZCURVE tables is a sweep, and so is an EC-Lab table without cycle
+    // column; a cycle column counts sweeps itself. Elsewhere only the frequency tells.
+    const bool tableIsSweep = state.format == Format::GamryDta ||
+                              (state.format == Format::BioLogicMpt && !map.has(ColumnRole::Cycle));
+    if (tableIsSweep)
         ++state.sweeps;
     sink.OnHeader(map, names);
     return true;

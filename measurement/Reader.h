@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Format.h"
+#include "FrequencyTrend.h"
 #include "Table.h"
 
 #include <cstdint>
@@ -42,7 +43,6 @@ struct RecordLayout {
     std::uint32_t size = 0;                               // bytes a record
     std::int32_t frequency = -1, real = -1, negImag = -1; // float32 fields
     std::int32_t cycle = -1;                              // float64, or -1
-    std::int32_t sequence = -1;                           // Ns, uint16, or -1
 };
 
 // Where a reader sends what it finds. Nothing is stored per row.
@@ -68,14 +68,14 @@ struct ReaderState {
     ColumnMap columns;            // the header's columns, once found
     double carried[3] = {};       // Plain: the numbers carried from line to line
     double cycle = 0;             // EC-Lab: the cycle number of the last row
-    std::uint32_t sweeps = 0;     // sweeps (EC-Lab cycles) or tables (headers) seen
+    std::uint32_t sweeps = 0;     // sweeps begun, the last row's one included
+    FrequencyTrend trend;         // where the file marks no sweeps: how the last one runs
     std::uint64_t rows = 0;       // rows delivered
     std::uint64_t lines = 0;      // lines read
     bool sawText = false;         // Plain: a line before the first row was not blank
     Refusal refusal = Refusal::None;
     std::uint32_t refusalDetail = 0;
-    RecordLayout records;       // BioLogicMpr, once its stage says the layout is known
-    std::uint16_t sequence = 0; // BioLogicMpr: the Ns of the last record
+    RecordLayout records; // BioLogicMpr, once its stage says the layout is known
 };
 
 static_assert(std::is_trivially_copyable_v<ReaderState>,
@@ -83,6 +83,14 @@ static_assert(std::is_trivially_copyable_v<ReaderState>,
 
 // The state before the first line of a file detected as `detection` says.
 ReaderState StartReading(const Detection& detection);
+
+// The sweep of a row at `frequency` where the file marks none: the next one where the
+// frequency turns back, and the first one at the first row.
+inline std::uint32_t FollowSweep(ReaderState& state, double frequency) {
+    if (TurnsBack(state.trend, frequency) || state.sweeps == 0)
+        ++state.sweeps;
+    return state.sweeps;
+}
 
 // The reader of every format but the plain one.
 void ReadFormattedLine(ReaderState& state, std::string_view line, RowSink& sink);

@@ -22,17 +22,12 @@ void ReadIsmSamples(std::string_view bytes, RowSink& sink, ReaderState& state) {
     const char* frequency = bytes.data() + kArrays;
     const char* magnitude = frequency + 8 * count;
     const char* phase = magnitude + 8 * count;
-    // Thales sweeps up from the start frequency to the highest, then down to the lowest.
-    std::size_t highest = 0;
-    for (std::size_t i = 1; i < count; ++i)
-        if (LoadFloat64Big(frequency + 8 * i) > LoadFloat64Big(frequency + 8 * highest))
-            highest = i;
     for (std::size_t i = 0; i < count; ++i) {
         const double f = LoadFloat64Big(frequency + 8 * i);
         const double z = LoadFloat64Big(magnitude + 8 * i);
         const double radians = LoadFloat64Big(phase + 8 * i);
-        const std::uint32_t sweep = highest > 0 && i > highest ? 2 : 1;
-        state.sweeps = sweep;
+        // A Thales sweep runs up from its start frequency, then down step by step: one sweep.
+        const std::uint32_t sweep = FollowSweep(state, f);
         sink.OnRow(
             Row{f, z * std::cos(radians), -(z * std::sin(radians)), i + 1, state.rows, sweep});
         ++state.rows;

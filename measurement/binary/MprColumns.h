@@ -17,4 +17,3 @@ inline constexpr std::uint16_t kMprFrequency = 32; // freq/Hz, float32
 inline constexpr std::uint16_t kMprReal = 37;      // Re(Z)/Ohm, float32
 inline constexpr std::uint16_t kMprNegImag = 38;   // -Im(Z)/Ohm, float32, already negated
 inline constexpr std::uint16_t kMprCycle = 24;     // cycle number, float64
-inline constexpr std::uint16_t kMprSequence = 131; // Ns, the technique of a linked run, uint16

@@ -71,7 +71,6 @@ bool layOut(std::string_view body, const DataLayout& layout, ReaderState& state)
         place(records.real, kMprReal);
         place(records.negImag, kMprNegImag);
         place(records.cycle, kMprCycle);
-        place(records.sequence, kMprSequence);
         offset += static_cast<std::uint32_t>(width);
     }
     if (records.frequency < 0 || records.real < 0 || records.negImag < 0) {
@@ -170,19 +169,18 @@ void readRecords(LineReader& reader, std::uint64_t length, RowSink& sink, ReadOu
         if (record.substr(0, kModule.size()) == kModule)
             return;
         const char* r = record.data();
-        // A new cycle, or a new technique of a linked run, starts a sweep.
-        const std::uint64_t cycle = records.cycle >= 0 ? LoadLittle(r + records.cycle, 8) : 0;
-        const auto sequence = static_cast<std::uint16_t>(
-            records.sequence >= 0 ? LoadLittle(r + records.sequence, 2) : 0);
-        if (state.rows == 0 || std::bit_cast<std::uint64_t>(state.cycle) != cycle ||
-            state.sequence != sequence) {
+        const double frequency = LoadFloat32Little(r + records.frequency);
+        // A new cycle number starts a sweep; without the column, the frequency tells.
+        if (records.cycle < 0) {
+            FollowSweep(state, frequency);
+        } else if (const std::uint64_t cycle = LoadLittle(r + records.cycle, 8);
+                   state.rows == 0 || std::bit_cast<std::uint64_t>(state.cycle) != cycle) {
             ++state.sweeps;
             state.cycle = std::bit_cast<double>(cycle);
-            state.sequence = sequence;
         }
-        sink.OnRow(Row{LoadFloat32Little(r + records.frequency),
-                       LoadFloat32Little(r + records.real), LoadFloat32Little(r + records.negImag),
-                       state.rows + 1, state.rows, state.sweeps});
+        sink.OnRow(Row{frequency, LoadFloat32Little(r + records.real),
+                       LoadFloat32Little(r + records.negImag), state.rows + 1, state.rows,
+                       state.sweeps});
         ++state.rows;
         outcome.resumeAt = reader.position();
     }

@@ -10,8 +10,8 @@
 bool ReadAllBytes(const LineReader& reader, std::uint64_t length, std::string& bytes,
                   ReadOutcome& outcome);
 
-// Zahner Thales .ism: every stored sample in file order; the samples up to the highest
-// frequency make one sweep, those after it another.
+// Zahner Thales .ism: every stored sample in file order; a new sweep where the frequency
+// turns back.
 void ReadIsmSamples(std::string_view bytes, RowSink& sink, ReaderState& state);
 
 // PalmSens PSTrace .pssession: every impedance curve of every measurement, each a sweep.

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QUrl>
 
@@ -257,6 +258,8 @@ TEST(CommandLine, InfoTellsWhatWasUnderstood) {
     const QString gamry =
         QString::fromStdString(dir.write("run.DTA", fixtures::Gamry(fixtures::Sweep(), aborted)));
     const QString empty = QString::fromStdString(dir.write("empty.txt", ""));
+    const QString sweeps = QString::fromStdString(
+        dir.write("sweeps.txt", "1e5 1 -1\n10 2 -2\n0.01 3 -3\n1e5 4 -4\n0.01 5 -5\n1e5 6 -6\n"));
     const QString missing = QString::fromStdString(dir.file("missing.txt"));
     const QString folder = QString::fromStdString(dir.file(""));
     struct Case {
@@ -269,9 +272,16 @@ TEST(CommandLine, InfoTellsWhatWasUnderstood) {
          "format: gamry-dta\npoints: 9\nfirst: 1e+05 20.5 -0.75\nlast: 0.015625 92.5 31.25\n"
          "encoding: cp1252\nseparator: tab\ndecimal separator: point\n"
          "columns: f = Freq (column 4), Z' = Zreal (column 5), Z'' = Zimag (column 6)\n"
-         "sweeps: 1\n",
+         "sweeps: 1\nsweep 1: 9 points, 1e+05 Hz to 0.015625 Hz\n",
          ""},
         {empty, 0, "format: plain\npoints: 0\nencoding: utf-8\n", ""},
+        {sweeps, 0,
+         "format: plain\npoints: 6\nfirst: 1e+05 1 1\nlast: 1e+05 6 6\nencoding: utf-8\n"
+         "columns: f, Z', Z'' by position, separated by blanks; numbers missing from a line "
+         "carried over from the line before\ndecimal separator: point\nsweeps: 3\n"
+         "sweep 1: 3 points, 1e+05 Hz to 0.01 Hz\nsweep 2: 2 points, 1e+05 Hz to 0.01 Hz\n"
+         "sweep 3: 1 point, 1e+05 Hz\n",
+         ""},
         {missing, 1, "", "korvane: cannot read " + missing + ": No such file or directory\n"},
         {folder, 1, "", "korvane: cannot read " + folder + ": not a regular file\n"},
     };
@@ -282,6 +292,19 @@ TEST(CommandLine, InfoTellsWhatWasUnderstood) {
         EXPECT_EQ(run.out.left(tc.out.size()).toStdString(), tc.out.toStdString());
         EXPECT_EQ(run.err.toStdString(), tc.err.toStdString());
     }
+}
+
+TEST(CommandLine, InfoListsTheFirstHundredSweepsAndCountsTheRest) {
+    TempDir dir;
+    std::string content;
+    for (int i = 0; i < 102; ++i)
+        content += "1000 1 -1\n1 2 -2\n";
+    const ProgramRun run = runKorvane({"--info", dir.write("many.txt", content)});
+    EXPECT_EQ(run.exitCode, 0);
+    const QStringList lines = run.out.split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(lines.filter(QRegularExpression("^sweep \\d+: ")).size(), 100);
+    EXPECT_TRUE(lines.contains("sweep 100: 2 points, 1000 Hz to 1 Hz"));
+    EXPECT_EQ(lines.back(), "sweeps 101 to 102: not listed (2 more)");
 }
 
 TEST(CommandLine, InfoReadsEveryFormatAsItsOwnName) {
