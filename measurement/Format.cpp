@@ -188,9 +188,27 @@ const char* FormatName(Format format) {
     return "?";
 }
 
+std::span<const std::string_view> MeasurementFileEndings() {
+    static constexpr std::string_view kEndings[] = {".txt", ".DTA", ".mpt", ".z",        ".csv",
+                                                    ".tsv", ".mpr", ".ism", ".pssession"};
+    return kEndings;
+}
+
 const char* MeasurementFilePatterns() {
-    return "*.txt *.TXT *.DTA *.dta *.mpt *.MPT *.z *.Z *.csv *.CSV *.tsv *.TSV *.mpr *.MPR *.ism "
-           "*.ISM *.pssession *.PSSESSION";
+    // The usual case first, then the other: a dialog may match names case by case.
+    static const std::string patterns = [] {
+        std::string text;
+        for (const std::string_view ending : MeasurementFileEndings()) {
+            std::string swapped(ending);
+            for (char& c : swapped)
+                c = static_cast<char>(c >= 'a' && c <= 'z'   ? c - 'a' + 'A'
+                                      : c >= 'A' && c <= 'Z' ? c - 'A' + 'a'
+                                                             : c);
+            text += (text.empty() ? "*" : " *") + std::string(ending) + " *" + swapped;
+        }
+        return text;
+    }();
+    return patterns.c_str();
 }
 
 Detection DetectFormat(std::string_view head, bool wholeFile) {

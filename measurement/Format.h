@@ -4,6 +4,7 @@
 #include "Table.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -33,7 +34,11 @@ inline bool IsLineFormat(Format format) {
 // palmsens-csv, csv, biologic-mpr, zahner-ism, palmsens-pssession.
 const char* FormatName(Format format);
 
-// The file name patterns of every format, for the Open dialog: "*.DTA *.dta ...".
+// The endings of the names the formats' files are written under, each with its point, in
+// the case instruments usually write them: ".txt", ".DTA", ... A name may carry them in any.
+std::span<const std::string_view> MeasurementFileEndings();
+
+// The file name patterns of every format, for the Open dialog: "*.txt *.TXT *.DTA *.dta ...".
 const char* MeasurementFilePatterns();
 
 // What the start of a file says about how to read it.

@@ -1,5 +1,6 @@
 #include "LineReader.h"
 #include "MeasurementFile.h"
+#include "MeasurementHead.h"
 #include "Reader.h"
 
 #include <cstdint>
@@ -35,6 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool refused = !outcome.detection.refusal.empty();
     if (outcome.state.rows != sink.rows || (byLines && sink.rows > outcome.state.lines) ||
         (refused && sink.rows > 0))
+        std::abort();
+    // A file that gives rows read whole is a measurement by its head alone.
+    if (size < LineReader::kHeadSize && !refused && (sink.rows > 0 || !byLines) &&
+        !HeadIsMeasurement(bytes))
         std::abort();
     // Binary layouts are not read by lines (the binary target resumes them), nor is what the
     // head refused.
