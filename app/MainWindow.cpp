@@ -4,6 +4,7 @@
 #include "DataExport.h"
 #include "FileChoice.h"
 #include "FileDrop.h"
+#include "FolderWatch.h"
 #include "Format.h"
 #include "PlotArea.h"
 #include "PlotKeys.h"
@@ -72,6 +73,11 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     : QMainWindow(parent), store_(std::move(store)), plot_(new PlotArea(this)),
       path_(new QLineEdit(this)), statusLine_(new QLabel(this)),
       chooser_([this](const QString& folder) { return chooseWithFileDialog(this, folder); }),
+      folderChooser_([this](const QString& folder) -> std::optional<QString> {
+          const QString chosen =
+              QFileDialog::getExistingDirectory(this, tr("Follow folder"), folder);
+          return chosen.isEmpty() ? std::nullopt : std::optional(chosen);
+      }),
       exportChooser_(
           [this](const QString& suggested) { return askForExportPath(this, suggested); }) {
     if (store_)
@@ -141,6 +147,9 @@ void MainWindow::buildMenus() {
                QStringLiteral("list-add"), [this] { chooseFiles(true); });
     removeMenu_ = file->addMenu(tr("Re&move File"));
     removeMenu_->setObjectName(QStringLiteral("removeFile"));
+    addCommand(file, "followFolder", tr("&Follow Folder\u2026"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), QStringLiteral("folder-open"),
+               [this] { chooseFolder(); });
     addCommand(file, "closeAll", tr("&Close All"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
                QStringLiteral("window-close"), [this] { closeAll(); });
     refreshRemoveMenu();
@@ -193,6 +202,21 @@ void MainWindow::buildMenus() {
                 view_->setSweeps(static_cast<SweepsShown>(i));
         });
         sweeps->addAction(entry);
+    }
+    QMenu* lastFiles = view->addMenu(tr("Last &N Files"));
+    auto* lastFilesChoices = new QActionGroup(lastFiles);
+    for (const int count : {1, 3, 5, 10}) {
+        QAction* entry = lastFilesChoices->addAction(QString::number(count));
+        entry->setObjectName(QStringLiteral("last%1Files").arg(count));
+        entry->setCheckable(true);
+        entry->setChecked(count == settings_.lastFiles);
+        connect(entry, &QAction::toggled, this, [this, count](bool on) {
+            if (!on || settings_.lastFiles == count)
+                return;
+            settings_.lastFiles = count;
+            tick();
+        });
+        lastFiles->addAction(entry);
     }
     view->addSeparator();
     QAction* reset = view_->resetViewAction();
@@ -314,6 +338,8 @@ void MainWindow::removeFile(const std::string& path) {
 }
 
 void MainWindow::closeAll() {
+    folder_.reset();
+    switchedTo_.clear();
     reading_->Cancel();
     file_.clear();
     overlay_.clear();
@@ -388,7 +414,47 @@ void MainWindow::refreshRecentMenu() {
     recentMenu_->setEnabled(true);
 }
 
+void MainWindow::chooseFolder() {
+    QString start = file_.empty() ? settings_.lastFolder : folderOf(file_);
+    if (start.isEmpty() || !QFileInfo(start).isDir())
+        start = QDir::homePath();
+    if (const auto chosen = folderChooser_(start))
+        if (const auto folder = FileSystemPath(*chosen))
+            followFolder(*folder);
+}
+
+void MainWindow::followFolder(const std::string& folder) {
+    closeAll();
+    folder_ = std::make_unique<FolderWatch>(folder);
+    path_->setText(DisplayPath(folder));
+    settings_.lastFolder = DisplayPath(folder);
+    tick();
+}
+
+// The folder's newest files, shown in place of those shown when they differ; true when they
+// did, and the files were opened and their read started.
+bool MainWindow::adoptNewest() {
+    const std::vector<std::string> newest =
+        folder_->Newest(static_cast<std::size_t>(settings_.lastFiles));
+    // An empty or unlistable folder leaves what is shown; the status line says why.
+    if (newest.empty() || newest == shownPaths())
+        return false;
+    if (!file_.empty() && newest.front() != file_) {
+        switchedTo_ = DisplayPath(FileNameOf(newest.front()));
+        switchedAt_ = QTime::currentTime();
+    }
+    adopting_ = true;
+    openFiles(newest);
+    adopting_ = false;
+    return true;
+}
+
 void MainWindow::openFile(const std::string& path) {
+    // A file chosen by hand ends the following of a folder.
+    if (!adopting_) {
+        folder_.reset();
+        switchedTo_.clear();
+    }
     // The old file's diagram must not stand under the new file's name.
     if (path != file_ || !overlay_.empty()) {
         view_->newFile();
@@ -415,8 +481,14 @@ void MainWindow::openFile(const std::string& path) {
 }
 
 void MainWindow::tick() {
-    if (ticking_ || file_.empty())
+    if (ticking_)
         return;
+    if (folder_ && !adopting_ && adoptNewest())
+        return;
+    if (file_.empty()) {
+        showStatus();
+        return;
+    }
     const std::vector<std::string> paths = shownPaths();
     if (!reading_->Start(paths)) {
         // A result whose news went astray: take it now, and read again at the next tick.
@@ -503,9 +575,19 @@ void MainWindow::showStatus() {
         line += tr(" \u00b7 and 1 more file");
     else if (!overlay_.empty())
         line += tr(" \u00b7 and %1 more files").arg(overlay_.size());
+    if (folder_ && file_.empty()) {
+        const QString folder = DisplayPath(folder_->Folder());
+        line = folder_->Error() != 0
+                   ? tr("Cannot read %1: %2")
+                         .arg(folder, QString::fromLocal8Bit(std::strerror(folder_->Error())))
+                   : tr("Waiting for a measurement file in %1\u2026").arg(folder);
+    } else if (!switchedTo_.isEmpty()) {
+        line += tr(" \u00b7 switched to %1 at %2")
+                    .arg(switchedTo_, switchedAt_.toString(QStringLiteral("HH:mm:ss")));
+    }
     statusLine_->setText(line);
     if (!plot_->hasPicture())
-        plot_->setPlaceholder(status_.state == FileStatus::State::NoFile
+        plot_->setPlaceholder(status_.state == FileStatus::State::NoFile && !folder_
                                   ? tr("Open a measurement file (Ctrl+O) or drop one here.")
                                   : line);
 }

@@ -11,7 +11,9 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
+class FolderWatch;
 class PlotArea;
 class PlotViewControl;
 class QAction;
@@ -49,6 +51,12 @@ class MainWindow final : public QMainWindow {
     void removeFile(const std::string& path);
     // Shows no file at all.
     void closeAll();
+    // Shows the newest measurement files of `folder` (the file system's bytes), as many as
+    // View › Last N Files asks, and switches to newer ones as they appear, until a file is
+    // chosen by hand.
+    void followFolder(const std::string& folder);
+    // The files shown, the first first: those that each tick reads.
+    std::vector<std::string> shownPaths() const;
     // Reads the file now, unless a read still runs.
     void tick();
     // Waits for a running read and takes in its result, for a caller that must see it.
@@ -63,6 +71,9 @@ class MainWindow final : public QMainWindow {
     const WindowSettings& settings() const { return settings_; }
     PlotViewControl& plotView() const { return *view_; }
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
+    // Asks for a folder to follow, starting in `folder`; nothing when cancelled.
+    using FolderChooser = std::function<std::optional<QString>(const QString& folder)>;
+    void setFolderChooser(FolderChooser chooser) { folderChooser_ = std::move(chooser); }
     // Asks where to export the points, suggesting a path; nothing when cancelled.
     using ExportChooser = std::function<std::optional<QString>(const QString& suggested)>;
     void setExportChooser(ExportChooser chooser) { exportChooser_ = std::move(chooser); }
@@ -82,8 +93,9 @@ class MainWindow final : public QMainWindow {
     QAction* addCommand(QMenu* menu, const char* name, const QString& text,
                         const QKeySequence& keys, const QString& icon, std::function<void()> run);
     void chooseFiles(bool add);
-    std::vector<std::string> shownPaths() const;
     void showTitle();
+    bool adoptNewest();
+    void chooseFolder();
     void refreshRemoveMenu();
     void exportData();
     void openTypedPath();
@@ -106,6 +118,11 @@ class MainWindow final : public QMainWindow {
     std::unique_ptr<ReadingThread> reading_;
     QBasicTimer timer_;
     FileChooser chooser_;
+    FolderChooser folderChooser_;
+    std::unique_ptr<FolderWatch> folder_;
+    bool adopting_ = false;
+    QString switchedTo_; // the newest file the folder brought, and when
+    QTime switchedAt_;
     ExportChooser exportChooser_;
     std::string file_;
     std::vector<std::string> pathsOfRead_;

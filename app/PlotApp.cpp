@@ -15,6 +15,7 @@
 #include <QLocale>
 #include <QSettings>
 #include <QTextStream>
+#include <filesystem>
 
 #include <cstdio>
 
@@ -98,7 +99,12 @@ bool CPlotApp::InitInstance() {
                                                       QStringLiteral("korvane")),
                           command.fontPt);
         window.startWith(command.plus, command.equal, command.bode);
-        window.openFiles(command.files);
+        // A folder is followed: its newest measurement is shown.
+        std::error_code ignored;
+        if (command.files.size() == 1 && std::filesystem::is_directory(command.file, ignored))
+            window.followFolder(command.file);
+        else
+            window.openFiles(command.files);
         window.show();
         QApplication::exec();
         return false;

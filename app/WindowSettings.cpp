@@ -15,6 +15,7 @@ WindowSettings LoadWindowSettings(QSettings& store) {
     s.equalScales = store.value(QStringLiteral("view/equalScales"), false).toBool();
     s.startAtZero = store.value(QStringLiteral("view/startAtZero"), false).toBool();
     s.sweeps = std::clamp(store.value(QStringLiteral("view/sweeps"), 0).toInt(), 0, 2);
+    s.lastFiles = std::clamp(store.value(QStringLiteral("view/lastFiles"), 1).toInt(), 1, 10);
     return s;
 }
 
@@ -28,6 +29,7 @@ void SaveWindowSettings(QSettings& store, const WindowSettings& s) {
     store.setValue(QStringLiteral("view/equalScales"), s.equalScales);
     store.setValue(QStringLiteral("view/startAtZero"), s.startAtZero);
     store.setValue(QStringLiteral("view/sweeps"), s.sweeps);
+    store.setValue(QStringLiteral("view/lastFiles"), s.lastFiles);
     store.sync();
 }
 

@@ -14,7 +14,8 @@ struct WindowSettings {
     bool bode = false;
     bool equalScales = false;
     bool startAtZero = false;
-    int sweeps = 0; // all, the last only, the last five
+    int sweeps = 0;    // all, the last only, the last five
+    int lastFiles = 1; // how many of a followed folder's newest files are shown
 };
 
 inline constexpr int kRecentFilesKept = 10;

@@ -171,6 +171,30 @@
         <source> · and %1 more files</source>
         <translation> · 另有 %1 个文件</translation>
     </message>
+    <message>
+        <source>Follow folder</source>
+        <translation>跟踪文件夹</translation>
+    </message>
+    <message>
+        <source>&amp;Follow Folder…</source>
+        <translation>跟踪文件夹(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Last &amp;N Files</source>
+        <translation>最近 &amp;N 个文件</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>Waiting for a measurement file in %1…</source>
+        <translation>正在等待 %1 中出现测量文件…</translation>
+    </message>
+    <message>
+        <source> · switched to %1 at %2</source>
+        <translation> · 已于 %2 切换到 %1</translation>
+    </message>
 </context>
 <context>
     <name>PlotArea</name>

@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -231,6 +232,43 @@ TEST(MainWindow, FilesAreOverlaidEachInItsColourAsInTheSnapshot) {
     s.window->command("closeAll")->trigger();
     EXPECT_EQ(s.window->windowTitle(), "Korvane");
     EXPECT_FALSE(s.window->plotArea()->hasPicture());
+}
+
+// Sets a file's modification time `seconds` from now, so the newest file is known for sure.
+void touch(const std::string& path, int seconds) {
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() +
+                                               std::chrono::seconds(seconds));
+}
+
+TEST(MainWindow, AFollowedFolderShowsItsNewestFileAndSwitchesToANewerOne) {
+    TempDir dir;
+    const std::string folder = dir.file("share");
+    std::filesystem::create_directory(folder);
+    Shown s(dir);
+    s.window->followFolder(folder);
+    EXPECT_TRUE(s.window->statusText().startsWith("Waiting for a measurement file in"));
+    const std::string first = folder + "/EIS_001.txt";
+    std::ofstream(first) << kArc;
+    touch(first, -10);
+    std::ofstream(folder + "/notes.log") << "no numbers here\n";
+    s.tick();
+    EXPECT_EQ(s.window->shownPaths(), std::vector{first});
+    EXPECT_TRUE(s.window->plotArea()->hasPicture());
+
+    const std::string second = folder + "/EIS_002.txt";
+    std::ofstream(second) << kArc;
+    touch(second, 0);
+    s.tick();
+    EXPECT_EQ(s.window->shownPaths(), std::vector{second}) << "the older file is read no more";
+    EXPECT_TRUE(s.window->statusText().contains("switched to EIS_002.txt"));
+
+    s.window->command("last3Files")->trigger();
+    s.window->finishReading();
+    EXPECT_EQ(s.window->shownPaths(), (std::vector{second, first}));
+    s.window->openFile(first);
+    std::ofstream(folder + "/EIS_003.txt") << kArc;
+    s.tick();
+    EXPECT_EQ(s.window->shownPaths(), std::vector{first}) << "a file chosen by hand ends it";
 }
 
 TEST(MainWindow, SettingsLastFromOneRunToTheNext) {
