@@ -137,6 +137,19 @@ QAction* MainWindow::addCommand(QMenu* menu, const char* name, const QString& te
     return action;
 }
 
+void MainWindow::addChoice(QMenu* menu, QActionGroup* group, const QString& name,
+                           const QString& text, bool chosen, std::function<void()> choose) {
+    QAction* entry = group->addAction(text);
+    entry->setObjectName(name);
+    entry->setCheckable(true);
+    entry->setChecked(chosen);
+    connect(entry, &QAction::toggled, this, [choose = std::move(choose)](bool on) {
+        if (on)
+            choose();
+    });
+    menu->addAction(entry);
+}
+
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     QAction* open = addCommand(file, "open", tr("&Open\u2026"), QKeySequence::Open,
@@ -192,32 +205,18 @@ void MainWindow::buildMenus() {
     const std::pair<const char*, QString> sweepEntries[] = {{"allSweeps", tr("&All")},
                                                             {"lastSweep", tr("&Last Only")},
                                                             {"lastFiveSweeps", tr("Last &5")}};
-    for (int i = 0; i < 3; ++i) {
-        QAction* entry = sweepChoices->addAction(sweepEntries[i].second);
-        entry->setObjectName(QString::fromLatin1(sweepEntries[i].first));
-        entry->setCheckable(true);
-        entry->setChecked(i == settings_.sweeps);
-        connect(entry, &QAction::toggled, this, [this, i](bool on) {
-            if (on)
-                view_->setSweeps(static_cast<SweepsShown>(i));
-        });
-        sweeps->addAction(entry);
-    }
+    for (int i = 0; i < 3; ++i)
+        addChoice(sweeps, sweepChoices, sweepEntries[i].first, sweepEntries[i].second,
+                  i == settings_.sweeps,
+                  [this, i] { view_->setSweeps(static_cast<SweepsShown>(i)); });
     QMenu* lastFiles = view->addMenu(tr("Last &N Files"));
     auto* lastFilesChoices = new QActionGroup(lastFiles);
-    for (const int count : {1, 3, 5, 10}) {
-        QAction* entry = lastFilesChoices->addAction(QString::number(count));
-        entry->setObjectName(QStringLiteral("last%1Files").arg(count));
-        entry->setCheckable(true);
-        entry->setChecked(count == settings_.lastFiles);
-        connect(entry, &QAction::toggled, this, [this, count](bool on) {
-            if (!on || settings_.lastFiles == count)
-                return;
-            settings_.lastFiles = count;
-            tick();
-        });
-        lastFiles->addAction(entry);
-    }
+    for (const int count : {1, 3, 5, 10})
+        addChoice(lastFiles, lastFilesChoices, QStringLiteral("last%1Files").arg(count),
+                  QString::number(count), count == settings_.lastFiles, [this, count] {
+                      settings_.lastFiles = count;
+                      tick();
+                  });
     view->addSeparator();
     QAction* reset = view_->resetViewAction();
     reset->setObjectName(QStringLiteral("resetView"));
@@ -268,12 +267,14 @@ void MainWindow::startWith(bool startAtZero, bool equalScales, bool bode) {
         view_->setDiagram(Diagram::Bode);
 }
 
+QString MainWindow::startFolder() const {
+    const QString folder = file_.empty() ? settings_.lastFolder : folderOf(file_);
+    return folder.isEmpty() || !QFileInfo(folder).isDir() ? QDir::homePath() : folder;
+}
+
 void MainWindow::chooseFiles(bool add) {
-    QString folder = file_.empty() ? settings_.lastFolder : folderOf(file_);
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QDir::homePath();
     std::vector<std::string> paths;
-    for (const QString& chosen : chooser_(folder))
+    for (const QString& chosen : chooser_(startFolder()))
         if (const auto path = FileSystemPath(chosen))
             paths.push_back(*path);
     if (add) {
@@ -297,20 +298,28 @@ void MainWindow::openFiles(const std::vector<std::string>& paths) {
     if (paths.empty())
         return;
     openFile(paths.front());
-    for (size_t i = 1; i < paths.size(); ++i)
-        addFile(paths[i]);
+    addFiles({paths.begin() + 1, paths.end()});
 }
 
 void MainWindow::addFile(const std::string& path) {
-    if (file_.empty()) {
+    if (file_.empty())
         openFile(path);
-        return;
+    else
+        addFiles({path});
+}
+
+void MainWindow::addFiles(const std::vector<std::string>& paths) {
+    bool added = false;
+    for (const std::string& path : paths) {
+        const std::vector<std::string> shown = shownPaths();
+        if (std::find(shown.begin(), shown.end(), path) != shown.end())
+            continue;
+        overlay_.push_back({path, std::nullopt});
+        settings_.recentFiles = WithRecentFile(settings_.recentFiles, DisplayPath(path));
+        added = true;
     }
-    const std::vector<std::string> shown = shownPaths();
-    if (std::find(shown.begin(), shown.end(), path) != shown.end())
+    if (!added)
         return;
-    overlay_.push_back({path, std::nullopt});
-    settings_.recentFiles = WithRecentFile(settings_.recentFiles, DisplayPath(path));
     refreshRecentMenu();
     refreshRemoveMenu();
     showTitle();
@@ -415,10 +424,7 @@ void MainWindow::refreshRecentMenu() {
 }
 
 void MainWindow::chooseFolder() {
-    QString start = file_.empty() ? settings_.lastFolder : folderOf(file_);
-    if (start.isEmpty() || !QFileInfo(start).isDir())
-        start = QDir::homePath();
-    if (const auto chosen = folderChooser_(start))
+    if (const auto chosen = folderChooser_(startFolder()))
         if (const auto folder = FileSystemPath(*chosen))
             followFolder(*folder);
 }

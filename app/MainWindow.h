@@ -17,6 +17,7 @@ class FolderWatch;
 class PlotArea;
 class PlotViewControl;
 class QAction;
+class QActionGroup;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -93,6 +94,11 @@ class MainWindow final : public QMainWindow {
     QAction* addCommand(QMenu* menu, const char* name, const QString& text,
                         const QKeySequence& keys, const QString& icon, std::function<void()> run);
     void chooseFiles(bool add);
+    QString startFolder() const;
+    // Overlays those of `paths` not shown yet, reading them all from the next read on.
+    void addFiles(const std::vector<std::string>& paths);
+    void addChoice(QMenu* menu, QActionGroup* group, const QString& name, const QString& text,
+                   bool chosen, std::function<void()> choose);
     void showTitle();
     bool adoptNewest();
     void chooseFolder();

@@ -292,6 +292,17 @@ void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ti
         painter.Text(title, {baseline, *titleTop + titleSize.width}, s.font, axis.color, true);
 }
 
+// The line above the frame that the sweeps' key or an overlay's legend takes, clear of the top
+// labels, which stand half a line above the frame.
+struct KeyLine {
+    double top, baseline, height;
+};
+KeyLine keyLineAbove(Painter& painter, const RectF& f, const Metrics& s) {
+    const TextExtent e = painter.Measure(PlainText("0"), s.font);
+    const double top = f.top - e.height() / 2 - s.labelGap - e.height();
+    return {top, top + e.ascent, e.height()};
+}
+
 // Above the frame's right end: "sweep 7 of 7" for one sweep drawn, or for several
 // "sweeps 3", the colours from the first to the last drawn, and "7". Left out where it
 // does not fit.
@@ -307,8 +318,7 @@ void drawSweepKey(Painter& painter, const SweepKey& key, Color ink, bool dark, c
     const double left = f.right - length;
     if (left < f.left)
         return;
-    // Clear of the top labels, which stand half a line above the frame.
-    const double baseline = f.top - b.height() / 2 - s.labelGap - b.height() + b.ascent;
+    const double baseline = keyLineAbove(painter, f, s).baseline;
     painter.Text(before, {left, baseline}, s.font, ink);
     if (bar == 0)
         return;
@@ -345,12 +355,11 @@ void drawLegend(Painter& painter, const std::vector<LegendEntry>& legend, Color 
         --shown;
     if (lengthOf(shown) > f.width())
         return;
-    const double height = painter.Measure(PlainText("0"), s.font).height();
-    const double top = f.top - height / 2 - s.labelGap - height;
-    const double baseline = top + painter.Measure(PlainText("0"), s.font).ascent;
+    const KeyLine line = keyLineAbove(painter, f, s);
+    const double baseline = line.baseline;
     double x = f.right - lengthOf(shown);
     for (size_t i = 0; i < shown; ++i) {
-        const PointF dot{x + s.dot / 2, top + height / 2};
+        const PointF dot{x + s.dot / 2, line.top + line.height / 2};
         painter.Markers({&dot, 1}, s.dot, legend[i].color);
         painter.Text(PlainText(legend[i].name), {x + s.dot + s.gap, baseline}, s.font, ink);
         x += widths[i] + s.font;
