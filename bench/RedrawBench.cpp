@@ -4,6 +4,7 @@
 #include "Diagram.h"
 #include "EllipseStamp.h"
 #include "Render.h"
+#include "SeriesBuilder.h"
 
 #include <QPainter>
 
@@ -80,9 +81,11 @@ void BM_QPainterEllipseLoop(benchmark::State& state) {
 // The same arc as the modern look draws it, in a picture of state.range(0) x range(1), drawn
 // as `series` copies of it.
 void modernRedraw(benchmark::State& state, int series) {
-    auto arc = std::make_shared<Series>();
+    SeriesBuilder builder;
     for (int i = 0; i < kPoints; ++i)
-        arc->Add({double(i), std::pow(10.0, 5.0 - 7.0 * i / kPoints), arcX(i), arcY(i), i + 1, 1});
+        builder.Add(
+            {double(i), std::pow(10.0, 5.0 - 7.0 * i / kPoints), arcX(i), arcY(i), i + 1, 1});
+    const SeriesSnapshot arc = builder.Make();
     ChartModel model;
     model.x = {10.0, 110.0, false, true, "Z\u2032", "\u03a9", kBlack};
     model.y = {0.0, 40.0, false, true, "\u2212Z\u2033", "\u03a9", kBlack};

@@ -126,7 +126,7 @@ std::size_t LineReader::findUnitLineEnd() const {
     return kNotFound;
 }
 
-LineReader::Status LineReader::next(std::string_view& line) {
+LineReader::Status LineReader::nextGathered(std::string_view& line) {
     // Most lines lie inside the buffer and are handed out in place; one that runs over its
     // end is gathered in longLine_, at most kMaxLine bytes of it.
     bool gathering = false;

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,7 +42,23 @@ class LineReader {
 
     // The next line, valid until the next call. End when nothing is left; Error with the
     // system's error number in error().
-    Status next(std::string_view& line);
+    Status next(std::string_view& line) {
+        // Most lines are bytes that lie whole in the buffer: handed out in place, inline.
+        if (units_ == TextUnits::Bytes && begin_ != end_) [[likely]] {
+            const char* start = data_ + begin_;
+            const std::size_t look = end_ - begin_ < kMaxLine + 1 ? end_ - begin_ : kMaxLine + 1;
+            if (const auto* lf = static_cast<const char*>(std::memchr(start, '\n', look))) {
+                const auto length = static_cast<std::size_t>(lf - start);
+                begin_ += length + 1;
+                position_ += length + 1;
+                terminated_ = true;
+                cut_ = false;
+                line = std::string_view(start, length - (length > 0 && start[length - 1] == '\r'));
+                return Status::Line;
+            }
+        }
+        return nextGathered(line);
+    }
     // The next `count` bytes as they stand, for a file of fixed-size records: views into the
     // buffer where they lie in it, gathered otherwise. End, consuming what was there, when
     // fewer than `count` are left.
@@ -73,6 +90,8 @@ class LineReader {
     int error() const { return error_; }
 
   private:
+    // next() for a line that runs over the buffer's end, or of UTF-16 units.
+    Status nextGathered(std::string_view& line);
     bool fill(std::size_t wanted);
     // Offset from begin_ of the first UTF-16 line end, or npos.
     std::size_t findUnitLineEnd() const;

@@ -7,9 +7,6 @@
 
 namespace {
 
-bool isSpace(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r');
-}
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -47,20 +44,6 @@ double number_scanning::OutOfRangeMagnitude(std::string_view number) {
         }
     }
     return position > 0 ? std::numeric_limits<double>::infinity() : 0.0;
-}
-
-int ScanThreeNumbers(std::string_view line, double (&values)[3]) {
-    const char* p = line.data();
-    const char* const end = p + line.size();
-    for (int field = 0; field < 3; ++field) {
-        while (p != end && isSpace(*p))
-            ++p;
-        const char* next = number_scanning::ScanNumber(p, end, values[field]);
-        if (next == nullptr)
-            return field;
-        p = next;
-    }
-    return 3;
 }
 
 FieldNumber number_scanning::ScanFieldWithComma(std::string_view field, double& value) {

@@ -8,7 +8,8 @@
 // locale: white space before each is skipped, each is an optional sign and a decimal
 // number (the point is always the decimal separator), and the scan stops at the first field
 // that is not a number. Numbers not read keep their values. Returns how many were read.
-int ScanThreeNumbers(std::string_view line, double (&values)[3]);
+// Inline: the plain reader calls it for every line.
+inline int ScanThreeNumbers(std::string_view line, double (&values)[3]);
 
 // How a field was read as a number: not at all, with a decimal point, or with a decimal comma.
 enum class FieldNumber { None, Point, Comma };
@@ -59,4 +60,18 @@ inline FieldNumber ScanField(std::string_view field, bool decimalComma, double& 
         return FieldNumber::Point;
     }
     return decimalComma ? number_scanning::ScanFieldWithComma(field, value) : FieldNumber::None;
+}
+
+inline int ScanThreeNumbers(std::string_view line, double (&values)[3]) {
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    for (int field = 0; field < 3; ++field) {
+        while (p != end && (*p == ' ' || (*p >= '\t' && *p <= '\r')))
+            ++p;
+        const char* next = number_scanning::ScanNumber(p, end, values[field]);
+        if (next == nullptr)
+            return field;
+        p = next;
+    }
+    return 3;
 }

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "Thinning.h"
-
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -33,29 +31,12 @@ struct Extent {
     }
 };
 
-// The points of one measurement, kept to kKeptPoints spread evenly over the whole file,
-// and the extents of every row read, kept or not.
+// The points of one measurement as read so far, at most kKeptPoints of them spread evenly
+// over the whole file, and the extents of every row read, kept or not. A SeriesBuilder makes
+// it; once made it never changes.
 class Series {
   public:
-    explicit Series(std::string name = {}) : name_(std::move(name)) {}
-
-    // Takes one row. An infinite Z' or −Z'' makes a point that is neither drawn nor counted
-    // in the extents.
-    void Add(const Point& p) {
-        if (points_.size() >= kKeptPoints) [[unlikely]]
-            thin();
-        ascending_ = ascending_ && p.t >= lastT_;
-        lastT_ = p.t;
-        Point& kept = points_.emplace_back(p);
-        // Two finite parts, by far the most rows, cost one test.
-        if (std::isfinite(kept.zReal) && std::isfinite(kept.minusZImag)) [[likely]] {
-            ++measured_;
-            zReal_.take(kept.zReal);
-            minusZImag_.take(kept.minusZImag);
-            return;
-        }
-        takeNotFinite(kept);
-    }
+    Series() = default;
 
     const std::string& name() const { return name_; }
     const std::vector<Point>& points() const { return points_; }
@@ -65,16 +46,12 @@ class Series {
     std::int64_t measured() const { return measured_; }
 
   private:
-    void thin();
-    void takeNotFinite(Point& kept);
+    friend class SeriesBuilder;
 
     std::string name_;
     std::vector<Point> points_;
     Extent zReal_, minusZImag_;
     std::int64_t measured_ = 0;
-    // Rows come in file order, so thinning need not look for the largest ordinal.
-    bool ascending_ = true;
-    double lastT_ = -std::numeric_limits<double>::infinity();
 };
 
 // What the reading side hands over: never changed once handed, so it is shared, not copied.

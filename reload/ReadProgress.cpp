@@ -34,10 +34,7 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
         reader.setUnits(UnitsOf(progress.detection.encoding.encoding), 0);
         reader.setBytesBefore(progress.tail);
     }
-    // The series handed out with the last result stays as it was.
-    if (progress.series.use_count() > 1)
-        progress.series = std::make_shared<Series>(*progress.series);
-    SeriesFeed feed(*progress.series);
+    SeriesFeed feed(progress.series);
     ReadLines(reader, file.size, feed, options, outcome);
     if (outcome.error != 0 || outcome.stopped)
         return outcome;
@@ -94,7 +91,11 @@ void ReadInto(const std::string& path, MeasurementFile& file, ReadProgress& prog
         result.stopped = true;
         return;
     }
-    result.series = progress.series;
+    if (progress.madeOfRows != progress.series.rows()) {
+        progress.madeSeries = progress.series.Make();
+        progress.madeOfRows = progress.series.rows();
+    }
+    result.series = progress.madeSeries;
     if (outcome.error != 0) {
         result.failure = FileFailure{kCauseGeneric, outcome.error, path, {}};
         return;

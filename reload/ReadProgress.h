@@ -2,7 +2,7 @@
 
 #include "MeasurementFile.h"
 #include "ReadResult.h"
-#include "Series.h"
+#include "SeriesBuilder.h"
 
 #include <atomic>
 #include <cstdint>
@@ -17,8 +17,10 @@ struct ReadProgress {
     ReadProgress(const ReadProgress&) = delete;
     ReadProgress& operator=(const ReadProgress&) = delete;
 
-    // Handed out with each result; a read goes on in a copy while a result still holds it.
-    std::shared_ptr<Series> series = std::make_shared<Series>();
+    SeriesBuilder series;
+    // What was handed out last, and of how many rows: made again only when rows were added.
+    SeriesSnapshot madeSeries;
+    std::int64_t madeOfRows = -1;
     // Set once the format was told from the head.
     bool begun = false;
     Detection detection;

@@ -1,5 +1,6 @@
 #include "Render.h"
 #include "ReadableChart.h"
+#include "SeriesBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -36,9 +37,10 @@ TEST(Render, LabelsStayInsideApartAndOnTheirTicksAtAnySize) {
 }
 
 TEST(Render, PadsTheDataClipsTheDotsAndMapsBothWays) {
-    auto series = std::make_shared<Series>();
+    SeriesBuilder builder;
     for (int i = 0; i <= 10; ++i)
-        series->Add({double(i), 1.0, 100.0 + i, double(i), i + 1, 1});
+        builder.Add({double(i), 1.0, 100.0 + i, double(i), i + 1, 1});
+    const SeriesSnapshot series = builder.Make();
     ChartModel m;
     m.x = {100, 110, false, true, "Z\u2032", "\u03a9", kBlack};
     m.y = {0, 10, false, true, "\u2212Z\u2033", "\u03a9", kBlack};

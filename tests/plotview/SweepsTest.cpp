@@ -2,6 +2,7 @@
 #include "DistinctNames.h"
 #include "ReadableChart.h"
 #include "Render.h"
+#include "SeriesBuilder.h"
 #include "SweepColours.h"
 
 #include <gtest/gtest.h>
@@ -11,12 +12,12 @@
 namespace {
 
 SeriesSnapshot sweeps(int count) {
-    auto series = std::make_shared<Series>();
+    SeriesBuilder series;
     int row = 0;
     for (int sweep = 1; sweep <= count; ++sweep)
         for (int i = 0; i < 10; ++i, ++row)
-            series->Add({double(row), 1e5 / (1 + i), 10.0 * sweep + i, double(i), row + 1, sweep});
-    return series;
+            series.Add({double(row), 1e5 / (1 + i), 10.0 * sweep + i, double(i), row + 1, sweep});
+    return series.Make();
 }
 
 bool shows(const BoxPainter& p, const std::string& text) {
