@@ -1,5 +1,6 @@
 #include "ClassicChartFill.h"
 #include "CurveChart.h"
+#include "NumberScanner.h"
 #include "SweepFile.h"
 
 #include <benchmark/benchmark.h>
@@ -8,10 +9,13 @@
 #include <unistd.h>
 
 #include <charconv>
+#include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 // The reload of a measurement file (without drawing: the chart has no window) against a
@@ -77,8 +81,52 @@ void BM_ReadAndConvertLoop(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 
+// The numbers of such a file, converted alone: by from_chars, as the loop above converts
+// them, and by the readers' own scan.
+const std::vector<std::string>& numbers() {
+    static const std::vector<std::string> all = [] {
+        std::vector<std::string> made;
+        char text[32];
+        for (int i = 0; i < 30000; ++i) {
+            std::snprintf(text, sizeof text, "%.6e",
+                          (i % 2 ? -1 : 1) * 1e5 * std::pow(10.0, -7.0 * i / 30000));
+            made.emplace_back(text);
+        }
+        return made;
+    }();
+    return all;
+}
+
+template <typename Convert> void convertAll(benchmark::State& state, Convert convert) {
+    for (auto _ : state) {
+        double sum = 0;
+        for (const std::string& n : numbers())
+            sum += convert(n.data(), n.data() + n.size());
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(numbers().size()));
+}
+
+void BM_ConvertWithFromChars(benchmark::State& state) {
+    convertAll(state, [](const char* p, const char* end) {
+        double v = 0;
+        std::from_chars(p, end, v);
+        return v;
+    });
+}
+
+void BM_ConvertWithScanNumber(benchmark::State& state) {
+    convertAll(state, [](const char* p, const char* end) {
+        double v = 0;
+        number_scanning::ScanNumber(p, end, v);
+        return v;
+    });
+}
+
 } // namespace
 
+BENCHMARK(BM_ConvertWithFromChars);
+BENCHMARK(BM_ConvertWithScanNumber);
 BENCHMARK(BM_ReadAndConvertLoop)
     ->RangeMultiplier(10)
     ->Range(10'000, 1'000'000)

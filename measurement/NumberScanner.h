@@ -1,6 +1,7 @@
 #pragma once
 
 #include <charconv>
+#include <cstdint>
 #include <string_view>
 #include <system_error>
 
@@ -21,6 +22,53 @@ namespace number_scanning {
 // digit plus the exponent.
 double OutOfRangeMagnitude(std::string_view number);
 
+// The powers of ten that a double holds exactly.
+inline constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                          1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                          1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+inline bool IsDigit(char c) {
+    return static_cast<unsigned char>(c - '0') < 10;
+}
+
+// The number at `p` as from_chars reads it, when it is a decimal of at most 19 digits whose
+// value w · 10^e has w <= 2^53 and |e| <= 22; nullptr, with `value` untouched, otherwise.
+// Then w and 10^|e| are exact doubles, so one multiplication or division rounds the value
+// correctly, as from_chars does, at a fraction of its cost. Nearly every number a
+// measurement file holds is such a decimal.
+inline const char* ScanShortDecimal(const char* p, const char* end, double& value) {
+    const bool negative = p != end && *p == '-';
+    p += negative;
+    std::uint64_t w = 0;
+    int digits = 0, e = 0;
+    for (; p != end && IsDigit(*p); ++p, ++digits)
+        w = w * 10 + static_cast<unsigned>(*p - '0');
+    if (p != end && *p == '.')
+        for (++p; p != end && IsDigit(*p); ++p, ++digits, --e)
+            w = w * 10 + static_cast<unsigned>(*p - '0');
+    if (digits == 0 || digits > 19)
+        return nullptr;
+    // An exponent counts only with a digit: "1e" and "1e+" are 1 followed by other text.
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        const char* q = p + 1;
+        const bool minus = q != end && *q == '-';
+        q += q != end && (*q == '-' || *q == '+');
+        if (q != end && IsDigit(*q)) {
+            int exponent = 0;
+            for (; q != end && IsDigit(*q); ++q)
+                exponent = exponent < 1000 ? exponent * 10 + (*q - '0') : exponent;
+            e += minus ? -exponent : exponent;
+            p = q;
+        }
+    }
+    if (w > (std::uint64_t{1} << 53) || e < -22 || e > 22)
+        return nullptr;
+    const double magnitude = e < 0 ? static_cast<double>(w) / kPowersOfTen[-e]
+                                   : static_cast<double>(w) * kPowersOfTen[e];
+    value = negative ? -magnitude : magnitude;
+    return p;
+}
+
 // One number at `p` (an optional sign, then what from_chars reads), or nullptr when the
 // field is not one. Inline: the readers call it for every number of every row.
 inline const char* ScanNumber(const char* p, const char* end, double& value) {
@@ -30,6 +78,8 @@ inline const char* ScanNumber(const char* p, const char* end, double& value) {
         if (p == end || *p == '-')
             return nullptr;
     }
+    if (const char* next = ScanShortDecimal(p, end, value))
+        return next;
     const auto [next, error] = std::from_chars(p, end, value, std::chars_format::general);
     if (error == std::errc::invalid_argument)
         return nullptr;

@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -99,6 +103,40 @@ TEST(NumberScanner, ReadsWholeFieldsWithAPointOrADecimalComma) {
         double value = kKept;
         EXPECT_EQ(ScanField(tc.field, tc.decimalComma, value), tc.read) << tc.field;
         EXPECT_EQ(value, tc.value) << tc.field;
+    }
+}
+
+// The short way of reading a decimal must give what from_chars gives, bit for bit, and stop
+// where it stops: random strings of number characters, and decimals of every length and
+// exponent near the edges of the short way.
+TEST(NumberScanner, ReadsEveryDecimalAsFromCharsDoes) {
+    std::mt19937 random(11);
+    const std::string alphabet = "0123456789.-+eE x";
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    for (int i = 0; i < 200000; ++i) {
+        std::string text;
+        if (i % 2 == 0) {
+            for (int n = pick(24); n > 0; --n)
+                text += alphabet[static_cast<size_t>(pick(static_cast<int>(alphabet.size())))];
+        } else {
+            text = (pick(2) ? "-" : "") + std::to_string(random()) + std::to_string(random());
+            text.resize(static_cast<size_t>(1 + pick(static_cast<int>(text.size()))));
+            text.insert(static_cast<size_t>(pick(static_cast<int>(text.size()) + 1)), ".");
+            text += "e" + std::to_string(pick(60) - 30);
+        }
+        const char* begin = text.data();
+        const char* end = begin + text.size();
+        double want = kKept;
+        const auto [stop, error] = std::from_chars(begin + (text[0] == '+'), end, want);
+        if (error == std::errc::result_out_of_range || (text[0] == '+' && text[1] == '-'))
+            continue;
+        double got = kKept;
+        const char* next = number_scanning::ScanNumber(begin, end, got);
+        ASSERT_EQ(next == nullptr, error == std::errc::invalid_argument) << text;
+        if (next == nullptr)
+            continue;
+        ASSERT_EQ(next, stop) << text;
+        ASSERT_EQ(std::memcmp(&got, &want, sizeof got), 0) << text << ' ' << got << ' ' << want;
     }
 }
 
