@@ -18,10 +18,6 @@ bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
 // Whether a line starts like a row of numbers: a digit, or a sign or point before one.
 bool looksLikeData(std::string_view line) {
     std::size_t i = line.find_first_not_of(" \t");
@@ -31,7 +27,7 @@ bool looksLikeData(std::string_view line) {
         ++i;
     if (i < line.size() && line[i] == '.')
         ++i;
-    return i < line.size() && isDigit(line[i]);
+    return i < line.size() && number_scanning::IsDigit(line[i]);
 }
 
 // The lines of the head, without line ends; a last line that the head cut short is left out.

@@ -5,14 +5,6 @@
 #include <cstring>
 #include <limits>
 
-namespace {
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
-
 double number_scanning::OutOfRangeMagnitude(std::string_view number) {
     long long position = 0;
     bool seenPoint = false, seenSignificant = false;
@@ -20,7 +12,7 @@ double number_scanning::OutOfRangeMagnitude(std::string_view number) {
         const char c = number[i];
         if (c == '.') {
             seenPoint = true;
-        } else if (isDigit(c)) {
+        } else if (IsDigit(c)) {
             seenSignificant = seenSignificant || c != '0';
             if (!seenPoint && seenSignificant)
                 ++position;

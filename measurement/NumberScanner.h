@@ -5,13 +5,6 @@
 #include <string_view>
 #include <system_error>
 
-// Reads up to three numbers from the start of a line, as "%lf %lf %lf" would in the C
-// locale: white space before each is skipped, each is an optional sign and a decimal
-// number (the point is always the decimal separator), and the scan stops at the first field
-// that is not a number. Numbers not read keep their values. Returns how many were read.
-// Inline: the plain reader calls it for every line.
-inline int ScanThreeNumbers(std::string_view line, double (&values)[3]);
-
 // How a field was read as a number: not at all, with a decimal point, or with a decimal comma.
 enum class FieldNumber { None, Point, Comma };
 
@@ -112,6 +105,11 @@ inline FieldNumber ScanField(std::string_view field, bool decimalComma, double& 
     return decimalComma ? number_scanning::ScanFieldWithComma(field, value) : FieldNumber::None;
 }
 
+// Reads up to three numbers from the start of a line, as "%lf %lf %lf" would in the C
+// locale: white space before each is skipped, each is an optional sign and a decimal
+// number (the point is always the decimal separator), and the scan stops at the first field
+// that is not a number. Numbers not read keep their values. Returns how many were read.
+// Inline: the plain reader calls it for every line.
 inline int ScanThreeNumbers(std::string_view line, double (&values)[3]) {
     const char* p = line.data();
     const char* const end = p + line.size();
