@@ -1,7 +1,7 @@
 #include "AboutDlg.h"
 
-#include "AppIcon.h"
-#include "DialogBuilder.h"
+#include "platform/AppIcon.h"
+#include "platform/DialogBuilder.h"
 
 CAboutDlg::CAboutDlg(QWidget* owner) : QDialog(owner) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |

@@ -1,6 +1,6 @@
 #include "ArgumentText.h"
 
-#include "Encoding.h"
+#include "measurement/Encoding.h"
 
 #include <algorithm>
 

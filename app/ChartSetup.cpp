@@ -1,7 +1,7 @@
 #include "ChartSetup.h"
 
-#include "CurveChart.h"
-#include "Diagram.h"
+#include "chart/CurveChart.h"
+#include "view/Diagram.h"
 
 void SetUpChart(CCurveChart& chart, Diagram diagram) {
     chart.Init("", "", "", 0, 0, 0);

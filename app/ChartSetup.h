@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Diagram.h"
+#include "view/Diagram.h"
 
 class CCurveChart;
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MeasurementFile.h"
-#include "SafeOutput.h"
+#include "measurement/MeasurementFile.h"
+#include "platform/SafeOutput.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "DataExport.h"
 
 #include "CommandOutput.h"
-#include "PointsCsv.h"
+#include "export/PointsCsv.h"
 
 #include <unistd.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Reload.h"
+#include "source/Reload.h"
 
 #include <QMessageBox>
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "FileChoice.h"
 
-#include "Format.h"
+#include "measurement/Format.h"
 
 #include <QFile>
 

@@ -1,7 +1,7 @@
 #include "FileInfo.h"
 
 #include "FileChoice.h"
-#include "FileSummary.h"
+#include "measurement/FileSummary.h"
 
 #include <cstring>
 

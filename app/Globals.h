@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CurveChart.h"
+#include "chart/CurveChart.h"
 
 #include <string>
 

@@ -1,16 +1,16 @@
 #include "MainWindow.h"
 
-#include "AppIcon.h"
 #include "DataExport.h"
 #include "FileChoice.h"
 #include "FileDrop.h"
-#include "FolderWatch.h"
-#include "Format.h"
-#include "PlotArea.h"
-#include "PlotKeys.h"
 #include "PlotViewControl.h"
-#include "ReadingThread.h"
-#include "Version.h"
+#include "measurement/Format.h"
+#include "platform/AppIcon.h"
+#include "platform/PlotArea.h"
+#include "platform/PlotKeys.h"
+#include "res/Version.h"
+#include "source/FolderWatch.h"
+#include "source/ReadingThread.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ReadResult.h"
 #include "WindowSettings.h"
 #include "WindowStatus.h"
+#include "source/ReadResult.h"
 
 #include <QBasicTimer>
 #include <QMainWindow>

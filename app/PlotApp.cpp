@@ -9,7 +9,7 @@
 #include "PlotDlg.h"
 #include "Snapshot.h"
 #include "Translation.h"
-#include "Version.h"
+#include "res/Version.h"
 
 #include <QApplication>
 #include <QLocale>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AppStart.h"
+#include "platform/AppStart.h"
 
 class QWidget;
 

@@ -1,19 +1,19 @@
 #include "PlotDlg.h"
 
 #include "AboutDlg.h"
-#include "AppIcon.h"
 #include "ChartSetup.h"
-#include "ClassicChartFill.h"
-#include "DialogBuilder.h"
 #include "FileChoice.h"
 #include "FileDrop.h"
 #include "Globals.h"
 #include "IconPlacement.h"
-#include "PlotArea.h"
 #include "PlotViewControl.h"
-#include "ReadingThread.h"
-#include "Resource.h"
-#include "StringTable.h"
+#include "platform/AppIcon.h"
+#include "platform/DialogBuilder.h"
+#include "platform/PlotArea.h"
+#include "res/Resource.h"
+#include "res/StringTable.h"
+#include "source/ReadingThread.h"
+#include "view/ClassicChartFill.h"
 
 #include <QCheckBox>
 #include <QContextMenuEvent>

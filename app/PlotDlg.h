@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ClassicChartFill.h"
 #include "FailureReport.h"
-#include "ReadResult.h"
-#include "Reload.h"
+#include "source/ReadResult.h"
+#include "source/Reload.h"
+#include "view/ClassicChartFill.h"
 
 #include <QBasicTimer>
 #include <QDialog>

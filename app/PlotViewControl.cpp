@@ -1,13 +1,13 @@
 #include "PlotViewControl.h"
 
-#include "ChartRanges.h"
-#include "ClassicChartImage.h"
-#include "CurveChart.h"
-#include "DiagramModels.h"
-#include "PlotArea.h"
-#include "PlotPointer.h"
-#include "ReadoutText.h"
-#include "ViewNavigation.h"
+#include "chart/CurveChart.h"
+#include "platform/ClassicChartImage.h"
+#include "platform/PlotArea.h"
+#include "platform/PlotPointer.h"
+#include "view/ChartRanges.h"
+#include "view/DiagramModels.h"
+#include "view/ReadoutText.h"
+#include "view/ViewNavigation.h"
 
 #include <QAction>
 #include <QActionGroup>

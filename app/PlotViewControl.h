@@ -1,11 +1,11 @@
 #pragma once
 
-#include "DiagramModels.h"
-#include "PlotChoices.h"
-#include "PlotReadout.h"
-#include "Render.h"
-#include "Series.h"
-#include "ViewNavigation.h"
+#include "chart/Render.h"
+#include "model/Series.h"
+#include "view/DiagramModels.h"
+#include "view/PlotChoices.h"
+#include "view/PlotReadout.h"
+#include "view/ViewNavigation.h"
 
 #include <QPoint>
 #include <QString>

@@ -1,15 +1,15 @@
 #include "Snapshot.h"
 
 #include "ChartSetup.h"
-#include "ClassicChartFill.h"
-#include "ClassicChartImage.h"
 #include "CommandOutput.h"
-#include "CurveChart.h"
-#include "DiagramModels.h"
-#include "PictureOutput.h"
-#include "PlotChoices.h"
-#include "Render.h"
-#include "VectorPicture.h"
+#include "chart/CurveChart.h"
+#include "chart/Render.h"
+#include "platform/ClassicChartImage.h"
+#include "platform/PictureOutput.h"
+#include "platform/VectorPicture.h"
+#include "view/ClassicChartFill.h"
+#include "view/DiagramModels.h"
+#include "view/PlotChoices.h"
 
 #include <cstring>
 #include <filesystem>

@@ -1,6 +1,6 @@
-#include "ClassicChartImage.h"
-#include "CurveChart.h"
-#include "DotIndex.h"
+#include "chart/CurveChart.h"
+#include "platform/ClassicChartImage.h"
+#include "view/DotIndex.h"
 
 #include <benchmark/benchmark.h>
 

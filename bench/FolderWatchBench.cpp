@@ -1,4 +1,4 @@
-#include "FolderWatch.h"
+#include "source/FolderWatch.h"
 
 #include <benchmark/benchmark.h>
 

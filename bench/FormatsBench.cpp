@@ -1,7 +1,7 @@
-#include "ClassicChartFill.h"
-#include "CurveChart.h"
-#include "LineReader.h"
-#include "MeasurementFile.h"
+#include "chart/CurveChart.h"
+#include "measurement/LineReader.h"
+#include "measurement/MeasurementFile.h"
+#include "view/ClassicChartFill.h"
 
 #include <benchmark/benchmark.h>
 

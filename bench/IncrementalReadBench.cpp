@@ -1,6 +1,6 @@
-#include "LiveReading.h"
-#include "Reload.h"
 #include "SweepFile.h"
+#include "source/LiveReading.h"
+#include "source/Reload.h"
 
 #include <benchmark/benchmark.h>
 

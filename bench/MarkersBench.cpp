@@ -1,6 +1,6 @@
-#include "ChartPicture.h"
-#include "QtDrawSurface.h"
-#include "QtPainter.h"
+#include "platform/ChartPicture.h"
+#include "platform/QtDrawSurface.h"
+#include "platform/QtPainter.h"
 
 #include <QPainter>
 

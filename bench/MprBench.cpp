@@ -1,5 +1,5 @@
-#include "LineReader.h"
-#include "MeasurementFile.h"
+#include "measurement/LineReader.h"
+#include "measurement/MeasurementFile.h"
 
 #include <benchmark/benchmark.h>
 

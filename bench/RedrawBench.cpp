@@ -1,10 +1,10 @@
-#include "ChartPicture.h"
-#include "ClassicChartImage.h"
-#include "CurveChart.h"
-#include "Diagram.h"
-#include "EllipseStamp.h"
-#include "Render.h"
-#include "SeriesBuilder.h"
+#include "chart/CurveChart.h"
+#include "chart/Render.h"
+#include "model/SeriesBuilder.h"
+#include "platform/ChartPicture.h"
+#include "platform/ClassicChartImage.h"
+#include "platform/EllipseStamp.h"
+#include "view/Diagram.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
-#include "ClassicChartFill.h"
-#include "CurveChart.h"
-#include "NumberScanner.h"
 #include "SweepFile.h"
+#include "chart/CurveChart.h"
+#include "measurement/NumberScanner.h"
+#include "view/ClassicChartFill.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
-#include "ReadingThread.h"
 #include "SweepFile.h"
+#include "source/ReadingThread.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
-#include "ClassicChartFill.h"
-#include "Globals.h"
-#include "MainWindow.h"
-#include "PlotDlg.h"
-#include "Resource.h"
+#include "app/Globals.h"
+#include "app/MainWindow.h"
+#include "app/PlotDlg.h"
+#include "res/Resource.h"
+#include "view/ClassicChartFill.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

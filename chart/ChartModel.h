@@ -1,8 +1,8 @@
 #pragma once
 
 #include "DrawingTools.h"
-#include "Quantity.h"
-#include "Series.h"
+#include "model/Quantity.h"
+#include "model/Series.h"
 
 #include <optional>
 #include <string>

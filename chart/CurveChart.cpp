@@ -1,6 +1,6 @@
 #include "CurveChart.h"
 
-#include "Thinning.h"
+#include "model/Thinning.h"
 
 #include <algorithm>
 

@@ -3,7 +3,7 @@
 #include "DrawSurface.h"
 #include "LogAxis.h"
 #include "Painter.h"
-#include "Thinning.h"
+#include "model/Thinning.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "PointsCsv.h"
 
-#include "Quantity.h"
+#include "model/Quantity.h"
 
 #include <atomic>
 #include <charconv>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MeasurementFile.h"
-#include "Reader.h"
+#include "measurement/MeasurementFile.h"
+#include "measurement/Reader.h"
 
 #include <functional>
 #include <string>

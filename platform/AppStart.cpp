@@ -1,6 +1,6 @@
 #include "AppStart.h"
 
-#include "Version.h"
+#include "res/Version.h"
 
 #include <QApplication>
 

@@ -1,7 +1,7 @@
 #include "ClassicChartImage.h"
 
-#include "CurveChart.h"
 #include "QtDrawSurface.h"
+#include "chart/CurveChart.h"
 
 QImage ClassicChartImage(CCurveChart& chart, QSize size) {
     if (size.isEmpty())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DrawingTools.h"
+#include "chart/DrawingTools.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DrawSurface.h"
 #include "EllipseStamp.h"
+#include "chart/DrawSurface.h"
 
 #include <QFont>
 #include <QImage>

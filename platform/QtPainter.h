@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Painter.h"
+#include "chart/Painter.h"
 
 #include <QFont>
 #include <QImage>

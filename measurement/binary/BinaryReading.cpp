@@ -1,6 +1,6 @@
-#include "MeasurementFile.h"
 #include "MprReader.h"
 #include "WholeFileReaders.h"
+#include "measurement/MeasurementFile.h"
 
 void ReadBinary(LineReader& reader, std::uint64_t length, RowSink& sink, ReadOutcome& outcome) {
     ReaderState& state = outcome.state;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MeasurementFile.h"
+#include "measurement/MeasurementFile.h"
 
 // BioLogic EC-Lab / BT-Lab .mpr: walks the modules to the data module, learns the record
 // layout from its column list, then reads the whole records present. Goes on from where

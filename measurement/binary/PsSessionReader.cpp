@@ -1,6 +1,6 @@
-#include "Encoding.h"
 #include "Json.h"
 #include "WholeFileReaders.h"
+#include "measurement/Encoding.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MeasurementFile.h"
+#include "measurement/MeasurementFile.h"
 
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "DataExport.h"
+#include "app/DataExport.h"
 #include "ProgramRun.h"
 #include "TempDir.h"
 

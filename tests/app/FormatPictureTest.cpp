@@ -1,6 +1,6 @@
-#include "FormatFixtures.h"
-#include "Snapshot.h"
 #include "TempDir.h"
+#include "app/Snapshot.h"
+#include "tests/measurement/FormatFixtures.h"
 
 #include <QImage>
 

@@ -1,10 +1,10 @@
-#include "MainWindow.h"
+#include "app/MainWindow.h"
 #include "BytesRead.h"
-#include "PlotArea.h"
-#include "PlotViewControl.h"
-#include "Snapshot.h"
 #include "TempDir.h"
-#include "Translation.h"
+#include "app/PlotViewControl.h"
+#include "app/Snapshot.h"
+#include "app/Translation.h"
+#include "platform/PlotArea.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
-#include "MainWindow.h"
-#include "PlotArea.h"
-#include "PlotViewControl.h"
-#include "QtPainter.h"
-#include "Snapshot.h"
 #include "TempDir.h"
+#include "app/MainWindow.h"
+#include "app/PlotViewControl.h"
+#include "app/Snapshot.h"
+#include "platform/PlotArea.h"
+#include "platform/QtPainter.h"
 
 #include <QApplication>
 #include <QFile>

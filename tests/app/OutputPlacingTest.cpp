@@ -1,6 +1,6 @@
-#include "PictureOutput.h"
 #include "ProgramRun.h"
 #include "TempDir.h"
+#include "platform/PictureOutput.h"
 
 #include <QImage>
 

@@ -1,14 +1,14 @@
-#include "PlotDlg.h"
-#include "AboutDlg.h"
+#include "app/PlotDlg.h"
 #include "BytesRead.h"
-#include "DialogBuilder.h"
-#include "Globals.h"
-#include "IconPlacement.h"
 #include "ModalWait.h"
-#include "PlotArea.h"
-#include "Resource.h"
 #include "TempDir.h"
 #include "Tick.h"
+#include "app/AboutDlg.h"
+#include "app/Globals.h"
+#include "app/IconPlacement.h"
+#include "platform/DialogBuilder.h"
+#include "platform/PlotArea.h"
+#include "res/Resource.h"
 
 #include <QApplication>
 #include <QCheckBox>

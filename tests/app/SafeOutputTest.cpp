@@ -1,7 +1,7 @@
-#include "ArgumentText.h"
-#include "DisplayChoice.h"
 #include "ProgramRun.h"
 #include "TempDir.h"
+#include "app/ArgumentText.h"
+#include "app/DisplayChoice.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,12 +1,12 @@
-#include "ChartSetup.h"
-#include "ClassicChartFill.h"
-#include "CurveChart.h"
-#include "DiagramModels.h"
-#include "GdiPainter.h"
-#include "QtDrawSurface.h"
-#include "QtPainter.h"
-#include "ReadableChart.h"
-#include "Reload.h"
+#include "app/ChartSetup.h"
+#include "chart/CurveChart.h"
+#include "chart/GdiPainter.h"
+#include "platform/QtDrawSurface.h"
+#include "platform/QtPainter.h"
+#include "source/Reload.h"
+#include "tests/chart/ReadableChart.h"
+#include "view/ClassicChartFill.h"
+#include "view/DiagramModels.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PlotDlg.h"
-#include "Resource.h"
+#include "app/PlotDlg.h"
+#include "res/Resource.h"
 
 // One whole tick of the dialog: the read it starts and the taking of its result.
 inline void Tick(CPlotDlg& dialog, unsigned id = RELOAD_TIMER_ID) {

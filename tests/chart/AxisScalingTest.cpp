@@ -1,4 +1,4 @@
-#include "CurveChart.h"
+#include "chart/CurveChart.h"
 
 #include <gtest/gtest.h>
 

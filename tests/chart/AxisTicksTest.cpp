@@ -1,4 +1,4 @@
-#include "AxisTicks.h"
+#include "chart/AxisTicks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "CurveChart.h"
 #include "RecordingSurface.h"
+#include "chart/CurveChart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "LogAxis.h"
-#include "CurveChart.h"
+#include "chart/LogAxis.h"
 #include "RecordingSurface.h"
+#include "chart/CurveChart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "PlotLayout.h"
-#include "CurveChart.h"
+#include "chart/PlotLayout.h"
 #include "RecordingSurface.h"
+#include "chart/CurveChart.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Painter.h"
-#include "Render.h"
+#include "chart/Painter.h"
+#include "chart/Render.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DrawSurface.h"
+#include "chart/DrawSurface.h"
 
 #include <string>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "Render.h"
+#include "chart/Render.h"
 #include "ReadableChart.h"
-#include "SeriesBuilder.h"
+#include "model/SeriesBuilder.h"
 
 #include <gtest/gtest.h>
 

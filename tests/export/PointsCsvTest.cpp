@@ -1,5 +1,5 @@
-#include "PointsCsv.h"
-#include "TempDir.h"
+#include "export/PointsCsv.h"
+#include "tests/app/TempDir.h"
 
 #include <gtest/gtest.h>
 

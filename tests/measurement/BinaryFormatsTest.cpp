@@ -1,6 +1,6 @@
-#include "MeasurementFile.h"
 #include "MprFixture.h"
-#include "Refusal.h"
+#include "measurement/MeasurementFile.h"
+#include "measurement/Refusal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Encoding.h"
+#include "measurement/Encoding.h"
 
 #include <gtest/gtest.h>
 

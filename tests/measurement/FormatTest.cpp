@@ -1,4 +1,4 @@
-#include "Format.h"
+#include "measurement/Format.h"
 #include "FormatFixtures.h"
 
 #include <gtest/gtest.h>

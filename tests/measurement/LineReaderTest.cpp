@@ -1,5 +1,5 @@
-#include "LineReader.h"
-#include "TempDir.h"
+#include "measurement/LineReader.h"
+#include "tests/app/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "MeasurementFile.h"
-#include "TempDir.h"
+#include "measurement/MeasurementFile.h"
+#include "tests/app/TempDir.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "NumberScanner.h"
+#include "measurement/NumberScanner.h"
 
 #include <gtest/gtest.h>
 

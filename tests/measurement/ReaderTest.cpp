@@ -1,6 +1,6 @@
-#include "Reader.h"
+#include "measurement/Reader.h"
 #include "FormatFixtures.h"
-#include "MeasurementFile.h"
+#include "measurement/MeasurementFile.h"
 
 #include <gtest/gtest.h>
 

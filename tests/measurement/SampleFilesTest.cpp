@@ -1,4 +1,4 @@
-#include "MeasurementFile.h"
+#include "measurement/MeasurementFile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "MeasurementFile.h"
 #include "MprFixture.h"
+#include "measurement/MeasurementFile.h"
 
 #include <gtest/gtest.h>
 

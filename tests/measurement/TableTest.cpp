@@ -1,4 +1,4 @@
-#include "Table.h"
+#include "measurement/Table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "PlotArea.h"
-#include "ClassicChartImage.h"
-#include "CurveChart.h"
+#include "platform/PlotArea.h"
+#include "chart/CurveChart.h"
+#include "platform/ClassicChartImage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "QtDrawSurface.h"
+#include "platform/QtDrawSurface.h"
 
 #include <QPainter>
 

@@ -1,6 +1,6 @@
-#include "QtPainter.h"
-#include "ChartPicture.h"
-#include "PictureOutput.h"
+#include "platform/QtPainter.h"
+#include "platform/ChartPicture.h"
+#include "platform/PictureOutput.h"
 
 #include <QBuffer>
 #include <QClipboard>

@@ -1,6 +1,6 @@
-#include "LineReader.h"
-#include "MeasurementFile.h"
-#include "Refusal.h"
+#include "measurement/LineReader.h"
+#include "measurement/MeasurementFile.h"
+#include "measurement/Refusal.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
-#include "LineReader.h"
-#include "MeasurementFile.h"
-#include "MeasurementHead.h"
-#include "Reader.h"
+#include "measurement/LineReader.h"
+#include "measurement/MeasurementFile.h"
+#include "measurement/MeasurementHead.h"
+#include "measurement/Reader.h"
 
 #include <cstdint>
 #include <cstdlib>

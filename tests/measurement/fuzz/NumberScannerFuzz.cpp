@@ -1,4 +1,4 @@
-#include "NumberScanner.h"
+#include "measurement/NumberScanner.h"
 
 #include <charconv>
 #include <cstdint>

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "FileFailure.h"
+#include "model/Series.h"
+
+#include <optional>
+#include <string>
+
+// What one read of the measurement file leaves for the window: the points taken in so far,
+// shared rather than copied, or why the read ended early. Its size is bounded by the
+// points kept, never by the file's.
+struct ReadResult {
+    // A readable regular file was found; false leaves nothing to show.
+    bool found = false;
+    // The read was stopped from outside before it ended; the result shows nothing.
+    bool stopped = false;
+    std::optional<FileFailure> failure;
+    // Null when nothing was read.
+    SeriesSnapshot series;
+    // The name of the file's format, once the read ended well.
+    std::string format;
+};

@@ -1,0 +1,88 @@
+#include "chart/Render.h"
+#include "chart/SweepColours.h"
+#include "model/SeriesBuilder.h"
+#include "tests/chart/ReadableChart.h"
+#include "view/DiagramModels.h"
+#include "view/DistinctNames.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+SeriesSnapshot sweeps(int count) {
+    SeriesBuilder series;
+    int row = 0;
+    for (int sweep = 1; sweep <= count; ++sweep)
+        for (int i = 0; i < 10; ++i, ++row)
+            series.Add({double(row), 1e5 / (1 + i), 10.0 * sweep + i, double(i), row + 1, sweep});
+    return series.Make();
+}
+
+bool shows(const BoxPainter& p, const std::string& text) {
+    return std::any_of(p.texts.begin(), p.texts.end(),
+                       [&text](const BoxPainter::Box& b) { return b.text == text; });
+}
+
+TEST(Sweeps, EachTakesItsColourAndTheChoiceLimitsWhatIsDrawn) {
+    const std::vector<Color> threeColours = {SweepColour(0, false), SweepColour(0.5, false),
+                                             SweepColour(1, false)};
+    struct Case {
+        int sweeps;
+        SweepsShown shown;
+        size_t runs;                // one Markers call per sweep drawn
+        std::vector<Color> colours; // when given
+        double zRealFrom;
+        std::string key;
+    };
+    const Case cases[] = {
+        {3, SweepsShown::All, 3, threeColours, 10, "sweeps 1"},
+        {3, SweepsShown::LastFive, 3, threeColours, 10, "sweeps 1"},
+        {3, SweepsShown::Last, 1, {kOkabeBlue}, 30, "sweep 3 of 3"},
+        {7, SweepsShown::LastFive, 5, {}, 30, "sweeps 3"},
+        {1, SweepsShown::Last, 1, {kOkabeBlue}, 10, ""}, // one sweep looks as it always did
+    };
+    for (const Case& tc : cases) {
+        SCOPED_TRACE(tc.key);
+        PlotChoices choices;
+        choices.sweeps = tc.shown;
+        for (Diagram diagram : {Diagram::Nyquist, Diagram::Bode}) {
+            choices.diagram = diagram;
+            const ChartModel m = DiagramModel(sweeps(tc.sweeps), false, choices);
+            BoxPainter p;
+            Render(m, 534, 392, p);
+            EXPECT_EQ(m.sweeps.has_value(), !tc.key.empty());
+            EXPECT_TRUE(tc.key.empty() || shows(p, tc.key));
+            if (diagram == Diagram::Bode)
+                continue;
+            EXPECT_EQ(m.x.min, tc.zRealFrom);
+            EXPECT_EQ(p.markerColours.size(), tc.runs);
+            EXPECT_TRUE(tc.colours.empty() || p.markerColours == tc.colours);
+        }
+    }
+}
+
+TEST(Overlay, FilesAreNamedByWhatTellsThemApartAndTheAxesSpanThemAll) {
+    using Names = std::vector<std::string>;
+    const std::pair<Names, Names> cases[] = {
+        {{"EIS_001.DTA", "EIS_002.DTA"}, {"001", "002"}},
+        {{"A.DTA", "B.DTA", "C.mpt"}, {"A.DTA", "B.DTA", "C.mpt"}},
+        {{"cell 3 day 1.mpt", "cell 3 day 12.mpt"}, {"1", "12"}},
+        {{"run.txt", "run.txt"}, {"run.txt", "run.txt"}}, // alike: left whole
+        {{"run.txt"}, {"run.txt"}},
+    };
+    for (const auto& [names, shortened] : cases)
+        EXPECT_EQ(DistinctNames(names), shortened) << names.front();
+
+    const ChartModel m = OverlayModel({{sweeps(1), "a.txt"}, {sweeps(3), "b.txt"}}, false, {});
+    ASSERT_EQ(m.series.size(), 2u);
+    EXPECT_EQ(m.series[1].color, kOkabeVermillion);
+    EXPECT_EQ(m.series[1].firstSweep, 3) << "a file of several sweeps shows its last";
+    EXPECT_EQ(m.x.min, 10);
+    EXPECT_EQ(m.x.max, 39);
+    EXPECT_EQ(m.legend.size(), 2u);
+    EXPECT_FALSE(m.sweeps);
+}
+
+} // namespace

@@ -1,0 +1,18 @@
+#include "Diagram.h"
+
+#include "chart/CurveChart.h"
+#include "chart/LogAxis.h"
+
+void ShowAs(CCurveChart& chart, Diagram diagram) {
+    const bool bode = diagram == Diagram::Bode;
+    chart.xTitle = bode ? "f / Hz" : "Z'";
+    chart.yTitle = bode ? "|Z| / Ohm" : "-Z\"";
+    chart.zTitle = bode ? "-phase / deg" : "Fitting";
+    chart.yName = bode ? "|Z|" : "";
+    chart.zName = bode ? "-phase" : "";
+    chart.xMode = bode ? kLogAxis : 0;
+    chart.yMode = bode ? kLogAxis : 0;
+    chart.zMode = 0;
+    chart.ShowZAxis(bode);
+    chart.ShowZeroLine(!bode);
+}
