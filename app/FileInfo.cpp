@@ -1,7 +1,7 @@
 #include "FileInfo.h"
 
-#include "FileChoice.h"
 #include "measurement/FileSummary.h"
+#include "platform/FileChoice.h"
 
 #include <cstring>
 

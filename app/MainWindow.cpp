@@ -1,13 +1,13 @@
 #include "MainWindow.h"
 
 #include "DataExport.h"
-#include "FileChoice.h"
-#include "FileDrop.h"
-#include "PlotViewControl.h"
 #include "measurement/Format.h"
 #include "platform/AppIcon.h"
+#include "platform/FileChoice.h"
+#include "platform/FileDrop.h"
 #include "platform/PlotArea.h"
 #include "platform/PlotKeys.h"
+#include "platform/PlotViewControl.h"
 #include "res/Version.h"
 #include "source/FolderWatch.h"
 #include "source/ReadingThread.h"
@@ -99,7 +99,7 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     statusLine_->setAccessibleName(tr("Status"));
     statusBar()->addWidget(statusLine_, 1);
 
-    view_ = std::make_unique<PlotViewControl>(nullptr, *plot_, [this] { redraw(); });
+    view_ = std::make_unique<PlotViewControl>(ModernLook(), *plot_, [this] { redraw(); });
     view_->setFontSize(fontPt);
     view_->setDecimalPoint(locale().decimalPoint());
     new PlotKeys(plot_, {[this](QPoint at, double notches) { view_->zoomAt(at, notches); },
@@ -570,7 +570,7 @@ void MainWindow::redraw() {
                              DisplayPath(FileNameOf(other.path)).toStdString()});
     }
     view_->setOverlay(std::move(files));
-    view_->drawModern();
+    view_->draw();
 }
 
 void MainWindow::showStatus() {

@@ -6,9 +6,9 @@
 #include "DisplayChoice.h"
 #include "FileInfo.h"
 #include "MainWindow.h"
-#include "PlotDlg.h"
 #include "Snapshot.h"
 #include "Translation.h"
+#include "classic/PlotDlg.h"
 #include "res/Version.h"
 
 #include <QApplication>

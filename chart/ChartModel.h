@@ -66,8 +66,6 @@ struct Paper {
     Color zeroLine{136, 136, 136};
 };
 
-class CCurveChart;
-
 // Everything one picture of a diagram shows.
 struct ChartModel {
     AxisModel x, y;
@@ -86,7 +84,4 @@ struct ChartModel {
     std::optional<SweepKey> sweeps;
     // Above the frame, in place of the sweeps' key, when several files are overlaid.
     std::vector<LegendEntry> legend;
-    // The classic style: the chart's own axes, pens and points, drawn as they always were.
-    // Everything above is then left aside.
-    CCurveChart* classic = nullptr;
 };

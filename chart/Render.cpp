@@ -2,7 +2,6 @@
 
 #include "AxisRange.h"
 #include "AxisTicks.h"
-#include "ClassicStyle.h"
 #include "RangeAdjustment.h"
 #include "SweepColours.h"
 
@@ -395,8 +394,6 @@ double AxisMapping::ToValue(double pixel) const {
 }
 
 RenderResult Render(const ChartModel& model, double width, double height, Painter& painter) {
-    if (model.classic != nullptr)
-        return RenderClassic(*model.classic, painter);
     const Metrics s(model);
     painter.Fill({0, 0, width, height}, model.paper.background);
     const Layout l = layOut(model, width, height, painter, s);

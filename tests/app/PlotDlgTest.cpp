@@ -1,13 +1,13 @@
-#include "app/PlotDlg.h"
+#include "classic/PlotDlg.h"
 #include "BytesRead.h"
 #include "ModalWait.h"
 #include "TempDir.h"
 #include "Tick.h"
-#include "app/AboutDlg.h"
-#include "app/Globals.h"
-#include "app/IconPlacement.h"
-#include "platform/DialogBuilder.h"
+#include "classic/AboutDlg.h"
+#include "classic/DialogBuilder.h"
+#include "classic/IconPlacement.h"
 #include "platform/PlotArea.h"
+#include "platform/PlotViewControl.h"
 #include "res/Resource.h"
 
 #include <QApplication>
@@ -30,12 +30,11 @@ namespace {
 // A shown main dialog, set up as at start-up, with no file chosen.
 struct ShownDialog {
     ShownDialog() {
-        g_strPathName.clear();
-        g_strFileName.clear();
         dialog->OnInitDialog();
         dialog->show();
     }
     QWidget* item(int id) const { return GetDlgItem(*dialog, id); }
+    const RenderResult& drawn() const { return *dialog->plotView().drawn(); }
     std::unique_ptr<CPlotDlg> dialog = std::make_unique<CPlotDlg>();
 };
 
@@ -147,24 +146,24 @@ TEST(PlotDlg, TicksDrawTheChosenFileAndReadPlusEachTime) {
     EXPECT_FALSE(plot->hasPicture()) << "no file chosen: \"Static\" stays";
 
     TempDir dir;
-    g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n3 30 -3\n");
+    d.dialog->AcceptChosenFile(dir.write("m.txt", "1 10 -1\n2 20 -2\n3 30 -3\n"));
     Tick(*d.dialog);
     ASSERT_TRUE(plot->hasPicture());
     const QImage shown = plot->grab().toImage();
     EXPECT_EQ(shown.pixel(70, 200), qRgb(255, 0, 0)) << "the frame's left edge";
     EXPECT_EQ(shown.pixel(460, 200), qRgb(255, 0, 0)) << "the frame's right edge";
-    EXPECT_EQ(g_chart.yMin, 1.0);
+    EXPECT_EQ(d.drawn().y.min, 1.0);
 
     qobject_cast<QCheckBox*>(d.item(IDC_PLUS))->setChecked(true);
-    EXPECT_EQ(g_chart.yMin, 1.0) << "takes effect at the next tick";
+    EXPECT_EQ(d.drawn().y.min, 1.0) << "takes effect at the next tick";
     Tick(*d.dialog, 7); // any timer message reloads
-    EXPECT_EQ(g_chart.yMin, 0.0);
+    EXPECT_EQ(d.drawn().y.min, 0.0);
 }
 
 TEST(PlotDlg, AReadUnderWayNeitherShowsAFileNoLongerChosenNorHoldsUpClosing) {
     TempDir dir;
     auto d = std::make_unique<ShownDialog>();
-    g_strPathName = dir.write("old.txt", "1 10 -1\n2 20 -2\n");
+    d->dialog->AcceptChosenFile(dir.write("old.txt", "1 10 -1\n2 20 -2\n"));
     d->dialog->OnTimer(RELOAD_TIMER_ID);
     d->dialog->AcceptChosenFile(dir.write("new.txt", "x\n"));
     d->dialog->finishReading();
@@ -172,7 +171,7 @@ TEST(PlotDlg, AReadUnderWayNeitherShowsAFileNoLongerChosenNorHoldsUpClosing) {
 
     const std::string huge = dir.write("huge.txt", "1 2 3");
     std::filesystem::resize_file(huge, 64ULL << 30); // sparse zeros without a line end
-    g_strPathName = huge;
+    d->dialog->AcceptChosenFile(huge);
     const std::uint64_t before = BytesReadSoFar();
     d->dialog->OnTimer(RELOAD_TIMER_ID);
     d.reset();
@@ -182,23 +181,24 @@ TEST(PlotDlg, AReadUnderWayNeitherShowsAFileNoLongerChosenNorHoldsUpClosing) {
 TEST(PlotDlg, TicksHoldBackAHalfWrittenLastRowWhileTheFileGrows) {
     ShownDialog d;
     TempDir dir;
-    g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n3 3");
+    d.dialog->AcceptChosenFile(dir.write("m.txt", "1 10 -1\n2 20 -2\n3 3"));
     Tick(*d.dialog);
-    EXPECT_EQ(g_chart.count, 3) << "the first tick of a path counts the last line";
+    EXPECT_EQ(d.drawn().dots.size(), 3u) << "the first tick of a path counts the last line";
     dir.write("m.txt", "1 10 -1\n2 20 -2\n3 30 -3\n4 4");
     Tick(*d.dialog);
-    EXPECT_EQ(g_chart.count, 3) << "the file grew: \"4 4\" waits";
+    EXPECT_EQ(d.drawn().dots.size(), 3u) << "the file grew: \"4 4\" waits";
     Tick(*d.dialog);
-    EXPECT_EQ(g_chart.count, 4) << "its size held for a tick: it counts";
-    g_strPathName.clear();
+    EXPECT_EQ(d.drawn().dots.size(), 4u) << "its size held for a tick: it counts";
 }
 
 TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
     ShownDialog d;
     int ticks = 0;
-    d.dialog->setReloadFunction([&ticks](const std::string&, bool, CCurveChart&, const ShowChart&) {
+    d.dialog->setReloadFunction([&ticks](const std::string&) {
         ++ticks;
-        return std::optional<FileFailure>(FileFailure{kCauseGeneric, EIO, "/data/run 7.txt", {}});
+        ReadResult failed;
+        failed.failure = FileFailure{kCauseGeneric, EIO, "/data/run 7.txt", {}};
+        return failed;
     });
     for (int i = 0; i < 3; ++i)
         Tick(*d.dialog);
@@ -231,22 +231,21 @@ TEST(PlotDlg, AFileThatIsNoMeasurementShowsItsReasonAndNoPoint) {
         SCOPED_TRACE(c.name);
         ShownDialog d;
         TempDir dir;
-        g_strPathName = dir.write(c.name, c.content);
+        d.dialog->AcceptChosenFile(dir.write(c.name, c.content));
         Tick(*d.dialog);
-        EXPECT_EQ(g_chart.count, 0);
+        EXPECT_FALSE(d.dialog->plotArea()->hasPicture());
         const QMessageBox* box = d.dialog->failureReport().box();
         ASSERT_NE(box, nullptr);
         EXPECT_TRUE(box->text().contains(c.reason)) << box->text().toStdString();
     }
-    g_strPathName.clear();
 }
 
 TEST(PlotDlg, TicksGoOnWhileTheAboutBoxIsOpen) {
     ShownDialog d;
     int ticks = 0;
-    d.dialog->setReloadFunction([&ticks](const std::string&, bool, CCurveChart&, const ShowChart&) {
+    d.dialog->setReloadFunction([&ticks](const std::string&) {
         ++ticks;
-        return std::optional<FileFailure>();
+        return ReadResult();
     });
     WhenReady([&ticks] { return ticks >= 1; },
               [] {
