@@ -128,7 +128,7 @@ void ShownFiles::Tick() {
 }
 
 bool ShownFiles::Take() {
-    std::optional<std::vector<ReadResult>> results = thread_->TakeAll();
+    std::optional<std::vector<ReadResult>> results = thread_->Take();
     if (!results)
         return false;
     reading_ = false;
