@@ -210,13 +210,14 @@ ShowChart CPlotDlg::showClassic() {
 
 void CPlotDlg::showLastReading() {
     const auto& files = shown_->Files();
-    const std::optional<ReadResult>* last = files.empty() ? nullptr : &files.front().latest;
-    if (shown_->TickUnderWay() || reload_ || !last || !*last || (*last)->failure) {
+    const ReadResult* last =
+        files.empty() || !files.front().latest ? nullptr : &*files.front().latest;
+    if (shown_->TickUnderWay() || reload_ || !last || last->failure) {
         OnTimer(RELOAD_TIMER_ID);
         return;
     }
     plotView_->fitClassicChart();
-    TakeReadResult(**last, plusOfRead_, g_chart, plotView_->choices(), showClassic());
+    TakeReadResult(*last, plusOfRead_, g_chart, plotView_->choices(), showClassic());
     plotView_->pictureMayHaveChanged();
 }
 
