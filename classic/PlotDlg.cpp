@@ -11,7 +11,6 @@
 #include "platform/PlotViewControl.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
-#include "source/ReadingThread.h"
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -75,7 +74,7 @@ CPlotDlg::CPlotDlg(QWidget* parent)
             &CPlotDlg::OnOpen);
     plotView_ = std::make_unique<PlotViewControl>(std::make_unique<ClassicLook>(), *plotArea(),
                                                   [this] { showLastReading(); });
-    reading_ = std::make_unique<ReadingThread>([this] {
+    shown_ = std::make_unique<ShownFiles>([this] {
         // Queued to this window's thread; should the news be lost, the next tick takes it.
         QMetaObject::invokeMethod(this, &CPlotDlg::takeReading, Qt::QueuedConnection);
     });
@@ -83,7 +82,7 @@ CPlotDlg::CPlotDlg(QWidget* parent)
 
 // The reading thread goes first, stopping its read, while everything it reports to exists.
 CPlotDlg::~CPlotDlg() {
-    reading_.reset();
+    shown_.reset();
 }
 
 PlotArea* CPlotDlg::plotArea() const {
@@ -160,53 +159,40 @@ void CPlotDlg::OnSysCommand(unsigned id, long) {
 }
 
 void CPlotDlg::OnTimer(unsigned) {
-    // A tick never runs a loop of its own, so ticks cannot nest; the guard keeps it so, and
-    // holds while the reading thread has the file.
-    if (ticking_)
-        return;
     const auto* plus = qobject_cast<QCheckBox*>(GetDlgItem(*this, IDC_PLUS));
     const bool plusTicked = plus != nullptr && plus->isChecked();
     if (reload_) {
-        ticking_ = true;
-        showReading(reload_(pathName_), plusTicked);
-        ticking_ = false;
+        showRead(reload_(pathName_), plusTicked);
         return;
     }
-    if (!reading_->Start(pathName_)) {
-        // A result whose news went astray: take it now, and read again at the next tick.
-        takeReading();
+    // The "+" box counts as it stood when the read began.
+    if (shown_->TickUnderWay())
         return;
-    }
-    ticking_ = true;
-    pathOfRead_ = pathName_;
     plusOfRead_ = plusTicked;
+    shown_->Show({pathName_});
+    shown_->Tick();
 }
 
 void CPlotDlg::finishReading() {
-    reading_->Wait();
-    takeReading();
+    if (shown_->Finish())
+        showReading();
 }
 
 void CPlotDlg::takeReading() {
-    std::optional<ReadResult> result = reading_->Take();
-    if (!result)
-        return;
-    ticking_ = false;
-    // A read of a file that is no longer the chosen one shows nothing; the chosen one is
-    // read at once.
-    if (pathOfRead_ != pathName_ || result->stopped) {
-        OnTimer(RELOAD_TIMER_ID);
-        return;
-    }
-    // A file gone for now leaves what was read of it in every view and every saved picture
-    // until it returns.
-    if (!result->found && !result->failure && lastRead_ && lastRead_->series)
-        return;
-    lastRead_ = std::move(result);
-    showReading(*lastRead_, plusOfRead_);
+    if (shown_->Take())
+        showReading();
 }
 
-void CPlotDlg::showReading(const ReadResult& result, bool plusTicked) {
+void CPlotDlg::showReading() {
+    const ShownFiles::File& file = shown_->Files().front();
+    // A file gone for now leaves what was read of it in every view and every saved picture
+    // until it returns.
+    if (file.latestKept)
+        return;
+    showRead(*file.latest, plusOfRead_);
+}
+
+void CPlotDlg::showRead(const ReadResult& result, bool plusTicked) {
     plotView_->takeSeries(result.series, result.format, plusTicked);
     if (result.failure)
         report_.show(this, *result.failure);
@@ -215,11 +201,14 @@ void CPlotDlg::showReading(const ReadResult& result, bool plusTicked) {
 }
 
 void CPlotDlg::showLastReading() {
-    if (ticking_ || reload_ || !lastRead_ || lastRead_->failure) {
+    const auto& files = shown_->Files();
+    const ReadResult* last =
+        files.empty() || !files.front().latest ? nullptr : &*files.front().latest;
+    if (shown_->TickUnderWay() || reload_ || !last || last->failure) {
         OnTimer(RELOAD_TIMER_ID);
         return;
     }
-    showReading(*lastRead_, plusOfRead_);
+    showRead(*last, plusOfRead_);
 }
 
 void CPlotDlg::OnOpen() {
@@ -249,8 +238,7 @@ void CPlotDlg::AcceptChosenFile(const std::string& chosen) {
     // The old file's diagram must not stand under the new file's name.
     if (chosen != pathName_) {
         plotView_->newFile();
-        lastRead_.reset();
-        reading_->Cancel();
+        shown_->Show({chosen});
     }
     pathName_ = chosen;
     fileName_ = FileNameOf(chosen);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FailureReport.h"
-#include "source/ReadResult.h"
 #include "source/Reload.h"
+#include "source/ShownFiles.h"
 
 #include <QBasicTimer>
 #include <QDialog>
@@ -16,7 +16,6 @@
 class PlotArea;
 class PlotViewControl;
 class QMenu;
-class ReadingThread;
 
 // Window commands routed through OnSysCommand, as the window menu numbers them.
 inline constexpr unsigned SC_MINIMIZE = 0xF020;
@@ -49,7 +48,7 @@ class CPlotDlg : public QDialog {
     // the picture before going on.
     void finishReading();
     // Whether a tick is under way: a read runs or its result waits to be taken.
-    bool tickUnderWay() const { return ticking_; }
+    bool tickUnderWay() const { return shown_->TickUnderWay(); }
     void OnOpen();
     // Takes a chosen file as the Open button does: stores it, warns when nothing is there,
     // shows its path and name.
@@ -94,11 +93,13 @@ class CPlotDlg : public QDialog {
   private:
     // Takes a finished read into the chart and the picture, and ends the tick.
     void takeReading();
+    // Shows the latest read of the file chosen in the chart and the picture.
+    void showReading();
     // Shows the last read again under the current view choices, without reading.
     void showLastReading();
     // Takes a read's points into the plot and draws them when the read succeeded; a failed
     // read is reported and leaves the picture as it was.
-    void showReading(const ReadResult& result, bool plusTicked);
+    void showRead(const ReadResult& result, bool plusTicked);
 
     QIcon m_hIcon;
     QMenu* systemMenu_ = nullptr;
@@ -110,12 +111,9 @@ class CPlotDlg : public QDialog {
     ReloadFunction reload_;
     FileChooser chooser_;
     WarningBox warningBox_;
-    bool ticking_ = false;
-    // The read the ticks hand the file to, what it was asked, and what it last gave.
-    std::unique_ptr<ReadingThread> reading_;
-    std::string pathOfRead_;
+    // The file the ticks read, and the "+" box as the read under way found it.
+    std::unique_ptr<ShownFiles> shown_;
     bool plusOfRead_ = false;
-    std::optional<ReadResult> lastRead_;
     std::optional<std::string> startFile_;
     bool startPlus_ = false;
     bool startEqual_ = false;
