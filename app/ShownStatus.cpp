@@ -1,8 +1,8 @@
 #include "ShownStatus.h"
 
-#include "platform/FileChoice.h"
 #include "MainWindow.h"
 #include "WindowStatus.h"
+#include "platform/FileChoice.h"
 #include "source/ShownFiles.h"
 
 #include <QDateTime>

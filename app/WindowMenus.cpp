@@ -1,9 +1,9 @@
 #include "WindowMenus.h"
 
-#include "platform/FileChoice.h"
 #include "MainWindow.h"
-#include "platform/PlotViewControl.h"
 #include "WindowSettings.h"
+#include "platform/FileChoice.h"
+#include "platform/PlotViewControl.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,14 +1,14 @@
 #include "classic/PlotDlg.h"
-#include "BytesRead.h"
-#include "ModalWait.h"
-#include "TempDir.h"
-#include "Tick.h"
 #include "classic/AboutDlg.h"
 #include "classic/DialogBuilder.h"
 #include "classic/IconPlacement.h"
 #include "platform/PlotArea.h"
 #include "platform/PlotViewControl.h"
 #include "res/Resource.h"
+#include "tests/app/BytesRead.h"
+#include "tests/app/ModalWait.h"
+#include "tests/app/TempDir.h"
+#include "tests/app/Tick.h"
 
 #include <QApplication>
 #include <QCheckBox>
