@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -191,18 +192,39 @@ TEST(PlotDlg, TicksHoldBackAHalfWrittenLastRowWhileTheFileGrows) {
     EXPECT_EQ(d.drawn().dots.size(), 4u) << "its size held for a tick: it counts";
 }
 
+// After a good read, reads that fail part-way with other points: the picture, its drawing
+// and zoom stay with the good read.
 TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
     ShownDialog d;
+    TempDir dir;
+    const ReadResult good = ReadWholeFile(dir.write("a.txt", "1 10 -1\n2 30 -3\n"), nullptr);
     int ticks = 0;
-    d.dialog->setReloadFunction([&ticks](const std::string&) {
-        ++ticks;
-        ReadResult failed;
+    d.dialog->setReloadFunction([&](const std::string&) {
+        ReadResult failed = ReadWholeFile(dir.write("b.txt", "1 1e3 -9e2\n"), nullptr);
         failed.failure = FileFailure{kCauseGeneric, EIO, "/data/run 7.txt", {}};
-        return failed;
+        return ticks++ == 0 ? good : failed;
     });
+    PlotArea& area = *d.dialog->plotArea();
+    area.setSavePathChooser([&] { return QString::fromStdString(dir.file("p.svg")); });
+    const auto svg = [&] {
+        area.savePicture();
+        QFile file(QString::fromStdString(dir.file("p.svg")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    Tick(*d.dialog);
+    const QImage shown = area.picture();
+    const QByteArray drawing = svg();
+    ASSERT_TRUE(drawing.contains("<circle"));
+    const RenderResult before = d.drawn();
     for (int i = 0; i < 3; ++i)
         Tick(*d.dialog);
-    EXPECT_EQ(ticks, 3) << "the report does not stop the ticks";
+    EXPECT_EQ(ticks, 4) << "the report does not stop the ticks";
+    EXPECT_EQ(area.picture(), shown);
+    EXPECT_EQ(svg(), drawing);
+    d.dialog->plotView().zoomAt(QPoint(265, 185), 1);
+    EXPECT_GT(d.dialog->plotView().choices().view->x.min, before.x.min)
+        << "zoomed from what is shown";
+    EXPECT_LT(d.dialog->plotView().choices().view->x.max, before.x.max);
     int boxes = 0;
     for (QWidget* widget : QApplication::topLevelWidgets())
         boxes += qobject_cast<QMessageBox*>(widget) != nullptr && widget->isVisible();
