@@ -65,14 +65,10 @@ struct PlottedDialog {
     }
     // How far apart the dots stand across and up, in pixels.
     QSize dotSpread() const {
-        int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
-        for (const DrawnDot& d : dialog->plotView().drawn()->dots) {
-            left = std::min(left, static_cast<int>(d.at.x));
-            right = std::max(right, static_cast<int>(d.at.x));
-            top = std::min(top, static_cast<int>(d.at.y));
-            bottom = std::max(bottom, static_cast<int>(d.at.y));
-        }
-        return {right - left, bottom - top};
+        QRect box;
+        for (const DrawnDot& d : dialog->plotView().drawn()->dots)
+            box |= QRect(static_cast<int>(d.at.x), static_cast<int>(d.at.y), 1, 1);
+        return box.size() - QSize(1, 1);
     }
     QString tooltipAt(QPoint at) const {
         QToolTip::hideText();
