@@ -47,9 +47,7 @@ TEST(DotReadout, EveryDrawnDotReadsOutThePointItWasDrawnFor) {
         view.draw();
         ASSERT_TRUE(view.drawn());
         const RenderResult& r = *view.drawn();
-        PlotChoices choices;
-        choices.diagram = tc.diagram;
-        const ChartModel model = OverlayModel(tc.files, false, choices);
+        const ChartModel model = OverlayModel(tc.files, false, PlotChoices{false, {}, tc.diagram});
         int checked = 0;
         for (const DrawnDot& dot : r.dots) {
             const SeriesModel& s = model.series.at(static_cast<size_t>(dot.series));
