@@ -4,6 +4,7 @@
 #include "FileChoice.h"
 #include "FileDrop.h"
 #include "PlotViewControl.h"
+#include "WhyNotRead.h"
 #include "measurement/Format.h"
 #include "platform/AppIcon.h"
 #include "platform/PlotArea.h"
@@ -32,7 +33,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -524,15 +524,13 @@ void MainWindow::takeReading() {
     // A file of the overlay that is gone or failed keeps what was read of it.
     for (size_t i = 1; i < results->size(); ++i) {
         ReadResult& other = (*results)[i];
-        if (other.found && other.series && !other.failure)
+        if (other.found && other.series && !other.failed())
             overlay_[i - 1].lastRead = std::move(other);
     }
     std::optional<ReadResult> result = std::move(results->front());
-    if (result->failure) {
+    if (result->failed()) {
         status_.state = FileStatus::State::Unreadable;
-        status_.reason = result->failure->reason.empty()
-                             ? QString::fromLocal8Bit(std::strerror(result->failure->osError))
-                             : QString::fromStdString(result->failure->reason);
+        status_.reason = WhyNotRead(result->error, result->refusal);
     } else if (!result->found) {
         if (AnythingExistsAt(file_)) {
             status_.state = FileStatus::State::Unreadable;
@@ -583,10 +581,8 @@ void MainWindow::showStatus() {
         line += tr(" \u00b7 and %1 more files").arg(overlay_.size());
     if (folder_ && file_.empty()) {
         const QString folder = DisplayPath(folder_->Folder());
-        line = folder_->Error() != 0
-                   ? tr("Cannot read %1: %2")
-                         .arg(folder, QString::fromLocal8Bit(std::strerror(folder_->Error())))
-                   : tr("Waiting for a measurement file in %1\u2026").arg(folder);
+        line = folder_->Error() ? tr("Cannot read %1: %2").arg(folder, WhyNotRead(folder_->Error()))
+                                : tr("Waiting for a measurement file in %1\u2026").arg(folder);
     } else if (!switchedTo_.isEmpty()) {
         line += tr(" \u00b7 switched to %1 at %2")
                     .arg(switchedTo_, switchedAt_.toString(QStringLiteral("HH:mm:ss")));

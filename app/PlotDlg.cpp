@@ -173,8 +173,9 @@ void CPlotDlg::OnTimer(unsigned) {
     if (reload_) {
         ticking_ = true;
         plotView_->fitClassicChart();
-        if (const auto failure = reload_(g_strPathName, plusTicked, g_chart, showClassic()))
-            report_.show(this, *failure);
+        if (const ReadResult read = reload_(g_strPathName, plusTicked, g_chart, showClassic());
+            read.failed())
+            report_.show(this, g_strPathName, read);
         plotView_->pictureMayHaveChanged();
         ticking_ = false;
         return;
@@ -207,14 +208,13 @@ void CPlotDlg::takeReading() {
     }
     // A file gone for now leaves what was read of it in every view and every saved picture
     // until it returns.
-    if (!result->found && !result->failure && lastRead_ && lastRead_->series)
+    if (!result->found && !result->failed() && lastRead_ && lastRead_->series)
         return;
     lastRead_ = std::move(result);
     plotView_->takeSeries(lastRead_->series, lastRead_->format);
     plotView_->fitClassicChart();
-    if (const auto failure =
-            TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices(), showClassic()))
-        report_.show(this, *failure);
+    if (TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices(), showClassic()))
+        report_.show(this, pathOfRead_, *lastRead_);
     plotView_->pictureMayHaveChanged();
 }
 
@@ -223,7 +223,7 @@ ShowChart CPlotDlg::showClassic() {
 }
 
 void CPlotDlg::showLastReading() {
-    if (ticking_ || reload_ || !lastRead_ || lastRead_->failure) {
+    if (ticking_ || reload_ || !lastRead_ || lastRead_->failed()) {
         OnTimer(RELOAD_TIMER_ID);
         return;
     }

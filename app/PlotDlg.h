@@ -30,8 +30,8 @@ inline constexpr unsigned SC_RESTORE = 0xF120;
 class CPlotDlg : public QDialog {
     Q_OBJECT
   public:
-    using ReloadFunction = std::function<std::optional<FileFailure>(
-        const std::string&, bool, CCurveChart&, const ShowChart& show)>;
+    using ReloadFunction =
+        std::function<ReadResult(const std::string&, bool, CCurveChart&, const ShowChart& show)>;
     // Asks for a measurement file under a title; the path as the file dialog hands it over,
     // or nothing when cancelled.
     using FileChooser = std::function<std::optional<QString>(const QString& title)>;

@@ -2,6 +2,7 @@
 
 #include "ChartSetup.h"
 #include "CommandOutput.h"
+#include "WhyNotRead.h"
 #include "chart/CurveChart.h"
 #include "chart/Render.h"
 #include "platform/ClassicChartImage.h"
@@ -11,7 +12,6 @@
 #include "view/DiagramModels.h"
 #include "view/PlotChoices.h"
 
-#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -22,13 +22,11 @@ std::optional<QString> whyUnreadable(const std::string& file) {
     const MeasurementFile opened = OpenMeasurementFile(file);
     if (opened)
         return std::nullopt;
-    return WhyNotOpened(opened);
+    return WhyNotRead(opened.error);
 }
 
-QString cannotRead(const std::string& file, const FileFailure& failure) {
-    return CannotRead(file, failure.reason.empty()
-                                ? QString::fromLocal8Bit(std::strerror(failure.osError))
-                                : QString::fromStdString(failure.reason));
+QString cannotRead(const std::string& file, const ReadResult& read) {
+    return CannotRead(file, WhyNotRead(read.error, read.refusal));
 }
 
 // The modern picture: the diagram's model drawn by the renderer straight into the file's
@@ -39,8 +37,8 @@ std::optional<QString> modernSnapshot(const std::vector<std::string>& files,
     std::vector<ShownFile> shown;
     for (const std::string& file : files) {
         const ReadResult read = ReadWholeFile(file, nullptr);
-        if (read.failure)
-            return cannotRead(file, *read.failure);
+        if (read.failed())
+            return cannotRead(file, read);
         shown.push_back({read.series, std::filesystem::path(file).filename().string()});
     }
     ChartModel model = OverlayModel(shown, plus, choices);
@@ -90,8 +88,8 @@ std::optional<QString> WriteSnapshot(const std::vector<std::string>& files,
     choices.diagram = bode ? Diagram::Bode : Diagram::Nyquist;
     choices.equalScales = equalScales;
     SetUpChart(*chart, choices.diagram);
-    if (const auto failure = ReloadChartWith(file, plus, *chart, choices))
-        return cannotRead(file, *failure);
+    if (const ReadResult read = ReloadChartWith(file, plus, *chart, choices); read.failed())
+        return cannotRead(file, read);
     const QImage picture = ClassicChartImage(*chart, size);
     if (picture.isNull())
         return CannotRead(file, QStringLiteral("the diagram could not be drawn"));

@@ -1,5 +1,7 @@
 #include "WindowStatus.h"
 
+#include "platform/IoErrorWords.h"
+
 #include <QCoreApplication>
 
 #include <fcntl.h>
@@ -7,7 +9,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
 
 namespace {
 
@@ -73,5 +74,5 @@ QString WhyUnreadable(const std::string& path) {
     }
     if (error == 0)
         return QCoreApplication::translate("WindowStatus", "it is not a file that can be read");
-    return QString::fromLocal8Bit(std::strerror(error));
+    return IoErrorWords({IoStep::Open, error, path});
 }

@@ -74,7 +74,7 @@ CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out) 
     LineReader reader(file.fd.get(), ReadLimit(file.size));
     ReadOutcome outcome;
     if (!BeginReading(reader, outcome)) {
-        end.readError = outcome.error;
+        end.readError = AtPath(outcome.error, file.path);
         return end;
     }
     if (!outcome.detection.refusal.empty()) {
@@ -90,6 +90,6 @@ CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out) 
     ReadLines(reader, file.size, sink, {}, outcome);
     end.outputFailed = !sink.flush();
     if (!end.outputFailed)
-        end.readError = outcome.error;
+        end.readError = AtPath(outcome.error, file.path);
     return end;
 }

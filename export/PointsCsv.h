@@ -4,6 +4,7 @@
 #include "measurement/Reader.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,10 +26,10 @@ using TextOutput = std::function<bool(std::string_view)>;
 
 // How an export ended: all written, or what stopped it.
 struct CsvExportEnd {
-    int readError = 0;   // the system's error number of a failed read
-    std::string refusal; // why the file is no measurement Korvane reads
+    std::optional<IoError> readError; // the failed step of reading the measurement
+    std::string refusal;              // why the file is no measurement Korvane reads
     bool outputFailed = false;
-    bool complete() const { return readError == 0 && refusal.empty() && !outputFailed; }
+    bool complete() const { return !readError && refusal.empty() && !outputFailed; }
 };
 
 // Reads `file` whole as it stands and sends the header and one line per row read to `out`.

@@ -72,12 +72,14 @@ std::optional<QString> writeImage(const PieceOutput& out, const QImage& image,
 // Writes in the format of the path's ending, as WriteThroughTemporary writes.
 std::optional<QString> writeThroughTemporary(
     const std::string& path, const std::optional<FileIdentity>& keep,
-    const std::function<std::optional<QString>(const PieceOutput&, const PictureFormat&)>& write) {
+    const std::function<std::optional<QString>(const PieceOutput&, const PictureFormat&)>& write,
+    const BeforePlacing& beforePlacing = {}) {
     const PictureFormat* format = PictureFormatFor(path);
     if (format == nullptr)
         return QStringLiteral("unknown picture format");
-    return WriteThroughTemporary(path, keep, outputKind(*format),
-                                 [&](const PieceOutput& out) { return write(out, *format); });
+    return WriteThroughTemporary(
+        path, keep, outputKind(*format),
+        [&](const PieceOutput& out) { return write(out, *format); }, beforePlacing);
 }
 
 } // namespace
@@ -108,11 +110,13 @@ std::optional<QString> WhyNotPictureOutput(const std::string& path,
 
 std::optional<QString> WritePicture(const QImage& image, const std::string& path,
                                     const std::optional<FileIdentity>& keep,
-                                    const PictureDrawer& draw) {
-    return writeThroughTemporary(path, keep,
-                                 [&](const PieceOutput& out, const PictureFormat& format) {
-                                     return writeImage(out, image, format, draw);
-                                 });
+                                    const PictureDrawer& draw, const BeforePlacing& beforePlacing) {
+    return writeThroughTemporary(
+        path, keep,
+        [&](const PieceOutput& out, const PictureFormat& format) {
+            return writeImage(out, image, format, draw);
+        },
+        beforePlacing);
 }
 
 std::optional<QString> WriteChartPicture(const ChartDrawer& draw, QSize sizePx, double dpi,

@@ -37,7 +37,8 @@ std::optional<QString> WhyNotPictureOutput(const std::string& path,
 // PDF document of the image's size drawn through `draw`. Returns why it could not.
 std::optional<QString> WritePicture(const QImage& image, const std::string& path,
                                     const std::optional<FileIdentity>& keep,
-                                    const PictureDrawer& draw = {});
+                                    const PictureDrawer& draw = {},
+                                    const BeforePlacing& beforePlacing = {});
 
 // Writes the image as a PNG to an open descriptor (standard output), as WriteAllTo writes.
 std::optional<QString> WritePngTo(int fd, const QImage& image);

@@ -6,9 +6,8 @@
 
 #include <algorithm>
 
-std::optional<FileFailure> TakeReadResult(const ReadResult& result, bool plusTicked,
-                                          CCurveChart& chart, const PlotChoices& choices,
-                                          const ShowChart& show) {
+bool TakeReadResult(const ReadResult& result, bool plusTicked, CCurveChart& chart,
+                    const PlotChoices& choices, const ShowChart& show) {
     chart.Clear();
     const bool bode = choices.diagram == Diagram::Bode;
     if (result.series) {
@@ -23,10 +22,10 @@ std::optional<FileFailure> TakeReadResult(const ReadResult& result, bool plusTic
         if (bode)
             FillBodePoints(points, chart);
     }
-    if (result.failure)
-        return result.failure;
+    if (result.failed())
+        return true;
     if (!result.found || result.stopped || !result.series)
-        return std::nullopt;
+        return false;
     if (bode) {
         SetBodeRanges(chart, choices);
     } else {
@@ -38,16 +37,17 @@ std::optional<FileFailure> TakeReadResult(const ReadResult& result, bool plusTic
     chart.AutoScale();
     if (show)
         show();
-    return std::nullopt;
+    return false;
 }
 
-std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked, CCurveChart& chart,
-                                       GrowthWatch* watch, const ShowChart& show) {
+ReadResult ReloadChart(const std::string& path, bool plusTicked, CCurveChart& chart,
+                       GrowthWatch* watch, const ShowChart& show) {
     return ReloadChartWith(path, plusTicked, chart, PlotChoices{}, watch, show);
 }
 
-std::optional<FileFailure> ReloadChartWith(const std::string& path, bool plusTicked,
-                                           CCurveChart& chart, const PlotChoices& choices,
-                                           GrowthWatch* watch, const ShowChart& show) {
-    return TakeReadResult(ReadWholeFile(path, watch), plusTicked, chart, choices, show);
+ReadResult ReloadChartWith(const std::string& path, bool plusTicked, CCurveChart& chart,
+                           const PlotChoices& choices, GrowthWatch* watch, const ShowChart& show) {
+    ReadResult read = ReadWholeFile(path, watch);
+    TakeReadResult(read, plusTicked, chart, choices, show);
+    return read;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "source/FileFailure.h"
 #include "source/ReadResult.h"
 #include "source/Reload.h"
 
@@ -16,18 +15,16 @@ using ShowChart = std::function<void()>;
 
 // Takes a read's result into the classic chart: its points (as the chosen diagram shows
 // them) slot for slot, then, when the read succeeded, the ranges (Nyquist: Y from 0 while
-// `plusTicked`), AutoScale and `show`. Returns the read's failure, the chart keeping the
+// `plusTicked`), AutoScale and `show`. Returns whether the read failed, the chart keeping the
 // points read before it, not shown again.
-std::optional<FileFailure> TakeReadResult(const ReadResult& result, bool plusTicked,
-                                          CCurveChart& chart, const PlotChoices& choices,
-                                          const ShowChart& show = {});
+bool TakeReadResult(const ReadResult& result, bool plusTicked, CCurveChart& chart,
+                    const PlotChoices& choices, const ShowChart& show = {});
 
 // One reload into the classic chart: reads the file at `path` whole and takes it in as
-// above. A missing or unreadable file leaves the chart emptied and not shown. With `watch`,
-// a last line without line end waits while the file grows.
-std::optional<FileFailure> ReloadChart(const std::string& path, bool plusTicked, CCurveChart& chart,
-                                       GrowthWatch* watch = nullptr, const ShowChart& show = {});
-std::optional<FileFailure> ReloadChartWith(const std::string& path, bool plusTicked,
-                                           CCurveChart& chart, const PlotChoices& choices,
-                                           GrowthWatch* watch = nullptr,
-                                           const ShowChart& show = {});
+// above, and returns the read. A missing or unreadable file leaves the chart emptied and not
+// shown. With `watch`, a last line without line end waits while the file grows.
+ReadResult ReloadChart(const std::string& path, bool plusTicked, CCurveChart& chart,
+                       GrowthWatch* watch = nullptr, const ShowChart& show = {});
+ReadResult ReloadChartWith(const std::string& path, bool plusTicked, CCurveChart& chart,
+                           const PlotChoices& choices, GrowthWatch* watch = nullptr,
+                           const ShowChart& show = {});

@@ -198,7 +198,9 @@ TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
     int ticks = 0;
     d.dialog->setReloadFunction([&ticks](const std::string&, bool, CCurveChart&, const ShowChart&) {
         ++ticks;
-        return std::optional<FileFailure>(FileFailure{kCauseGeneric, EIO, "/data/run 7.txt", {}});
+        ReadResult failed;
+        failed.error = IoError{IoStep::Close, EIO, "/data/run 7.txt"};
+        return failed;
     });
     for (int i = 0; i < 3; ++i)
         Tick(*d.dialog);
@@ -210,7 +212,7 @@ TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
     const QMessageBox* box = d.dialog->failureReport().box();
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->text().contains("/data/run 7.txt"));
-    EXPECT_TRUE(box->text().contains("a line could not be read"));
+    EXPECT_TRUE(box->text().contains("it could not be closed"));
     EXPECT_TRUE(box->text().contains(QString::fromLocal8Bit(std::strerror(EIO))));
 }
 
@@ -246,7 +248,7 @@ TEST(PlotDlg, TicksGoOnWhileTheAboutBoxIsOpen) {
     int ticks = 0;
     d.dialog->setReloadFunction([&ticks](const std::string&, bool, CCurveChart&, const ShowChart&) {
         ++ticks;
-        return std::optional<FileFailure>();
+        return ReadResult();
     });
     WhenReady([&ticks] { return ticks >= 1; },
               [] {

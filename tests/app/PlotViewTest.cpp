@@ -70,8 +70,8 @@ TEST(EqualScales, AnIdealSemicircleComesOutTwiceAsWideAsHigh) {
             PlotChoices choices;
             choices.equalScales = equal;
             ASSERT_FALSE(ReloadChartWith(file, plus, *chart, choices, nullptr, [&] {
-                ClassicChartImage(*chart, {534, 392});
-            }));
+                             ClassicChartImage(*chart, {534, 392});
+                         }).failed());
             const QSize spread = dotSpread(*chart);
             if (equal)
                 EXPECT_NEAR(spread.width(), 2 * spread.height(), 2) << plus;

@@ -63,7 +63,8 @@ TEST(SamplePictures, NoClassicLabelsRunTogetherAtAnySize) {
                 SetUpChart(chart, diagram);
                 PlotChoices choices;
                 choices.diagram = diagram;
-                ASSERT_FALSE(ReloadChartWith(entry.path().string(), false, chart, choices));
+                ASSERT_FALSE(
+                    ReloadChartWith(entry.path().string(), false, chart, choices).failed());
                 chart.clientRect = {0, 0, w, h};
                 QImage image(w, h, QImage::Format_RGB32);
                 QtDrawSurface surface(&image);

@@ -22,7 +22,7 @@ TEST(BodeReload, FrequencyMagnitudeAndPhaseWithNoDotAtOrBelowZero) {
         dir.write("m.txt", "0 10 -10\n-5 10 -10\n10 3 -4\n1000 30 -40\n100000 0 0\n");
     PlotChoices choices;
     choices.diagram = Diagram::Bode;
-    ASSERT_FALSE(ReloadChartWith(path, true, *chart, choices));
+    ASSERT_FALSE(ReloadChartWith(path, true, *chart, choices).failed());
     ASSERT_EQ(chart->count, 5);
     const struct {
         double f, magnitude, phase;

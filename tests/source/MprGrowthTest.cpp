@@ -35,7 +35,8 @@ void Overwrite(const std::string& path, std::size_t offset, std::string_view byt
 }
 
 void ExpectSamePoints(const ReadResult& got, const ReadResult& want) {
-    ASSERT_EQ(got.failure.has_value(), want.failure.has_value());
+    ASSERT_EQ(got.error, want.error);
+    ASSERT_EQ(got.refusal, want.refusal);
     EXPECT_EQ(got.format, want.format);
     ASSERT_TRUE(got.series && want.series);
     const auto bits = [](const Point& p) {
@@ -98,7 +99,7 @@ TEST(MprGrowth, AFileGrownInChunksThatCutRecordsReadsAsTheWholeFile) {
                     fixtures::Packed<std::uint32_t>(firstRecord - countAt + lagging * kRecord));
             }
             const ReadResult tick = live.Read(path, stop);
-            ASSERT_FALSE(tick.failure);
+            ASSERT_FALSE(tick.failed());
             ExpectSamePoints(tick, ReadWholeFile(path, nullptr));
             if (HasFatalFailure())
                 return;

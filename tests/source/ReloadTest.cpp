@@ -38,9 +38,9 @@ struct Fixture {
         chart->ShowZeroLine(true);
     }
     ~Fixture() { chart.reset(); }
-    std::optional<FileFailure> reload(const std::string& path, bool plus = false,
-                                      GrowthWatch* watch = nullptr) {
-        return ReloadChart(path, plus, *chart, watch, [this] { ++shows; });
+    // Whether the read failed.
+    bool reload(const std::string& path, bool plus = false, GrowthWatch* watch = nullptr) {
+        return ReloadChart(path, plus, *chart, watch, [this] { ++shows; }).failed();
     }
     Ranges ranges() const {
         return {chart->xMin, chart->xMax, chart->yMin, chart->yMax, chart->xExp, chart->yExp};
