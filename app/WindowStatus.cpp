@@ -1,14 +1,8 @@
 #include "WindowStatus.h"
 
-#include "platform/IoErrorWords.h"
+#include "WhyNotRead.h"
 
 #include <QCoreApplication>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 
 namespace {
 
@@ -64,15 +58,8 @@ QString FormatTitle(const std::string& name) {
     return QString::fromStdString(name);
 }
 
-QString WhyUnreadable(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    int error = errno;
-    if (fd >= 0) {
-        struct stat info {};
-        error = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) ? EISDIR : 0;
-        ::close(fd);
-    }
-    if (error == 0)
+QString FailureReason(const std::optional<IoError>& error, const std::string& refusal) {
+    if (refusal.empty() && error && error->number == 0)
         return QCoreApplication::translate("WindowStatus", "it is not a file that can be read");
-    return IoErrorWords({IoStep::Open, error, path});
+    return WhyNotRead(error, refusal);
 }

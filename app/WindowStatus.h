@@ -1,8 +1,11 @@
 #pragma once
 
+#include "measurement/io/IoError.h"
+
 #include <QString>
 #include <QTime>
 
+#include <optional>
 #include <string>
 
 // What the main window knows about its file, said in the one line of its status bar.
@@ -22,5 +25,7 @@ QString StatusLine(const FileStatus& status);
 // stays as it is.
 QString FormatTitle(const std::string& name);
 
-// Why a file that exists cannot be read, in the system's words ("Permission denied").
-QString WhyUnreadable(const std::string& path);
+// Why a file cannot be read: the reason it is refused, or the failed step in the system's
+// words ("Permission denied"), or that what is there (an error number of 0) is no file that
+// can be read.
+QString FailureReason(const std::optional<IoError>& error, const std::string& refusal);
