@@ -21,11 +21,13 @@ void appendNumber(double value, std::string& text) {
     text.append(digits, end);
 }
 
-// Collects lines and hands them on in large pieces; after a failed piece it takes no more
-// and stops the read.
+// Collects the header and the lines and hands them on in large pieces; after a failed piece
+// it takes no more and stops the read.
 class CsvSink final : public RowSink {
   public:
-    explicit CsvSink(const TextOutput& out) : out_(out) {}
+    explicit CsvSink(const TextOutput& out) : out_(out), pending_(kPointsCsvHeader) {
+        pending_ += '\n';
+    }
 
     void OnRow(const Row& row) override {
         if (failed())
@@ -77,18 +79,13 @@ CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out) 
         end.readError = AtPath(outcome.error, file.path);
         return end;
     }
-    if (!outcome.detection.refusal.empty()) {
-        end.refusal = outcome.detection.refusal;
-        return end;
-    }
     CsvSink sink(out);
-    if (!out(std::string(kPointsCsvHeader) + "\n")) {
-        end.outputFailed = true;
-        return end;
-    }
     reader.setStop(sink.stop());
     ReadLines(reader, file.size, sink, {}, outcome);
-    end.outputFailed = !sink.flush();
+    if (!outcome.error && !sink.failed())
+        end.refusal = RefusalText(outcome.detection, outcome.state, false);
+    // A file is refused before its first row, so nothing of it is sent, not even the header.
+    end.outputFailed = end.refusal.empty() ? !sink.flush() : sink.failed();
     if (!end.outputFailed)
         end.readError = AtPath(outcome.error, file.path);
     return end;

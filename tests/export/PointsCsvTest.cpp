@@ -41,6 +41,7 @@ TEST(PointsCsv, WritesEveryRowAsRead) {
         {"", kHeader, ""},
         {"Freq,Foo,Bar\n1,2,3\n", "",
          "its columns name no impedance (Z' and Z'', or |Z| and phase): Freq, Foo, Bar"},
+        {"hello\nworld\n", "", "not a measurement file (text with no row of numbers)"},
     };
     for (const auto& tc : cases) {
         const Exported got = exportOf(tc.content);
@@ -59,7 +60,7 @@ TEST(PointsCsv, AFailedPieceOfOutputIsTheLastAsked) {
     int pieces = 0;
     const CsvExportEnd end = WritePointsCsv(file, [&pieces](std::string_view) {
         ++pieces;
-        return pieces == 1; // the header goes, the first rows do not
+        return pieces == 1; // the header and the first rows go, the next rows do not
     });
     EXPECT_TRUE(end.outputFailed);
     EXPECT_FALSE(end.readError);
