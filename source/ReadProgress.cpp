@@ -84,8 +84,8 @@ MeasurementFile OpenForReading(const std::string& path, ReadResult& result) {
     return file;
 }
 
-void ReadInto(const std::string& path, MeasurementFile& file, ReadProgress& progress,
-              const ReadOptions& options, const std::atomic<bool>* stop, ReadResult& result) {
+void ReadInto(MeasurementFile& file, ReadProgress& progress, const ReadOptions& options,
+              const std::atomic<bool>* stop, ReadResult& result) {
     const ReadOutcome outcome = ReadOn(file, progress, options, stop);
     if (outcome.stopped) {
         result.stopped = true;
@@ -97,7 +97,7 @@ void ReadInto(const std::string& path, MeasurementFile& file, ReadProgress& prog
     }
     result.series = progress.madeSeries;
     if (outcome.error) {
-        result.error = AtPath(outcome.error, path);
+        result.error = AtPath(outcome.error, file.path);
         return;
     }
     result.format = FormatName(progress.detection.format);
@@ -105,5 +105,5 @@ void ReadInto(const std::string& path, MeasurementFile& file, ReadProgress& prog
     if (!result.refusal.empty())
         return;
     if (const int error = file.fd.close(); error != 0)
-        result.error = IoError{IoStep::Close, error, path};
+        result.error = IoError{IoStep::Close, error, file.path};
 }

@@ -126,7 +126,7 @@ TEST(MprGrowth, ATickGoesOnFromTheLastRecordRead) {
     ReadProgress progress;
     ReadResult result;
     MeasurementFile opened = OpenForReading(path, result);
-    ReadInto(path, opened, progress, ReadOptions{true, false}, nullptr, result);
+    ReadInto(opened, progress, ReadOptions{true, false}, nullptr, result);
     ASSERT_EQ(result.series->points().size(), 3u);
     const std::uint64_t offset = progress.offset;
 
@@ -134,7 +134,7 @@ TEST(MprGrowth, ATickGoesOnFromTheLastRecordRead) {
     Append(path, Records(2));
     MeasurementFile grown = OpenForReading(path, result);
     EXPECT_TRUE(OnlyGrew(grown, progress));
-    ReadInto(path, grown, progress, ReadOptions{true, true}, nullptr, result);
+    ReadInto(grown, progress, ReadOptions{true, true}, nullptr, result);
     EXPECT_EQ(result.series->points().size(), 5u);
     EXPECT_EQ(progress.offset, offset + 2 * kRecord);
 }
