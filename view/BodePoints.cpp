@@ -3,11 +3,11 @@
 #include "PlotChoices.h"
 #include "chart/CurveChart.h"
 #include "chart/LogAxis.h"
+#include "model/Quantity.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace {
 
@@ -40,8 +40,8 @@ void FillBodePoints(const std::vector<Point>& points, CCurveChart& chart) {
     for (int i = 0; i < chart.count && static_cast<size_t>(i) < points.size(); ++i) {
         const Point& p = points[static_cast<size_t>(i)];
         chart.xData[i] = p.f;
-        chart.yData[i] = std::hypot(p.zReal, p.minusZImag);
-        chart.zData[i] = std::atan2(p.minusZImag, p.zReal) * 180.0 / std::numbers::pi;
+        chart.yData[i] = ValueOf(p, Quantity::Magnitude);
+        chart.zData[i] = ValueOf(p, Quantity::MinusPhase);
     }
 }
 
