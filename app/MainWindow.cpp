@@ -3,6 +3,7 @@
 #include "DataExport.h"
 #include "FileChoice.h"
 #include "FileDrop.h"
+#include "LocaleNumbers.h"
 #include "PlotViewControl.h"
 #include "measurement/Format.h"
 #include "platform/AppIcon.h"
@@ -101,7 +102,7 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
 
     view_ = std::make_unique<PlotViewControl>(nullptr, *plot_, [this] { redraw(); });
     view_->setFontSize(fontPt);
-    view_->setDecimalPoint(locale().decimalPoint());
+    view_->setNumberStyle(LocaleNumbers(locale()));
     new PlotKeys(plot_, {[this](QPoint at, double notches) { view_->zoomAt(at, notches); },
                          [this](QPoint by) { view_->panBy(by); }, [this] { view_->resetView(); }});
     plot_->setResizedHandler([this] { redraw(); });
@@ -576,7 +577,7 @@ void MainWindow::redraw() {
 void MainWindow::showStatus() {
     if (file_.empty())
         status_.state = FileStatus::State::NoFile;
-    QString line = StatusLine(status_);
+    QString line = StatusLine(status_, LocaleNumbers(locale()));
     if (overlay_.size() == 1)
         line += tr(" \u00b7 and 1 more file");
     else if (!overlay_.empty())

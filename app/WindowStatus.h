@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chart/NumberStyle.h"
+
 #include <QString>
 #include <QTime>
 
@@ -16,7 +18,7 @@ struct FileStatus {
     QString reason;
 };
 
-QString StatusLine(const FileStatus& status);
+QString StatusLine(const FileStatus& status, const NumberStyle& numbers);
 
 // The title a format is shown under ("Gamry DTA" for "gamry-dta"); a name without one
 // stays as it is.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DrawingTools.h"
+#include "NumberStyle.h"
 #include "model/Quantity.h"
 #include "model/Series.h"
 
@@ -79,9 +80,8 @@ struct ChartModel {
     bool keepYStart = false;
     double fontPt = 9.0;
     double dpi = 96.0;
-    // What the labels write between the whole and the fraction: the window's locale may want
-    // a comma.
-    std::string decimalPoint = ".";
+    // How the labels write their numbers: the window's locale may want a decimal comma.
+    NumberStyle numbers;
     Paper paper;
     std::optional<SweepKey> sweeps;
     // Above the frame, in place of the sweeps' key, when several files are overlaid.
