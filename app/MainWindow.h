@@ -2,6 +2,7 @@
 
 #include "WindowSettings.h"
 #include "WindowStatus.h"
+#include "chart/ChartModel.h"
 #include "source/ReadResult.h"
 
 #include <QBasicTimer>
@@ -36,7 +37,7 @@ class MainWindow final : public QMainWindow {
 
     // `store` keeps the settings between runs; the window reads them now and writes them as
     // it closes.
-    explicit MainWindow(std::unique_ptr<QSettings> store, double fontPt = 9,
+    explicit MainWindow(std::unique_ptr<QSettings> store, double fontPt = kTextPt,
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 

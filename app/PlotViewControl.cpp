@@ -228,7 +228,7 @@ void PlotViewControl::drawModern() {
     const QImage image =
         ChartImage([&](Painter& painter, double width,
                        double height) { drawn = Render(onScreen, width, height, painter); },
-                   area_.size(), 96, area_.devicePixelRatioF());
+                   area_.size(), kScreenDpi, area_.devicePixelRatioF());
     if (image.isNull())
         return;
     drawnModel_ = shared;

@@ -88,7 +88,7 @@ class PlotViewControl {
     bool plus_ = false;
     // Without a classic chart, the renderer's modern picture of the series taken.
     const bool modern_;
-    double fontPt_ = 9;
+    double fontPt_ = kTextPt;
     NumberStyle numbers_;
     // What the last modern picture drew, and the model it drew it from.
     std::optional<RenderResult> drawn_;

@@ -2,12 +2,16 @@
 
 #include "DrawingTools.h"
 #include "NumberStyle.h"
+#include "Painter.h"
 #include "model/Quantity.h"
 #include "model/Series.h"
 
 #include <optional>
 #include <string>
 #include <vector>
+
+// The size of a picture's text, in points, unless asked otherwise.
+inline constexpr double kTextPt = 9.0;
 
 // One axis as the diagram wants it: the values it spans, how it maps them and what its
 // title says ("Z′" in "Ω" becomes "Z′ / kΩ" once the labels count kilo-ohms).
@@ -78,8 +82,8 @@ struct ChartModel {
     // One unit as long across as up; with `keepYStart` the y axis grows upward only.
     bool equalScales = false;
     bool keepYStart = false;
-    double fontPt = 9.0;
-    double dpi = 96.0;
+    double fontPt = kTextPt;
+    double dpi = kScreenDpi;
     // How the labels write their numbers: the window's locale may want a decimal comma.
     NumberStyle numbers;
     Paper paper;

@@ -18,7 +18,7 @@ constexpr double kLargest = std::numeric_limits<double>::max();
 // Sizes in pixels, from sizes in points at the picture's resolution.
 struct Metrics {
     explicit Metrics(const ChartModel& m) {
-        const double pxPerPt = (m.dpi > 0 ? m.dpi : 96.0) / 72.0;
+        const double pxPerPt = (m.dpi > 0 ? m.dpi : kScreenDpi) / 72.0;
         font = std::max(m.fontPt, 1.0) * pxPerPt;
         tick = 0.4 * font;
         gap = 0.3 * font;

@@ -1,5 +1,6 @@
 #include "DiagramModels.h"
 
+#include "Diagram.h"
 #include "DistinctNames.h"
 #include "chart/RangeAdjustment.h"
 
@@ -96,8 +97,8 @@ ChartModel NyquistModel(const SeriesSnapshot& series, bool plus, const PlotChoic
         drawSweeps(m, drawn);
     }
     if (re.empty() || im.empty()) {
-        re = {0.0, 0.01};
-        im = {0.0, 1.1};
+        re = {kEmptyZReal.min, kEmptyZReal.max};
+        im = {kEmptyMinusZImag.min, kEmptyMinusZImag.max};
     }
     if (plus)
         im.low = 0.0;
