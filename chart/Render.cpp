@@ -42,8 +42,9 @@ AxisMapping spanOf(const AxisModel& axis, double fromPx, double toPx) {
     m.fromPx = fromPx;
     m.toPx = toPx;
     if (!proper(axis.min, axis.max, axis.log)) {
-        m.min = axis.log ? 1.0 : 0.0;
-        m.max = axis.log ? 10.0 : 1.0;
+        const AxisRange none = axis.log ? kDecadeFromOne : AxisRange{};
+        m.min = none.min;
+        m.max = none.max;
         return m;
     }
     m.min = axis.min;
