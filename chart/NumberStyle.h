@@ -27,5 +27,5 @@ struct NumberStyle {
     std::string styled(std::string_view c) const;
 };
 
-// Hyphen-minus and point, as a terminal or a log file wants them.
+// The C form, a point and the hyphen-minus, as the classic readout writes numbers.
 inline const NumberStyle kAsciiNumbers{".", "-"};
