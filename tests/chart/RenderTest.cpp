@@ -66,8 +66,6 @@ TEST(Render, PadsTheDataClipsTheDotsAndMapsBothWays) {
                 (r.y.fromPx - r.y.toPx) / (r.y.max - r.y.min), 1e-6);
 }
 
-} // namespace
-
 TEST(AxisMapping, LogAxesMapPixelsAndValuesBothWays) {
     struct Case {
         double min, max, fromPx, toPx;
@@ -94,3 +92,5 @@ TEST(AxisMapping, LogAxesMapPixelsAndValuesBothWays) {
         EXPECT_TRUE(std::isnan(m.ToPixel(0)) && std::isnan(m.ToPixel(-1))) << "no place";
     }
 }
+
+} // namespace
