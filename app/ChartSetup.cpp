@@ -6,9 +6,10 @@
 void SetUpChart(CCurveChart& chart, Diagram diagram) {
     chart.Init("", "", "", 0, 0, 0);
     ShowAs(chart, diagram);
-    chart.SetXRange(0.0, 0.01);
-    chart.SetYRange(0.0, 1.1);
-    chart.SetZRange(0.0, 0.01);
+    chart.SetXRange(kEmptyZReal.min, kEmptyZReal.max);
+    chart.SetYRange(kEmptyMinusZImag.min, kEmptyMinusZImag.max);
+    // The right-hand axis starts as the one across.
+    chart.SetZRange(kEmptyZReal.min, kEmptyZReal.max);
     // Pictures larger or smaller than the plot area keep their texts inside.
     chart.scaleLayoutWithSize = true;
 }

@@ -20,6 +20,14 @@ namespace {
 
 // One wheel notch shows a quarter more or less of the plane.
 constexpr double kZoomPerNotch = 1.25;
+
+// The window writes as its axes do: real primes, and the words in its language.
+ReadoutWords windowWords() {
+    return {"Z\u2032", "\u2212Z\u2033",
+            QCoreApplication::translate("PlotViewControl", "phase").toStdString(),
+            QCoreApplication::translate("PlotViewControl", "line").toStdString()};
+}
+
 } // namespace
 
 PlotViewControl::PlotViewControl(CCurveChart* chart, PlotArea& area, std::function<void()> reload)
@@ -184,25 +192,13 @@ QString PlotViewControl::readoutAt(QPoint at) const {
         const DrawnDot& dot = drawn_->dots[static_cast<size_t>(slot)];
         const SeriesModel& drawnSeries = drawnModel_->series[static_cast<size_t>(dot.series)];
         const Point& p = drawnSeries.series->points()[static_cast<size_t>(dot.index)];
-        // The window writes as its axes do: its decimal point, the minus sign, primes, and
-        // the words in its language.
         // In an overlay the readout first names the dot's file.
         const QString file = drawnModel_->legend.empty()
                                  ? QString()
                                  : QString::fromStdString(drawnSeries.name) + QLatin1Char('\n');
         return file +
-               QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line))
-                   .replace(QLatin1Char('.'), decimalPoint_)
-                   .replace(QLatin1Char('-'), QChar(0x2212))
-                   .replace(QStringLiteral("Z''"), QStringLiteral("Z\u2033"))
-                   .replace(QStringLiteral("Z'"), QStringLiteral("Z\u2032"))
-                   .replace(QStringLiteral("phase ="),
-                            QCoreApplication::translate("PlotViewControl", "phase") +
-                                QStringLiteral(" ="))
-                   .replace(QStringLiteral("\nline "),
-                            QLatin1Char('\n') +
-                                QCoreApplication::translate("PlotViewControl", "line") +
-                                QLatin1Char(' ')) +
+               QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line,
+                                                 drawnModel_->numbers, windowWords())) +
                (drawnModel_->sweeps ? QLatin1Char('\n') + QCoreApplication::translate(
                                                               "PlotViewControl", "sweep %1 of %2")
                                                               .arg(p.sweep)
@@ -222,7 +218,7 @@ void PlotViewControl::drawModern() {
     ChartModel model = overlay_.size() > 1 ? OverlayModel(overlay_, plus_, choices_)
                                            : DiagramModel(series_, plus_, choices_);
     model.fontPt = fontPt_;
-    model.decimalPoint = decimalPoint_.toStdString();
+    model.numbers = numbers_;
     auto shared = std::make_shared<const ChartModel>(std::move(model));
     // A dark window gets the picture light on dark; the colours move no dot.
     ChartModel onScreen = *shared;
@@ -232,7 +228,7 @@ void PlotViewControl::drawModern() {
     const QImage image =
         ChartImage([&](Painter& painter, double width,
                        double height) { drawn = Render(onScreen, width, height, painter); },
-                   area_.size(), 96, area_.devicePixelRatioF());
+                   area_.size(), kScreenDpi, area_.devicePixelRatioF());
     if (image.isNull())
         return;
     drawnModel_ = shared;

@@ -35,8 +35,8 @@ class PlotViewControl {
     void takeSeries(SeriesSnapshot series, std::string format, bool plus = false);
     // The size of the modern picture's text, in points.
     void setFontSize(double fontPt) { fontPt_ = fontPt; }
-    // The decimal point of the modern picture's labels and its readout.
-    void setDecimalPoint(QString point) { decimalPoint_ = std::move(point); }
+    // How the modern picture's labels and its readout write numbers.
+    void setNumberStyle(NumberStyle numbers) { numbers_ = std::move(numbers); }
     // Draws the modern picture of the series taken under the current choices.
     void drawModern();
     // Sizes the classic chart to the plot area, whose frame equal scales follow.
@@ -88,8 +88,8 @@ class PlotViewControl {
     bool plus_ = false;
     // Without a classic chart, the renderer's modern picture of the series taken.
     const bool modern_;
-    double fontPt_ = 9;
-    QString decimalPoint_ = QStringLiteral(".");
+    double fontPt_ = kTextPt;
+    NumberStyle numbers_;
     // What the last modern picture drew, and the model it drew it from.
     std::optional<RenderResult> drawn_;
     std::shared_ptr<const ChartModel> drawnModel_;

@@ -46,7 +46,7 @@ FileStatus statusOf(const ShownFiles::File& file) {
 
 } // namespace
 
-QString ShownStatusLine(const ShownFiles& shown) {
+QString ShownStatusLine(const ShownFiles& shown, const NumberStyle& numbers) {
     const auto& files = shown.Files();
     if (const FolderWatch* folder = shown.Folder(); folder && files.empty()) {
         const QString name = DisplayPath(folder->Folder());
@@ -55,8 +55,8 @@ QString ShownStatusLine(const ShownFiles& shown) {
                    : MainWindow::tr("Waiting for a measurement file in %1\u2026").arg(name);
     }
     if (files.empty())
-        return StatusLine({});
-    QString line = StatusLine(statusOf(files.front()));
+        return StatusLine({}, numbers);
+    QString line = StatusLine(statusOf(files.front()), numbers);
     if (files.size() == 2)
         line += MainWindow::tr(" \u00b7 and 1 more file");
     else if (files.size() > 2)

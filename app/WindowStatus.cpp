@@ -12,7 +12,7 @@ QString timeOf(const QTime& time) {
 
 } // namespace
 
-QString StatusLine(const FileStatus& s) {
+QString StatusLine(const FileStatus& s, const NumberStyle& numbers) {
     switch (s.state) {
     case FileStatus::State::NoFile:
         return QCoreApplication::translate("WindowStatus", "Open a measurement file to watch it.");
@@ -22,9 +22,9 @@ QString StatusLine(const FileStatus& s) {
     case FileStatus::State::Read:
         return QCoreApplication::translate("WindowStatus", "%1 \u00b7 %2 \u00b7 %3 \u00b7 read %4")
             .arg(s.name, s.format,
-                 s.points == 1
-                     ? QCoreApplication::translate("WindowStatus", "1 point")
-                     : QCoreApplication::translate("WindowStatus", "%1 points").arg(s.points),
+                 s.points == 1 ? QCoreApplication::translate("WindowStatus", "1 point")
+                               : QCoreApplication::translate("WindowStatus", "%1 points")
+                                     .arg(QString::fromStdString(numbers.Whole(s.points))),
                  timeOf(s.readAt));
     case FileStatus::State::Gone:
         return QCoreApplication::translate("WindowStatus",

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/NumberStyle.h"
 #include "measurement/io/IoError.h"
 
 #include <QString>
@@ -19,7 +20,7 @@ struct FileStatus {
     QString reason;
 };
 
-QString StatusLine(const FileStatus& status);
+QString StatusLine(const FileStatus& status, const NumberStyle& numbers);
 
 // The title a format is shown under ("Gamry DTA" for "gamry-dta"); a name without one
 // stays as it is.

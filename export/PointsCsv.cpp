@@ -59,13 +59,11 @@ void AppendCsvLine(const Row& row, std::string& text) {
     point.f = row.frequency;
     point.zReal = row.real;
     point.minusZImag = row.negImag;
-    for (const Quantity q :
-         {Quantity::Frequency, Quantity::ZReal, Quantity::MinusZImag, Quantity::Magnitude}) {
+    for (const Quantity q : {Quantity::Frequency, Quantity::ZReal, Quantity::MinusZImag,
+                             Quantity::Magnitude, Quantity::Phase}) {
         appendNumber(ValueOf(point, q), text);
         text += ',';
     }
-    appendNumber(-ValueOf(point, Quantity::MinusPhase), text);
-    text += ',';
     char digits[24];
     text.append(digits, std::to_chars(digits, digits + sizeof digits, row.line).ptr);
     text += '\n';

@@ -16,9 +16,8 @@ inline constexpr std::string_view kPointsCsvHeader = "f/Hz,Z'/Ohm,-Z''/Ohm,|Z|/O
 // row's line in the file. Numbers in shortest round-trip form whatever the locale; zero is
 // always 0, a NaN is nan, infinities are inf and -inf.
 //
-// The phase is that of Z = Z' + jZ'': atan2(Z'', Z'), from -180 to 180 degrees, so a
-// capacitive arc has a negative phase. It is exactly the negation of the Bode diagram's
-// "-phase" axis, computed the same way.
+// The phase is that of Z = Z' + jZ'', from -180 to 180 degrees, so a capacitive arc has a
+// negative phase: exactly the negation of the Bode diagram's "-phase" axis.
 void AppendCsvLine(const Row& row, std::string& text);
 
 // Takes the text a piece at a time; false when a piece could not be written.

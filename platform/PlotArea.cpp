@@ -73,7 +73,7 @@ void PlotArea::showPicture(QImage image, PictureDrawer drawVector) {
 
 void PlotArea::copyPicture() const {
     if (drawChart_) {
-        CopyChartToClipboard(drawChart_, size(), 96);
+        CopyChartToClipboard(drawChart_, size(), kScreenDpi);
         return;
     }
     if (QClipboard* clipboard = QGuiApplication::clipboard())
@@ -88,7 +88,7 @@ void PlotArea::savePicture() {
     // No measurement is a picture Korvane wrote, so the marks alone keep them.
     auto reason = WhyNotPictureOutput(bytes, std::nullopt);
     if (!reason)
-        reason = drawChart_ ? WriteChartPicture(drawChart_, size(), 96, bytes, std::nullopt)
+        reason = drawChart_ ? WriteChartPicture(drawChart_, size(), kScreenDpi, bytes, std::nullopt)
                             : WritePicture(picture_, bytes, std::nullopt, drawVector_);
     if (reason)
         QMessageBox::warning(this, QCoreApplication::applicationName(),

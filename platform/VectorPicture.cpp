@@ -2,6 +2,7 @@
 
 #include "OutputMarks.h"
 #include "VectorSurface.h"
+#include "chart/Painter.h"
 
 #include <QBuffer>
 #include <QPageSize>
@@ -11,8 +12,7 @@
 
 namespace {
 
-// Logical pixels are 1/96 inch, as on the screen.
-constexpr int kDotsPerInch = 96;
+constexpr int kDotsPerInch = static_cast<int>(kScreenDpi);
 
 bool drawOn(QPaintDevice& device, const PictureDrawer& draw) {
     QPainter painter;
