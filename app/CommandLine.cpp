@@ -143,36 +143,36 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             return failed(QStringLiteral("--font-size takes points from 4 to 72."));
         result.fontPt = points;
     }
-    if (p.parser.isSet(p.info)) {
+    // The options that print or write what FILE holds and quit, the first given winning;
+    // each goes without the others, of which the last is named first.
+    const struct {
+        const QCommandLineOption& option;
+        CommandLine::Action action;
+        const char* verb; // what it does with FILE
+        bool oneFile;
+    } outputs[] = {{p.info, CommandLine::Action::Info, "read", true},
+                   {p.exportData, CommandLine::Action::Export, "read", true},
+                   {p.snapshot, CommandLine::Action::Snapshot, "draw", false}};
+    for (auto out = std::begin(outputs); out != std::end(outputs); ++out) {
+        if (!p.parser.isSet(out->option))
+            continue;
+        const QString name = QStringLiteral("--") + out->option.names().front();
         if (result.file.empty())
-            return failed(QStringLiteral("--info needs a FILE to read."));
-        if (p.parser.isSet(p.snapshot))
-            return failed(QStringLiteral("--info goes without --snapshot."));
-        if (p.parser.isSet(p.exportData))
-            return failed(QStringLiteral("--info goes without --export."));
-        if (several)
-            return failed(QStringLiteral("--info reads one FILE."));
-        result.action = CommandLine::Action::Info;
-        return result;
-    }
-    if (p.parser.isSet(p.exportData)) {
-        if (result.file.empty())
-            return failed(QStringLiteral("--export needs a FILE to read."));
-        if (p.parser.isSet(p.snapshot))
-            return failed(QStringLiteral("--export goes without --snapshot."));
-        if (several)
-            return failed(QStringLiteral("--export reads one FILE."));
-        result.output = ArgumentBytes(p.parser.value(p.exportData));
-        if (result.output.empty())
+            return failed(
+                QStringLiteral("%1 needs a FILE to %2.").arg(name, QLatin1String(out->verb)));
+        for (auto other = std::end(outputs) - 1; other != out; --other)
+            if (p.parser.isSet(other->option))
+                return failed(QStringLiteral("%1 goes without --%2.")
+                                  .arg(name, other->option.names().front()));
+        if (out->oneFile && several)
+            return failed(QStringLiteral("%1 reads one FILE.").arg(name));
+        result.action = out->action;
+        if (out->action == CommandLine::Action::Info)
+            return result;
+        result.output = ArgumentBytes(p.parser.value(out->option));
+        if (out->action == CommandLine::Action::Export && result.output.empty())
             return failed(QStringLiteral("--export takes a file name, or - for standard output."));
-        result.action = CommandLine::Action::Export;
         return result;
-    }
-    if (p.parser.isSet(p.snapshot)) {
-        if (result.file.empty())
-            return failed(QStringLiteral("--snapshot needs a FILE to draw."));
-        result.action = CommandLine::Action::Snapshot;
-        result.output = ArgumentBytes(p.parser.value(p.snapshot));
     }
     return result;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chart/ChartModel.h"
+
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -19,10 +21,10 @@ struct CommandLine {
     bool equal = false; // equal scales
     bool bode = false;  // the Bode diagram rather than the Nyquist diagram
     QSize size{534, 392};
-    bool classic = false; // the classic look, pixel for pixel
-    double dpi = 96;      // a snapshot's resolution
-    double fontPt = 9;    // the size of every text, in points
-    QString error;        // what is wrong, for Action::Error
+    bool classic = false;    // the classic look, pixel for pixel
+    double dpi = kScreenDpi; // a snapshot's resolution
+    double fontPt = kTextPt; // the size of every text, in points
+    QString error;           // what is wrong, for Action::Error
 };
 
 // Reads the arguments as ArgumentText gives them, the program's name first. Needs no

@@ -4,8 +4,6 @@
 
 #include <unistd.h>
 
-#include <cstring>
-
 QString CannotRead(const std::string& file, const QString& reason) {
     return QStringLiteral("cannot read %1: %2").arg(OneLinePath(file), reason);
 }
@@ -14,12 +12,6 @@ QString CannotWrite(const std::string& output, const QString& reason) {
     const QString where =
         output == kStandardOutput ? QStringLiteral("standard output") : OneLinePath(output);
     return QStringLiteral("cannot write %1: %2").arg(where, reason);
-}
-
-QString WhyNotOpened(const MeasurementFile& opened) {
-    if (opened.error == 0)
-        return QStringLiteral("not a regular file");
-    return QString::fromLocal8Bit(std::strerror(opened.error));
 }
 
 std::optional<QString> WhyNotWritable(const std::string& measurement, const std::string& output,

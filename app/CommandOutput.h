@@ -1,6 +1,5 @@
 #pragma once
 
-#include "measurement/MeasurementFile.h"
 #include "platform/SafeOutput.h"
 
 #include <QString>
@@ -19,9 +18,6 @@ inline constexpr std::string_view kStandardOutput = "-";
 // output.
 QString CannotRead(const std::string& file, const QString& reason);
 QString CannotWrite(const std::string& output, const QString& reason);
-
-// Why a measurement file could not be opened: "not a regular file", or the system's reason.
-QString WhyNotOpened(const MeasurementFile& opened);
 
 // The rules of a kind of output for a path: why not, or nothing.
 using OutputRules = std::optional<QString> (*)(const std::string& path,

@@ -1,11 +1,10 @@
 #include "DataExport.h"
 
 #include "CommandOutput.h"
+#include "platform/WhyNotRead.h"
 #include "export/PointsCsv.h"
 
 #include <unistd.h>
-
-#include <cstring>
 
 namespace {
 
@@ -23,15 +22,6 @@ std::optional<QString> whyNotCsvOutput(const std::string& path,
     return WhyNotOutput(path, keep, csvKind());
 }
 
-bool readFailed(const CsvExportEnd& end) {
-    return end.readError != 0 || !end.refusal.empty();
-}
-
-QString readFailure(const CsvExportEnd& end) {
-    return end.refusal.empty() ? QString::fromLocal8Bit(std::strerror(end.readError))
-                               : QString::fromStdString(end.refusal);
-}
-
 } // namespace
 
 std::optional<QString> ExportData(const std::string& measurement, const std::string& output) {
@@ -39,7 +29,7 @@ std::optional<QString> ExportData(const std::string& measurement, const std::str
         return CannotWrite(output, *reason);
     const MeasurementFile file = OpenMeasurementFile(measurement);
     if (!file)
-        return CannotRead(measurement, WhyNotOpened(file));
+        return CannotRead(measurement, WhyNotRead(file.error));
 
     CsvExportEnd end;
     std::optional<QString> writeFailure;
@@ -59,8 +49,8 @@ std::optional<QString> ExportData(const std::string& measurement, const std::str
                                                  return std::nullopt;
                                              });
     }
-    if (readFailed(end))
-        return CannotRead(measurement, readFailure(end));
+    if (end.readError || !end.refusal.empty())
+        return CannotRead(measurement, WhyNotRead(end.readError, end.refusal));
     if (writeFailure)
         return CannotWrite(output, *writeFailure);
     return std::nullopt;

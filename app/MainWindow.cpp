@@ -2,6 +2,7 @@
 
 #include "AboutKorvane.h"
 #include "DataExport.h"
+#include "LocaleNumbers.h"
 #include "ShownStatus.h"
 #include "WindowDialogs.h"
 #include "platform/AppIcon.h"
@@ -71,7 +72,7 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
 
     view_ = std::make_unique<PlotViewControl>(ModernLook(), *plot_, [this] { redraw(); });
     view_->setFontSize(fontPt);
-    view_->setDecimalPoint(locale().decimalPoint());
+    view_->setNumberStyle(LocaleNumbers(locale()));
     new PlotKeys(plot_, {[this](QPoint at, double notches) { view_->zoomAt(at, notches); },
                          [this](QPoint by) { view_->panBy(by); }, [this] { view_->resetView(); }});
     plot_->setResizedHandler([this] { redraw(); });
@@ -286,7 +287,7 @@ void MainWindow::redraw() {
 }
 
 void MainWindow::showStatus() {
-    const QString line = ShownStatusLine(shown_);
+    const QString line = ShownStatusLine(shown_, LocaleNumbers(locale()));
     statusLine_->setText(line);
     if (!plot_->hasPicture())
         plot_->setPlaceholder(shown_.Files().empty() && !shown_.Folder()

@@ -2,6 +2,7 @@
 
 #include "WindowMenus.h"
 #include "WindowSettings.h"
+#include "chart/ChartModel.h"
 #include "source/ShownFiles.h"
 
 #include <QBasicTimer>
@@ -32,7 +33,7 @@ class MainWindow final : public QMainWindow {
 
     // `store` keeps the settings between runs; the window reads them now and writes them as
     // it closes.
-    explicit MainWindow(std::unique_ptr<QSettings> store, double fontPt = 9,
+    explicit MainWindow(std::unique_ptr<QSettings> store, double fontPt = kTextPt,
                         QWidget* parent = nullptr);
     ~MainWindow() override;
 

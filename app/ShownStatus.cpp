@@ -1,13 +1,12 @@
 #include "ShownStatus.h"
 
 #include "MainWindow.h"
+#include "platform/WhyNotRead.h"
 #include "WindowStatus.h"
 #include "platform/FileChoice.h"
 #include "source/ShownFiles.h"
 
 #include <QDateTime>
-
-#include <cstring>
 
 namespace {
 
@@ -40,25 +39,24 @@ FileStatus statusOf(const ShownFiles::File& file) {
         status.points = file.shown->series->measured();
         status.readAt = localTimeOf(file.readAt);
     }
-    if (file.failure)
-        status.reason = FailureReason(*file.failure);
+    if (file.error || !file.refusal.empty())
+        status.reason = FailureReason(file.error, file.refusal);
     return status;
 }
 
 } // namespace
 
-QString ShownStatusLine(const ShownFiles& shown) {
+QString ShownStatusLine(const ShownFiles& shown, const NumberStyle& numbers) {
     const auto& files = shown.Files();
     if (const FolderWatch* folder = shown.Folder(); folder && files.empty()) {
         const QString name = DisplayPath(folder->Folder());
-        return folder->Error() != 0
-                   ? MainWindow::tr("Cannot read %1: %2")
-                         .arg(name, QString::fromLocal8Bit(std::strerror(folder->Error())))
+        return folder->Error()
+                   ? MainWindow::tr("Cannot read %1: %2").arg(name, WhyNotRead(folder->Error()))
                    : MainWindow::tr("Waiting for a measurement file in %1\u2026").arg(name);
     }
     if (files.empty())
-        return StatusLine({});
-    QString line = StatusLine(statusOf(files.front()));
+        return StatusLine({}, numbers);
+    QString line = StatusLine(statusOf(files.front()), numbers);
     if (files.size() == 2)
         line += MainWindow::tr(" \u00b7 and 1 more file");
     else if (files.size() > 2)

@@ -1,6 +1,7 @@
 #include "Snapshot.h"
 
 #include "CommandOutput.h"
+#include "platform/WhyNotRead.h"
 #include "chart/Render.h"
 #include "classic/ChartSetup.h"
 #include "classic/ClassicChartFill.h"
@@ -13,7 +14,6 @@
 #include "view/DiagramModels.h"
 #include "view/PlotChoices.h"
 
-#include <cstring>
 #include <filesystem>
 #include <memory>
 
@@ -24,13 +24,11 @@ std::optional<QString> whyUnreadable(const std::string& file) {
     const MeasurementFile opened = OpenMeasurementFile(file);
     if (opened)
         return std::nullopt;
-    return WhyNotOpened(opened);
+    return WhyNotRead(opened.error);
 }
 
-QString cannotRead(const std::string& file, const FileFailure& failure) {
-    return CannotRead(file, failure.reason.empty()
-                                ? QString::fromLocal8Bit(std::strerror(failure.osError))
-                                : QString::fromStdString(failure.reason));
+QString cannotRead(const std::string& file, const ReadResult& read) {
+    return CannotRead(file, WhyNotRead(read.error, read.refusal));
 }
 
 // The modern picture: the diagram's model drawn by the renderer straight into the file's
@@ -41,8 +39,8 @@ std::optional<QString> modernSnapshot(const std::vector<std::string>& files,
     std::vector<ShownFile> shown;
     for (const std::string& file : files) {
         const ReadResult read = ReadWholeFile(file, nullptr);
-        if (read.failure)
-            return cannotRead(file, *read.failure);
+        if (read.failed())
+            return cannotRead(file, read);
         shown.push_back({read.series, std::filesystem::path(file).filename().string()});
     }
     ChartModel model = OverlayModel(shown, plus, choices);
@@ -87,8 +85,8 @@ std::optional<QString> WriteSnapshot(const std::vector<std::string>& files,
 
     // The classic chart draws straight into a picture of its size, as it does for a window.
     const ReadResult read = ReadWholeFile(file, nullptr);
-    if (read.failure)
-        return cannotRead(file, *read.failure);
+    if (read.failed())
+        return cannotRead(file, read);
     auto chart = std::make_unique<CCurveChart>();
     PlotChoices choices;
     choices.diagram = bode ? Diagram::Bode : Diagram::Nyquist;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chart/ChartModel.h"
+
 #include <QSize>
 #include <QString>
 
@@ -11,8 +13,8 @@
 // picture, pixel for pixel.
 struct SnapshotLook {
     bool classic = false;
-    double dpi = 96;
-    double fontPt = 9;
+    double dpi = kScreenDpi;
+    double fontPt = kTextPt;
 };
 
 // Draws the diagram of one reload of `file` (with "+" ticked when `plus`, with equal scales

@@ -1,8 +1,8 @@
 #include "WindowStatus.h"
 
-#include <QCoreApplication>
+#include "platform/WhyNotRead.h"
 
-#include <cstring>
+#include <QCoreApplication>
 
 namespace {
 
@@ -12,7 +12,7 @@ QString timeOf(const QTime& time) {
 
 } // namespace
 
-QString StatusLine(const FileStatus& s) {
+QString StatusLine(const FileStatus& s, const NumberStyle& numbers) {
     switch (s.state) {
     case FileStatus::State::NoFile:
         return QCoreApplication::translate("WindowStatus", "Open a measurement file to watch it.");
@@ -22,9 +22,9 @@ QString StatusLine(const FileStatus& s) {
     case FileStatus::State::Read:
         return QCoreApplication::translate("WindowStatus", "%1 \u00b7 %2 \u00b7 %3 \u00b7 read %4")
             .arg(s.name, s.format,
-                 s.points == 1
-                     ? QCoreApplication::translate("WindowStatus", "1 point")
-                     : QCoreApplication::translate("WindowStatus", "%1 points").arg(s.points),
+                 s.points == 1 ? QCoreApplication::translate("WindowStatus", "1 point")
+                               : QCoreApplication::translate("WindowStatus", "%1 points")
+                                     .arg(QString::fromStdString(numbers.Whole(s.points))),
                  timeOf(s.readAt));
     case FileStatus::State::Gone:
         return QCoreApplication::translate("WindowStatus",
@@ -58,10 +58,8 @@ QString FormatTitle(const std::string& name) {
     return QString::fromStdString(name);
 }
 
-QString FailureReason(const FileFailure& failure) {
-    if (!failure.reason.empty())
-        return QString::fromStdString(failure.reason);
-    if (failure.osError == 0)
+QString FailureReason(const std::optional<IoError>& error, const std::string& refusal) {
+    if (refusal.empty() && error && error->number == 0)
         return QCoreApplication::translate("WindowStatus", "it is not a file that can be read");
-    return QString::fromLocal8Bit(std::strerror(failure.osError));
+    return WhyNotRead(error, refusal);
 }

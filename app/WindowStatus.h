@@ -1,10 +1,12 @@
 #pragma once
 
-#include "source/FileFailure.h"
+#include "chart/NumberStyle.h"
+#include "measurement/io/IoError.h"
 
 #include <QString>
 #include <QTime>
 
+#include <optional>
 #include <string>
 
 // What the main window knows about its file, said in the one line of its status bar.
@@ -18,12 +20,13 @@ struct FileStatus {
     QString reason;
 };
 
-QString StatusLine(const FileStatus& status);
+QString StatusLine(const FileStatus& status, const NumberStyle& numbers);
 
 // The title a format is shown under ("Gamry DTA" for "gamry-dta"); a name without one
 // stays as it is.
 QString FormatTitle(const std::string& name);
 
-// Why a file cannot be read: the reason it is refused, or the system's words ("Permission
-// denied"), or that what is there is no file that can be read.
-QString FailureReason(const FileFailure& failure);
+// Why a file cannot be read: the reason it is refused, or the failed step in the system's
+// words ("Permission denied"), or that what is there (an error number of 0) is no file that
+// can be read.
+QString FailureReason(const std::optional<IoError>& error, const std::string& refusal);

@@ -7,6 +7,9 @@ struct AxisRange {
     friend bool operator==(const AxisRange&, const AxisRange&) = default;
 };
 
+// What a logarithmic axis spans with no positive value to show: the decade from 1.
+inline constexpr AxisRange kDecadeFromOne{1.0, 10.0};
+
 // The part of the plane the plot shows.
 struct PlotView {
     AxisRange x, y;

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -15,7 +14,6 @@ constexpr double kEndSlack = 1e-9;
 // Beyond this, n × units no longer counts every integer and neighbouring ticks would merge.
 constexpr double kExactIntegers = 9007199254740992.0; // 2^53
 constexpr int kMaxDecimals = 17;
-const char* const kMinus = "\xE2\x88\x92";
 const char* const kTimes = "\xC3\x97";
 
 bool Finite(double v) {
@@ -43,11 +41,6 @@ double TimesPow10(double v, int e) {
     return e >= 0 ? v * Pow10(e) : v / Pow10(-e);
 }
 
-std::string Superscript(int k) {
-    const std::string digits = std::to_string(k < 0 ? -static_cast<long>(k) : k);
-    return k < 0 ? kMinus + digits : digits;
-}
-
 double LengthOf(const LabelLength& length, const TextRun& label) {
     return length ? length(label) : 0.0;
 }
@@ -60,6 +53,7 @@ struct Layout {
     Placement place;
     const LabelLength& length;
     double gapPx;
+    const NumberStyle& numbers;
 };
 
 // Whether each label keeps `gapPx` clear of the next; unlabelled ticks take no room.
@@ -136,12 +130,13 @@ using Dress = std::function<TextRun(std::string)>;
 // The values labelled in units of 10^exponent, with the decimals the step needs (one more for
 // 2.5) or, should rounding still merge two labels, as many more as part them.
 std::optional<std::vector<Tick>> Labelled(const std::vector<double>& values, Step step,
-                                          int exponent, const Dress& dress) {
+                                          int exponent, const Dress& dress,
+                                          const NumberStyle& numbers) {
     for (int decimals = std::clamp(exponent - step.exponent(), 0, kMaxDecimals);
          decimals <= kMaxDecimals; ++decimals) {
         std::vector<std::string> texts;
         for (double v : values)
-            texts.push_back(TickLabel(v, exponent, decimals));
+            texts.push_back(TickLabel(v, exponent, decimals, numbers));
         if (std::adjacent_find(texts.begin(), texts.end()) != texts.end())
             continue;
         std::vector<Tick> ticks;
@@ -169,7 +164,7 @@ std::vector<Tick> SteppedTicks(double min, double max, const Layout& layout, int
         const auto values = Multiples(min, max, step);
         if (!values)
             continue;
-        auto ticks = Labelled(*values, step, exponent, dress);
+        auto ticks = Labelled(*values, step, exponent, dress, layout.numbers);
         if (ticks && Clear(*ticks, layout))
             return std::move(*ticks);
     }
@@ -182,22 +177,22 @@ struct Mark {
     int multiple, decade;
 };
 
-TextRun DecadeLabel(const Mark& m) {
+TextRun DecadeLabel(const Mark& m, const NumberStyle& numbers) {
     const std::string lead = m.multiple == 1 ? "10" : std::to_string(m.multiple) + kTimes + "10";
-    return {{lead, false}, {Superscript(m.decade), true}};
+    return {{lead, false}, {numbers.Whole(m.decade), true}};
 }
 
 // The marks as ticks, labelling the decades that are multiples of `stride` and, at stride 1,
 // those of `multiples` (2 and 5) too.
 std::vector<Tick> MarkTicks(const std::vector<Mark>& marks, std::initializer_list<int> multiples,
-                            int stride) {
+                            int stride, const NumberStyle& numbers) {
     std::vector<Tick> ticks;
     for (const Mark& m : marks) {
         const bool labelled = m.multiple == 1
                                   ? m.decade % stride == 0
                                   : stride == 1 && std::find(multiples.begin(), multiples.end(),
                                                              m.multiple) != multiples.end();
-        ticks.push_back({m.value, labelled ? DecadeLabel(m) : TextRun{}});
+        ticks.push_back({m.value, labelled ? DecadeLabel(m, numbers) : TextRun{}});
     }
     return ticks;
 }
@@ -212,7 +207,7 @@ std::vector<Tick> StridedDecades(const std::vector<Mark>& marks, const Layout& l
     std::vector<Tick> previous;
     for (int base = 1; base <= 1000; base *= 10) {
         for (int n : {1, 2, 3, 5}) {
-            std::vector<Tick> ticks = MarkTicks(marks, {}, n * base);
+            std::vector<Tick> ticks = MarkTicks(marks, {}, n * base, layout.numbers);
             if (LabelCount(ticks) == 0) {
                 // No decade is a multiple of n: one label of the finer stride, the one nearest
                 // the middle, still tells where the axis is.
@@ -239,21 +234,21 @@ std::vector<Tick> StridedDecades(const std::vector<Mark>& marks, const Layout& l
 } // namespace
 
 AxisTicks LinearTicks(double min, double max, double lengthPx, const LabelLength& length,
-                      double gapPx) {
+                      double gapPx, const NumberStyle& numbers) {
     if (!Proper(min, max) || !(lengthPx > 0.0) || !Finite(lengthPx))
         return {};
     AxisTicks axis;
     axis.prefixExponent = PrefixExponentFor(std::max(std::abs(min), std::abs(max)));
     const double span = max - min;
     const Layout layout{lengthPx, [=](double v) { return (v - min) / span * lengthPx; }, length,
-                        gapPx};
+                        gapPx, numbers};
     axis.ticks = SteppedTicks(min, max, layout, axis.prefixExponent,
                               [](std::string text) { return PlainText(std::move(text)); });
     return axis;
 }
 
-AxisTicks LogTicks(double min, double max, double lengthPx, const LabelLength& length,
-                   double gapPx) {
+AxisTicks LogTicks(double min, double max, double lengthPx, const LabelLength& length, double gapPx,
+                   const NumberStyle& numbers) {
     if (!Proper(min, max) || !(min > 0.0) || !(lengthPx > 0.0) || !Finite(lengthPx))
         return {};
     const double low = std::log10(min), high = std::log10(max);
@@ -261,7 +256,7 @@ AxisTicks LogTicks(double min, double max, double lengthPx, const LabelLength& l
         return {};
     const Layout layout{lengthPx,
                         [=](double v) { return (std::log10(v) - low) / (high - low) * lengthPx; },
-                        length, gapPx};
+                        length, gapPx, numbers};
     const bool underTwoDecades = high - low < 2.0;
     std::vector<Mark> marks;
     for (int k = static_cast<int>(std::floor(low)) - 1; k <= static_cast<int>(std::ceil(high));
@@ -289,12 +284,12 @@ AxisTicks LogTicks(double min, double max, double lengthPx, const LabelLength& l
         const bool plain = decade >= -3 && decade <= 3;
         axis.ticks = SteppedTicks(min, max, layout, plain ? 0 : decade, [&](std::string text) {
             return plain ? PlainText(std::move(text))
-                         : TextRun{{text + kTimes + "10", false}, {Superscript(decade), true}};
+                         : TextRun{{text + kTimes + "10", false}, {numbers.Whole(decade), true}};
         });
         return axis;
     }
     for (auto multiples : {std::initializer_list<int>{2, 5}, std::initializer_list<int>{5}}) {
-        std::vector<Tick> ticks = MarkTicks(marks, multiples, 1);
+        std::vector<Tick> ticks = MarkTicks(marks, multiples, 1, numbers);
         if (Clear(ticks, layout)) {
             axis.ticks = std::move(ticks);
             return axis;
@@ -325,23 +320,15 @@ std::optional<std::string> SiPrefix(int exponent) {
     return kPrefixes[(exponent + 24) / 3];
 }
 
-std::string TickLabel(double value, int exponent, int decimals) {
+std::string TickLabel(double value, int exponent, int decimals, const NumberStyle& numbers) {
     // Past ±1000 every double scales to 0 or overflows alike; the bound keeps -exponent defined.
     const double scaled = TimesPow10(value, -std::clamp(exponent, -1000, 1000));
     if (!Finite(scaled))
         return {};
-    // Room for the 309 digits of the largest double and its decimals; to_chars writes "."
-    // whatever the locale.
-    std::array<char, 400> buffer;
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), scaled,
-                      std::chars_format::fixed, std::clamp(decimals, 0, kMaxDecimals));
-    if (error != std::errc())
+    decimals = std::clamp(decimals, 0, kMaxDecimals);
+    const std::string text = numbers.Fixed(scaled, decimals);
+    if (text.empty())
         return {};
-    std::string text(buffer.data(), end);
-    if (text.front() == '-') {
-        const bool zero = text.find_first_of("123456789") == std::string::npos;
-        text.replace(0, 1, zero ? "" : kMinus);
-    }
-    return text;
+    const bool zero = text.find_first_of("123456789") == std::string::npos;
+    return zero ? numbers.Fixed(0.0, decimals) : text;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "NumberStyle.h"
 #include "Painter.h"
 
 #include <functional>
@@ -29,7 +30,7 @@ struct AxisTicks {
 // neighbouring labels distinct. Where neighbouring labels would come closer than `gapPx`,
 // a coarser step is taken until none do. Nothing for a range that is not finite and proper.
 AxisTicks LinearTicks(double min, double max, double lengthPx, const LabelLength& length,
-                      double gapPx);
+                      double gapPx, const NumberStyle& numbers = {});
 
 // The ticks of a logarithmic axis over [min, max] (both above 0): decades labelled 10^k with
 // a superscript k, every n-th decade (n = 2, 3, 5, 10, …) where they would crowd, the others
@@ -38,8 +39,8 @@ AxisTicks LinearTicks(double min, double max, double lengthPx, const LabelLength
 // Where fewer than two of these labels fall within the range, the ticks step as on a linear
 // axis instead, labelled as plain decimals where 10^-3 <= min < 10^4 and beyond that in
 // units of the decade of `min` ("12×10⁻⁹"), so that the axis still tells where it is.
-AxisTicks LogTicks(double min, double max, double lengthPx, const LabelLength& length,
-                   double gapPx);
+AxisTicks LogTicks(double min, double max, double lengthPx, const LabelLength& length, double gapPx,
+                   const NumberStyle& numbers = {});
 
 // The exponent (a multiple of 3) of the SI prefix under which values up to `largest` in
 // magnitude read between 0.1 and 1000; 0 where they already do, or for 0 and non-finite
@@ -50,6 +51,6 @@ int PrefixExponentFor(double largest);
 // that have none.
 std::optional<std::string> SiPrefix(int exponent);
 
-// `value` in units of 10^exponent with `decimals` decimals; negatives take the minus sign
-// U+2212, and a value that rounds to zero reads "0" with its decimals, never "−0".
-std::string TickLabel(double value, int exponent, int decimals);
+// `value` in units of 10^exponent with `decimals` decimals, written in `numbers`' style; a
+// value that rounds to zero reads "0" with its decimals, never "−0".
+std::string TickLabel(double value, int exponent, int decimals, const NumberStyle& numbers = {});

@@ -1,12 +1,17 @@
 #pragma once
 
 #include "DrawingTools.h"
+#include "NumberStyle.h"
+#include "Painter.h"
 #include "model/Quantity.h"
 #include "model/Series.h"
 
 #include <optional>
 #include <string>
 #include <vector>
+
+// The size of a picture's text, in points, unless asked otherwise.
+inline constexpr double kTextPt = 9.0;
 
 // One axis as the diagram wants it: the values it spans, how it maps them and what its
 // title says ("Z′" in "Ω" becomes "Z′ / kΩ" once the labels count kilo-ohms).
@@ -75,11 +80,10 @@ struct ChartModel {
     // One unit as long across as up; with `keepYStart` the y axis grows upward only.
     bool equalScales = false;
     bool keepYStart = false;
-    double fontPt = 9.0;
-    double dpi = 96.0;
-    // What the labels write between the whole and the fraction: the window's locale may want
-    // a comma.
-    std::string decimalPoint = ".";
+    double fontPt = kTextPt;
+    double dpi = kScreenDpi;
+    // How the labels write their numbers: the window's locale may want a decimal comma.
+    NumberStyle numbers;
     Paper paper;
     std::optional<SweepKey> sweeps;
     // Above the frame, in place of the sweeps' key, when several files are overlaid.

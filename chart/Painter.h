@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// A picture's pixel at its plain resolution is 1/96 inch, as on the screen.
+inline constexpr double kScreenDpi = 96.0;
+
 // Coordinates in pixels, fractional: vector pictures keep them as they are.
 struct PointF {
     double x = 0.0, y = 0.0;

@@ -17,7 +17,7 @@ constexpr double kLargest = std::numeric_limits<double>::max();
 // Sizes in pixels, from sizes in points at the picture's resolution.
 struct Metrics {
     explicit Metrics(const ChartModel& m) {
-        const double pxPerPt = (m.dpi > 0 ? m.dpi : 96.0) / 72.0;
+        const double pxPerPt = (m.dpi > 0 ? m.dpi : kScreenDpi) / 72.0;
         font = std::max(m.fontPt, 1.0) * pxPerPt;
         tick = 0.4 * font;
         gap = 0.3 * font;
@@ -41,8 +41,9 @@ AxisMapping spanOf(const AxisModel& axis, double fromPx, double toPx) {
     m.fromPx = fromPx;
     m.toPx = toPx;
     if (!proper(axis.min, axis.max, axis.log)) {
-        m.min = axis.log ? 1.0 : 0.0;
-        m.max = axis.log ? 10.0 : 1.0;
+        const AxisRange none = axis.log ? kDecadeFromOne : AxisRange{};
+        m.min = none.min;
+        m.max = none.max;
         return m;
     }
     m.min = axis.min;
@@ -73,15 +74,9 @@ std::string titleOf(const AxisModel& axis, int prefixExponent) {
 }
 
 AxisTicks ticksOf(const AxisMapping& m, double lengthPx, const LabelLength& length, double gap,
-                  const std::string& decimalPoint) {
-    AxisTicks ticks = m.log ? LogTicks(m.min, m.max, lengthPx, length, gap)
-                            : LinearTicks(m.min, m.max, lengthPx, length, gap);
-    if (decimalPoint != ".")
-        for (Tick& t : ticks.ticks)
-            for (TextPiece& piece : t.label)
-                if (const auto at = piece.text.find('.'); at != std::string::npos)
-                    piece.text.replace(at, 1, decimalPoint);
-    return ticks;
+                  const NumberStyle& numbers) {
+    return m.log ? LogTicks(m.min, m.max, lengthPx, length, gap, numbers)
+                 : LinearTicks(m.min, m.max, lengthPx, length, gap, numbers);
 }
 
 // The pixel coordinate of a value, also for dots: linear axes cost one multiplication.
@@ -153,19 +148,19 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
         if (model.equalScales && round > 0)
             equalise();
         l.y = spanOf(y, bottom, top);
-        l.yTicks = ticksOf(l.y, bottom - top, up, s.labelGap, model.decimalPoint);
+        l.yTicks = ticksOf(l.y, bottom - top, up, s.labelGap, model.numbers);
         const double yTitle = textHeight + s.labelGap;
         const double newLeft =
             s.margin + yTitle + widest(painter, l.yTicks, s.font) + s.gap + s.tick + extraLeft;
         double newRight = width - s.margin - extraRight;
         if (model.rightY) {
             l.rightY = spanOf(*model.rightY, bottom, top);
-            l.rightTicks = ticksOf(*l.rightY, bottom - top, up, s.labelGap, model.decimalPoint);
+            l.rightTicks = ticksOf(*l.rightY, bottom - top, up, s.labelGap, model.numbers);
             newRight = width - s.margin - yTitle - widest(painter, l.rightTicks, s.font) - s.gap -
                        s.tick - extraRight;
         }
         l.x = spanOf(x, newLeft, newRight);
-        l.xTicks = ticksOf(l.x, newRight - newLeft, across, s.labelGap, model.decimalPoint);
+        l.xTicks = ticksOf(l.x, newRight - newLeft, across, s.labelGap, model.numbers);
         // X labels centred on their ticks may reach beyond the picture's edges.
         const FastMap xMap(l.x);
         double overLeft = 0, overRight = 0;
@@ -192,9 +187,9 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
         // Labels that never settled keep the last frame; the scales must hold all the same.
         equalise();
         l.y = spanOf(y, bottom, top);
-        l.yTicks = ticksOf(l.y, bottom - top, up, s.labelGap, model.decimalPoint);
+        l.yTicks = ticksOf(l.y, bottom - top, up, s.labelGap, model.numbers);
         l.x = spanOf(x, left, right);
-        l.xTicks = ticksOf(l.x, right - left, across, s.labelGap, model.decimalPoint);
+        l.xTicks = ticksOf(l.x, right - left, across, s.labelGap, model.numbers);
     }
     l.frame = {left, top, right, std::max(bottom, top + 1)};
     l.x.fromPx = left;

@@ -2,12 +2,13 @@
 
 #include "CurveChart.h"
 #include "LogAxis.h"
+#include "model/Quantity.h"
+#include "view/Diagram.h"
 #include "view/PlotChoices.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <numbers>
 
 namespace {
 
@@ -18,14 +19,14 @@ bool positive(double v) {
 // A log axis over the data's decades; without a positive value, one decade from 1.
 AxisRange decadeRange(const Extent& e) {
     const auto span = DecadeBounds(e.low, e.high);
-    return span ? AxisRange{span->min, span->max} : AxisRange{1.0, 10.0};
+    return span ? AxisRange{span->min, span->max} : kDecadeFromOne;
 }
 
 // Ten steps of a round number of degrees that cover the phases, starting at a multiple of
 // the step, so the labels read as round degrees.
 AxisRange phaseRange(const Extent& e) {
     if (!(e.high >= e.low))
-        return {-90.0, 90.0};
+        return kEmptyMinusPhase;
     for (double step : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0}) {
         const double low = std::floor(e.low / step) * step;
         if (low + 10 * step >= e.high)
@@ -40,8 +41,8 @@ void FillBodePoints(const std::vector<Point>& points, CCurveChart& chart) {
     for (int i = 0; i < chart.count && static_cast<size_t>(i) < points.size(); ++i) {
         const Point& p = points[static_cast<size_t>(i)];
         chart.xData[i] = p.f;
-        chart.yData[i] = std::hypot(p.zReal, p.minusZImag);
-        chart.zData[i] = std::atan2(p.minusZImag, p.zReal) * 180.0 / std::numbers::pi;
+        chart.yData[i] = ValueOf(p, Quantity::Magnitude);
+        chart.zData[i] = ValueOf(p, Quantity::MinusPhase);
     }
 }
 

@@ -1,36 +1,22 @@
 #include "FailureReport.h"
 
+#include "platform/WhyNotRead.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 
-#include <cstring>
-
-QString DescribeFileFailure(const FileFailure& failure) {
-    if (!failure.reason.empty())
+QString DescribeReadFailure(const std::string& path, const ReadResult& read) {
+    const QString file = QString::fromLocal8Bit(path.c_str());
+    if (!read.refusal.empty())
         return QStringLiteral("Cannot show \"%1\": %2.")
-            .arg(QString::fromLocal8Bit(failure.fileName.c_str()),
-                 QString::fromStdString(failure.reason));
-    QString what;
-    switch (failure.cause) {
-    case kCauseBadSeek:
-        what = QStringLiteral("its length could not be measured");
-        break;
-    case kCauseGeneric:
-        what = QStringLiteral("a line could not be read");
-        break;
-    case kCauseDiskFull:
-        what = QStringLiteral("it could not be closed");
-        break;
-    default:
-        what = QStringLiteral("the file layer failed with cause %1").arg(failure.cause);
-        break;
-    }
-    return QStringLiteral("An error occurred while reading \"%1\": %2 (%3).")
-        .arg(QString::fromLocal8Bit(failure.fileName.c_str()), what,
-             QString::fromLocal8Bit(std::strerror(failure.osError)));
+            .arg(file, QString::fromStdString(read.refusal));
+    // The step's own path: the file that failed.
+    return QStringLiteral("An error occurred while reading \"%1\": %2.")
+        .arg(read.error ? QString::fromLocal8Bit(read.error->path.c_str()) : file,
+             WhyNotRead(read.error));
 }
 
-void FailureReport::show(QWidget* parent, const FileFailure& failure) {
+void FailureReport::show(QWidget* parent, const std::string& path, const ReadResult& read) {
     if (box_ == nullptr) {
         box_ = new QMessageBox(QMessageBox::Warning, QCoreApplication::applicationName(), QString(),
                                QMessageBox::Ok, parent);
@@ -38,6 +24,6 @@ void FailureReport::show(QWidget* parent, const FileFailure& failure) {
         // Not modal: a modal box would run a loop of its own inside the tick.
         box_->setWindowModality(Qt::NonModal);
     }
-    box_->setText(DescribeFileFailure(failure));
+    box_->setText(DescribeReadFailure(path, read));
     box_->show();
 }

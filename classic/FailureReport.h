@@ -6,15 +6,18 @@
 #include <QPointer>
 #include <QString>
 
-// The words for a failed reload: the file, what failed and the system's reason.
-QString DescribeFileFailure(const FileFailure& failure);
+#include <string>
+
+// The words for a failed read of the file at `path`: why it is refused, or the step that
+// failed and the system's reason.
+QString DescribeReadFailure(const std::string& path, const ReadResult& read);
 
 // Shows a failed reload to the user in a message box that does not stop the reloads. A file
 // that keeps failing keeps one box open, showing its latest failure, instead of adding a box
 // at every tick.
 class FailureReport {
   public:
-    void show(QWidget* parent, const FileFailure& failure);
+    void show(QWidget* parent, const std::string& path, const ReadResult& read);
     QMessageBox* box() const { return box_; }
 
   private:

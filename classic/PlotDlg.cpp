@@ -162,7 +162,7 @@ void CPlotDlg::OnTimer(unsigned) {
     const auto* plus = qobject_cast<QCheckBox*>(GetDlgItem(*this, IDC_PLUS));
     const bool plusTicked = plus != nullptr && plus->isChecked();
     if (reload_) {
-        showRead(reload_(pathName_), plusTicked);
+        showRead(pathName_, reload_(pathName_), plusTicked);
         return;
     }
     // The "+" box counts as it stood when the read began.
@@ -189,13 +189,13 @@ void CPlotDlg::showReading() {
     // until it returns.
     if (file.latestKept)
         return;
-    showRead(*file.latest, plusOfRead_);
+    showRead(file.path, *file.latest, plusOfRead_);
 }
 
-void CPlotDlg::showRead(const ReadResult& result, bool plusTicked) {
+void CPlotDlg::showRead(const std::string& path, const ReadResult& result, bool plusTicked) {
     plotView_->takeSeries(result.series, result.format, plusTicked);
-    if (result.failure)
-        report_.show(this, *result.failure);
+    if (result.failed())
+        report_.show(this, path, result);
     else if (result.found && !result.stopped && result.series)
         plotView_->draw();
 }
@@ -204,11 +204,11 @@ void CPlotDlg::showLastReading() {
     const auto& files = shown_->Files();
     const ReadResult* last =
         files.empty() || !files.front().latest ? nullptr : &*files.front().latest;
-    if (shown_->TickUnderWay() || reload_ || !last || last->failure) {
+    if (shown_->TickUnderWay() || reload_ || !last || last->failed()) {
         OnTimer(RELOAD_TIMER_ID);
         return;
     }
-    showRead(*last, plusOfRead_);
+    showRead(files.front().path, *last, plusOfRead_);
 }
 
 void CPlotDlg::OnOpen() {

@@ -99,7 +99,7 @@ class CPlotDlg : public QDialog {
     void showLastReading();
     // Takes a read's points into the plot and draws them when the read succeeded; a failed
     // read is reported and leaves the picture as it was.
-    void showRead(const ReadResult& result, bool plusTicked);
+    void showRead(const std::string& path, const ReadResult& result, bool plusTicked);
 
     QIcon m_hIcon;
     QMenu* systemMenu_ = nullptr;

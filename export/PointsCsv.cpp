@@ -21,11 +21,13 @@ void appendNumber(double value, std::string& text) {
     text.append(digits, end);
 }
 
-// Collects lines and hands them on in large pieces; after a failed piece it takes no more
-// and stops the read.
+// Collects the header and the lines and hands them on in large pieces; after a failed piece
+// it takes no more and stops the read.
 class CsvSink final : public RowSink {
   public:
-    explicit CsvSink(const TextOutput& out) : out_(out) {}
+    explicit CsvSink(const TextOutput& out) : out_(out), pending_(kPointsCsvHeader) {
+        pending_ += '\n';
+    }
 
     void OnRow(const Row& row) override {
         if (failed())
@@ -57,13 +59,11 @@ void AppendCsvLine(const Row& row, std::string& text) {
     point.f = row.frequency;
     point.zReal = row.real;
     point.minusZImag = row.negImag;
-    for (const Quantity q :
-         {Quantity::Frequency, Quantity::ZReal, Quantity::MinusZImag, Quantity::Magnitude}) {
+    for (const Quantity q : {Quantity::Frequency, Quantity::ZReal, Quantity::MinusZImag,
+                             Quantity::Magnitude, Quantity::Phase}) {
         appendNumber(ValueOf(point, q), text);
         text += ',';
     }
-    appendNumber(-ValueOf(point, Quantity::MinusPhase), text);
-    text += ',';
     char digits[24];
     text.append(digits, std::to_chars(digits, digits + sizeof digits, row.line).ptr);
     text += '\n';
@@ -74,22 +74,17 @@ CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out) 
     LineReader reader(file.fd.get(), ReadLimit(file.size));
     ReadOutcome outcome;
     if (!BeginReading(reader, outcome)) {
-        end.readError = outcome.error;
-        return end;
-    }
-    if (!outcome.detection.refusal.empty()) {
-        end.refusal = outcome.detection.refusal;
+        end.readError = AtPath(outcome.error, file.path);
         return end;
     }
     CsvSink sink(out);
-    if (!out(std::string(kPointsCsvHeader) + "\n")) {
-        end.outputFailed = true;
-        return end;
-    }
     reader.setStop(sink.stop());
     ReadLines(reader, file.size, sink, {}, outcome);
-    end.outputFailed = !sink.flush();
+    if (!outcome.error && !sink.failed())
+        end.refusal = RefusalText(outcome.detection, outcome.state, false);
+    // A file is refused before its first row, so nothing of it is sent, not even the header.
+    end.outputFailed = end.refusal.empty() ? !sink.flush() : sink.failed();
     if (!end.outputFailed)
-        end.readError = outcome.error;
+        end.readError = AtPath(outcome.error, file.path);
     return end;
 }

@@ -4,6 +4,7 @@
 #include "measurement/Reader.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,8 @@ inline constexpr std::string_view kPointsCsvHeader = "f/Hz,Z'/Ohm,-Z''/Ohm,|Z|/O
 // row's line in the file. Numbers in shortest round-trip form whatever the locale; zero is
 // always 0, a NaN is nan, infinities are inf and -inf.
 //
-// The phase is that of Z = Z' + jZ'': atan2(Z'', Z'), from -180 to 180 degrees, so a
-// capacitive arc has a negative phase. It is exactly the negation of the Bode diagram's
-// "-phase" axis, computed the same way.
+// The phase is that of Z = Z' + jZ'', from -180 to 180 degrees, so a capacitive arc has a
+// negative phase: exactly the negation of the Bode diagram's "-phase" axis.
 void AppendCsvLine(const Row& row, std::string& text);
 
 // Takes the text a piece at a time; false when a piece could not be written.
@@ -25,10 +25,10 @@ using TextOutput = std::function<bool(std::string_view)>;
 
 // How an export ended: all written, or what stopped it.
 struct CsvExportEnd {
-    int readError = 0;   // the system's error number of a failed read
-    std::string refusal; // why the file is no measurement Korvane reads
+    std::optional<IoError> readError; // the failed step of reading the measurement
+    std::string refusal;              // why the file is no measurement Korvane reads
     bool outputFailed = false;
-    bool complete() const { return readError == 0 && refusal.empty() && !outputFailed; }
+    bool complete() const { return !readError && refusal.empty() && !outputFailed; }
 };
 
 // Reads `file` whole as it stands and sends the header and one line per row read to `out`.

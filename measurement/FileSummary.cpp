@@ -2,7 +2,6 @@
 
 #include "Encoding.h"
 #include "MeasurementFile.h"
-#include "Refusal.h"
 
 #include <algorithm>
 #include <charconv>
@@ -173,21 +172,22 @@ std::string describe(const ReadOutcome& outcome, const SummarySink& sink) {
 
 } // namespace
 
-std::optional<std::string> SummarizeMeasurementFile(const std::string& path, int& error,
+std::optional<std::string> SummarizeMeasurementFile(const std::string& path,
+                                                    std::optional<IoError>& error,
                                                     std::string& refusal) {
     MeasurementFile file = OpenMeasurementFile(path);
     if (!file) {
-        error = file.error;
+        error = std::move(file.error);
         return std::nullopt;
     }
     LineReader reader(file.fd.get(), ReadLimit(file.size));
     SummarySink sink;
     const ReadOutcome outcome = ReadMeasurement(reader, file.size, sink);
-    if (outcome.error != 0) {
-        error = outcome.error;
+    if (outcome.error) {
+        error = AtPath(outcome.error, path);
         return std::nullopt;
     }
-    error = 0;
+    error.reset();
     if (std::string why = RefusalText(outcome.detection, outcome.state, false); !why.empty()) {
         refusal = std::move(why);
         return std::nullopt;

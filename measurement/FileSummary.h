@@ -1,5 +1,7 @@
 #pragma once
 
+#include "measurement/io/IoError.h"
+
 #include <optional>
 #include <string>
 
@@ -13,10 +15,10 @@
 // lines about the encoding, separators, columns and sweeps follow, the first 100 sweeps each
 // with its points and its first and last frequency
 //   sweep 1: 61 points, 1e+05 Hz to 0.01 Hz
-// and one line for the sweeps not listed. Nothing, with the system's
-// error number in `error` (0: not a regular file, or refused as `refusal` says), when the file
-// cannot be read.
-std::optional<std::string> SummarizeMeasurementFile(const std::string& path, int& error,
+// and one line for the sweeps not listed. Nothing, with the failed step in `error` or why the
+// file is refused in `refusal`, when the file cannot be read.
+std::optional<std::string> SummarizeMeasurementFile(const std::string& path,
+                                                    std::optional<IoError>& error,
                                                     std::string& refusal);
 
 // The same text for a file's bytes.

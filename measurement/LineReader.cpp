@@ -1,6 +1,6 @@
 #include "LineReader.h"
 
-#include "MeasurementFile.h"
+#include "measurement/io/ReadBytesAt.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -33,7 +33,7 @@ bool LineReader::fill(std::size_t wanted) {
     }
     if (bytesRead_ == start_ && start_ != 0 &&
         ::lseek(fd_, static_cast<off_t>(start_), SEEK_SET) < 0) {
-        error_ = errno;
+        error_ = IoErrorFromErrno(IoStep::Seek);
         return false;
     }
     if (end_ >= kKeptTail) {
@@ -54,7 +54,7 @@ bool LineReader::fill(std::size_t wanted) {
             got = ::read(fd_, buffer_.data() + end_, want);
         } while (got < 0 && errno == EINTR);
         if (got < 0) {
-            error_ = errno;
+            error_ = IoErrorFromErrno(IoStep::Read);
             return false;
         }
         if (got == 0)

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "measurement/io/IoError.h"
+
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,7 +44,7 @@ class LineReader {
     void setUnits(TextUnits units, std::size_t skip);
 
     // The next line, valid until the next call. End when nothing is left; Error with the
-    // system's error number in error().
+    // failed step in error() (its path left to the caller, who knows it), or stopped().
     Status next(std::string_view& line) {
         // Most lines are bytes that lie whole in the buffer: handed out in place, inline.
         if (units_ == TextUnits::Bytes && begin_ != end_) [[likely]] {
@@ -87,7 +90,7 @@ class LineReader {
     std::uint64_t position() const { return position_; }
     // Bytes read from the file so far.
     std::uint64_t bytesRead() const { return bytesRead_; }
-    int error() const { return error_; }
+    const std::optional<IoError>& error() const { return error_; }
 
   private:
     // next() for a line that runs over the buffer's end, or of UTF-16 units.
@@ -115,5 +118,5 @@ class LineReader {
     bool stopped_ = false;
     bool terminated_ = false;
     bool cut_ = false;
-    int error_ = 0;
+    std::optional<IoError> error_;
 };

@@ -4,45 +4,26 @@
 #include "Format.h"
 #include "LineReader.h"
 #include "Reader.h"
+#include "measurement/io/FileDescriptor.h"
+#include "measurement/io/IoError.h"
 
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <string>
 #include <string_view>
 
-// Owns a file descriptor and closes it when it goes, whichever way a function ends.
-class FileDescriptor {
-  public:
-    FileDescriptor() = default;
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    FileDescriptor(FileDescriptor&& other) noexcept : fd_(other.fd_) { other.fd_ = -1; }
-    FileDescriptor& operator=(FileDescriptor&& other) noexcept;
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    ~FileDescriptor() { close(); }
-
-    int get() const { return fd_; }
-    explicit operator bool() const { return fd_ >= 0; }
-    // Closes it now: 0, or the system's error number when closing failed.
-    int close();
-
-  private:
-    int fd_ = -1;
-};
-
 // A measurement file opened for one reading, or why it was not.
 struct MeasurementFile {
-    enum class Step { Opened, Examined, Opening, Measuring };
     FileDescriptor fd;
+    std::string path;
     std::uint64_t size = 0; // measured once, right after opening
     // Which file it is, whatever its path now names.
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
-    // Where it failed: examining the path (its type or existence), opening it, or measuring
-    // it after opening; and the system's error number (0 when the path names something other
-    // than a regular file).
-    Step failedAt = Step::Opened;
-    int error = 0;
+    // Why it is not open: examining the path (its type or existence), opening it, or
+    // measuring it after opening failed.
+    std::optional<IoError> error;
 
     explicit operator bool() const { return static_cast<bool>(fd); }
 };
@@ -52,10 +33,6 @@ struct MeasurementFile {
 // directory is never opened (a writer waiting on a FIFO is never disturbed), and again after
 // opening, by the one fstat that also measures the size.
 MeasurementFile OpenMeasurementFile(const std::string& path);
-
-// Reads up to `count` bytes of `fd` from `offset` on into `bytes` (fewer where the file ends
-// first), leaving the file position alone. False on a read error.
-bool ReadBytesAt(int fd, std::uint64_t offset, std::size_t count, std::string& bytes);
 
 // How far a read may run past the length measured at opening: a line that straddles it may
 // go on while an instrument appends to it; beyond that it is cut, so every read ends.
@@ -80,10 +57,10 @@ struct ReadOptions {
 // What one reading found.
 struct ReadOutcome {
     Detection detection;
-    ReaderState state;     // after the last line read
-    int error = 0;         // a read error's system error number, or 0
-    bool stopped = false;  // ended early because the reader's stop was set
-    bool heldBack = false; // a last line without line end was held back
+    ReaderState state;            // after the last line read
+    std::optional<IoError> error; // a failed read (without the path, which the caller knows)
+    bool stopped = false;         // ended early because the reader's stop was set
+    bool heldBack = false;        // a last line without line end was held back
     // Where the first line not read begins (a held-back line's start), and whether the last
     // line read had no line end (it may still go on).
     std::uint64_t resumeAt = 0;

@@ -1,7 +1,6 @@
 #include "MeasurementHead.h"
 
 #include "MeasurementFile.h"
-#include "Refusal.h"
 
 namespace {
 

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "NumberScanner.h"
+#include "ReaderState.h"
+
+#include <string_view>
 
 // The reader of the plain format, inline: the reload of a plain file calls it for every
-// line. Part of Reader.h.
+// line.
 
 // Every line is a point once a line has given a number; the lines before it are a header.
 // The three numbers are scanned as "%lf %lf %lf" would, and a number a line does not

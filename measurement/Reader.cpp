@@ -6,6 +6,21 @@
 #include <cmath>
 #include <limits>
 
+namespace {
+// More lines than any text format writes before the line its format is told by.
+constexpr std::uint64_t kPreambleLines = 16;
+} // namespace
+
+std::string RefusalText(const Detection& detection, const ReaderState& state, bool watching) {
+    if (!detection.refusal.empty())
+        return detection.refusal;
+    // Text that gave not a single row is no measurement; an empty file may still become one.
+    if (state.refusal == Refusal::None && state.format == Format::Plain && state.rows == 0 &&
+        state.sawText && (!watching || state.lines > kPreambleLines))
+        return "not a measurement file (text with no row of numbers)";
+    return RefusalWords(state.refusal, state.refusalDetail);
+}
+
 ReaderState StartReading(const Detection& detection) {
     ReaderState state;
     state.format = detection.format;

@@ -2,7 +2,7 @@
 
 // The reader of each format, and what they share. Internal to the measurement library.
 
-#include "Reader.h"
+#include "ReaderState.h"
 
 #include <string_view>
 

@@ -5,9 +5,13 @@
 #include <cmath>
 #include <numbers>
 
-// What a diagram puts on an axis, taken from each point as it is drawn.
-enum class Quantity { ZReal, MinusZImag, Frequency, Magnitude, MinusPhase };
+// What is read out, written out or put on an axis of a point: its own values, and the Bode
+// quantities of Z = Z' + jZ'' computed from them.
+enum class Quantity { ZReal, MinusZImag, Frequency, Magnitude, Phase, MinusPhase };
 
+// The one place the Bode quantities are worked out, so every picture, readout and export
+// agrees to the last bit. The phase is in degrees, from -180 to 180, negative for a
+// capacitive arc; the Bode diagram draws its negation, so such an arc points up.
 inline double ValueOf(const Point& p, Quantity q) {
     switch (q) {
     case Quantity::ZReal:
@@ -18,9 +22,10 @@ inline double ValueOf(const Point& p, Quantity q) {
         return p.f;
     case Quantity::Magnitude:
         return std::hypot(p.zReal, p.minusZImag);
+    case Quantity::Phase:
+        return std::atan2(-p.minusZImag, p.zReal) * 180.0 / std::numbers::pi;
     case Quantity::MinusPhase:
-        // Negated, so a capacitive arc points up.
-        return std::atan2(p.minusZImag, p.zReal) * 180.0 / std::numbers::pi;
+        return -ValueOf(p, Quantity::Phase);
     }
     return 0.0;
 }

@@ -4,6 +4,9 @@
 // the whole file.
 inline constexpr int kKeptPoints = 10000;
 
+// About how many of them a thinning keeps, so that a quarter of the store is free again.
+inline constexpr int kKeptByThinning = kKeptPoints * 3 / 4;
+
 // Thins a full store of `capacity` slots whose ordinals t(i) ascend: slot 0 stays, and a
 // later slot is kept once its ordinal runs ahead of a reference that advances by a fixed
 // share of the largest ordinal, so the kept slots spread evenly over everything read.
@@ -18,7 +21,8 @@ int ThinSlots(int capacity, Ordinal t, Keep keep, bool ascending = false) {
             if (largest < t(i))
                 largest = t(i);
     }
-    const double threshold = largest * 0.00013333333333333334;
+    // Times the reciprocal rather than divided, as the classic chart always thinned.
+    const double threshold = largest * (1.0 / kKeptByThinning);
     double reference = t(0);
     int kept = 1;
     // The walk starts after slot 0: with t >= 0 slot 0 never qualifies, while a negative

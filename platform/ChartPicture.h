@@ -27,7 +27,7 @@ std::optional<QByteArray> VectorDocument(VectorKind kind, QSize sizePx, double d
 // The chart on white, drawn in `sizePx` pixels; the image records `dpi`, so a PNG saved from
 // it carries its physical size. With a devicePixelRatio above 1 the image holds that many
 // more pixels each way and the drawer still works in `sizePx`. A null image when it failed.
-QImage ChartImage(const ChartDrawer& draw, QSize sizePx, double dpi = 96,
+QImage ChartImage(const ChartDrawer& draw, QSize sizePx, double dpi = kScreenDpi,
                   double devicePixelRatio = 1);
 
 // The chart as an SVG or PDF document of `sizePx` pixels at `dpi`: one drawer pixel is

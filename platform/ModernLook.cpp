@@ -8,6 +8,13 @@
 
 namespace {
 
+// The window writes as its axes do: real primes, and the words in its language.
+ReadoutWords windowWords() {
+    return {"Z\u2032", "\u2212Z\u2033",
+            QCoreApplication::translate("PlotViewControl", "phase").toStdString(),
+            QCoreApplication::translate("PlotViewControl", "line").toStdString()};
+}
+
 class Modern final : public PlotLook {
   public:
     std::optional<RenderResult> draw(const PlotContent& content, const PlotChoices& choices,
@@ -18,7 +25,7 @@ class Modern final : public PlotLook {
                                ? OverlayModel(content.overlay, content.plus, choices)
                                : DiagramModel(content.series, content.plus, choices);
         model.fontPt = content.fontPt;
-        model.decimalPoint = content.decimalPoint.toStdString();
+        model.numbers = content.numbers;
         auto shared = std::make_shared<const ChartModel>(std::move(model));
         // A dark window gets the picture light on dark; the colours move no dot.
         ChartModel onScreen = *shared;
@@ -28,43 +35,31 @@ class Modern final : public PlotLook {
         const QImage image =
             ChartImage([&](Painter& painter, double width,
                            double height) { drawn = Render(onScreen, width, height, painter); },
-                       area.size(), 96, area.devicePixelRatioF());
+                       area.size(), kScreenDpi, area.devicePixelRatioF());
         if (image.isNull())
             return std::nullopt;
         drawnModel_ = shared;
-        decimalPoint_ = content.decimalPoint;
         const ChartDrawer again = [shared](Painter& painter, double width, double height) {
             Render(*shared, width, height, painter);
         };
-        area.showPicture(image, {[again](QSize size) { CopyChartToClipboard(again, size, 96); },
-                                 [again](QSize size, const std::string& path) {
-                                     return WriteChartPicture(again, size, 96, path, std::nullopt);
-                                 }});
+        area.showPicture(image,
+                         {[again](QSize size) { CopyChartToClipboard(again, size, kScreenDpi); },
+                          [again](QSize size, const std::string& path) {
+                              return WriteChartPicture(again, size, kScreenDpi, path, std::nullopt);
+                          }});
         return drawn;
     }
 
     QString dotReadout(const DrawnDot& dot) const override {
         const SeriesModel& drawnSeries = drawnModel_->series[static_cast<size_t>(dot.series)];
         const Point& p = drawnSeries.series->points()[static_cast<size_t>(dot.index)];
-        // The window writes as its axes do: its decimal point, the minus sign, primes, and
-        // the words in its language.
         // In an overlay the readout first names the dot's file.
         const QString file = drawnModel_->legend.empty()
                                  ? QString()
                                  : QString::fromStdString(drawnSeries.name) + QLatin1Char('\n');
         return file +
-               QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line))
-                   .replace(QLatin1Char('.'), decimalPoint_)
-                   .replace(QLatin1Char('-'), QChar(0x2212))
-                   .replace(QStringLiteral("Z''"), QStringLiteral("Z\u2033"))
-                   .replace(QStringLiteral("Z'"), QStringLiteral("Z\u2032"))
-                   .replace(QStringLiteral("phase ="),
-                            QCoreApplication::translate("PlotViewControl", "phase") +
-                                QStringLiteral(" ="))
-                   .replace(QStringLiteral("\nline "),
-                            QLatin1Char('\n') +
-                                QCoreApplication::translate("PlotViewControl", "line") +
-                                QLatin1Char(' ')) +
+               QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line,
+                                                 drawnModel_->numbers, windowWords())) +
                (drawnModel_->sweeps ? QLatin1Char('\n') + QCoreApplication::translate(
                                                               "PlotViewControl", "sweep %1 of %2")
                                                               .arg(p.sweep)
@@ -81,9 +76,8 @@ class Modern final : public PlotLook {
     }
 
   private:
-    // The model the last picture was drawn from, and its decimal point.
+    // The model the last picture was drawn from.
     std::shared_ptr<const ChartModel> drawnModel_;
-    QString decimalPoint_;
 };
 
 } // namespace

@@ -71,12 +71,14 @@ std::optional<QString> writeImage(const PieceOutput& out, const QImage& image,
 // Writes in the format of the path's ending, as WriteThroughTemporary writes.
 std::optional<QString> writeThroughTemporary(
     const std::string& path, const std::optional<FileIdentity>& keep,
-    const std::function<std::optional<QString>(const PieceOutput&, const PictureFormat&)>& write) {
+    const std::function<std::optional<QString>(const PieceOutput&, const PictureFormat&)>& write,
+    const BeforePlacing& beforePlacing = {}) {
     const PictureFormat* format = PictureFormatFor(path);
     if (format == nullptr)
         return QStringLiteral("unknown picture format");
-    return WriteThroughTemporary(path, keep, outputKind(*format),
-                                 [&](const PieceOutput& out) { return write(out, *format); });
+    return WriteThroughTemporary(
+        path, keep, outputKind(*format),
+        [&](const PieceOutput& out) { return write(out, *format); }, beforePlacing);
 }
 
 } // namespace
@@ -107,11 +109,14 @@ std::optional<QString> WhyNotPictureOutput(const std::string& path,
 
 std::optional<QString> WritePicture(const QImage& image, const std::string& path,
                                     const std::optional<FileIdentity>& keep,
-                                    const VectorDrawer& vector) {
-    return writeThroughTemporary(path, keep,
-                                 [&](const PieceOutput& out, const PictureFormat& format) {
-                                     return writeImage(out, image, format, vector);
-                                 });
+                                    const VectorDrawer& vector,
+                                    const BeforePlacing& beforePlacing) {
+    return writeThroughTemporary(
+        path, keep,
+        [&](const PieceOutput& out, const PictureFormat& format) {
+            return writeImage(out, image, format, vector);
+        },
+        beforePlacing);
 }
 
 std::optional<QString> WriteChartPicture(const ChartDrawer& draw, QSize sizePx, double dpi,

@@ -40,7 +40,8 @@ using VectorDrawer = std::function<std::optional<QByteArray>(VectorKind)>;
 // SVG or PDF document `vector` draws. Returns why it could not.
 std::optional<QString> WritePicture(const QImage& image, const std::string& path,
                                     const std::optional<FileIdentity>& keep,
-                                    const VectorDrawer& vector = {});
+                                    const VectorDrawer& vector = {},
+                                    const BeforePlacing& beforePlacing = {});
 
 // Writes the image as a PNG to an open descriptor (standard output), as WriteAllTo writes.
 std::optional<QString> WritePngTo(int fd, const QImage& image);

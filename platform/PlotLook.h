@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chart/NumberStyle.h"
 #include "chart/Render.h"
 #include "view/DiagramModels.h"
 #include "view/PlotChoices.h"
@@ -14,13 +15,13 @@
 class PlotArea;
 
 // What the plot shows: the series taken, with −Z'' from 0 while `plus`, every file of an
-// overlay (empty for the file alone), and the size and decimal point of the text.
+// overlay (empty for the file alone), the size of the text and how numbers are written.
 struct PlotContent {
     SeriesSnapshot series;
     std::vector<ShownFile> overlay;
     bool plus = false;
-    double fontPt = 9;
-    QString decimalPoint = QStringLiteral(".");
+    double fontPt = kTextPt;
+    NumberStyle numbers;
 };
 
 // One look of the plot: how it draws the content under the user's choices onto the plot
@@ -39,5 +40,5 @@ class PlotLook {
 };
 
 // The renderer's look: the diagram models drawn by Render, with the window's language and
-// decimal point in the readout.
+// number style in the readout.
 std::unique_ptr<PlotLook> ModernLook();

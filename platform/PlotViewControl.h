@@ -32,8 +32,8 @@ class PlotViewControl {
     void takeSeries(SeriesSnapshot series, std::string format, bool plus = false);
     // The size of the picture's text, in points, where the look lets it change.
     void setFontSize(double fontPt) { content_.fontPt = fontPt; }
-    // The decimal point of the picture's labels and its readout, where the look writes it.
-    void setDecimalPoint(QString point) { content_.decimalPoint = std::move(point); }
+    // How the picture's labels and its readout write numbers, where the look writes them.
+    void setNumberStyle(NumberStyle numbers) { content_.numbers = std::move(numbers); }
     // Draws the picture of the series taken under the current choices.
     void draw();
     // What the last picture drew.

@@ -18,9 +18,9 @@ constexpr size_t kStampsKept = 8;
 // Device positions beyond this are off any picture and would overflow an int.
 constexpr double kFarOff = 1e7;
 
-// Metrics come from one 96-dpi image whatever the device, so that a chart lays out the
-// same on the screen, in a PNG, an SVG and a PDF.
-constexpr int kReferenceDpi = 96;
+// Metrics come from one image at the screen's resolution whatever the device, so that a
+// chart lays out the same on the screen, in a PNG, an SVG and a PDF.
+constexpr int kReferenceDpi = static_cast<int>(kScreenDpi);
 
 const QImage& referenceDevice() {
     static const QImage image = [] {

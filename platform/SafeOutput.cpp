@@ -1,5 +1,7 @@
 #include "SafeOutput.h"
 
+#include "IoErrorWords.h"
+
 #include <QFile>
 
 #include <fcntl.h>
@@ -9,18 +11,13 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <random>
 
 namespace {
 
-QString systemReason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-std::function<void()>& beforePlacing() {
-    static std::function<void()> hook;
-    return hook;
+// The step that failed with the error number errno holds now.
+QString failed(IoStep step, const std::string& path) {
+    return IoErrorWords(IoErrorFromErrno(step, path));
 }
 
 std::string folderOf(const std::string& path) {
@@ -35,11 +32,11 @@ std::optional<QString> whyNoNewFile(const std::string& path) {
     const std::string folder = folderOf(path);
     struct stat info {};
     if (::stat(folder.c_str(), &info) != 0)
-        return systemReason(errno);
+        return failed(IoStep::Examine, folder);
     if (!S_ISDIR(info.st_mode))
-        return systemReason(ENOTDIR);
+        return IoErrorWords({IoStep::Examine, ENOTDIR, folder});
     if (::access(folder.c_str(), W_OK | X_OK) != 0)
-        return systemReason(errno);
+        return failed(IoStep::Create, folder);
     return std::nullopt;
 }
 
@@ -49,7 +46,8 @@ std::optional<QString> whyNotReplaceable(const std::string& path,
                                          const OutputKind& kind) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return errno == ELOOP ? QStringLiteral("not a regular file") : systemReason(errno);
+        return errno == ELOOP ? QStringLiteral("not a regular file")
+                              : failed(IoStep::Examine, path);
     struct stat info {};
     std::string head(kMarkedHead, '\0');
     ssize_t got = -1;
@@ -63,7 +61,7 @@ std::optional<QString> whyNotReplaceable(const std::string& path,
     if (!regular)
         return QStringLiteral("not a regular file");
     if (got < 0)
-        return systemReason(error);
+        return IoErrorWords({IoStep::Examine, error, path});
     head.resize(static_cast<size_t>(got));
     if (!kind.marked(head))
         return QStringLiteral("it exists and is not %1").arg(kind.what);
@@ -83,17 +81,17 @@ int createTemporary(const std::string& path, std::string& name) {
     return -1;
 }
 
-// 0, or the system's error number of the write that failed.
-int writeAll(int fd, std::string_view bytes) {
+// The failed write, or nothing once all is written.
+std::optional<IoError> writeAll(int fd, std::string_view bytes) {
     for (size_t done = 0; done < bytes.size();) {
         const ssize_t wrote = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (wrote < 0 && errno == EINTR)
             continue;
         if (wrote < 0)
-            return errno;
+            return IoErrorFromErrno(IoStep::Write);
         done += static_cast<size_t>(wrote);
     }
-    return 0;
+    return std::nullopt;
 }
 
 // Pieces gathered into large writes, the first failure kept.
@@ -101,23 +99,23 @@ class FileSink {
   public:
     explicit FileSink(int fd) : fd_(fd) {}
     bool put(std::string_view piece) {
-        if (error_ != 0)
+        if (error_)
             return false;
         buffer_.append(piece);
         return buffer_.size() < kFlushAt || flush();
     }
     bool flush() {
-        if (error_ == 0)
+        if (!error_)
             error_ = writeAll(fd_, buffer_);
         buffer_.clear();
-        return error_ == 0;
+        return !error_;
     }
-    int error() const { return error_; }
+    const std::optional<IoError>& error() const { return error_; }
 
   private:
     static constexpr size_t kFlushAt = 256 * 1024;
     int fd_;
-    int error_ = 0;
+    std::optional<IoError> error_;
     std::string buffer_;
 };
 
@@ -140,7 +138,7 @@ std::optional<QString> place(const std::string& temporary, const std::string& pa
         if (auto why = WhyNotOutput(path, keep, kind))
             return dropTemporary(why);
         if (::rename(temporary.c_str(), path.c_str()) != 0)
-            return dropTemporary(systemReason(errno));
+            return dropTemporary(failed(IoStep::Rename, path));
         return std::nullopt;
     };
     // A file that vanishes between the two steps is simply tried again.
@@ -150,14 +148,14 @@ std::optional<QString> place(const std::string& temporary, const std::string& pa
         if (unsupported(errno))
             return checkAndRename();
         if (errno != EEXIST)
-            return dropTemporary(systemReason(errno));
+            return dropTemporary(failed(IoStep::Rename, path));
         if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) !=
             0) {
             if (errno == ENOENT)
                 continue;
             if (unsupported(errno))
                 return checkAndRename();
-            return dropTemporary(systemReason(errno));
+            return dropTemporary(failed(IoStep::Rename, path));
         }
         // The old file is now at the temporary name, out of anyone's way.
         const auto why = whyNotReplaceable(temporary, keep, kind);
@@ -168,7 +166,7 @@ std::optional<QString> place(const std::string& temporary, const std::string& pa
                 .arg(*why, QString::fromLatin1(temporary.substr(path.size())));
         return dropTemporary(why);
     }
-    return dropTemporary(systemReason(EAGAIN));
+    return dropTemporary(IoErrorWords({IoStep::Rename, EAGAIN, path}));
 }
 
 } // namespace
@@ -200,44 +198,44 @@ std::optional<QString> WhyNotOutput(const std::string& path,
     if (::lstat(path.c_str(), &info) != 0) {
         if (errno == ENOENT)
             return whyNoNewFile(path);
-        return systemReason(errno);
+        return failed(IoStep::Examine, path);
     }
     return whyNotReplaceable(path, keep, kind);
 }
 
 std::optional<QString> WriteThroughTemporary(const std::string& path,
                                              const std::optional<FileIdentity>& keep,
-                                             const OutputKind& kind, const OutputWriter& write) {
+                                             const OutputKind& kind, const OutputWriter& write,
+                                             const BeforePlacing& beforePlacing) {
     std::string temporary;
     const int fd = createTemporary(path, temporary);
     if (fd < 0)
-        return systemReason(errno);
+        return failed(IoStep::Create, path);
     FileSink sink(fd);
     const auto why = write([&sink](std::string_view piece) { return sink.put(piece); });
-    int error = sink.error();
-    if (!why && error == 0 && !sink.flush())
+    std::optional<IoError> error = sink.error();
+    if (!why && !error && !sink.flush())
         error = sink.error();
-    if (!why && error == 0 && ::fsync(fd) != 0)
-        error = errno;
+    if (!why && !error && ::fsync(fd) != 0)
+        error = IoErrorFromErrno(IoStep::Sync);
     // Some file systems report a failed write only here.
-    if (::close(fd) != 0 && error == 0)
-        error = errno;
-    if (why || error != 0) {
+    if (::close(fd) != 0 && !error)
+        error = IoErrorFromErrno(IoStep::Close);
+    if (why || error) {
         ::unlink(temporary.c_str());
-        return error != 0 ? systemReason(error) : why;
+        if (!error)
+            return why;
+        error->path = path;
+        return IoErrorWords(*error);
     }
-    if (beforePlacing())
-        beforePlacing()();
+    if (beforePlacing)
+        beforePlacing();
     return place(temporary, path, keep, kind);
-}
-
-void SetBeforePlacing(std::function<void()> hook) {
-    beforePlacing() = std::move(hook);
 }
 
 std::optional<QString> WriteAllTo(int fd, std::string_view bytes) {
     std::signal(SIGPIPE, SIG_IGN);
-    if (const int error = writeAll(fd, bytes))
-        return systemReason(error);
+    if (const auto error = writeAll(fd, bytes))
+        return IoErrorWords(*error);
     return std::nullopt;
 }

@@ -45,6 +45,10 @@ using PieceOutput = std::function<bool(std::string_view)>;
 // caller reports the cause itself.
 using OutputWriter = std::function<std::optional<QString>(const PieceOutput&)>;
 
+// Called once the output is complete and before it is put in place, so that a test can
+// change what the path holds just then.
+using BeforePlacing = std::function<void()>;
+
 // Writes through a new temporary file in the path's folder, synced and closed, then puts it
 // in place in one step that decides as it goes: a new name is created without replacing
 // anything, and an existing file is exchanged with the new one and examined, under
@@ -52,11 +56,8 @@ using OutputWriter = std::function<std::optional<QString>(const PieceOutput&)>;
 // and whatever was at the path stays. Returns why it could not, in one line.
 std::optional<QString> WriteThroughTemporary(const std::string& path,
                                              const std::optional<FileIdentity>& keep,
-                                             const OutputKind& kind, const OutputWriter& write);
-
-// Called once the output is complete and before it is put in place, so that a test can
-// change what the path holds just then.
-void SetBeforePlacing(std::function<void()> hook);
+                                             const OutputKind& kind, const OutputWriter& write,
+                                             const BeforePlacing& beforePlacing = {});
 
 // Writes all of `bytes` to an open descriptor (standard output). A closed pipe is reported,
 // not a signal: SIGPIPE is ignored from here on.

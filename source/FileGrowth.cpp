@@ -1,5 +1,7 @@
 #include "FileGrowth.h"
 
+#include "measurement/io/ReadBytesAt.h"
+
 #include <algorithm>
 #include <string>
 

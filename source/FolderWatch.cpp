@@ -3,6 +3,7 @@
 #include "MeasurementName.h"
 #include "measurement/MeasurementFile.h"
 #include "measurement/MeasurementHead.h"
+#include "measurement/io/ReadBytesAt.h"
 
 #include <dirent.h>
 #include <sys/stat.h>
@@ -29,7 +30,7 @@ std::vector<std::string> FolderWatch::Newest(std::size_t count) {
     newest_.clear();
     const std::unique_ptr<DIR, ListingCloser> listing(::opendir(folder_.c_str()));
     if (!listing) {
-        error_ = errno;
+        error_ = IoErrorFromErrno(IoStep::ListFolder, folder_);
         newestChanged_ = false;
         return {};
     }
@@ -46,11 +47,11 @@ std::vector<std::string> FolderWatch::Newest(std::size_t count) {
     }
     // A listing cut short could hide the newest file and offer an older one instead.
     if (errno != 0) {
-        error_ = errno;
+        error_ = IoErrorFromErrno(IoStep::ListFolder, folder_);
         newestChanged_ = false;
         return {};
     }
-    error_ = 0;
+    error_.reset();
 
     std::sort_heap(newest_.begin(), newest_.end(), newer);
     std::vector<std::string> paths;

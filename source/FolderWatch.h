@@ -1,8 +1,11 @@
 #pragma once
 
+#include "measurement/io/IoError.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -27,8 +30,8 @@ class FolderWatch {
     // listed, and Error() says why.
     std::vector<std::string> Newest(std::size_t count);
 
-    // The system's error number of the last look, or 0 when it listed the folder.
-    int Error() const { return error_; }
+    // Why the last look could not list the folder, or nothing when it could.
+    const std::optional<IoError>& Error() const { return error_; }
     // Whether the last look's newest file is another than the newest the look before it
     // found (any, for the first look). A look that failed changes nothing.
     bool NewestChanged() const { return newestChanged_; }
@@ -71,6 +74,6 @@ class FolderWatch {
     std::string previousNewest_;
     std::uint64_t looks_ = 0;
     std::size_t listed_ = 0; // of the judgements, those the present look listed
-    int error_ = 0;
+    std::optional<IoError> error_;
     bool newestChanged_ = false;
 };

@@ -26,9 +26,9 @@ ReadResult LiveReading::Read(const std::string& path, const std::atomic<bool>& s
         path_ = path;
         readsSinceWhole_ = 0;
     }
-    ReadInto(path, file, *progress_, options, &stop, result);
+    ReadInto(file, *progress_, options, &stop, result);
     // What a failed or stopped read took in may be half of a line: start afresh.
-    if (result.failure || result.stopped)
+    if (result.failed() || result.stopped)
         progress_.reset();
     return result;
 }

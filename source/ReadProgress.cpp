@@ -1,8 +1,8 @@
 #include "ReadProgress.h"
 
 #include "SeriesFeed.h"
-#include "measurement/Refusal.h"
 #include "measurement/binary/MprReader.h"
+#include "measurement/io/ReadBytesAt.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,7 +36,7 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
     }
     SeriesFeed feed(progress.series);
     ReadLines(reader, file.size, feed, options, outcome);
-    if (outcome.error != 0 || outcome.stopped)
+    if (outcome.error || outcome.stopped)
         return outcome;
     progress.state = outcome.state;
     // Shorter now than what was read: cut, perhaps rewritten, while it was read.
@@ -79,13 +79,13 @@ MeasurementFile OpenForReading(const std::string& path, ReadResult& result) {
         file = OpenMeasurementFile(path);
     if (file)
         result.found = true;
-    else if (file.failedAt == MeasurementFile::Step::Measuring)
-        result.failure = FileFailure{kCauseBadSeek, file.error, path, {}};
+    else if (file.error && file.error->step == IoStep::Measure)
+        result.error = file.error;
     return file;
 }
 
-void ReadInto(const std::string& path, MeasurementFile& file, ReadProgress& progress,
-              const ReadOptions& options, const std::atomic<bool>* stop, ReadResult& result) {
+void ReadInto(MeasurementFile& file, ReadProgress& progress, const ReadOptions& options,
+              const std::atomic<bool>* stop, ReadResult& result) {
     const ReadOutcome outcome = ReadOn(file, progress, options, stop);
     if (outcome.stopped) {
         result.stopped = true;
@@ -96,16 +96,14 @@ void ReadInto(const std::string& path, MeasurementFile& file, ReadProgress& prog
         progress.madeOfRows = progress.series.rows();
     }
     result.series = progress.madeSeries;
-    if (outcome.error != 0) {
-        result.failure = FileFailure{kCauseGeneric, outcome.error, path, {}};
+    if (outcome.error) {
+        result.error = AtPath(outcome.error, file.path);
         return;
     }
     result.format = FormatName(progress.detection.format);
-    if (std::string why = RefusalText(progress.detection, progress.state, options.watching);
-        !why.empty()) {
-        result.failure = FileFailure{kCauseRefused, 0, path, std::move(why)};
+    result.refusal = RefusalText(progress.detection, progress.state, options.watching);
+    if (!result.refusal.empty())
         return;
-    }
     if (const int error = file.fd.close(); error != 0)
-        result.failure = FileFailure{kCauseDiskFull, error, path, {}};
+        result.error = IoError{IoStep::Close, error, file.path};
 }

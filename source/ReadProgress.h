@@ -49,9 +49,9 @@ std::uint64_t TailWindow(const ReadProgress& progress);
 // nothing is returned and `result` says so (not found, or the failure to measure it).
 MeasurementFile OpenForReading(const std::string& path, ReadResult& result);
 
-// Reads the lines of `file` (opened from `path`) that follow what `progress` took in (from the
-// start, telling the format from the head, when it has begun nothing), then puts the points
-// taken in so far into `result`, or the failure or stop that ended the read,
-// and closes the file. After a failure or a stop `progress` is not fit to go on from.
-void ReadInto(const std::string& path, MeasurementFile& file, ReadProgress& progress,
-              const ReadOptions& options, const std::atomic<bool>* stop, ReadResult& result);
+// Reads the lines of `file` that follow what `progress` took in (from the start, telling the
+// format from the head, when it has begun nothing), then puts the points taken in so far into
+// `result`, or the failure or stop that ended the read, and closes the file. After a failure
+// or a stop `progress` is not fit to go on from.
+void ReadInto(MeasurementFile& file, ReadProgress& progress, const ReadOptions& options,
+              const std::atomic<bool>* stop, ReadResult& result);

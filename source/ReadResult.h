@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FileFailure.h"
+#include "measurement/io/IoError.h"
 #include "model/Series.h"
 
 #include <optional>
@@ -14,9 +14,14 @@ struct ReadResult {
     bool found = false;
     // The read was stopped from outside before it ended; the result shows nothing.
     bool stopped = false;
-    std::optional<FileFailure> failure;
+    // The step that failed and ended the read early.
+    std::optional<IoError> error;
+    // Why the file read is no measurement Korvane can show, in words.
+    std::string refusal;
     // Null when nothing was read.
     SeriesSnapshot series;
     // The name of the file's format, once the read ended well.
     std::string format;
+
+    bool failed() const { return error || !refusal.empty(); }
 };

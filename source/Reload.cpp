@@ -29,6 +29,6 @@ ReadResult ReadWholeFile(const std::string& path, GrowthWatch* watch,
     options.watching = watch != nullptr;
     options.sizeChanged = watch != nullptr && watch->Changed(path, file.size);
     const auto progress = std::make_unique<ReadProgress>();
-    ReadInto(path, file, *progress, options, stop, result);
+    ReadInto(file, *progress, options, stop, result);
     return result;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "FileFailure.h"
 #include "ReadResult.h"
 #include "measurement/MeasurementFile.h"
 

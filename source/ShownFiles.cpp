@@ -14,7 +14,7 @@ namespace {
 
 // Why something at `path` that a read could not open cannot be read: the system's error
 // number, or none for something there that is no file to read. Nothing when nothing is there.
-std::optional<FileFailure> unreadableAt(const std::string& path) {
+std::optional<IoError> unreadableAt(const std::string& path) {
     struct stat info {};
     if (path.empty() || ::lstat(path.c_str(), &info) != 0)
         return std::nullopt;
@@ -24,7 +24,7 @@ std::optional<FileFailure> unreadableAt(const std::string& path) {
         error = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) ? EISDIR : 0;
         ::close(fd);
     }
-    return FileFailure{kCauseGeneric, error, path, {}};
+    return IoError{IoStep::Open, error, path};
 }
 
 } // namespace
@@ -151,16 +151,19 @@ bool ShownFiles::Finish() {
 }
 
 void ShownFiles::takeIn(File& file, ReadResult result) {
-    file.latestKept = !result.found && !result.failure && file.latest && file.latest->series;
-    if (result.failure) {
+    file.latestKept = !result.found && !result.failed() && file.latest && file.latest->series;
+    if (result.failed()) {
         file.state = State::Unreadable;
-        file.failure = result.failure;
+        file.error = result.error;
+        file.refusal = result.refusal;
     } else if (!result.found) {
-        file.failure = unreadableAt(file.path);
-        file.state = file.failure ? State::Unreadable : file.shown ? State::Gone : State::Waiting;
+        file.error = unreadableAt(file.path);
+        file.refusal.clear();
+        file.state = file.error ? State::Unreadable : file.shown ? State::Gone : State::Waiting;
     } else if (result.series) {
         file.state = State::Read;
-        file.failure.reset();
+        file.error.reset();
+        file.refusal.clear();
         file.shown = result;
         file.readAt = std::chrono::system_clock::now();
     }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "FileFailure.h"
 #include "FolderWatch.h"
 #include "ReadResult.h"
 
@@ -26,14 +25,15 @@ class ShownFiles {
     struct File {
         std::string path;
         State state = State::Waiting;
-        // Why the file cannot be read, while Unreadable: no reason and no system error number
-        // for something there that is no file to read.
-        std::optional<FileFailure> failure;
+        // Why the file cannot be read, while Unreadable: why it is refused, or the failed
+        // step, with no system error number for something there that is no file to read.
+        std::optional<IoError> error;
+        std::string refusal;
         // The last read that gave points and ended well: what is drawn of the file, kept while
         // the file is gone or fails.
         std::optional<ReadResult> shown;
         std::chrono::system_clock::time_point readAt; // when `shown` was read
-        // The latest read as it came, failure and all; a file gone keeps the read before it
+        // The latest read as it came, failed or not; a file gone keeps the read before it
         // when that held points, and `latestKept` says so.
         std::optional<ReadResult> latest;
         bool latestKept = false;

@@ -1,5 +1,6 @@
 #include "DiagramModels.h"
 
+#include "Diagram.h"
 #include "DistinctNames.h"
 #include "chart/RangeAdjustment.h"
 
@@ -35,7 +36,7 @@ bool positive(double v) {
 // decade from 1.
 AxisRange logRange(const Extent& e) {
     if (!positive(e.low) || !positive(e.high))
-        return {1.0, 10.0};
+        return kDecadeFromOne;
     if (e.high > e.low)
         return {e.low, e.high};
     const double root10 = std::sqrt(10.0);
@@ -96,8 +97,8 @@ ChartModel NyquistModel(const SeriesSnapshot& series, bool plus, const PlotChoic
         drawSweeps(m, drawn);
     }
     if (re.empty() || im.empty()) {
-        re = {0.0, 0.01};
-        im = {0.0, 1.1};
+        re = {kEmptyZReal.min, kEmptyZReal.max};
+        im = {kEmptyMinusZImag.min, kEmptyMinusZImag.max};
     }
     if (plus)
         im.low = 0.0;
@@ -111,10 +112,11 @@ ChartModel NyquistModel(const SeriesSnapshot& series, bool plus, const PlotChoic
 
 ChartModel BodeModel(const SeriesSnapshot& series, const PlotChoices& choices) {
     ChartModel m;
-    m.x = {1.0, 10.0, true, true, "f", "Hz", kBlack};
-    m.y = {1.0, 10.0, true, true, "|Z|", kOhm, kOkabeBlue};
+    m.x = {kDecadeFromOne.min, kDecadeFromOne.max, true, true, "f", "Hz", kBlack};
+    m.y = {kDecadeFromOne.min, kDecadeFromOne.max, true, true, "|Z|", kOhm, kOkabeBlue};
     m.rightY = AxisModel{
-        -90.0, 90.0, false, true, std::string(kMinus) + "\u03c6", "\u00b0", kOkabeVermillion};
+        0.0, 0.0, false, true, std::string(kMinus) + "\u03c6", "\u00b0", kOkabeVermillion};
+    setRange(*m.rightY, kEmptyMinusPhase);
     Extent frequency, magnitude, phase;
     if (series) {
         const SweepsDrawn drawn = sweepsDrawn(*series, choices.sweeps);

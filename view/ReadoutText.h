@@ -1,13 +1,26 @@
 #pragma once
 
+#include "chart/NumberStyle.h"
+
 #include <cstdint>
 #include <string>
 
 // A value with three significant digits and an engineering prefix: "12.6 kHz", "398 mHz".
-std::string WithPrefix(double value, const std::string& unit);
+std::string WithPrefix(double value, const std::string& unit,
+                       const NumberStyle& numbers = kAsciiNumbers);
+
+// The names and words of a dot's readout; the window gives them in its language, with real
+// primes.
+struct ReadoutWords {
+    std::string zReal = "Z'";
+    std::string minusZImag = "\u2212Z''";
+    std::string phase = "phase";
+    std::string line = "line";
+};
 
 // The readout of one dot: frequency, Z' and -Z'' as read, |Z|, phase and line number.
-std::string DotReadout(double frequency, double zReal, double minusZImag, std::int64_t line);
+std::string DotReadout(double frequency, double zReal, double minusZImag, std::int64_t line,
+                       const NumberStyle& numbers = kAsciiNumbers, const ReadoutWords& words = {});
 
 // The readout off the dots: the file's format and number of points.
 std::string FileReadout(const std::string& format, std::int64_t points);

@@ -4,7 +4,6 @@
 #include "MprColumns.h"
 
 #include <algorithm>
-#include <cerrno>
 
 namespace {
 
@@ -141,7 +140,7 @@ bool recordsEnd(const LineReader& reader, std::uint64_t length, const RecordLayo
     std::string field, count, next;
     if (!reader.bytesAt(records.lengthField, 4, field) ||
         !reader.bytesAt(records.bodyStart, 4, count)) {
-        outcome.error = errno != 0 ? errno : EIO;
+        outcome.error = IoErrorFromErrno(IoStep::Read);
         return false;
     }
     end = length;

@@ -1,7 +1,5 @@
 #include "WholeFileReaders.h"
 
-#include <cerrno>
-
 namespace {
 // Sessions of many measurements reach megabytes; beyond this the file is not one of these.
 constexpr std::uint64_t kLargestWholeFile = 64ull * 1024 * 1024;
@@ -15,7 +13,7 @@ bool ReadAllBytes(const LineReader& reader, std::uint64_t length, std::string& b
         return false;
     }
     if (!reader.bytesAt(0, static_cast<std::size_t>(length), bytes)) {
-        outcome.error = errno != 0 ? errno : EIO;
+        outcome.error = IoErrorFromErrno(IoStep::Read);
         return false;
     }
     return true;

@@ -35,6 +35,7 @@ TEST(DataExport, IsRefusedWhereverItWouldHarmAFile) {
     TempDir d;
     const std::string m = d.write("m.txt", kMeasurement);
     d.write("notes.csv", "Freq,Foo,Bar\n1,2,3\n");
+    d.write("words.txt", "hello\nworld\n");
     d.write("bare.csv", kHeader.substr(0, kHeader.size() - 1)); // the header, unfinished
     std::filesystem::create_symlink(m, d.file("link.csv"));
     std::filesystem::create_hard_link(m, d.file("hard.csv"));
@@ -63,6 +64,8 @@ TEST(DataExport, IsRefusedWhereverItWouldHarmAFile) {
         {"new.csv", "notes.csv",
          read("notes.csv", "its columns name no impedance (Z' and Z'', or |Z| and phase): Freq, "
                            "Foo, Bar")},
+        {"new.csv", "words.txt",
+         read("words.txt", "not a measurement file (text with no row of numbers)")},
     };
     for (const auto& tc : cases) {
         const auto got = ExportData(d.file(tc.input), d.file(tc.output));

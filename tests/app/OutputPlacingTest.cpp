@@ -54,12 +54,10 @@ TEST(OutputPlacing, DecidesWhenThePictureIsPutInPlace) {
         ASSERT_EQ(WritePicture(picture, out, std::nullopt), std::nullopt);
         ASSERT_EQ(WhyNotPictureOutput(out, IdentityOfPath(m)), std::nullopt);
         std::vector<std::string> swapped;
-        SetBeforePlacing([&] {
+        const auto why = WritePicture(picture, out, IdentityOfPath(m), {}, [&] {
             tc.swap();
             swapped = withoutTemporary(folderContents(d));
         });
-        const auto why = WritePicture(picture, out, IdentityOfPath(m));
-        SetBeforePlacing({});
         EXPECT_EQ(why.value_or("").toStdString(), tc.reason) << tc.name;
         const auto after = folderContents(d);
         EXPECT_EQ(withoutTemporary(after), after) << tc.name << ": no temporary file left";

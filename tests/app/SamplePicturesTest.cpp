@@ -66,7 +66,7 @@ TEST(SamplePictures, NoClassicLabelsRunTogetherAtAnySize) {
                 PlotChoices choices;
                 choices.diagram = diagram;
                 const ReadResult read = ReadWholeFile(entry.path().string(), nullptr);
-                ASSERT_FALSE(read.failure);
+                ASSERT_FALSE(read.failed());
                 const PlotLayout layout = LayoutFor({0, 0, w, h}, chart.scaleLayoutWithSize);
                 FillClassicChart(chart, read.series, false, choices, layout);
                 QImage image(w, h, QImage::Format_RGB32);

@@ -76,6 +76,8 @@ TEST(AxisTicks, PrefixesAndLabels) {
     EXPECT_EQ(TickLabel(-0.0001, 0, 2), "0.00");
     EXPECT_EQ(TickLabel(-0.0, 0, 0), "0");
     EXPECT_EQ(TickLabel(-1500, 3, 1), "−1.5");
+    EXPECT_EQ(TickLabel(-0.0001, 0, 2, {",", "-"}), "0,00");
+    EXPECT_EQ(TickLabel(-1500, 3, 1, {",", "-"}), "-1,5");
     EXPECT_EQ(TickLabel(2.5e-6, -6, 1), "2.5");
     EXPECT_EQ(TickLabel(kNaN, 0, 1), "");
 }

@@ -66,4 +66,31 @@ TEST(Render, PadsTheDataClipsTheDotsAndMapsBothWays) {
                 (r.y.fromPx - r.y.toPx) / (r.y.max - r.y.min), 1e-6);
 }
 
+TEST(AxisMapping, LogAxesMapPixelsAndValuesBothWays) {
+    struct Case {
+        double min, max, fromPx, toPx;
+    };
+    const Case cases[] = {
+        {1e-3, 1e5, 70, 520},       // across, as the frequency
+        {1, 10, 380, 20},           // upward, as |Z|
+        {0.5, 0.5000001, 0, 500},   // zoomed far in
+        {1e-300, 1e300, 0, 1000},   // zoomed far out
+        {5e-324, 1.7e308, 3000, 0}, // every positive double
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.min);
+        const AxisMapping m{c.min, c.max, true, c.fromPx, c.toPx};
+        EXPECT_NEAR(m.ToPixel(c.min), c.fromPx, 1e-6);
+        EXPECT_NEAR(m.ToPixel(c.max), c.toPx, 1e-6);
+        for (int i = 0; i <= 100; ++i) {
+            const double px = c.fromPx + (c.toPx - c.fromPx) * i / 100;
+            const double value = m.ToValue(px);
+            ASSERT_GT(value, 0) << px;
+            EXPECT_NEAR(m.ToPixel(value), px, 1e-6) << px;
+            EXPECT_NEAR(m.ToValue(m.ToPixel(value)) / value, 1, 1e-12) << px;
+        }
+        EXPECT_TRUE(std::isnan(m.ToPixel(0)) && std::isnan(m.ToPixel(-1))) << "no place";
+    }
+}
+
 } // namespace

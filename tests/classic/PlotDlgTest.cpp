@@ -201,7 +201,7 @@ TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
     int ticks = 0;
     d.dialog->setReloadFunction([&](const std::string&) {
         ReadResult failed = ReadWholeFile(dir.write("b.txt", "1 1e3 -9e2\n"), nullptr);
-        failed.failure = FileFailure{kCauseGeneric, EIO, "/data/run 7.txt", {}};
+        failed.error = IoError{IoStep::Close, EIO, "/data/run 7.txt"};
         return ticks++ == 0 ? good : failed;
     });
     PlotArea& area = *d.dialog->plotArea();
@@ -232,7 +232,7 @@ TEST(PlotDlg, AFileThatKeepsFailingShowsOneReport) {
     const QMessageBox* box = d.dialog->failureReport().box();
     ASSERT_NE(box, nullptr);
     EXPECT_TRUE(box->text().contains("/data/run 7.txt"));
-    EXPECT_TRUE(box->text().contains("a line could not be read"));
+    EXPECT_TRUE(box->text().contains("it could not be closed"));
     EXPECT_TRUE(box->text().contains(QString::fromLocal8Bit(std::strerror(EIO))));
 }
 

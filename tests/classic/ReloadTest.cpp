@@ -38,14 +38,14 @@ struct Fixture {
         chart->Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
         chart->ShowZeroLine(true);
     }
-    std::optional<FileFailure> reload(const std::string& path, bool plus = false,
-                                      GrowthWatch* watch = nullptr) {
+    // Whether the read failed.
+    bool reload(const std::string& path, bool plus = false, GrowthWatch* watch = nullptr) {
         const ReadResult read = ReadWholeFile(path, watch);
-        const bool shown = read.found && !read.failure && read.series;
+        const bool shown = read.found && !read.failed() && read.series;
         FillClassicChart(*chart, shown ? read.series : nullptr, plus, PlotChoices{},
                          LayoutFor({0, 0, 534, 392}, false));
         shows += shown;
-        return read.failure;
+        return read.failed();
     }
     Ranges ranges() const {
         return {chart->xMin, chart->xMax, chart->yMin, chart->yMax, chart->xExp, chart->yExp};

@@ -1,8 +1,11 @@
 #include "export/PointsCsv.h"
+#include "source/Reload.h"
 #include "tests/app/TempDir.h"
+#include "tests/measurement/FormatFixtures.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -12,15 +15,19 @@ struct Exported {
     CsvExportEnd end;
 };
 
-Exported exportOf(const std::string& content) {
-    TempDir dir;
-    const MeasurementFile file = OpenMeasurementFile(dir.write("m.txt", content));
+Exported exportAt(const std::string& path) {
+    const MeasurementFile file = OpenMeasurementFile(path);
     Exported result;
     result.end = WritePointsCsv(file, [&result](std::string_view piece) {
         result.text += piece;
         return true;
     });
     return result;
+}
+
+Exported exportOf(const std::string& content) {
+    TempDir dir;
+    return exportAt(dir.write("m.txt", content));
 }
 
 const std::string kHeader = "f/Hz,Z'/Ohm,-Z''/Ohm,|Z|/Ohm,phase/deg,line\n";
@@ -41,6 +48,7 @@ TEST(PointsCsv, WritesEveryRowAsRead) {
         {"", kHeader, ""},
         {"Freq,Foo,Bar\n1,2,3\n", "",
          "its columns name no impedance (Z' and Z'', or |Z| and phase): Freq, Foo, Bar"},
+        {"hello\nworld\n", "", "not a measurement file (text with no row of numbers)"},
     };
     for (const auto& tc : cases) {
         const Exported got = exportOf(tc.content);
@@ -59,11 +67,32 @@ TEST(PointsCsv, AFailedPieceOfOutputIsTheLastAsked) {
     int pieces = 0;
     const CsvExportEnd end = WritePointsCsv(file, [&pieces](std::string_view) {
         ++pieces;
-        return pieces == 1; // the header goes, the first rows do not
+        return pieces == 1; // the header and the first rows go, the next rows do not
     });
     EXPECT_TRUE(end.outputFailed);
-    EXPECT_EQ(end.readError, 0);
+    EXPECT_FALSE(end.readError);
     EXPECT_EQ(pieces, 2);
+}
+
+// The export reads the rows a diagram draws of the same file: in every format, real
+// instruments' files among them.
+TEST(PointsCsv, HoldsTheRowsOfTheSeriesReadFromTheSameFile) {
+    TempDir dir;
+    std::vector<std::string> paths;
+    for (const auto& f : fixtures::EveryFormat())
+        paths.push_back(dir.write(f.name, f.content));
+    for (const auto& entry : std::filesystem::directory_iterator(KORVANE_MEASUREMENT_SAMPLES))
+        if (entry.path().extension() != ".tsv" && entry.path().extension() != ".md")
+            paths.push_back(entry.path());
+    for (const std::string& path : paths) {
+        const ReadResult read = ReadWholeFile(path, nullptr);
+        ASSERT_TRUE(read.series) << path;
+        std::string rows = kHeader;
+        for (const Point& p : read.series->points())
+            AppendCsvLine({p.f, p.zReal, p.minusZImag, static_cast<std::uint64_t>(p.line), 0, 0},
+                          rows);
+        EXPECT_EQ(exportAt(path).text, rows) << path;
+    }
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "MprFixture.h"
 #include "measurement/MeasurementFile.h"
-#include "measurement/Refusal.h"
+#include "measurement/Reader.h"
 
 #include <gtest/gtest.h>
 

@@ -189,7 +189,7 @@ TEST(LineReader, ReportsReadErrorsWithTheSystemsNumber) {
     LineReader reader(fd, 100);
     std::string_view line;
     EXPECT_EQ(reader.next(line), LineReader::Status::Error);
-    EXPECT_EQ(reader.error(), EISDIR);
+    EXPECT_EQ(reader.error(), (IoError{IoStep::Read, EISDIR, {}}));
     ::close(fd);
 }
 
@@ -240,7 +240,7 @@ TEST(LineReader, AStopEndsTheReadingAtTheNextFillingOfTheBuffer) {
     std::string_view line;
     EXPECT_EQ(reader.next(line), LineReader::Status::Error);
     EXPECT_TRUE(reader.stopped());
-    EXPECT_EQ(reader.error(), 0);
+    EXPECT_FALSE(reader.error());
     ::close(ends[0]);
     writer.join();
 }

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 namespace {
@@ -38,19 +39,35 @@ TEST(OpenMeasurementFile, OpensRegularFilesAndMeasuresThemOnce) {
     const MeasurementFile file = OpenMeasurementFile(dir.write("m.txt", "1 2 3\n"));
     ASSERT_TRUE(file);
     EXPECT_EQ(file.size, 6u);
-    EXPECT_EQ(file.error, 0);
+    EXPECT_FALSE(file.error);
 
     const MeasurementFile missing = OpenMeasurementFile(dir.file("none.txt"));
     EXPECT_FALSE(missing);
-    EXPECT_EQ(missing.error, ENOENT);
-    EXPECT_EQ(missing.failedAt, MeasurementFile::Step::Examined);
+    EXPECT_EQ(missing.error, (IoError{IoStep::Examine, ENOENT, dir.file("none.txt")}));
 
     for (const std::string& path : {dir.file(""), std::string("/dev/null")}) {
         const MeasurementFile other = OpenMeasurementFile(path);
         EXPECT_FALSE(other) << path;
-        EXPECT_EQ(other.error, 0) << path << ": not a regular file";
-        EXPECT_EQ(other.failedAt, MeasurementFile::Step::Examined) << path;
+        EXPECT_EQ(other.error, (IoError{IoStep::Examine, 0, path})) << path;
     }
+}
+
+TEST(IoErrorText, NamesTheStepWhereCannotReadOrWriteDoesNot) {
+    const std::string eio = std::strerror(EIO);
+    const struct {
+        IoError error;
+        std::string words;
+    } cases[] = {
+        {{IoStep::Examine, 0, "d"}, "not a regular file"},
+        {{IoStep::Open, EACCES, "m"}, std::strerror(EACCES)},
+        {{IoStep::Read, EIO, "m"}, eio},
+        {{IoStep::Write, ENOSPC, "o"}, std::strerror(ENOSPC)},
+        {{IoStep::Measure, EIO, "m"}, "its length could not be measured (" + eio + ")"},
+        {{IoStep::Close, EIO, "m"}, "it could not be closed (" + eio + ")"},
+        {{IoStep::Sync, EIO, "o"}, "it could not be saved to the disk (" + eio + ")"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IoErrorText(c.error), c.words);
 }
 
 TEST(OpenMeasurementFile, NeverOpensAFifoSoItsWriterKeepsWaiting) {
@@ -68,7 +85,7 @@ TEST(OpenMeasurementFile, NeverOpensAFifoSoItsWriterKeepsWaiting) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     const MeasurementFile file = OpenMeasurementFile(fifo);
     EXPECT_FALSE(file);
-    EXPECT_EQ(file.error, 0);
+    EXPECT_EQ(file.error, (IoError{IoStep::Examine, 0, fifo}));
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     EXPECT_FALSE(writerOpened) << "the writer was never released by a reader";
     // Let the writer go.

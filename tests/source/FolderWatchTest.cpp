@@ -110,7 +110,7 @@ TEST(FolderWatch, ChoosesTheNewestMeasurements) {
             expected.push_back(dir.file(name));
         FolderWatch watch(dir.file(""));
         EXPECT_EQ(watch.Newest(c.count), expected) << c.what;
-        EXPECT_EQ(watch.Error(), 0) << c.what;
+        EXPECT_FALSE(watch.Error()) << c.what;
     }
 }
 
@@ -149,7 +149,7 @@ TEST(FolderWatch, AFolderThatCannotBeListedGivesTheReason) {
     for (const auto& c : cases) {
         FolderWatch watch(c.folder);
         EXPECT_TRUE(watch.Newest(1).empty()) << c.folder;
-        EXPECT_EQ(watch.Error(), c.error) << c.folder;
+        EXPECT_EQ(watch.Error(), (IoError{IoStep::ListFolder, c.error, c.folder})) << c.folder;
         EXPECT_FALSE(watch.NewestChanged()) << c.folder;
     }
 }

@@ -50,7 +50,8 @@ bool SameExtent(const Extent& a, const Extent& b) {
 void ExpectSameResult(const ReadResult& got, const ReadResult& want) {
     EXPECT_EQ(got.found, want.found);
     EXPECT_EQ(got.stopped, want.stopped);
-    EXPECT_EQ(got.failure.has_value(), want.failure.has_value());
+    EXPECT_EQ(got.error, want.error);
+    EXPECT_EQ(got.refusal, want.refusal);
     ASSERT_TRUE(SamePoints(got.series, want.series));
     if (got.series && want.series) {
         EXPECT_TRUE(SameExtent(got.series->zReal(), want.series->zReal()));
@@ -112,7 +113,7 @@ TEST(IncrementalReading, AFileGrownInAnyChunksReadsAsTheWholeFile) {
                 break;
             // Once the writer pauses for a tick, so a line cut short counts as it is.
             for (int tick = ++chunk == pauseAfter ? 2 : 1; tick > 0; --tick) {
-                ASSERT_FALSE(live.Read(path, stop).failure);
+                ASSERT_FALSE(live.Read(path, stop).failed());
                 mirror.Changed(path, at);
             }
         }
@@ -158,7 +159,7 @@ TEST(IncrementalReading, FilesGrowingTogetherReadAsTheirWholeFiles) {
             growing = growing || at[i] < content.size();
         }
         for (const ReadResult& result : tick())
-            ASSERT_FALSE(result.failure);
+            ASSERT_FALSE(result.failed());
     }
     const std::vector<ReadResult> last = tick();
     ASSERT_EQ(last.size(), files.size());
@@ -275,7 +276,7 @@ TEST(IncrementalReading, AStoppedReadShowsNothingAndTheNextReadsAfresh) {
     const ReadResult stopped = live.Read(path, stop);
     EXPECT_TRUE(stopped.stopped);
     EXPECT_FALSE(stopped.series);
-    EXPECT_FALSE(stopped.failure);
+    EXPECT_FALSE(stopped.failed());
     EXPECT_TRUE(ReadWholeFile(path, nullptr, &stop).stopped);
     ExpectSameResult(live.Read(path, go), ReadWholeFile(path, nullptr));
 }

@@ -35,7 +35,8 @@ void Overwrite(const std::string& path, std::size_t offset, std::string_view byt
 }
 
 void ExpectSamePoints(const ReadResult& got, const ReadResult& want) {
-    ASSERT_EQ(got.failure.has_value(), want.failure.has_value());
+    ASSERT_EQ(got.error, want.error);
+    ASSERT_EQ(got.refusal, want.refusal);
     EXPECT_EQ(got.format, want.format);
     ASSERT_TRUE(got.series && want.series);
     const auto bits = [](const Point& p) {
@@ -98,7 +99,7 @@ TEST(MprGrowth, AFileGrownInChunksThatCutRecordsReadsAsTheWholeFile) {
                     fixtures::Packed<std::uint32_t>(firstRecord - countAt + lagging * kRecord));
             }
             const ReadResult tick = live.Read(path, stop);
-            ASSERT_FALSE(tick.failure);
+            ASSERT_FALSE(tick.failed());
             ExpectSamePoints(tick, ReadWholeFile(path, nullptr));
             if (HasFatalFailure())
                 return;
@@ -125,7 +126,7 @@ TEST(MprGrowth, ATickGoesOnFromTheLastRecordRead) {
     ReadProgress progress;
     ReadResult result;
     MeasurementFile opened = OpenForReading(path, result);
-    ReadInto(path, opened, progress, ReadOptions{true, false}, nullptr, result);
+    ReadInto(opened, progress, ReadOptions{true, false}, nullptr, result);
     ASSERT_EQ(result.series->points().size(), 3u);
     const std::uint64_t offset = progress.offset;
 
@@ -133,7 +134,7 @@ TEST(MprGrowth, ATickGoesOnFromTheLastRecordRead) {
     Append(path, Records(2));
     MeasurementFile grown = OpenForReading(path, result);
     EXPECT_TRUE(OnlyGrew(grown, progress));
-    ReadInto(path, grown, progress, ReadOptions{true, true}, nullptr, result);
+    ReadInto(grown, progress, ReadOptions{true, true}, nullptr, result);
     EXPECT_EQ(result.series->points().size(), 5u);
     EXPECT_EQ(progress.offset, offset + 2 * kRecord);
 }

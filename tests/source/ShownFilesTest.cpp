@@ -107,7 +107,7 @@ TEST(ShownFiles, EachTickSaysWhatIsKnownOfTheFileAndAGoneFileKeepsWhatWasRead) {
         EXPECT_EQ(file.state, step.state);
         EXPECT_EQ(file.shown ? file.shown->series->measured() : -1, step.pointsShown);
         EXPECT_EQ(file.latestKept, step.latestKept);
-        EXPECT_EQ(file.failure ? file.failure->osError : 0, step.error);
+        EXPECT_EQ(file.error ? file.error->number : 0, step.error);
     }
 }
 

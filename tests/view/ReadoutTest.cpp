@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <random>
 
 namespace {
@@ -21,6 +22,11 @@ TEST(ReadoutText, FrequenciesTakeThreeDigitsAndAnEngineeringPrefix) {
 }
 
 TEST(ReadoutText, ADotReadsOutItsValuesAsReadAndOffADotTheFile) {
+    // The program takes the user's locale, whose decimal comma, where one is installed, the
+    // readout leaves aside.
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "de_DE"})
+        if (std::setlocale(LC_ALL, name) != nullptr)
+            break;
     EXPECT_EQ(DotReadout(12589.25, 3.0, 4.0, 17), "f = 12.6 kHz\n"
                                                   "Z' = 3 \u03a9\n"
                                                   "\u2212Z'' = 4 \u03a9\n"
@@ -31,6 +37,7 @@ TEST(ReadoutText, ADotReadsOutItsValuesAsReadAndOffADotTheFile) {
               std::string::npos);
     EXPECT_EQ(FileReadout("plain", 61), "format: plain\n61 points");
     EXPECT_EQ(FileReadout("plain", 1), "format: plain\n1 point");
+    std::setlocale(LC_ALL, "C");
 }
 
 TEST(DotIndex, FindsTheNearestDotAsAScanWould) {

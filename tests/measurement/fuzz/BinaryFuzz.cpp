@@ -1,6 +1,6 @@
 #include "measurement/LineReader.h"
 #include "measurement/MeasurementFile.h"
-#include "measurement/Refusal.h"
+#include "measurement/Reader.h"
 
 #include <cstdint>
 #include <cstdlib>

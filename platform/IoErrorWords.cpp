@@ -1,0 +1,5 @@
+#include "IoErrorWords.h"
+
+QString IoErrorWords(const IoError& error) {
+    return QString::fromLocal8Bit(IoErrorText(error));
+}
