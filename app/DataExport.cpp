@@ -1,8 +1,8 @@
 #include "DataExport.h"
 
 #include "CommandOutput.h"
-#include "platform/WhyNotRead.h"
 #include "export/PointsCsv.h"
+#include "platform/WhyNotRead.h"
 
 #include <unistd.h>
 

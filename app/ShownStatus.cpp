@@ -1,9 +1,9 @@
 #include "ShownStatus.h"
 
 #include "MainWindow.h"
-#include "platform/WhyNotRead.h"
 #include "WindowStatus.h"
 #include "platform/FileChoice.h"
+#include "platform/WhyNotRead.h"
 #include "source/ShownFiles.h"
 
 #include <QDateTime>

@@ -1,7 +1,6 @@
 #include "Snapshot.h"
 
 #include "CommandOutput.h"
-#include "platform/WhyNotRead.h"
 #include "chart/Render.h"
 #include "classic/ChartSetup.h"
 #include "classic/ClassicChartFill.h"
@@ -10,6 +9,7 @@
 #include "classic/CurveChart.h"
 #include "classic/VectorPicture.h"
 #include "platform/PictureOutput.h"
+#include "platform/WhyNotRead.h"
 #include "source/Reload.h"
 #include "view/DiagramModels.h"
 #include "view/PlotChoices.h"
