@@ -1,10 +1,13 @@
 #include "PointsCsv.h"
 
+#include "KkCsv.h"
+#include "KkSweeps.h"
 #include "model/Quantity.h"
 
 #include <atomic>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -25,14 +28,30 @@ void appendNumber(double value, std::string& text) {
 // and stops the read.
 class CsvSink final : public RowSink {
   public:
-    explicit CsvSink(const TextOutput& out) : out_(out) {}
+    CsvSink(const TextOutput& out, const KkOptions* kk) : out_(out) {
+        if (kk != nullptr)
+            kk_.emplace(
+                *kk,
+                [this](std::span<const Row> rows, const KkResult& result) {
+                    AppendKkCsvLines(rows, result, pending_);
+                },
+                nullptr);
+    }
 
     void OnRow(const Row& row) override {
         if (failed())
             return;
-        AppendCsvLine(row, pending_);
+        if (kk_)
+            kk_->OnRow(row);
+        else
+            AppendCsvLine(row, pending_);
         if (pending_.size() >= kPiece)
             flush();
+    }
+    // The rows a check still holds back.
+    void finish() {
+        if (kk_ && !failed())
+            kk_->Finish();
     }
     bool flush() {
         if (!failed() && !pending_.empty() && !out_(pending_))
@@ -48,9 +67,14 @@ class CsvSink final : public RowSink {
     const TextOutput& out_;
     std::string pending_;
     std::atomic<bool> stop_ = false;
+    std::optional<KkSweeps> kk_;
 };
 
 } // namespace
+
+void AppendCsvNumber(double value, std::string& text) {
+    appendNumber(value, text);
+}
 
 void AppendCsvLine(const Row& row, std::string& text) {
     Point point;
@@ -69,7 +93,8 @@ void AppendCsvLine(const Row& row, std::string& text) {
     text += '\n';
 }
 
-CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out) {
+CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out,
+                            const KkOptions* kk) {
     CsvExportEnd end;
     LineReader reader(file.fd.get(), ReadLimit(file.size));
     ReadOutcome outcome;
@@ -81,13 +106,14 @@ CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out) 
         end.refusal = outcome.detection.refusal;
         return end;
     }
-    CsvSink sink(out);
-    if (!out(std::string(kPointsCsvHeader) + "\n")) {
+    CsvSink sink(out, kk);
+    if (!out(std::string(kPointsCsvHeader) + (kk ? std::string(kKkCsvColumns) : "") + "\n")) {
         end.outputFailed = true;
         return end;
     }
     reader.setStop(sink.stop());
     ReadLines(reader, file.size, sink, {}, outcome);
+    sink.finish();
     end.outputFailed = !sink.flush();
     if (!end.outputFailed)
         end.readError = outcome.error;
