@@ -62,9 +62,12 @@ std::string KkLine(std::uint32_t sweep, const KkResult& result, double limitPerc
             hertz(result.largestAt);
     if (result.valid)
         return line + ": valid";
-    if (!std::isnan(result.overFrom))
-        line += ", over " + printed("%g", limitPercent) + " % from " + hertz(result.overFrom) +
-                " to " + hertz(result.overTo);
+    if (!std::isnan(result.overFrom)) {
+        line += ", over " + printed("%g", limitPercent) + " %";
+        line += result.overFrom == result.overTo
+                    ? " at " + hertz(result.overFrom)
+                    : " from " + hertz(result.overFrom) + " to " + hertz(result.overTo);
+    }
     return line + ": invalid";
 }
 

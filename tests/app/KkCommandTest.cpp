@@ -78,6 +78,8 @@ TEST(KkCommand, SaysWhereAndHowFarTheResidualsGo) {
     valid.leftOut = 2;
     valid.largestPercent = 123.4;
     valid.largestAt = 63095.7;
+    KkResult once = invalid;
+    once.overTo = once.overFrom;
     KkResult few;
     few.points = 4;
     const struct {
@@ -88,6 +90,8 @@ TEST(KkCommand, SaysWhereAndHowFarTheResidualsGo) {
                   "residual 7.7 % at 0.1 Hz, over 1 % from 0.1 Hz to 2.5 Hz: invalid"},
         {valid, "kk sweep 2: 61 points, 2 left out, M 14, mu 0.789000, chi2 1.6e-04, noise 1.2 %, "
                 "largest residual 123 % at 63096 Hz: valid"},
+        {once, "kk sweep 2: 61 points, M 14, mu 0.789000, chi2 1.6e-04, noise 1.2 %, largest "
+               "residual 7.7 % at 0.1 Hz, over 1 % at 0.1 Hz: invalid"},
         {few, "kk sweep 2: 4 points: too few to check"},
     };
     for (const auto& c : cases)
