@@ -103,6 +103,8 @@ KkResult CheckKramersKronig(std::span<const Point> sweep, const KkOptions& optio
     result.mu = KkMu(circuit->r);
     result.fits.resize(sweep.size());
     judge(sweep, *circuit, options.limitPercent, result);
+    if (result.largestPercent < 0) // no residual is a number
+        result.largestPercent = result.largestAt = kNaN;
     result.noisePercent = std::sqrt(5000 * result.chi2 / static_cast<double>(samples.size()));
     return result;
 }

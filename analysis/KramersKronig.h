@@ -15,8 +15,8 @@
 
 // Sweeps with fewer usable points are not checked.
 inline constexpr std::size_t kKkFewestPoints = 5;
-// Nor are longer ones: the fit's cost and memory grow with the points times M.
-inline constexpr std::size_t kKkMostPoints = 5000;
+// Nor are longer ones: each M costs the points times M squared, and M rises to 100.
+inline constexpr std::size_t kKkMostPoints = 1000;
 // M never grows beyond this, nor beyond two thirds of the points.
 inline constexpr int kKkMostElements = 100;
 
