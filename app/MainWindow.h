@@ -1,8 +1,8 @@
 #pragma once
 
+#include "WindowMenus.h"
 #include "WindowSettings.h"
-#include "WindowStatus.h"
-#include "source/ReadResult.h"
+#include "source/ShownFiles.h"
 
 #include <QBasicTimer>
 #include <QMainWindow>
@@ -13,21 +13,17 @@
 #include <string>
 #include <vector>
 
-class FolderWatch;
 class PlotArea;
 class PlotViewControl;
 class QAction;
-class QActionGroup;
 class QLabel;
 class QLineEdit;
-class QMenu;
 class QSettings;
-class ReadingThread;
 
 // The window a bench user watches a measurement in: the plot fills it and is laid out anew at
 // every size, menus and a toolbar reach every command, the file's path stands in an editable
-// field and one status line says what was read and when. The file is read every 2 seconds
-// on a thread of its own, and nothing modal interrupts the watching.
+// field and one status line says what was read and when. The files shown are read every 2
+// seconds on a thread of their own, and nothing modal interrupts the watching.
 class MainWindow final : public QMainWindow {
     Q_OBJECT
   public:
@@ -57,18 +53,17 @@ class MainWindow final : public QMainWindow {
     // chosen by hand.
     void followFolder(const std::string& folder);
     // The files shown, the first first: those that each tick reads.
-    std::vector<std::string> shownPaths() const;
-    // Reads the file now, unless a read still runs.
+    std::vector<std::string> shownPaths() const { return shown_.Paths(); }
+    // Reads the files now, unless a read still runs.
     void tick();
-    // Waits for a running read and takes in its result, for a caller that must see it.
+    // Waits until a read of the files shown is taken in, for a caller that must see it.
     void finishReading();
     // Whether a tick's read has started and its result not yet been taken.
-    bool tickUnderWay() const { return ticking_; }
+    bool tickUnderWay() const { return shown_.TickUnderWay(); }
 
     PlotArea* plotArea() const { return plot_; }
     QLineEdit* pathField() const { return path_; }
     QString statusText() const;
-    const FileStatus& fileStatus() const { return status_; }
     const WindowSettings& settings() const { return settings_; }
     PlotViewControl& plotView() const { return *view_; }
     void setFileChooser(FileChooser chooser) { chooser_ = std::move(chooser); }
@@ -90,27 +85,19 @@ class MainWindow final : public QMainWindow {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    void buildMenus();
-    QAction* addCommand(QMenu* menu, const char* name, const QString& text,
-                        const QKeySequence& keys, const QString& icon, std::function<void()> run);
+    WindowCommands commands();
     void chooseFiles(bool add);
-    QString startFolder() const;
-    // Overlays those of `paths` not shown yet, reading them all from the next read on.
-    void addFiles(const std::vector<std::string>& paths);
-    void addChoice(QMenu* menu, QActionGroup* group, const QString& name, const QString& text,
-                   bool chosen, std::function<void()> choose);
-    void showTitle();
-    bool adoptNewest();
     void chooseFolder();
-    void refreshRemoveMenu();
+    QString startFolder() const;
     void exportData();
     void openTypedPath();
-    void openRecent(const QString& path);
     void refreshRecentMenu();
     void takeReading();
+    // Brings the window up to what is shown: after another choice of files its path, title,
+    // menus and remembered files, the picture when `read` or the choice asks, and the status.
+    void showFiles(bool read);
     void showStatus();
     void redraw();
-    void showAbout();
     void saveSettings();
 
     std::unique_ptr<QSettings> store_;
@@ -118,28 +105,16 @@ class MainWindow final : public QMainWindow {
     PlotArea* plot_;
     QLineEdit* path_;
     QLabel* statusLine_;
-    QMenu* recentMenu_ = nullptr;
-    QMenu* removeMenu_ = nullptr;
+    FileMenus menus_;
     std::unique_ptr<PlotViewControl> view_;
-    std::unique_ptr<ReadingThread> reading_;
     QBasicTimer timer_;
     FileChooser chooser_;
     FolderChooser folderChooser_;
-    std::unique_ptr<FolderWatch> folder_;
-    bool adopting_ = false;
-    QString switchedTo_; // the newest file the folder brought, and when
-    QTime switchedAt_;
     ExportChooser exportChooser_;
-    std::string file_;
-    std::vector<std::string> pathsOfRead_;
-    // The files overlaid on the first, each with what was last read of it.
-    struct Overlaid {
-        std::string path;
-        std::optional<ReadResult> lastRead;
-    };
-    std::vector<Overlaid> overlay_;
-    bool ticking_ = false;
     bool startAtZero_ = false;
-    std::optional<ReadResult> lastRead_;
-    FileStatus status_;
+    // The choice of files the window shows, and its first file.
+    std::uint64_t choiceShown_ = 0;
+    std::vector<std::string> pathsShown_;
+    // Last, so its reading thread stops first, while everything it reports to exists.
+    ShownFiles shown_;
 };

@@ -12,7 +12,6 @@
 #include "platform/PlotArea.h"
 #include "res/Resource.h"
 #include "res/StringTable.h"
-#include "source/ReadingThread.h"
 #include "view/ClassicChartFill.h"
 
 #include <QCheckBox>
@@ -77,7 +76,7 @@ CPlotDlg::CPlotDlg(QWidget* parent)
             &CPlotDlg::OnOpen);
     plotView_ =
         std::make_unique<PlotViewControl>(&g_chart, *plotArea(), [this] { showLastReading(); });
-    reading_ = std::make_unique<ReadingThread>([this] {
+    shown_ = std::make_unique<ShownFiles>([this] {
         // Queued to this window's thread; should the news be lost, the next tick takes it.
         QMetaObject::invokeMethod(this, &CPlotDlg::takeReading, Qt::QueuedConnection);
     });
@@ -85,7 +84,7 @@ CPlotDlg::CPlotDlg(QWidget* parent)
 
 // The reading thread goes first, stopping its read, while everything it reports to exists.
 CPlotDlg::~CPlotDlg() {
-    reading_.reset();
+    shown_.reset();
 }
 
 PlotArea* CPlotDlg::plotArea() const {
@@ -164,56 +163,43 @@ void CPlotDlg::OnSysCommand(unsigned id, long) {
 }
 
 void CPlotDlg::OnTimer(unsigned) {
-    // A tick never runs a loop of its own, so ticks cannot nest; the guard keeps it so, and
-    // holds while the reading thread has the file.
-    if (ticking_)
-        return;
     const auto* plus = qobject_cast<QCheckBox*>(GetDlgItem(*this, IDC_PLUS));
     const bool plusTicked = plus != nullptr && plus->isChecked();
     if (reload_) {
-        ticking_ = true;
         plotView_->fitClassicChart();
         if (const auto failure = reload_(g_strPathName, plusTicked, g_chart, showClassic()))
             report_.show(this, *failure);
         plotView_->pictureMayHaveChanged();
-        ticking_ = false;
         return;
     }
-    if (!reading_->Start(g_strPathName)) {
-        // A result whose news went astray: take it now, and read again at the next tick.
-        takeReading();
+    // The "+" box counts as it stood when the read began.
+    if (shown_->TickUnderWay())
         return;
-    }
-    ticking_ = true;
-    pathOfRead_ = g_strPathName;
     plusOfRead_ = plusTicked;
+    shown_->Show({g_strPathName});
+    shown_->Tick();
 }
 
 void CPlotDlg::finishReading() {
-    reading_->Wait();
-    takeReading();
+    if (shown_->Finish())
+        showReading();
 }
 
 void CPlotDlg::takeReading() {
-    std::optional<ReadResult> result = reading_->Take();
-    if (!result)
-        return;
-    ticking_ = false;
-    // A read of a file that is no longer the chosen one shows nothing; the chosen one is
-    // read at once.
-    if (pathOfRead_ != g_strPathName || result->stopped) {
-        OnTimer(RELOAD_TIMER_ID);
-        return;
-    }
+    if (shown_->Take())
+        showReading();
+}
+
+void CPlotDlg::showReading() {
+    const ShownFiles::File& file = shown_->Files().front();
     // A file gone for now leaves what was read of it in every view and every saved picture
     // until it returns.
-    if (!result->found && !result->failure && lastRead_ && lastRead_->series)
+    if (file.latestKept)
         return;
-    lastRead_ = std::move(result);
-    plotView_->takeSeries(lastRead_->series, lastRead_->format);
+    plotView_->takeSeries(file.latest->series, file.latest->format);
     plotView_->fitClassicChart();
     if (const auto failure =
-            TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices(), showClassic()))
+            TakeReadResult(*file.latest, plusOfRead_, g_chart, plotView_->choices(), showClassic()))
         report_.show(this, *failure);
     plotView_->pictureMayHaveChanged();
 }
@@ -223,12 +209,15 @@ ShowChart CPlotDlg::showClassic() {
 }
 
 void CPlotDlg::showLastReading() {
-    if (ticking_ || reload_ || !lastRead_ || lastRead_->failure) {
+    const auto& files = shown_->Files();
+    const ReadResult* last =
+        files.empty() || !files.front().latest ? nullptr : &*files.front().latest;
+    if (shown_->TickUnderWay() || reload_ || !last || last->failure) {
         OnTimer(RELOAD_TIMER_ID);
         return;
     }
     plotView_->fitClassicChart();
-    TakeReadResult(*lastRead_, plusOfRead_, g_chart, plotView_->choices(), showClassic());
+    TakeReadResult(*last, plusOfRead_, g_chart, plotView_->choices(), showClassic());
     plotView_->pictureMayHaveChanged();
 }
 
@@ -259,8 +248,7 @@ void CPlotDlg::AcceptChosenFile(const std::string& chosen) {
     // The old file's diagram must not stand under the new file's name.
     if (chosen != g_strPathName) {
         plotView_->newFile();
-        lastRead_.reset();
-        reading_->Cancel();
+        shown_->Show({chosen});
     }
     g_strPathName = chosen;
     g_strFileName = FileNameOf(chosen);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "FailureReport.h"
-#include "source/ReadResult.h"
 #include "source/Reload.h"
+#include "source/ShownFiles.h"
 #include "view/ClassicChartFill.h"
 
 #include <QBasicTimer>
@@ -18,7 +18,6 @@ class CCurveChart;
 class PlotArea;
 class PlotViewControl;
 class QMenu;
-class ReadingThread;
 
 // Window commands routed through OnSysCommand, as the window menu numbers them.
 inline constexpr unsigned SC_MINIMIZE = 0xF020;
@@ -50,7 +49,7 @@ class CPlotDlg : public QDialog {
     // the picture before going on.
     void finishReading();
     // Whether a tick is under way: a read runs or its result waits to be taken.
-    bool tickUnderWay() const { return ticking_; }
+    bool tickUnderWay() const { return shown_->TickUnderWay(); }
     void OnOpen();
     // Takes a chosen file as the Open button does: stores it, warns when nothing is there,
     // shows its path and name.
@@ -91,6 +90,8 @@ class CPlotDlg : public QDialog {
   private:
     // Takes a finished read into the chart and the picture, and ends the tick.
     void takeReading();
+    // Shows the latest read of the file chosen in the chart and the picture.
+    void showReading();
     // Shows the last read again under the current view choices, without reading.
     void showLastReading();
     ShowChart showClassic();
@@ -103,12 +104,9 @@ class CPlotDlg : public QDialog {
     ReloadFunction reload_;
     FileChooser chooser_;
     WarningBox warningBox_;
-    bool ticking_ = false;
-    // The read the ticks hand the file to, what it was asked, and what it last gave.
-    std::unique_ptr<ReadingThread> reading_;
-    std::string pathOfRead_;
+    // The file the ticks read, and the "+" box as the read under way found it.
+    std::unique_ptr<ShownFiles> shown_;
     bool plusOfRead_ = false;
-    std::optional<ReadResult> lastRead_;
     std::optional<std::string> startFile_;
     bool startPlus_ = false;
     bool startEqual_ = false;

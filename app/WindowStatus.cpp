@@ -2,11 +2,6 @@
 
 #include <QCoreApplication>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -63,15 +58,10 @@ QString FormatTitle(const std::string& name) {
     return QString::fromStdString(name);
 }
 
-QString WhyUnreadable(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    int error = errno;
-    if (fd >= 0) {
-        struct stat info {};
-        error = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) ? EISDIR : 0;
-        ::close(fd);
-    }
-    if (error == 0)
+QString FailureReason(const FileFailure& failure) {
+    if (!failure.reason.empty())
+        return QString::fromStdString(failure.reason);
+    if (failure.osError == 0)
         return QCoreApplication::translate("WindowStatus", "it is not a file that can be read");
-    return QString::fromLocal8Bit(std::strerror(error));
+    return QString::fromLocal8Bit(std::strerror(failure.osError));
 }

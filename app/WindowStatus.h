@@ -1,5 +1,7 @@
 #pragma once
 
+#include "source/FileFailure.h"
+
 #include <QString>
 #include <QTime>
 
@@ -22,5 +24,6 @@ QString StatusLine(const FileStatus& status);
 // stays as it is.
 QString FormatTitle(const std::string& name);
 
-// Why a file that exists cannot be read, in the system's words ("Permission denied").
-QString WhyUnreadable(const std::string& path);
+// Why a file cannot be read: the reason it is refused, or the system's words ("Permission
+// denied"), or that what is there is no file that can be read.
+QString FailureReason(const FileFailure& failure);

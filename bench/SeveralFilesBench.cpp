@@ -1,5 +1,5 @@
 #include "SweepFile.h"
-#include "source/ReadingThread.h"
+#include "source/ShownFiles.h"
 
 #include <benchmark/benchmark.h>
 
@@ -52,16 +52,16 @@ GrowingFiles& files() {
     return made;
 }
 
-// Through the reading thread, as the window reads them: one job of the first `files` files,
-// each read on from where it ended, with the whole read every 30 ticks that each file gets.
+// As the window reads them: one tick of the first `files` files, each read on from where it
+// ended, with the whole read every 30 ticks that each file gets.
 void BM_FilesTick(benchmark::State& state) {
     const auto count = static_cast<size_t>(state.range(0));
     const std::vector<std::string> paths(files().paths.begin(), files().paths.begin() + count);
-    ReadingThread reading([] {});
+    ShownFiles shown([] {});
+    shown.Show(paths);
     const auto tick = [&] {
-        reading.Start(paths);
-        reading.Wait();
-        benchmark::DoNotOptimize(reading.TakeAll());
+        shown.Tick();
+        benchmark::DoNotOptimize(shown.Finish());
     };
     tick();
     for (auto _ : state) {

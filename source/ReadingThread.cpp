@@ -16,10 +16,6 @@ ReadingThread::~ReadingThread() {
     thread_.join();
 }
 
-bool ReadingThread::Start(const std::string& path) {
-    return Start(std::vector<std::string>{path});
-}
-
 bool ReadingThread::Start(std::vector<std::string> paths) {
     {
         std::lock_guard lock(mutex_);
@@ -31,14 +27,7 @@ bool ReadingThread::Start(std::vector<std::string> paths) {
     return true;
 }
 
-std::optional<ReadResult> ReadingThread::Take() {
-    auto results = TakeAll();
-    if (!results || results->empty())
-        return std::nullopt;
-    return std::move(results->front());
-}
-
-std::optional<std::vector<ReadResult>> ReadingThread::TakeAll() {
+std::optional<std::vector<ReadResult>> ReadingThread::Take() {
     std::lock_guard lock(mutex_);
     return std::exchange(result_, std::nullopt);
 }

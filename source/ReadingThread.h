@@ -28,15 +28,12 @@ class ReadingThread {
     ReadingThread(const ReadingThread&) = delete;
     ReadingThread& operator=(const ReadingThread&) = delete;
 
-    // Starts a read of `path`; false, starting nothing, while a read runs or its result
-    // waits to be taken.
-    bool Start(const std::string& path);
-    // The same for several files, read one after the other; a file left out is forgotten.
+    // Starts a read of `paths`, one after the other; false, starting nothing, while a read
+    // runs or its result waits to be taken. A file left out is forgotten.
     bool Start(std::vector<std::string> paths);
-    // The finished read's result, once; nothing while reading or when nothing was read.
-    std::optional<ReadResult> Take();
-    // The results of a read of several files, in the order they were given.
-    std::optional<std::vector<ReadResult>> TakeAll();
+    // The finished read's results, in the order the files were given, once; nothing while
+    // reading or when nothing was read.
+    std::optional<std::vector<ReadResult>> Take();
     // Waits until no read is running.
     void Wait();
     // Stops the read under way, or the one about to start, at its next buffer: its result,

@@ -21,6 +21,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -269,6 +270,22 @@ TEST(MainWindow, AFollowedFolderShowsItsNewestFileAndSwitchesToANewerOne) {
     std::ofstream(folder + "/EIS_003.txt") << kArc;
     s.tick();
     EXPECT_EQ(s.window->shownPaths(), std::vector{first}) << "a file chosen by hand ends it";
+
+    const std::string third = folder + "/EIS_003.txt";
+    const std::string other = dir.write("other.txt", kArc);
+    const struct {
+        const char* what;
+        std::function<void()> choose;
+        std::vector<std::string> shown;
+    } byHand[] = {{"added", [&] { s.window->addFile(other); }, {third, second, first, other}},
+                  {"removed", [&] { s.window->removeFile(second); }, {third, first}}};
+    for (const auto& c : byHand) {
+        s.window->followFolder(folder);
+        s.window->finishReading();
+        c.choose();
+        s.tick();
+        EXPECT_EQ(s.window->shownPaths(), c.shown) << c.what << " by hand, ending the following";
+    }
 }
 
 TEST(MainWindow, SettingsLastFromOneRunToTheNext) {

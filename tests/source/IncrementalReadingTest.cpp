@@ -163,7 +163,7 @@ TEST(IncrementalReading, FilesGrowingTogetherReadAsTheirWholeFiles) {
     const auto tick = [&] {
         EXPECT_TRUE(reading.Start(paths));
         reading.Wait();
-        auto results = reading.TakeAll();
+        auto results = reading.Take();
         for (size_t i = 0; i < files.size(); ++i)
             mirrors[i].Changed(paths[i], at[i]);
         return results.value_or(std::vector<ReadResult>{});

@@ -21,20 +21,21 @@ TEST(ReadingThread, StartsOneReadAtATimeAndHandsEachResultOverOnce) {
     auto owned = std::make_unique<ReadingThread>([&finished] { ++finished; });
     ReadingThread& thread = *owned;
     EXPECT_FALSE(thread.Take());
-    ASSERT_TRUE(thread.Start(path));
-    EXPECT_FALSE(thread.Start(path)); // still reading, or its result not taken yet
+    ASSERT_TRUE(thread.Start({path}));
+    EXPECT_FALSE(thread.Start({path})); // still reading, or its result not taken yet
     thread.Wait();
-    EXPECT_FALSE(thread.Start(path));
-    const std::optional<ReadResult> result = thread.Take();
-    ASSERT_TRUE(result);
+    EXPECT_FALSE(thread.Start({path}));
+    const std::optional<std::vector<ReadResult>> results = thread.Take();
+    ASSERT_TRUE(results && results->size() == 1);
+    const ReadResult* result = &results->front();
     EXPECT_TRUE(result->found);
     ASSERT_TRUE(result->series);
     ASSERT_EQ(result->series->points().size(), 2u);
     EXPECT_EQ(result->series->points()[1].zReal, 20);
     EXPECT_FALSE(thread.Take());
-    EXPECT_TRUE(thread.Start(dir.file("absent.txt")));
+    EXPECT_TRUE(thread.Start({dir.file("absent.txt")}));
     thread.Wait();
-    EXPECT_FALSE(thread.Take()->found);
+    EXPECT_FALSE(thread.Take()->front().found);
     owned.reset();
     EXPECT_EQ(finished, 2);
 }
@@ -46,7 +47,7 @@ TEST(ReadingThread, GoingAwayStopsAReadOfAHugeFileEarly) {
     const std::uint64_t before = BytesReadSoFar();
     {
         ReadingThread thread([] {});
-        ASSERT_TRUE(thread.Start(path));
+        ASSERT_TRUE(thread.Start({path}));
         // Once the read is surely under way.
         for (int i = 0; i < 10000 && BytesReadSoFar() - before < (1U << 20); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));

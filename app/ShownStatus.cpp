@@ -1,0 +1,81 @@
+#include "ShownStatus.h"
+
+#include "FileChoice.h"
+#include "MainWindow.h"
+#include "WindowStatus.h"
+#include "source/ShownFiles.h"
+
+#include <QDateTime>
+
+#include <cstring>
+
+namespace {
+
+QTime localTimeOf(std::chrono::system_clock::time_point at) {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(at.time_since_epoch());
+    return QDateTime::fromMSecsSinceEpoch(ms.count()).time();
+}
+
+FileStatus::State stateOf(ShownFiles::State state) {
+    using Shown = ShownFiles::State;
+    switch (state) {
+    case Shown::Waiting:
+        return FileStatus::State::Waiting;
+    case Shown::Read:
+        return FileStatus::State::Read;
+    case Shown::Gone:
+        return FileStatus::State::Gone;
+    case Shown::Unreadable:
+        return FileStatus::State::Unreadable;
+    }
+    return FileStatus::State::NoFile;
+}
+
+FileStatus statusOf(const ShownFiles::File& file) {
+    FileStatus status;
+    status.name = DisplayPath(FileNameOf(file.path));
+    status.state = stateOf(file.state);
+    if (file.shown) {
+        status.format = FormatTitle(file.shown->format);
+        status.points = file.shown->series->measured();
+        status.readAt = localTimeOf(file.readAt);
+    }
+    if (file.failure)
+        status.reason = FailureReason(*file.failure);
+    return status;
+}
+
+} // namespace
+
+QString ShownStatusLine(const ShownFiles& shown) {
+    const auto& files = shown.Files();
+    if (const FolderWatch* folder = shown.Folder(); folder && files.empty()) {
+        const QString name = DisplayPath(folder->Folder());
+        return folder->Error() != 0
+                   ? MainWindow::tr("Cannot read %1: %2")
+                         .arg(name, QString::fromLocal8Bit(std::strerror(folder->Error())))
+                   : MainWindow::tr("Waiting for a measurement file in %1\u2026").arg(name);
+    }
+    if (files.empty())
+        return StatusLine({});
+    QString line = StatusLine(statusOf(files.front()));
+    if (files.size() == 2)
+        line += MainWindow::tr(" \u00b7 and 1 more file");
+    else if (files.size() > 2)
+        line += MainWindow::tr(" \u00b7 and %1 more files").arg(files.size() - 1);
+    if (!shown.SwitchedTo().empty())
+        line += MainWindow::tr(" \u00b7 switched to %1 at %2")
+                    .arg(DisplayPath(FileNameOf(shown.SwitchedTo())),
+                         localTimeOf(shown.SwitchedAt()).toString(QStringLiteral("HH:mm:ss")));
+    return line;
+}
+
+QString ShownTitle(const ShownFiles& shown) {
+    const auto& files = shown.Files();
+    if (files.empty())
+        return QStringLiteral("Korvane");
+    const QString name = DisplayPath(FileNameOf(files.front().path));
+    return files.size() == 1
+               ? MainWindow::tr("%1 \u2014 Korvane").arg(name)
+               : MainWindow::tr("%1 and %2 more \u2014 Korvane").arg(name).arg(files.size() - 1);
+}

@@ -1,0 +1,171 @@
+#include "WindowMenus.h"
+
+#include "FileChoice.h"
+#include "MainWindow.h"
+#include "PlotViewControl.h"
+#include "WindowSettings.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolBar>
+
+#include <utility>
+
+namespace {
+
+QAction* addCommand(QWidget& window, QMenu* menu, const char* name, const QString& text,
+                    const QKeySequence& keys, const QString& icon, std::function<void()> run) {
+    auto* action = new QAction(text, &window);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(keys);
+    if (!icon.isEmpty())
+        action->setIcon(QIcon::fromTheme(icon));
+    QObject::connect(action, &QAction::triggered, &window, [run = std::move(run)] { run(); });
+    menu->addAction(action);
+    return action;
+}
+
+void addChoice(QMenu* menu, QActionGroup* group, const QString& name, const QString& text,
+               bool chosen, std::function<void()> choose) {
+    QAction* entry = group->addAction(text);
+    entry->setObjectName(name);
+    entry->setCheckable(true);
+    entry->setChecked(chosen);
+    QObject::connect(entry, &QAction::toggled, menu, [choose = std::move(choose)](bool on) {
+        if (on)
+            choose();
+    });
+    menu->addAction(entry);
+}
+
+// The plot's own context menu holds the same diagram commands, so both stay in step.
+void nameViewCommands(PlotViewControl& view) {
+    const struct {
+        QAction* action;
+        const char* name;
+        QKeySequence keys;
+    } named[] = {{view.nyquistAction(), "nyquist", QKeySequence(Qt::CTRL | Qt::Key_1)},
+                 {view.bodeAction(), "bode", QKeySequence(Qt::CTRL | Qt::Key_2)},
+                 {view.equalScalesAction(), "equalScales", QKeySequence()},
+                 {view.resetViewAction(), "resetView", QKeySequence(Qt::Key_Home)}};
+    for (const auto& [action, name, keys] : named) {
+        action->setObjectName(QString::fromLatin1(name));
+        if (!keys.isEmpty())
+            action->setShortcut(keys);
+    }
+    view.resetViewAction()->setIcon(QIcon::fromTheme(QStringLiteral("zoom-original")));
+}
+
+} // namespace
+
+FileMenus BuildWindowMenus(QMainWindow& window, PlotViewControl& view, QLineEdit& path,
+                           const WindowSettings& settings, const WindowCommands& c) {
+    FileMenus menus;
+    QMenu* file = window.menuBar()->addMenu(MainWindow::tr("&File"));
+    QAction* open =
+        addCommand(window, file, "open", MainWindow::tr("&Open\u2026"), QKeySequence::Open,
+                   QStringLiteral("document-open"), [c] { c.chooseFiles(false); });
+    menus.recent = file->addMenu(MainWindow::tr("Open &Recent"));
+    addCommand(window, file, "addFile", MainWindow::tr("&Add File…"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), QStringLiteral("list-add"),
+               [c] { c.chooseFiles(true); });
+    menus.remove = file->addMenu(MainWindow::tr("Re&move File"));
+    menus.remove->setObjectName(QStringLiteral("removeFile"));
+    addCommand(window, file, "followFolder", MainWindow::tr("&Follow Folder\u2026"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F), QStringLiteral("folder-open"),
+               c.chooseFolder);
+    addCommand(window, file, "closeAll", MainWindow::tr("&Close All"),
+               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W), QStringLiteral("window-close"),
+               c.closeAll);
+    QAction* save = addCommand(window, file, "savePicture", MainWindow::tr("&Save Picture\u2026"),
+                               QKeySequence::Save, QStringLiteral("document-save"), c.savePicture);
+    addCommand(window, file, "exportData", MainWindow::tr("&Export Data\u2026"),
+               QKeySequence(Qt::CTRL | Qt::Key_E), QStringLiteral("document-export"), c.exportData);
+    file->addSeparator();
+    addCommand(window, file, "quit", MainWindow::tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q),
+               QStringLiteral("application-exit"), [&window] { window.close(); });
+
+    QMenu* edit = window.menuBar()->addMenu(MainWindow::tr("&Edit"));
+    QAction* copy = addCommand(window, edit, "copyPicture", MainWindow::tr("&Copy Picture"),
+                               QKeySequence::Copy, QStringLiteral("edit-copy"), c.copyPicture);
+
+    nameViewCommands(view);
+    QMenu* shown = window.menuBar()->addMenu(MainWindow::tr("&View"));
+    shown->addActions({view.nyquistAction(), view.bodeAction()});
+    shown->addSeparator();
+    shown->addAction(view.equalScalesAction());
+    auto* zero = new QAction(MainWindow::tr("Start \u2212Z\u2033 at &Zero"), &window);
+    zero->setObjectName(QStringLiteral("startAtZero"));
+    zero->setCheckable(true);
+    QObject::connect(zero, &QAction::toggled, &window, c.startAtZero);
+    shown->addAction(zero);
+    QMenu* sweeps = shown->addMenu(MainWindow::tr("S&weeps"));
+    auto* sweepChoices = new QActionGroup(sweeps);
+    const std::pair<const char*, QString> sweepEntries[] = {
+        {"allSweeps", MainWindow::tr("&All")},
+        {"lastSweep", MainWindow::tr("&Last Only")},
+        {"lastFiveSweeps", MainWindow::tr("Last &5")}};
+    for (int i = 0; i < 3; ++i)
+        addChoice(sweeps, sweepChoices, sweepEntries[i].first, sweepEntries[i].second,
+                  i == settings.sweeps, [c, i] { c.sweeps(i); });
+    QMenu* lastFiles = shown->addMenu(MainWindow::tr("Last &N Files"));
+    auto* lastFilesChoices = new QActionGroup(lastFiles);
+    for (const int count : {1, 3, 5, 10})
+        addChoice(lastFiles, lastFilesChoices, QStringLiteral("last%1Files").arg(count),
+                  QString::number(count), count == settings.lastFiles,
+                  [c, count] { c.lastFiles(count); });
+    shown->addSeparator();
+    shown->addAction(view.resetViewAction());
+    QAction* zoomIn =
+        addCommand(window, shown, "zoomIn", MainWindow::tr("Zoom &In"), QKeySequence(Qt::Key_Plus),
+                   QStringLiteral("zoom-in"), [c] { c.zoom(1); });
+    zoomIn->setShortcuts({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::Key_Equal)});
+    QAction* zoomOut =
+        addCommand(window, shown, "zoomOut", MainWindow::tr("Zoom &Out"),
+                   QKeySequence(Qt::Key_Minus), QStringLiteral("zoom-out"), [c] { c.zoom(-1); });
+
+    QMenu* help = window.menuBar()->addMenu(MainWindow::tr("&Help"));
+    addCommand(window, help, "about", MainWindow::tr("&About Korvane"), QKeySequence(),
+               QStringLiteral("help-about"), c.about);
+
+    QToolBar* tools = window.addToolBar(MainWindow::tr("Main"));
+    tools->setObjectName(QStringLiteral("mainToolBar"));
+    tools->setMovable(false);
+    tools->addActions({open, save, copy});
+    tools->addSeparator();
+    tools->addActions({view.nyquistAction(), view.bodeAction(), view.equalScalesAction()});
+    tools->addSeparator();
+    tools->addActions({zoomIn, zoomOut, view.resetViewAction()});
+    // The path gets a row of its own, as wide as the window.
+    window.addToolBarBreak();
+    QToolBar* location = window.addToolBar(MainWindow::tr("Path"));
+    location->setObjectName(QStringLiteral("pathToolBar"));
+    location->setMovable(false);
+    location->addWidget(&path);
+    return menus;
+}
+
+void FillRecentMenu(QMenu& menu, const QStringList& recent,
+                    const std::function<void(const QString&)>& open,
+                    const std::function<void()>& clear) {
+    menu.clear();
+    for (const QString& path : recent)
+        menu.addAction(path, &menu, [open, path] { open(path); });
+    menu.addSeparator();
+    QAction* clearing = menu.addAction(MainWindow::tr("&Clear"), &menu, clear);
+    clearing->setObjectName(QStringLiteral("clearRecent"));
+    clearing->setEnabled(!recent.isEmpty());
+    menu.setEnabled(true);
+}
+
+void FillRemoveMenu(QMenu& menu, const std::vector<std::string>& paths,
+                    const std::function<void(const std::string&)>& remove) {
+    menu.clear();
+    for (const std::string& path : paths)
+        menu.addAction(DisplayPath(FileNameOf(path)), &menu, [remove, path] { remove(path); });
+    menu.setEnabled(!paths.empty());
+}

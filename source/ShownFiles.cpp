@@ -1,0 +1,169 @@
+#include "ShownFiles.h"
+
+#include "ReadingThread.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+namespace {
+
+// Why something at `path` that a read could not open cannot be read: the system's error
+// number, or none for something there that is no file to read. Nothing when nothing is there.
+std::optional<FileFailure> unreadableAt(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || ::lstat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    int error = errno;
+    if (fd >= 0) {
+        error = ::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode) ? EISDIR : 0;
+        ::close(fd);
+    }
+    return FileFailure{kCauseGeneric, error, path, {}};
+}
+
+} // namespace
+
+ShownFiles::ShownFiles(std::function<void()> finished)
+    : thread_(std::make_unique<ReadingThread>(std::move(finished))) {}
+
+ShownFiles::~ShownFiles() = default;
+
+std::vector<std::string> ShownFiles::Paths() const {
+    std::vector<std::string> paths;
+    paths.reserve(files_.size());
+    for (const File& file : files_)
+        paths.push_back(file.path);
+    return paths;
+}
+
+void ShownFiles::Show(const std::vector<std::string>& paths) {
+    if (folder_) {
+        folder_.reset();
+        switchedTo_.clear();
+        ++choice_;
+    }
+    choose(paths);
+}
+
+bool ShownFiles::Add(const std::vector<std::string>& paths) {
+    std::vector<std::string> chosen = Paths();
+    for (const std::string& path : paths)
+        if (std::find(chosen.begin(), chosen.end(), path) == chosen.end())
+            chosen.push_back(path);
+    if (chosen.size() == files_.size())
+        return false;
+    Show(chosen);
+    return true;
+}
+
+void ShownFiles::Remove(const std::string& path) {
+    std::vector<std::string> rest = Paths();
+    std::erase(rest, path);
+    Show(rest);
+}
+
+void ShownFiles::Clear() {
+    Show({});
+}
+
+void ShownFiles::Follow(const std::string& folder, std::size_t count) {
+    choose({});
+    folder_ = std::make_unique<FolderWatch>(folder);
+    followCount_ = count;
+    switchedTo_.clear();
+    ++choice_;
+}
+
+void ShownFiles::choose(const std::vector<std::string>& paths) {
+    std::vector<std::string> once;
+    for (const std::string& path : paths)
+        if (std::find(once.begin(), once.end(), path) == once.end())
+            once.push_back(path);
+    if (once == Paths())
+        return;
+    std::vector<File> chosen;
+    for (const std::string& path : once) {
+        const auto before = std::find_if(files_.begin(), files_.end(),
+                                         [&path](const File& file) { return file.path == path; });
+        if (before != files_.end()) {
+            chosen.push_back(std::move(*before));
+        } else {
+            chosen.emplace_back();
+            chosen.back().path = path;
+        }
+    }
+    files_ = std::move(chosen);
+    ++choice_;
+    // The read under way is of files no longer shown: its result only ends it sooner.
+    thread_->Cancel();
+}
+
+void ShownFiles::adoptNewest() {
+    const std::vector<std::string> newest = folder_->Newest(followCount_);
+    // An empty or unlistable folder leaves what is shown; its error says why.
+    if (newest.empty() || newest == Paths())
+        return;
+    if (!files_.empty() && newest.front() != files_.front().path) {
+        switchedTo_ = newest.front();
+        switchedAt_ = std::chrono::system_clock::now();
+    }
+    choose(newest);
+}
+
+void ShownFiles::Tick() {
+    if (reading_)
+        return;
+    if (folder_)
+        adoptNewest();
+    if (files_.empty())
+        return;
+    reading_ = thread_->Start(Paths());
+    choiceOfRead_ = choice_;
+}
+
+bool ShownFiles::Take() {
+    std::optional<std::vector<ReadResult>> results = thread_->Take();
+    if (!results)
+        return false;
+    reading_ = false;
+    const bool stopped = std::any_of(results->begin(), results->end(),
+                                     [](const ReadResult& result) { return result.stopped; });
+    if (choiceOfRead_ != choice_ || stopped || results->size() != files_.size()) {
+        Tick();
+        return false;
+    }
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        takeIn(files_[i], std::move((*results)[i]));
+    return true;
+}
+
+bool ShownFiles::Finish() {
+    if (!reading_)
+        return false;
+    thread_->Wait();
+    return Take();
+}
+
+void ShownFiles::takeIn(File& file, ReadResult result) {
+    file.latestKept = !result.found && !result.failure && file.latest && file.latest->series;
+    if (result.failure) {
+        file.state = State::Unreadable;
+        file.failure = result.failure;
+    } else if (!result.found) {
+        file.failure = unreadableAt(file.path);
+        file.state = file.failure ? State::Unreadable : file.shown ? State::Gone : State::Waiting;
+    } else if (result.series) {
+        file.state = State::Read;
+        file.failure.reset();
+        file.shown = result;
+        file.readAt = std::chrono::system_clock::now();
+    }
+    if (!file.latestKept)
+        file.latest = std::move(result);
+}
