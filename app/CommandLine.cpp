@@ -1,9 +1,13 @@
 #include "CommandLine.h"
 
 #include "ArgumentText.h"
+#include "analysis/KramersKronig.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
+
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -26,6 +30,8 @@ struct Parser {
         parser.addOption(dpi);
         parser.addOption(fontSize);
         parser.addOption(classic);
+        for (const QCommandLineOption* option : {&kk, &kkFit, &kkMu, &kkM, &kkLimit, &kkCap})
+            parser.addOption(*option);
         parser.addOption(help);
         parser.addOption(version);
     }
@@ -67,6 +73,29 @@ struct Parser {
                                QStringLiteral("Draw the classic picture: exact extents in ten "
                                               "divisions, red, green and blue, as Korvane "
                                               "always drew it.")};
+    QCommandLineOption kk{QStringLiteral("kk"),
+                          QStringLiteral("Print the linear Kramers-Kronig check of each sweep of "
+                                         "FILE and quit; with --export, add the fit and its "
+                                         "residuals to each row.")};
+    QCommandLineOption kkFit{QStringLiteral("kk-fit"),
+                             QStringLiteral("What the check fits: complex (the default), real "
+                                            "or imag parts."),
+                             QStringLiteral("TYPE")};
+    QCommandLineOption kkMu{QStringLiteral("kk-mu"),
+                            QStringLiteral("Add RC elements until mu is at most C, above 0 and "
+                                           "at most 1 (default 0.85)."),
+                            QStringLiteral("C")};
+    QCommandLineOption kkM{QStringLiteral("kk-m"),
+                           QStringLiteral("Fit M RC elements, 1 to 100 (at most 2/3 of a "
+                                          "sweep's points), instead of choosing M by mu."),
+                           QStringLiteral("M")};
+    QCommandLineOption kkLimit{QStringLiteral("kk-limit"),
+                               QStringLiteral("A residual beyond PCT % makes a sweep invalid "
+                                              "(default 1)."),
+                               QStringLiteral("PCT")};
+    QCommandLineOption kkCap{QStringLiteral("kk-cap"),
+                             QStringLiteral("Fit a series capacitance too, for blocking "
+                                            "electrodes and diffusion tails.")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help and quit.")};
     QCommandLineOption version{QStringLiteral("version"),
@@ -78,6 +107,45 @@ CommandLine failed(QString why) {
     result.action = CommandLine::Action::Error;
     result.error = std::move(why);
     return result;
+}
+
+// The check's options into `options`, or what is wrong with them.
+std::optional<QString> parseKk(const Parser& p, KkOptions& options) {
+    const QCommandLineOption* const given[] = {&p.kkFit, &p.kkMu, &p.kkM, &p.kkLimit, &p.kkCap};
+    for (const QCommandLineOption* option : given)
+        if (p.parser.isSet(*option) && !p.parser.isSet(p.kk))
+            return QStringLiteral("--%1 goes with --kk.").arg(option->names().constFirst());
+    if (p.parser.isSet(p.kkFit)) {
+        const QString fit = p.parser.value(p.kkFit);
+        if (fit == QLatin1String("complex"))
+            options.fit = KkFit::Complex;
+        else if (fit == QLatin1String("real"))
+            options.fit = KkFit::Real;
+        else if (fit == QLatin1String("imag"))
+            options.fit = KkFit::Imag;
+        else
+            return QStringLiteral("--kk-fit takes complex, real or imag.");
+    }
+    bool ok = true;
+    if (p.parser.isSet(p.kkMu)) {
+        options.muLimit = p.parser.value(p.kkMu).toDouble(&ok);
+        if (!ok || !(options.muLimit > 0 && options.muLimit <= 1))
+            return QStringLiteral("--kk-mu takes a number above 0 and at most 1.");
+    }
+    if (p.parser.isSet(p.kkM)) {
+        options.fixedM = p.parser.value(p.kkM).toInt(&ok);
+        if (!ok || options.fixedM < 1 || options.fixedM > kKkMostElements)
+            return QStringLiteral("--kk-m takes a whole number from 1 to %1.").arg(kKkMostElements);
+        if (p.parser.isSet(p.kkMu))
+            return QStringLiteral("--kk-m fixes M and --kk-mu chooses it: give one of them.");
+    }
+    if (p.parser.isSet(p.kkLimit)) {
+        options.limitPercent = p.parser.value(p.kkLimit).toDouble(&ok);
+        if (!ok || !(options.limitPercent > 0) || !std::isfinite(options.limitPercent))
+            return QStringLiteral("--kk-limit takes a percentage above 0.");
+    }
+    options.capacitance = p.parser.isSet(p.kkCap);
+    return std::nullopt;
 }
 
 } // namespace
@@ -143,8 +211,12 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             return failed(QStringLiteral("--font-size takes points from 4 to 72."));
         result.fontPt = points;
     }
+    if (const auto why = parseKk(p, result.kkOptions))
+        return failed(*why);
+    result.kk = p.parser.isSet(p.kk);
     // The options that print or write what FILE holds and quit, the first given winning;
-    // each goes without the others, of which the last is named first.
+    // each goes without the others, of which the last is named first. An export may carry
+    // the check's columns.
     const struct {
         const QCommandLineOption& option;
         CommandLine::Action action;
@@ -152,6 +224,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         bool oneFile;
     } outputs[] = {{p.info, CommandLine::Action::Info, "read", true},
                    {p.exportData, CommandLine::Action::Export, "read", true},
+                   {p.kk, CommandLine::Action::Kk, "check", true},
                    {p.snapshot, CommandLine::Action::Snapshot, "draw", false}};
     for (auto out = std::begin(outputs); out != std::end(outputs); ++out) {
         if (!p.parser.isSet(out->option))
@@ -161,13 +234,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             return failed(
                 QStringLiteral("%1 needs a FILE to %2.").arg(name, QLatin1String(out->verb)));
         for (auto other = std::end(outputs) - 1; other != out; --other)
-            if (p.parser.isSet(other->option))
+            if (p.parser.isSet(other->option) && !(out->action == CommandLine::Action::Export &&
+                                                   other->action == CommandLine::Action::Kk))
                 return failed(QStringLiteral("%1 goes without --%2.")
                                   .arg(name, other->option.names().front()));
         if (out->oneFile && several)
-            return failed(QStringLiteral("%1 reads one FILE.").arg(name));
+            return failed(QStringLiteral("%1 %2s one FILE.").arg(name, QLatin1String(out->verb)));
         result.action = out->action;
-        if (out->action == CommandLine::Action::Info)
+        if (out->action == CommandLine::Action::Info || out->action == CommandLine::Action::Kk)
             return result;
         result.output = ArgumentBytes(p.parser.value(out->option));
         if (out->action == CommandLine::Action::Export && result.output.empty())

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/KkOptions.h"
 #include "chart/ChartModel.h"
 
 #include <QSize>
@@ -10,7 +11,7 @@
 
 // What the command line asks for. Without arguments: the dialog, as always.
 struct CommandLine {
-    enum class Action { ShowDialog, Snapshot, Export, Info, Help, Version, Error };
+    enum class Action { ShowDialog, Snapshot, Export, Info, Kk, Help, Version, Error };
     Action action = Action::ShowDialog;
     std::string file; // the measurement file, if one was given: the argument's own bytes
     std::vector<std::string> files; // every file given, `file` first, overlaid
@@ -25,6 +26,8 @@ struct CommandLine {
     double dpi = kScreenDpi; // a snapshot's resolution
     double fontPt = kTextPt; // the size of every text, in points
     QString error;           // what is wrong, for Action::Error
+    bool kk = false;         // the Kramers-Kronig check of each sweep, alone or in an export
+    KkOptions kkOptions;
 };
 
 // Reads the arguments as ArgumentText gives them, the program's name first. Needs no

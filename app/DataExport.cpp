@@ -1,6 +1,7 @@
 #include "DataExport.h"
 
 #include "CommandOutput.h"
+#include "export/KkCsv.h"
 #include "export/PointsCsv.h"
 #include "platform/WhyNotRead.h"
 
@@ -10,7 +11,12 @@ namespace {
 
 // The header line is the mark of Korvane's own CSV files.
 bool csvMarked(std::string_view head) {
-    return head.starts_with(kPointsCsvHeader) && head.substr(kPointsCsvHeader.size(), 1) == "\n";
+    if (!head.starts_with(kPointsCsvHeader))
+        return false;
+    head.remove_prefix(kPointsCsvHeader.size());
+    if (head.starts_with(kKkCsvColumns))
+        head.remove_prefix(kKkCsvColumns.size());
+    return head.substr(0, 1) == "\n";
 }
 
 OutputKind csvKind() {
@@ -24,7 +30,8 @@ std::optional<QString> whyNotCsvOutput(const std::string& path,
 
 } // namespace
 
-std::optional<QString> ExportData(const std::string& measurement, const std::string& output) {
+std::optional<QString> ExportData(const std::string& measurement, const std::string& output,
+                                  const KkOptions* kk) {
     if (const auto reason = WhyNotWritable(measurement, output, whyNotCsvOutput))
         return CannotWrite(output, *reason);
     const MeasurementFile file = OpenMeasurementFile(measurement);
@@ -34,14 +41,17 @@ std::optional<QString> ExportData(const std::string& measurement, const std::str
     CsvExportEnd end;
     std::optional<QString> writeFailure;
     if (output == kStandardOutput) {
-        end = WritePointsCsv(file, [&writeFailure](std::string_view text) {
-            writeFailure = WriteAllTo(STDOUT_FILENO, text);
-            return !writeFailure;
-        });
+        end = WritePointsCsv(
+            file,
+            [&writeFailure](std::string_view text) {
+                writeFailure = WriteAllTo(STDOUT_FILENO, text);
+                return !writeFailure;
+            },
+            kk);
     } else {
         writeFailure = WriteThroughTemporary(output, IdentityOfPath(measurement), csvKind(),
                                              [&](const PieceOutput& out) -> std::optional<QString> {
-                                                 end = WritePointsCsv(file, out);
+                                                 end = WritePointsCsv(file, out, kk);
                                                  // Any reason cancels the file; a failed write is
                                                  // reported by the writing, the read's own below.
                                                  if (!end.complete())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/KkOptions.h"
+
 #include <QString>
 
 #include <optional>
@@ -11,5 +13,7 @@
 // output that may not be written is refused: the measurement itself, or a file that is not a
 // CSV file Korvane wrote. A file is written through a temporary one, so a failure leaves
 // whatever was there before; standard output takes the text as it is read, so a read that
-// fails part-way leaves the rows before it there.
-std::optional<QString> ExportData(const std::string& measurement, const std::string& output);
+// fails part-way leaves the rows before it there. With `kk`, the columns of the Kramers-Kronig
+// check of each sweep follow (export/KkCsv.h).
+std::optional<QString> ExportData(const std::string& measurement, const std::string& output,
+                                  const KkOptions* kk = nullptr);

@@ -5,6 +5,7 @@
 #include "DataExport.h"
 #include "DisplayChoice.h"
 #include "FileInfo.h"
+#include "KkReport.h"
 #include "MainWindow.h"
 #include "Snapshot.h"
 #include "Translation.h"
@@ -77,13 +78,17 @@ bool CPlotApp::InitInstance() {
         }
         return false;
     case CommandLine::Action::Export:
-        if (const auto problem = ExportData(command.file, command.output)) {
+        if (const auto problem = ExportData(command.file, command.output,
+                                            command.kk ? &command.kkOptions : nullptr)) {
             err << "korvane: " << *problem << "\n";
             m_exitCode = 1;
         }
         return false;
     case CommandLine::Action::Info:
         m_exitCode = PrintFileInfo(command.file, out, err);
+        return false;
+    case CommandLine::Action::Kk:
+        m_exitCode = PrintKkReport(command.file, command.kkOptions, out, err);
         return false;
     case CommandLine::Action::ShowDialog:
         break;

@@ -1,10 +1,13 @@
 #include "PointsCsv.h"
 
+#include "KkCsv.h"
+#include "KkSweeps.h"
 #include "model/Quantity.h"
 
 #include <atomic>
 #include <charconv>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -25,16 +28,33 @@ void appendNumber(double value, std::string& text) {
 // it takes no more and stops the read.
 class CsvSink final : public RowSink {
   public:
-    explicit CsvSink(const TextOutput& out) : out_(out), pending_(kPointsCsvHeader) {
+    CsvSink(const TextOutput& out, const KkOptions* kk) : out_(out), pending_(kPointsCsvHeader) {
+        if (kk != nullptr)
+            pending_ += kKkCsvColumns;
         pending_ += '\n';
+        if (kk != nullptr)
+            kk_.emplace(
+                *kk,
+                [this](std::span<const Row> rows, const KkResult& result) {
+                    AppendKkCsvLines(rows, result, pending_);
+                },
+                nullptr);
     }
 
     void OnRow(const Row& row) override {
         if (failed())
             return;
-        AppendCsvLine(row, pending_);
+        if (kk_)
+            kk_->OnRow(row);
+        else
+            AppendCsvLine(row, pending_);
         if (pending_.size() >= kPiece)
             flush();
+    }
+    // The rows a check still holds back.
+    void finish() {
+        if (kk_ && !failed())
+            kk_->Finish();
     }
     bool flush() {
         if (!failed() && !pending_.empty() && !out_(pending_))
@@ -50,9 +70,14 @@ class CsvSink final : public RowSink {
     const TextOutput& out_;
     std::string pending_;
     std::atomic<bool> stop_ = false;
+    std::optional<KkSweeps> kk_;
 };
 
 } // namespace
+
+void AppendCsvNumber(double value, std::string& text) {
+    appendNumber(value, text);
+}
 
 void AppendCsvLine(const Row& row, std::string& text) {
     Point point;
@@ -69,7 +94,8 @@ void AppendCsvLine(const Row& row, std::string& text) {
     text += '\n';
 }
 
-CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out) {
+CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out,
+                            const KkOptions* kk) {
     CsvExportEnd end;
     LineReader reader(file.fd.get(), ReadLimit(file.size));
     ReadOutcome outcome;
@@ -77,9 +103,10 @@ CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out) 
         end.readError = AtPath(outcome.error, file.path);
         return end;
     }
-    CsvSink sink(out);
+    CsvSink sink(out, kk);
     reader.setStop(sink.stop());
     ReadLines(reader, file.size, sink, {}, outcome);
+    sink.finish();
     if (!outcome.error && !sink.failed())
         end.refusal = RefusalText(outcome.detection, outcome.state, false);
     // A file is refused before its first row, so nothing of it is sent, not even the header.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/KkOptions.h"
 #include "measurement/MeasurementFile.h"
 #include "measurement/Reader.h"
 
@@ -20,6 +21,9 @@ inline constexpr std::string_view kPointsCsvHeader = "f/Hz,Z'/Ohm,-Z''/Ohm,|Z|/O
 // negative phase: exactly the negation of the Bode diagram's "-phase" axis.
 void AppendCsvLine(const Row& row, std::string& text);
 
+// Appends one number of such a line.
+void AppendCsvNumber(double value, std::string& text);
+
 // Takes the text a piece at a time; false when a piece could not be written.
 using TextOutput = std::function<bool(std::string_view)>;
 
@@ -33,5 +37,7 @@ struct CsvExportEnd {
 
 // Reads `file` whole as it stands and sends the header and one line per row read to `out`.
 // Nothing at all is sent when the head cannot be read or the file is refused; a failed
-// piece of output ends the read.
-CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out);
+// piece of output ends the read. With `kk`, each sweep is checked as KkCsv.h says and its
+// rows are sent once the sweep is read.
+CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out,
+                            const KkOptions* kk = nullptr);

@@ -1,4 +1,5 @@
 #include "export/PointsCsv.h"
+#include "export/KkCsv.h"
 #include "source/Reload.h"
 #include "tests/app/TempDir.h"
 #include "tests/measurement/FormatFixtures.h"
@@ -15,19 +16,22 @@ struct Exported {
     CsvExportEnd end;
 };
 
-Exported exportAt(const std::string& path) {
+Exported exportAt(const std::string& path, const KkOptions* kk = nullptr) {
     const MeasurementFile file = OpenMeasurementFile(path);
     Exported result;
-    result.end = WritePointsCsv(file, [&result](std::string_view piece) {
-        result.text += piece;
-        return true;
-    });
+    result.end = WritePointsCsv(
+        file,
+        [&result](std::string_view piece) {
+            result.text += piece;
+            return true;
+        },
+        kk);
     return result;
 }
 
-Exported exportOf(const std::string& content) {
+Exported exportOf(const std::string& content, const KkOptions* kk = nullptr) {
     TempDir dir;
-    return exportAt(dir.write("m.txt", content));
+    return exportAt(dir.write("m.txt", content), kk);
 }
 
 const std::string kHeader = "f/Hz,Z'/Ohm,-Z''/Ohm,|Z|/Ohm,phase/deg,line\n";
@@ -55,6 +59,25 @@ TEST(PointsCsv, WritesEveryRowAsRead) {
         EXPECT_EQ(got.text, tc.csv) << tc.content;
         EXPECT_EQ(got.end.refusal, tc.refusal) << tc.content;
         EXPECT_EQ(got.end.complete(), tc.refusal.empty()) << tc.content;
+    }
+}
+
+TEST(PointsCsv, RowsTheCheckCannotFitKeepTheirPlaceWithEmptyColumns) {
+    std::string longSweep, shortSweeps;
+    for (int i = 1; i <= 2500; ++i) // one sweep upwards, too long to check
+        longSweep += std::to_string(i) + " 1 -1\n";
+    for (int i = 0; i < 6; ++i) // two sweeps of three points
+        shortSweeps += std::to_string(1000 >> (4 * (i % 3))) + " 2 -1\n";
+    for (const std::string& content : {longSweep, shortSweeps}) {
+        const KkOptions kk;
+        const Exported plain = exportOf(content), checked = exportOf(content, &kk);
+        std::string expected;
+        for (size_t from = 0, end; (end = plain.text.find('\n', from)) != std::string::npos;
+             from = end + 1)
+            expected += plain.text.substr(from, end - from) +
+                        (from == 0 ? std::string(kKkCsvColumns) : ",,,,") + "\n";
+        EXPECT_EQ(checked.text, expected);
+        EXPECT_TRUE(checked.end.complete());
     }
 }
 
