@@ -229,6 +229,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     for (auto out = std::begin(outputs); out != std::end(outputs); ++out) {
         if (!p.parser.isSet(out->option))
             continue;
+        // A snapshot draws the check's residuals under its diagram.
+        if (out->action == CommandLine::Action::Kk && p.parser.isSet(p.snapshot)) {
+            if (result.classic)
+                return failed(QStringLiteral(
+                    "--kk draws its residuals in the modern picture: leave out --classic."));
+            continue;
+        }
         const QString name = QStringLiteral("--") + out->option.names().front();
         if (result.file.empty())
             return failed(

@@ -7,6 +7,7 @@
 #include "view/ChartRanges.h"
 #include "view/DiagramModels.h"
 #include "view/ReadoutText.h"
+#include "view/ResidualPanel.h"
 #include "view/ViewNavigation.h"
 
 #include <QAction>
@@ -217,6 +218,7 @@ void PlotViewControl::drawModern() {
         return;
     ChartModel model = overlay_.size() > 1 ? OverlayModel(overlay_, plus_, choices_)
                                            : DiagramModel(series_, plus_, choices_);
+    AddKkChecks(model, overlay_, choices_, kkLimit_);
     model.fontPt = fontPt_;
     model.numbers = numbers_;
     auto shared = std::make_shared<const ChartModel>(std::move(model));
