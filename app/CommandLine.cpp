@@ -76,7 +76,8 @@ struct Parser {
     QCommandLineOption kk{QStringLiteral("kk"),
                           QStringLiteral("Print the linear Kramers-Kronig check of each sweep of "
                                          "FILE and quit; with --export, add the fit and its "
-                                         "residuals to each row.")};
+                                         "residuals to each row; with --snapshot, draw the "
+                                         "residuals under the diagram.")};
     QCommandLineOption kkFit{QStringLiteral("kk-fit"),
                              QStringLiteral("What the check fits: complex (the default), real "
                                             "or imag parts."),

@@ -1,6 +1,6 @@
 #include "KkVerdict.h"
 
-#include "view/ReadoutText.h"
+#include "chart/AxisTicks.h"
 
 #include <QCoreApplication>
 
@@ -14,8 +14,11 @@ QString percent(double value, const NumberStyle& numbers) {
                                               : numbers.Significant(value, 2));
 }
 
+// Three significant digits at most, as the frequencies of a sweep are usually chosen: "1 Hz".
 QString hertz(double f, const NumberStyle& numbers) {
-    return QString::fromStdString(WithPrefix(f, "Hz", numbers));
+    const int exponent = PrefixExponentFor(f);
+    return QString::fromStdString(numbers.Significant(f / std::pow(10.0, exponent), 3) + " " +
+                                  SiPrefix(exponent).value_or("") + "Hz");
 }
 
 QString tr(const char* text) {
