@@ -1,6 +1,6 @@
 #include "CommandOutput.h"
 
-#include "FileChoice.h"
+#include "platform/FileChoice.h"
 
 #include <unistd.h>
 

@@ -1,9 +1,9 @@
 #include "DataExport.h"
 
 #include "CommandOutput.h"
-#include "WhyNotRead.h"
 #include "export/KkCsv.h"
 #include "export/PointsCsv.h"
+#include "platform/WhyNotRead.h"
 
 #include <unistd.h>
 

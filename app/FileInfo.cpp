@@ -1,8 +1,8 @@
 #include "FileInfo.h"
 
-#include "FileChoice.h"
-#include "WhyNotRead.h"
 #include "measurement/FileSummary.h"
+#include "platform/FileChoice.h"
+#include "platform/WhyNotRead.h"
 
 int PrintFileInfo(const std::string& file, QTextStream& out, QTextStream& err) {
     std::optional<IoError> error;

@@ -1,10 +1,10 @@
 #include "KkReport.h"
 
 #include "CommandOutput.h"
-#include "WhyNotRead.h"
 #include "export/KkSweeps.h"
 #include "measurement/MeasurementFile.h"
 #include "measurement/Refusal.h"
+#include "platform/WhyNotRead.h"
 
 #include <cmath>
 #include <cstdio>

@@ -2,16 +2,16 @@
 
 #include "AboutKorvane.h"
 #include "DataExport.h"
-#include "FileChoice.h"
-#include "FileDrop.h"
 #include "KkOptionsDialog.h"
 #include "LocaleNumbers.h"
-#include "PlotViewControl.h"
 #include "ShownStatus.h"
 #include "WindowDialogs.h"
 #include "platform/AppIcon.h"
+#include "platform/FileChoice.h"
+#include "platform/FileDrop.h"
 #include "platform/PlotArea.h"
 #include "platform/PlotKeys.h"
+#include "platform/PlotViewControl.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -71,7 +71,7 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     statusLine_->setAccessibleName(tr("Status"));
     statusBar()->addWidget(statusLine_, 1);
 
-    view_ = std::make_unique<PlotViewControl>(nullptr, *plot_, [this] { redraw(); });
+    view_ = std::make_unique<PlotViewControl>(ModernLook(), *plot_, [this] { redraw(); });
     view_->setFontSize(fontPt);
     view_->setNumberStyle(LocaleNumbers(locale()));
     new PlotKeys(plot_, {[this](QPoint at, double notches) { view_->zoomAt(at, notches); },
@@ -304,7 +304,7 @@ void MainWindow::redraw() {
                            DisplayPath(FileNameOf(file.path)).toStdString(),
                            file.shown ? file.shown->checks : SweepChecks{}});
     view_->setOverlay(std::move(overlay));
-    view_->drawModern();
+    view_->draw();
 }
 
 void MainWindow::showStatus() {

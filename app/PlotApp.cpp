@@ -7,9 +7,9 @@
 #include "FileInfo.h"
 #include "KkReport.h"
 #include "MainWindow.h"
-#include "PlotDlg.h"
 #include "Snapshot.h"
 #include "Translation.h"
+#include "classic/PlotDlg.h"
 #include "res/Version.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 #include "ShownStatus.h"
 
-#include "FileChoice.h"
 #include "KkVerdict.h"
 #include "MainWindow.h"
-#include "WhyNotRead.h"
 #include "WindowStatus.h"
+#include "platform/FileChoice.h"
+#include "platform/WhyNotRead.h"
 #include "source/ShownFiles.h"
 
 #include <QDateTime>

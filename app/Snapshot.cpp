@@ -1,14 +1,16 @@
 #include "Snapshot.h"
 
-#include "ChartSetup.h"
 #include "CommandOutput.h"
-#include "WhyNotRead.h"
-#include "chart/CurveChart.h"
 #include "chart/Render.h"
-#include "platform/ClassicChartImage.h"
+#include "classic/ChartSetup.h"
+#include "classic/ClassicChartFill.h"
+#include "classic/ClassicChartImage.h"
+#include "classic/ClassicStyle.h"
+#include "classic/CurveChart.h"
+#include "classic/VectorPicture.h"
 #include "platform/PictureOutput.h"
-#include "platform/VectorPicture.h"
-#include "view/ClassicChartFill.h"
+#include "platform/WhyNotRead.h"
+#include "source/Reload.h"
 #include "view/DiagramModels.h"
 #include "view/PlotChoices.h"
 #include "view/ResidualPanel.h"
@@ -90,22 +92,29 @@ std::optional<QString> WriteSnapshot(const std::vector<std::string>& files,
     const std::string& file = files.front();
 
     // The classic chart draws straight into a picture of its size, as it does for a window.
+    const ReadResult read = ReadWholeFile(file, nullptr);
+    if (read.failed())
+        return cannotRead(file, read);
     auto chart = std::make_unique<CCurveChart>();
-    chart->clientRect = {0, 0, size.width(), size.height()};
     PlotChoices choices;
     choices.diagram = bode ? Diagram::Bode : Diagram::Nyquist;
     choices.equalScales = equalScales;
     SetUpChart(*chart, choices.diagram);
-    if (const ReadResult read = ReloadChartWith(file, plus, *chart, choices); read.failed())
-        return cannotRead(file, read);
-    const QImage picture = ClassicChartImage(*chart, size);
+    const PlotLayout layout = ClassicLayout(*chart, size);
+    FillClassicChart(*chart, read.series, plus, choices, layout);
+    const QImage picture = ClassicChartImage(*chart, layout);
     if (picture.isNull())
         return CannotRead(file, QStringLiteral("the diagram could not be drawn"));
 
-    const auto drawn = [&chart](IDrawSurface& vector) { return chart->Draw(&vector); };
+    const VectorDrawer vector = [&](VectorKind kind) {
+        return VectorPicture(kind, picture.size(), [&](IDrawSurface& surface) {
+            DrawClassicChart(*chart, layout, surface);
+            return true;
+        });
+    };
     const auto reason = output == kStandardOutput
                             ? WritePngTo(STDOUT_FILENO, picture)
-                            : WritePicture(picture, output, IdentityOfPath(file), drawn);
+                            : WritePicture(picture, output, IdentityOfPath(file), vector);
     if (reason)
         return CannotWrite(output, *reason);
     return std::nullopt;

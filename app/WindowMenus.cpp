@@ -1,9 +1,9 @@
 #include "WindowMenus.h"
 
-#include "FileChoice.h"
 #include "MainWindow.h"
-#include "PlotViewControl.h"
 #include "WindowSettings.h"
+#include "platform/FileChoice.h"
+#include "platform/PlotViewControl.h"
 
 #include <QAction>
 #include <QActionGroup>

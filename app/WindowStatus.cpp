@@ -1,6 +1,6 @@
 #include "WindowStatus.h"
 
-#include "WhyNotRead.h"
+#include "platform/WhyNotRead.h"
 
 #include <QCoreApplication>
 

@@ -1,5 +1,5 @@
+#include "classic/QtDrawSurface.h"
 #include "platform/ChartPicture.h"
-#include "platform/QtDrawSurface.h"
 #include "platform/QtPainter.h"
 
 #include <QPainter>

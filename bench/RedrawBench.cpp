@@ -1,10 +1,10 @@
-#include "chart/CurveChart.h"
 #include "chart/Render.h"
+#include "classic/ChartSetup.h"
+#include "classic/ClassicChartImage.h"
+#include "classic/CurveChart.h"
+#include "classic/EllipseStamp.h"
 #include "model/SeriesBuilder.h"
 #include "platform/ChartPicture.h"
-#include "platform/ClassicChartImage.h"
-#include "platform/EllipseStamp.h"
-#include "view/Diagram.h"
 
 #include <QPainter>
 
@@ -27,18 +27,26 @@ double arcY(int i) {
     return 40.0 * std::sin(i * 3.14159 / kPoints);
 }
 
+void fillArc(CCurveChart& chart) {
+    for (int i = 0; i < kPoints; ++i) {
+        chart.tData[i] = i;
+        chart.xData[i] = arcX(i);
+        chart.yData[i] = arcY(i);
+    }
+    chart.count = kPoints;
+}
+
 void redrawRepeatedly(benchmark::State& state, CCurveChart& chart, QSize size = {534, 392}) {
     chart.AutoScale();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ClassicChartImage(chart, size));
+        benchmark::DoNotOptimize(ClassicChartImage(chart, ClassicLayout(chart, size)));
 }
 
 void BM_RedrawFullChart(benchmark::State& state) {
     auto chart = std::make_unique<CCurveChart>();
     chart->Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
     chart->ShowZeroLine(true);
-    for (int i = 0; i < kPoints; ++i)
-        chart->AddPoint(i, arcX(i), arcY(i));
+    fillArc(*chart);
     chart->SetXRange(10.0, 110.0);
     chart->SetYRange(0.0, 40.0);
     redrawRepeatedly(state, *chart);
@@ -113,8 +121,7 @@ void BM_RedrawClassicAtSize(benchmark::State& state) {
     chart->Init("Z'", "-Z\"", "Fitting", 0, 0, 0);
     chart->ShowZeroLine(true);
     chart->scaleLayoutWithSize = true;
-    for (int i = 0; i < kPoints; ++i)
-        chart->AddPoint(i, arcX(i), arcY(i));
+    fillArc(*chart);
     chart->SetXRange(10.0, 110.0);
     chart->SetYRange(0.0, 40.0);
     redrawRepeatedly(state, *chart,

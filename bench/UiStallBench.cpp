@@ -1,8 +1,7 @@
-#include "app/Globals.h"
 #include "app/MainWindow.h"
-#include "app/PlotDlg.h"
+#include "classic/PlotDlg.h"
 #include "res/Resource.h"
-#include "view/ClassicChartFill.h"
+#include "source/Reload.h"
 
 #include <QAction>
 #include <QApplication>
@@ -115,25 +114,21 @@ void report(benchmark::State& state, std::vector<double> gaps) {
 // Every tick a whole read: each has a window of its own, which has read nothing yet.
 void runTicks(benchmark::State& state, bool onWindowThread) {
     const std::string& path = bigFile();
-    g_strPathName = path;
     std::vector<double> gaps;
     for (auto _ : state) {
         CPlotDlg dialog;
         dialog.OnInitDialog();
         dialog.show();
-        if (onWindowThread) {
+        dialog.AcceptChosenFile(path);
+        if (onWindowThread)
             dialog.setReloadFunction(
-                [](const std::string& file, bool plus, CCurveChart& chart, const ShowChart& show) {
-                    return ReloadChart(file, plus, chart, nullptr, show);
-                });
-        }
+                [](const std::string& file) { return ReadWholeFile(file, nullptr); });
         const std::vector<double> tick =
             stallsDuringTick([&dialog] { dialog.OnTimer(RELOAD_TIMER_ID); },
                              [&dialog] { return dialog.tickUnderWay(); });
         gaps.insert(gaps.end(), tick.begin(), tick.end());
     }
     report(state, std::move(gaps));
-    g_strPathName.clear();
 }
 
 void BM_StallWithTheReadOnTheWindowThread(benchmark::State& state) {

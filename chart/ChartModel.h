@@ -81,8 +81,6 @@ struct Paper {
     Color band{234, 234, 234}; // behind the dots, where they may lie
 };
 
-class CCurveChart;
-
 // Everything one picture of a diagram shows.
 struct ChartModel {
     AxisModel x, y;
@@ -107,7 +105,4 @@ struct ChartModel {
     std::shared_ptr<const ChartModel> below;
     // Where the frame's left and right sides must stand, when it lines up with another's.
     std::optional<std::pair<double, double>> frameSides;
-    // The classic style: the chart's own axes, pens and points, drawn as they always were.
-    // Everything above is then left aside.
-    CCurveChart* classic = nullptr;
 };

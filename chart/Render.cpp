@@ -2,7 +2,6 @@
 
 #include "AxisRange.h"
 #include "AxisTicks.h"
-#include "ClassicStyle.h"
 #include "PanelBelow.h"
 #include "RangeAdjustment.h"
 #include "SweepColours.h"
@@ -398,8 +397,6 @@ double AxisMapping::ToValue(double pixel) const {
 }
 
 RenderResult Render(const ChartModel& model, double width, double height, Painter& painter) {
-    if (model.classic != nullptr)
-        return RenderClassic(*model.classic, painter);
     if (model.below)
         return RenderWithPanelBelow(model, width, height, painter);
     const Metrics s(model);

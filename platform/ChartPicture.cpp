@@ -27,23 +27,23 @@ int wholeDpi(double dpi) {
     return std::max(1, qRound(dpi));
 }
 
-bool drawOn(QPaintDevice& device, const ChartDrawer& draw, QSize sizePx, double scale) {
+bool drawOn(QPaintDevice& device, const std::function<bool(QPainter&)>& draw) {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    painter.scale(scale, scale);
-    {
-        QtPainter chart(painter);
-        draw(chart, sizePx.width(), sizePx.height());
-    }
-    return painter.end();
+    const bool drawn = draw(painter);
+    return painter.end() && drawn;
 }
 
-std::optional<QByteArray> bytesOrNothing(bool drawn, QBuffer& buffer) {
-    buffer.close();
-    if (!drawn || buffer.data().isEmpty())
-        return std::nullopt;
-    return buffer.data();
+// The chart drawn through a QtPainter, `scale` times larger.
+std::function<bool(QPainter&)> throughQtPainter(const ChartDrawer& draw, QSize sizePx,
+                                                double scale) {
+    return [&draw, sizePx, scale](QPainter& painter) {
+        painter.scale(scale, scale);
+        QtPainter chart(painter);
+        draw(chart, sizePx.width(), sizePx.height());
+        return true;
+    };
 }
 
 } // namespace
@@ -64,42 +64,33 @@ QImage ChartImage(const ChartDrawer& draw, QSize sizePx, double dpi, double devi
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);
-    if (!drawOn(image, draw, sizePx, 1.0))
+    if (!drawOn(image, throughQtPainter(draw, sizePx, 1.0)))
         return {};
     return image;
 }
 
-std::optional<QByteArray> ChartSvg(const ChartDrawer& draw, QSize sizePx, double dpi,
-                                   const QString& title) {
-    if (!validPicture(draw, sizePx, dpi))
-        return std::nullopt;
-    QBuffer buffer;
-    if (!buffer.open(QIODevice::WriteOnly))
-        return std::nullopt;
-    const int resolution = wholeDpi(dpi);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setResolution(resolution);
-    svg.setSize(QSize(qRound(sizePx.width() * resolution / dpi),
-                      qRound(sizePx.height() * resolution / dpi)));
-    // The drawer's pixels are the document's own units, kept fractional.
-    svg.setViewBox(QRectF(QPointF(0, 0), QSizeF(sizePx)));
-    svg.setTitle(title);
-    svg.setDescription(kSvgMark);
-    const bool drawn = drawOn(svg, draw, sizePx, 1.0);
-    return bytesOrNothing(drawn, buffer);
-}
-
-std::optional<QByteArray> ChartPdf(const ChartDrawer& draw, QSize sizePx, double dpi,
-                                   const QString& title) {
-    if (!validPicture(draw, sizePx, dpi))
+std::optional<QByteArray> VectorDocument(VectorKind kind, QSize sizePx, double dpi,
+                                         const QString& title,
+                                         const std::function<bool(QPainter&)>& draw) {
+    if (!draw || sizePx.isEmpty() || !std::isfinite(dpi) || !(dpi > 0.0))
         return std::nullopt;
     QBuffer buffer;
     if (!buffer.open(QIODevice::WriteOnly))
         return std::nullopt;
     const int resolution = wholeDpi(dpi);
     bool drawn = false;
-    {
+    if (kind == VectorKind::Svg) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&buffer);
+        svg.setResolution(resolution);
+        svg.setSize(QSize(qRound(sizePx.width() * resolution / dpi),
+                          qRound(sizePx.height() * resolution / dpi)));
+        // The drawer's pixels are the document's own units, kept fractional.
+        svg.setViewBox(QRectF(QPointF(0, 0), QSizeF(sizePx)));
+        svg.setTitle(title);
+        svg.setDescription(kSvgMark);
+        drawn = drawOn(svg, draw);
+    } else {
         QPdfWriter pdf(&buffer);
         pdf.setResolution(resolution);
         pdf.setTitle(title);
@@ -109,9 +100,31 @@ std::optional<QByteArray> ChartPdf(const ChartDrawer& draw, QSize sizePx, double
                 QPageSize(inches, QPageSize::Inch, QString(), QPageSize::ExactMatch)) ||
             !pdf.setPageMargins(QMarginsF(0, 0, 0, 0)))
             return std::nullopt;
-        drawn = drawOn(pdf, draw, sizePx, resolution / dpi);
+        // Whole dots per inch: any fraction is made up by scaling the drawing.
+        const double scale = resolution / dpi;
+        drawn = drawOn(pdf, [&draw, scale](QPainter& painter) {
+            painter.scale(scale, scale);
+            return draw(painter);
+        });
     }
-    return bytesOrNothing(drawn, buffer);
+    buffer.close();
+    if (!drawn || buffer.data().isEmpty())
+        return std::nullopt;
+    return buffer.data();
+}
+
+std::optional<QByteArray> ChartSvg(const ChartDrawer& draw, QSize sizePx, double dpi,
+                                   const QString& title) {
+    if (!draw)
+        return std::nullopt;
+    return VectorDocument(VectorKind::Svg, sizePx, dpi, title, throughQtPainter(draw, sizePx, 1.0));
+}
+
+std::optional<QByteArray> ChartPdf(const ChartDrawer& draw, QSize sizePx, double dpi,
+                                   const QString& title) {
+    if (!draw)
+        return std::nullopt;
+    return VectorDocument(VectorKind::Pdf, sizePx, dpi, title, throughQtPainter(draw, sizePx, 1.0));
 }
 
 bool CopyChartToClipboard(const ChartDrawer& draw, QSize sizePx, double dpi) {

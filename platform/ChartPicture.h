@@ -10,8 +10,19 @@
 #include <functional>
 #include <optional>
 
+class QPainter;
+
 // Draws a chart of widthPx x heightPx pixels through the painter it is given.
 using ChartDrawer = std::function<void(Painter&, double widthPx, double heightPx)>;
+
+enum class VectorKind { Svg, Pdf };
+
+// An SVG or PDF document of `sizePx` pixels at `dpi` (one pixel is 1/dpi inch), drawn by
+// `draw` on a painter of that many pixels; false from `draw` fails it. Nothing when the
+// drawing or the document failed.
+std::optional<QByteArray> VectorDocument(VectorKind kind, QSize sizePx, double dpi,
+                                         const QString& title,
+                                         const std::function<bool(QPainter&)>& draw);
 
 // The chart on white, drawn in `sizePx` pixels; the image records `dpi`, so a PNG saved from
 // it carries its physical size. With a devicePixelRatio above 1 the image holds that many

@@ -51,17 +51,16 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view ending) {
                [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); });
 }
 
-// The image itself as a PNG, or an SVG or PDF document drawn afresh at the image's size.
+// The image itself as a PNG, or an SVG or PDF document drawn afresh.
 std::optional<QString> writeImage(const PieceOutput& out, const QImage& image,
-                                  const PictureFormat& format, const PictureDrawer& draw = {}) {
+                                  const PictureFormat& format, const VectorDrawer& vector) {
     std::optional<QByteArray> bytes;
     if (format.ending == ".png") {
         bytes = pngBytes(image);
     } else {
-        if (!draw)
+        if (!vector)
             return QStringLiteral("there is no diagram to draw");
-        bytes = VectorPicture(format.ending == ".svg" ? VectorKind::Svg : VectorKind::Pdf,
-                              image.size(), draw);
+        bytes = vector(format.ending == ".svg" ? VectorKind::Svg : VectorKind::Pdf);
     }
     if (!bytes)
         return QStringLiteral("the diagram could not be drawn");
@@ -110,11 +109,12 @@ std::optional<QString> WhyNotPictureOutput(const std::string& path,
 
 std::optional<QString> WritePicture(const QImage& image, const std::string& path,
                                     const std::optional<FileIdentity>& keep,
-                                    const PictureDrawer& draw, const BeforePlacing& beforePlacing) {
+                                    const VectorDrawer& vector,
+                                    const BeforePlacing& beforePlacing) {
     return writeThroughTemporary(
         path, keep,
         [&](const PieceOutput& out, const PictureFormat& format) {
-            return writeImage(out, image, format, draw);
+            return writeImage(out, image, format, vector);
         },
         beforePlacing);
 }

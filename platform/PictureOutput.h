@@ -2,11 +2,11 @@
 
 #include "ChartPicture.h"
 #include "SafeOutput.h"
-#include "VectorPicture.h"
 
 #include <QImage>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -32,12 +32,15 @@ const PictureFormat* PictureFormatFor(std::string_view path);
 std::optional<QString> WhyNotPictureOutput(const std::string& path,
                                            const std::optional<FileIdentity>& keep);
 
+// The SVG or PDF document of a picture, or nothing when it could not be drawn.
+using VectorDrawer = std::function<std::optional<QByteArray>(VectorKind)>;
+
 // Writes the picture in the format of the path's ending through a temporary file in the same
-// folder, put in place as WriteThroughTemporary puts it: the image itself as a PNG, or an SVG or
-// PDF document of the image's size drawn through `draw`. Returns why it could not.
+// folder, put in place as WriteThroughTemporary puts it: the image itself as a PNG, or the
+// SVG or PDF document `vector` draws. Returns why it could not.
 std::optional<QString> WritePicture(const QImage& image, const std::string& path,
                                     const std::optional<FileIdentity>& keep,
-                                    const PictureDrawer& draw = {},
+                                    const VectorDrawer& vector = {},
                                     const BeforePlacing& beforePlacing = {});
 
 // Writes the image as a PNG to an open descriptor (standard output), as WriteAllTo writes.

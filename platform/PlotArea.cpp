@@ -2,12 +2,10 @@
 
 #include "PictureOutput.h"
 
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileDialog>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
@@ -48,36 +46,22 @@ PlotArea::PlotArea(QWidget* parent)
 
 void PlotArea::clearPicture() {
     hasPicture_ = false;
-    chartImage_ = QImage();
-    drawChart_ = nullptr;
+    picture_ = QImage();
+    outputs_ = {};
     update();
 }
 
-void PlotArea::showChart(QImage image, ChartDrawer draw) {
-    chartImage_ = std::move(image);
-    drawChart_ = std::move(draw);
-    hasPicture_ = true;
-    ++pictureSerial_;
-    update();
-}
-
-void PlotArea::showPicture(QImage image, PictureDrawer drawVector) {
+void PlotArea::showPicture(QImage image, PictureOutputs outputs) {
     picture_ = std::move(image);
-    drawVector_ = std::move(drawVector);
-    chartImage_ = QImage();
-    drawChart_ = nullptr;
+    outputs_ = std::move(outputs);
     hasPicture_ = true;
     ++pictureSerial_;
     update();
 }
 
 void PlotArea::copyPicture() const {
-    if (drawChart_) {
-        CopyChartToClipboard(drawChart_, size(), kScreenDpi);
-        return;
-    }
-    if (QClipboard* clipboard = QGuiApplication::clipboard())
-        clipboard->setImage(picture_);
+    if (outputs_.copy)
+        outputs_.copy(size());
 }
 
 void PlotArea::savePicture() {
@@ -88,8 +72,8 @@ void PlotArea::savePicture() {
     // No measurement is a picture Korvane wrote, so the marks alone keep them.
     auto reason = WhyNotPictureOutput(bytes, std::nullopt);
     if (!reason)
-        reason = drawChart_ ? WriteChartPicture(drawChart_, size(), kScreenDpi, bytes, std::nullopt)
-                            : WritePicture(picture_, bytes, std::nullopt, drawVector_);
+        reason = outputs_.write ? outputs_.write(size(), bytes)
+                                : QStringLiteral("there is no diagram to draw");
     if (reason)
         QMessageBox::warning(this, QCoreApplication::applicationName(),
                              tr("Cannot write %1: %2").arg(path, *reason));
@@ -117,7 +101,7 @@ void PlotArea::contextMenuEvent(QContextMenuEvent* event) {
 void PlotArea::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (hasPicture_) {
-        painter.drawImage(0, 0, drawChart_ ? chartImage_ : picture_);
+        painter.drawImage(0, 0, picture_);
         return;
     }
     if (placeholder_) {

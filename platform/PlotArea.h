@@ -1,15 +1,20 @@
 #pragma once
 
-#include "ChartPicture.h"
-#include "VectorPicture.h"
-
+#include <QImage>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 #include <optional>
+#include <string>
 
 class QMenu;
+
+// How the picture shown goes to the clipboard and into a file, as the look that drew it
+// writes it. `write` returns why it could not.
+struct PictureOutputs {
+    std::function<void(QSize sizePx)> copy;
+    std::function<std::optional<QString>(QSize sizePx, const std::string& path)> write;
+};
 
 // The plot area: a widget that shows the chart's picture. It shows "Static" until the first
 // picture arrives, then keeps the last one and repaints it whenever asked. Its
@@ -25,14 +30,9 @@ class PlotArea final : public QWidget {
     void clearPicture();
     // Counts the pictures shown, so a caller can tell a new one arrived.
     unsigned long long pictureSerial() const { return pictureSerial_; }
-    // Shows a chart drawn by the renderer: `image` on the screen, and `draw` again for every
-    // picture copied or saved.
-    void showChart(QImage image, ChartDrawer draw);
-    const QImage& chartImage() const { return chartImage_; }
-    // Shows a classic chart's picture: `image` is also what is copied and saved as PNG,
-    // `drawVector` draws the diagram again for SVG and PDF.
-    void showPicture(QImage image, PictureDrawer drawVector);
-    // The classic picture last shown.
+    // Shows `image`, and copies and saves the picture through `outputs`.
+    void showPicture(QImage image, PictureOutputs outputs);
+    // The picture last shown.
     const QImage& picture() const { return picture_; }
 
     // Asks where to save the picture; an empty answer cancels. A file dialog unless replaced.
@@ -56,9 +56,7 @@ class PlotArea final : public QWidget {
     QImage picture_;
     bool hasPicture_ = false;
     unsigned long long pictureSerial_ = 0;
-    PictureDrawer drawVector_;
-    QImage chartImage_;
-    ChartDrawer drawChart_;
+    PictureOutputs outputs_;
     QMenu* menu_;
     std::function<QString()> chooseSavePath_;
     std::function<void()> resized_;

@@ -2,8 +2,6 @@
 
 #include "chart/AxisRange.h"
 
-class CCurveChart;
-
 // The two ways the plot shows a measurement.
 enum class Diagram { Nyquist, Bode };
 
@@ -12,7 +10,3 @@ inline constexpr AxisRange kEmptyZReal{0.0, 0.01};
 inline constexpr AxisRange kEmptyMinusZImag{0.0, 1.1};
 // What a Bode diagram's −φ axis spans before it has a phase.
 inline constexpr AxisRange kEmptyMinusPhase{-90.0, 90.0};
-
-// Gives the chart the titles, axis modes, right-hand axis and zero line of `diagram`, the
-// data and ranges aside.
-void ShowAs(CCurveChart& chart, Diagram diagram);

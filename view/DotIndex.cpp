@@ -2,19 +2,6 @@
 
 #include <algorithm>
 
-void DotIndex::Build(CCurveChart& chart) {
-    std::vector<Dot> found;
-    found.reserve(static_cast<size_t>(chart.count));
-    for (int slot = 0; slot < chart.count; ++slot) {
-        if (const auto at = chart.DotCentre(slot))
-            found.push_back({*at, slot});
-        if (const auto at = chart.ZDotCentre(slot))
-            found.push_back({*at, slot});
-    }
-    Build(std::move(found), chart.clientRect.right - chart.clientRect.left,
-          chart.clientRect.bottom - chart.clientRect.top);
-}
-
 void DotIndex::Build(std::vector<Dot> dots, int width, int height) {
     width_ = std::max(width, 0);
     height_ = std::max(height, 0);

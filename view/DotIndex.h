@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chart/CurveChart.h"
+#include "chart/PixelPoint.h"
 
 #include <vector>
 
@@ -8,9 +8,6 @@
 // pointer is found by looking at a few cells rather than at every dot.
 class DotIndex {
   public:
-    // Indexes every dot the chart drew on or just beside its client area, those of the Z
-    // series too: either dot of a slot stands for the slot.
-    void Build(CCurveChart& chart);
     struct Dot {
         PixelPoint at;
         int slot;

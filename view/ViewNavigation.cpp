@@ -49,14 +49,6 @@ PlotView takeIfUsable(const PlotView& wanted, const PlotView& old, LogAxes log) 
 
 } // namespace
 
-PixelFrame FrameOf(const CCurveChart& chart) {
-    return {chart.plotLeft, chart.plotTop, chart.plotRight, chart.plotBottom};
-}
-
-LogAxes LogAxesOf(const CCurveChart& chart) {
-    return {chart.xMode == kLogAxis, chart.yMode == kLogAxis};
-}
-
 PlotView ZoomedAbout(const PlotView& view, const PixelFrame& frame, PixelPoint at, double factor,
                      LogAxes log) {
     if (!(factor > 0.0) || !std::isfinite(factor))

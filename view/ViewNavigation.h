@@ -1,21 +1,17 @@
 #pragma once
 
 #include "chart/AxisRange.h"
-#include "chart/CurveChart.h"
+#include "chart/PixelPoint.h"
 
 // The frame of the last picture, in pixels.
 struct PixelFrame {
     int left = 0, top = 0, right = 0, bottom = 0;
 };
 
-PixelFrame FrameOf(const CCurveChart& chart);
-
 // Which axes of the view are logarithmic: zoom and pan work in decades there.
 struct LogAxes {
     bool x = false, y = false;
 };
-
-LogAxes LogAxesOf(const CCurveChart& chart);
 
 // The view shrunk (factor above 1) or grown about the value under the pixel `at`, which
 // stays where it is. A view that would lose all precision, leave the finite doubles or (on

@@ -3,13 +3,12 @@
 #include "ProgramRun.h"
 #include "TempDir.h"
 #include "Tick.h"
-#include "app/Globals.h"
-#include "app/PlotDlg.h"
-#include "app/PlotViewControl.h"
 #include "app/Snapshot.h"
+#include "classic/DialogBuilder.h"
+#include "classic/PlotDlg.h"
 #include "measurement/LineReader.h"
-#include "platform/DialogBuilder.h"
 #include "platform/PlotArea.h"
+#include "platform/PlotViewControl.h"
 #include "res/Resource.h"
 #include "tests/measurement/FormatFixtures.h"
 
@@ -304,13 +303,12 @@ TEST(Snapshot, EqualsWhatTheDialogShowsAfterOneTick) {
 
         auto dialog = std::make_unique<CPlotDlg>();
         dialog->OnInitDialog();
-        g_strPathName = sample;
+        dialog->AcceptChosenFile(sample);
         qobject_cast<QCheckBox*>(GetDlgItem(*dialog, IDC_PLUS))->setChecked(plus);
         Tick(*dialog);
         const QImage shown = dialog->plotArea()->picture();
         EXPECT_EQ(QImage(QString::fromStdString(out)).convertToFormat(shown.format()), shown)
             << plus;
-        g_strPathName.clear();
     }
 }
 
@@ -329,20 +327,19 @@ TEST(CommandLine, AFileGivenAtStartIsTakenAndDrawnAtOnce) {
         dialog.OpenOnStart(tc.path, true);
         bool drawn = false, plus = false;
         // As soon as the file is taken and read, well before the first tick of the timer.
-        WhenReady([&] { return g_strPathName == tc.path && !dialog.tickUnderWay(); },
+        WhenReady([&] { return dialog.pathName() == tc.path && !dialog.tickUnderWay(); },
                   [&] {
                       drawn = dialog.plotArea()->hasPicture();
                       plus = qobject_cast<QCheckBox*>(GetDlgItem(dialog, IDC_PLUS))->isChecked();
                       dialog.reject();
                   });
         dialog.DoModal();
-        EXPECT_EQ(g_strPathName, tc.path);
-        EXPECT_EQ(dialog.windowTitle(), QString::fromStdString(g_strFileName));
+        EXPECT_EQ(dialog.pathName(), tc.path);
+        EXPECT_EQ(dialog.windowTitle(), QString::fromStdString(dialog.fileName()));
         EXPECT_EQ(drawn, tc.exists);
         EXPECT_TRUE(plus);
         EXPECT_EQ(warnings.size(), tc.exists ? 0 : 1);
     }
-    g_strPathName.clear();
 }
 
 TEST(CommandLine, BodeAtStartOpensOnTheBodeDiagram) {
@@ -351,10 +348,11 @@ TEST(CommandLine, BodeAtStartOpensOnTheBodeDiagram) {
     CPlotDlg dialog;
     dialog.OpenOnStart(path, false, false, true);
     bool drawn = false, logAxes = false, chosen = false;
-    WhenReady([&] { return g_strPathName == path && !dialog.tickUnderWay(); },
+    WhenReady([&] { return dialog.pathName() == path && !dialog.tickUnderWay(); },
               [&] {
                   drawn = dialog.plotArea()->hasPicture();
-                  logAxes = g_chart.xMode == kLogAxis && g_chart.yMode == kLogAxis;
+                  logAxes =
+                      drawn && dialog.plotView().drawn()->x.log && dialog.plotView().drawn()->y.log;
                   chosen = dialog.plotView().bodeAction()->isChecked();
                   dialog.reject();
               });
@@ -362,7 +360,6 @@ TEST(CommandLine, BodeAtStartOpensOnTheBodeDiagram) {
     EXPECT_TRUE(drawn);
     EXPECT_TRUE(logAxes);
     EXPECT_TRUE(chosen);
-    g_strPathName.clear();
 }
 
 TEST(DragAndDrop, ADroppedFileIsTakenAsIfOpened) {
@@ -379,19 +376,18 @@ TEST(DragAndDrop, ADroppedFileIsTakenAsIfOpened) {
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(inside, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(dialog.get(), &drop);
-    EXPECT_EQ(g_strPathName, path);
-    EXPECT_EQ(g_strFileName, "dropped.txt");
+    EXPECT_EQ(dialog->pathName(), path);
+    EXPECT_EQ(dialog->fileName(), "dropped.txt");
     EXPECT_EQ(dialog->windowTitle(), "dropped.txt");
     EXPECT_EQ(qobject_cast<QLineEdit*>(GetDlgItem(*dialog, IDC_PATH))->text(),
               QString::fromStdString(path));
-    g_strPathName.clear();
 }
 
 TEST(PlotAreaMenu, SaveWritesThePictureAsAPng) {
     TempDir dir;
     auto dialog = std::make_unique<CPlotDlg>();
     dialog->OnInitDialog();
-    g_strPathName = QFile::encodeName(kSample).toStdString();
+    dialog->AcceptChosenFile(QFile::encodeName(kSample).toStdString());
     Tick(*dialog);
     PlotArea* plot = dialog->plotArea();
     const QString out = QString::fromStdString(dir.file("saved.png"));
@@ -407,14 +403,13 @@ TEST(PlotAreaMenu, SaveWritesThePictureAsAPng) {
     QFile::remove(out);
     actions[1]->trigger();
     EXPECT_FALSE(QFile::exists(out)) << "cancelled: nothing written";
-    g_strPathName.clear();
 }
 
 TEST(PlotAreaMenu, SaveAsksWithPngAddedAndReplacesNothingButAPicture) {
     TempDir dir;
     auto dialog = std::make_unique<CPlotDlg>();
     dialog->OnInitDialog();
-    g_strPathName = dir.write("m.txt", "1 10 -1\n2 20 -2\n");
+    dialog->AcceptChosenFile(dir.write("m.txt", "1 10 -1\n2 20 -2\n"));
     Tick(*dialog);
     PlotArea* plot = dialog->plotArea();
 
@@ -451,7 +446,6 @@ TEST(PlotAreaMenu, SaveAsksWithPngAddedAndReplacesNothingButAPicture) {
             EXPECT_EQ(readWhole(dir.file(tc.name)), before) << tc.name;
         }
     }
-    g_strPathName.clear();
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "app/MainWindow.h"
 #include "BytesRead.h"
 #include "TempDir.h"
-#include "app/PlotViewControl.h"
 #include "app/Snapshot.h"
 #include "app/Translation.h"
 #include "platform/PlotArea.h"
+#include "platform/PlotViewControl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,10 +56,10 @@ TEST(MainWindow, ThePlotIsLaidOutAnewAtEverySize) {
     s.open(dir.write("arc.txt", kArc));
     PlotArea* plot = s.window->plotArea();
     ASSERT_TRUE(plot->hasPicture());
-    EXPECT_EQ(plot->chartImage().size(), plot->size());
+    EXPECT_EQ(plot->picture().size(), plot->size());
     s.window->resize(1100, 800);
     QApplication::processEvents();
-    EXPECT_EQ(plot->chartImage().size(), plot->size());
+    EXPECT_EQ(plot->picture().size(), plot->size());
     EXPECT_GT(plot->width(), 1000) << "the plot fills the window";
 }
 
@@ -120,17 +120,17 @@ TEST(MainWindow, CommandsCarryTheirShortcutsAndAct) {
     QAction* bode = s.window->command("bode");
     bode->trigger();
     EXPECT_TRUE(bode->isChecked());
-    const QImage bodePicture = s.window->plotArea()->chartImage();
+    const QImage bodePicture = s.window->plotArea()->picture();
     s.window->command("nyquist")->trigger();
-    EXPECT_NE(s.window->plotArea()->chartImage(), bodePicture);
+    EXPECT_NE(s.window->plotArea()->picture(), bodePicture);
 
-    const QImage whole = s.window->plotArea()->chartImage();
+    const QImage whole = s.window->plotArea()->picture();
     s.window->command("zoomIn")->trigger();
-    EXPECT_NE(s.window->plotArea()->chartImage(), whole) << "zoomed";
+    EXPECT_NE(s.window->plotArea()->picture(), whole) << "zoomed";
     s.window->command("resetView")->trigger();
-    EXPECT_EQ(s.window->plotArea()->chartImage(), whole);
+    EXPECT_EQ(s.window->plotArea()->picture(), whole);
     s.window->command("startAtZero")->trigger();
-    EXPECT_NE(s.window->plotArea()->chartImage(), whole) << "at once, not at the next read";
+    EXPECT_NE(s.window->plotArea()->picture(), whole) << "at once, not at the next read";
 
     s.window->command("copyPicture")->trigger();
     EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasImage());
@@ -165,7 +165,7 @@ TEST(MainWindow, ADarkPaletteDrawsLightOnDarkButCopiesStayBlackOnWhite) {
     dark.setColor(QPalette::Window, QColor(40, 40, 40));
     s.window->plotArea()->setPalette(dark);
     s.open(dir.write("arc.txt", kArc));
-    EXPECT_LT(QColor(s.window->plotArea()->chartImage().pixel(1, 1)).lightness(), 64);
+    EXPECT_LT(QColor(s.window->plotArea()->picture().pixel(1, 1)).lightness(), 64);
     s.window->command("copyPicture")->trigger();
     const QImage copied = qvariant_cast<QImage>(QApplication::clipboard()->mimeData()->imageData());
     EXPECT_EQ(copied.pixel(1, 1), qRgb(255, 255, 255));
@@ -223,7 +223,7 @@ TEST(MainWindow, FilesAreOverlaidEachInItsColourAsInTheSnapshot) {
     s.window->finishReading();
     EXPECT_EQ(s.window->windowTitle(), "EIS_001.txt and 1 more \u2014 Korvane");
     EXPECT_TRUE(s.window->statusText().endsWith("and 1 more file"));
-    const QImage shown = s.window->plotArea()->chartImage();
+    const QImage shown = s.window->plotArea()->picture();
     EXPECT_TRUE(holds(shown, kOkabeBlue) && holds(shown, kOkabeVermillion));
 
     s.window->removeFile(a);

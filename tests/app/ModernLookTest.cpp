@@ -1,8 +1,8 @@
 #include "TempDir.h"
 #include "app/MainWindow.h"
-#include "app/PlotViewControl.h"
 #include "app/Snapshot.h"
 #include "platform/PlotArea.h"
+#include "platform/PlotViewControl.h"
 #include "platform/QtPainter.h"
 
 #include <QApplication>
@@ -53,7 +53,7 @@ TEST(ModernLook, TheWindowReadsOutZoomsAboutTheDotAndShowsBode) {
     ModernWindow d("100 10 -5\n1000 20 -2\n10000 30 -1\n");
     ASSERT_TRUE(d.view().drawn());
     ASSERT_EQ(d.view().drawn()->dots.size(), 3u);
-    EXPECT_TRUE(d.area().chartImage().pixel(d.dot(0)) != qRgb(255, 255, 255)) << "a dot";
+    EXPECT_TRUE(d.area().picture().pixel(d.dot(0)) != qRgb(255, 255, 255)) << "a dot";
     EXPECT_EQ(
         d.tooltipAt(d.dot(0)),
         QStringLiteral("f = 100 Hz\nZ\u2032 = 10 \u03a9\n\u2212Z\u2033 = 5 \u03a9\n|Z| = 11.18 "

@@ -1,18 +1,16 @@
 #include "TempDir.h"
 #include "Tick.h"
-#include "app/ChartSetup.h"
 #include "app/CommandLine.h"
-#include "app/Globals.h"
-#include "app/PlotDlg.h"
-#include "app/PlotViewControl.h"
 #include "app/Snapshot.h"
-#include "platform/ClassicChartImage.h"
+#include "classic/DialogBuilder.h"
+#include "classic/PlotDlg.h"
 #include "platform/PlotArea.h"
+#include "platform/PlotViewControl.h"
 #include "res/Resource.h"
-#include "view/ClassicChartFill.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QHelpEvent>
 #include <QMenu>
@@ -46,56 +44,31 @@ bool isDot(QRgb p) {
     return p == qRgb(0, 0, 255);
 }
 
-// How far apart the dots stand across and up, in pixels.
-QSize dotSpread(CCurveChart& chart) {
-    int left = 1 << 20, right = -1, top = 1 << 20, bottom = -1;
-    for (int slot = 0; slot < chart.count; ++slot)
-        if (const auto at = chart.DotCentre(slot)) {
-            left = std::min(left, at->x);
-            right = std::max(right, at->x);
-            top = std::min(top, at->y);
-            bottom = std::max(bottom, at->y);
-        }
-    return {right - left, bottom - top};
-}
-
-TEST(EqualScales, AnIdealSemicircleComesOutTwiceAsWideAsHigh) {
-    TempDir dir;
-    const std::string file = dir.write("rc.txt", semicircle());
-    for (bool plus : {false, true}) {
-        for (bool equal : {false, true}) {
-            auto chart = std::make_unique<CCurveChart>();
-            chart->clientRect = {0, 0, 534, 392};
-            SetUpChart(*chart);
-            PlotChoices choices;
-            choices.equalScales = equal;
-            ASSERT_FALSE(ReloadChartWith(file, plus, *chart, choices, nullptr, [&] {
-                             ClassicChartImage(*chart, {534, 392});
-                         }).failed());
-            const QSize spread = dotSpread(*chart);
-            if (equal)
-                EXPECT_NEAR(spread.width(), 2 * spread.height(), 2) << plus;
-            else
-                EXPECT_GT(spread.height(), spread.width() / 2 + 50) << "a tall arch";
-        }
-    }
-}
-
 // The main dialog on a file, drawn once.
 struct PlottedDialog {
-    explicit PlottedDialog(const std::string& content) {
-        g_strPathName.clear();
+    explicit PlottedDialog(const std::string& content, bool plus = false, bool equal = false) {
         dialog->OnInitDialog();
         dialog->show();
+        qobject_cast<QCheckBox*>(GetDlgItem(*dialog, IDC_PLUS))->setChecked(plus);
+        dialog->plotView().setEqualScales(equal);
         path = dir.write("m.txt", content);
         dialog->AcceptChosenFile(path);
         Tick(*dialog);
     }
-    ~PlottedDialog() { g_strPathName.clear(); }
     PlotArea& area() const { return *dialog->plotArea(); }
-    QPoint dot(int slot) const {
-        const auto at = g_chart.DotCentre(slot);
-        return at ? QPoint(at->x, at->y) : QPoint(-100, -100);
+    // Where the dot of `series` (0: Z' or |Z|, 1: the phase) of a slot was drawn.
+    QPoint dot(int slot, int series = 0) const {
+        for (const DrawnDot& d : dialog->plotView().drawn()->dots)
+            if (d.index == slot && d.series == series)
+                return QPoint(static_cast<int>(d.at.x), static_cast<int>(d.at.y));
+        return QPoint(-100, -100);
+    }
+    // How far apart the dots stand across and up, in pixels.
+    QSize dotSpread() const {
+        QRect box;
+        for (const DrawnDot& d : dialog->plotView().drawn()->dots)
+            box |= QRect(static_cast<int>(d.at.x), static_cast<int>(d.at.y), 1, 1);
+        return box.size() - QSize(1, 1);
     }
     QString tooltipAt(QPoint at) const {
         QToolTip::hideText();
@@ -116,6 +89,19 @@ struct PlottedDialog {
     std::string path;
     std::unique_ptr<CPlotDlg> dialog = std::make_unique<CPlotDlg>();
 };
+
+TEST(EqualScales, AnIdealSemicircleComesOutTwiceAsWideAsHigh) {
+    for (bool plus : {false, true}) {
+        for (bool equal : {false, true}) {
+            PlottedDialog p(semicircle(), plus, equal);
+            const QSize spread = p.dotSpread();
+            if (equal)
+                EXPECT_NEAR(spread.width(), 2 * spread.height(), 2) << plus;
+            else
+                EXPECT_GT(spread.height(), spread.width() / 2 + 50) << "a tall arch";
+        }
+    }
+}
 
 TEST(PlotReadout, TheTooltipReadsOutTheDotUnderThePointerOrElseTheFile) {
     PlottedDialog p("# header\n100 10 -5\n1000 20 -2\n");
@@ -244,16 +230,15 @@ TEST(BodeView, TheMenuSwitchesDiagramsAndBackToTheSameNyquistPicture) {
     EXPECT_FALSE(view.equalScalesAction()->isEnabled());
     // Slot 40: 1 kHz, Z' = -Z'' = 50, so |Z| = 70.7 and -phase = 45.
     const QImage bode = p.area().picture();
-    const auto magnitude = g_chart.DotCentre(40), phase = g_chart.ZDotCentre(40);
-    ASSERT_TRUE(magnitude && phase);
-    EXPECT_EQ(bode.pixel(magnitude->x, magnitude->y), qRgb(0, 0, 255));
-    EXPECT_EQ(bode.pixel(phase->x, phase->y), qRgb(255, 0, 0));
-    const QString readout = p.tooltipAt({phase->x, phase->y});
+    const QPoint magnitude = p.dot(40), phase = p.dot(40, 1);
+    EXPECT_EQ(bode.pixel(magnitude), qRgb(0, 0, 255));
+    EXPECT_EQ(bode.pixel(phase), qRgb(255, 0, 0));
+    const QString readout = p.tooltipAt(phase);
     EXPECT_TRUE(readout.startsWith(QStringLiteral("f = 1.00 kHz\nZ' = 50 \u03a9\n")))
         << readout.toStdString();
 
     // Zoom keeps the dot under the pointer on log axes too, within the pixel's rounding.
-    const QPoint at(magnitude->x, magnitude->y);
+    const QPoint at = magnitude;
     p.wheel(at, 240);
     EXPECT_LE((p.dot(40) - at).manhattanLength(), 1);
 

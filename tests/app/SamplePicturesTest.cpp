@@ -1,11 +1,13 @@
-#include "app/ChartSetup.h"
-#include "chart/CurveChart.h"
-#include "chart/GdiPainter.h"
-#include "platform/QtDrawSurface.h"
+#include "classic/ChartSetup.h"
+#include "classic/ClassicChartFill.h"
+#include "classic/ClassicStyle.h"
+#include "classic/CurveChart.h"
+#include "classic/GdiPainter.h"
+#include "classic/PlotLayout.h"
+#include "classic/QtDrawSurface.h"
 #include "platform/QtPainter.h"
 #include "source/Reload.h"
 #include "tests/chart/ReadableChart.h"
-#include "view/ClassicChartFill.h"
 #include "view/DiagramModels.h"
 
 #include <QImage>
@@ -63,17 +65,16 @@ TEST(SamplePictures, NoClassicLabelsRunTogetherAtAnySize) {
                 SetUpChart(chart, diagram);
                 PlotChoices choices;
                 choices.diagram = diagram;
-                ASSERT_FALSE(
-                    ReloadChartWith(entry.path().string(), false, chart, choices).failed());
-                chart.clientRect = {0, 0, w, h};
+                const ReadResult read = ReadWholeFile(entry.path().string(), nullptr);
+                ASSERT_FALSE(read.failed());
+                const PlotLayout layout = LayoutFor({0, 0, w, h}, chart.scaleLayoutWithSize);
+                FillClassicChart(chart, read.series, false, choices, layout);
                 QImage image(w, h, QImage::Format_RGB32);
                 QtDrawSurface surface(&image);
                 GdiPainter measure(surface);
                 BoxPainter boxes;
                 boxes.inner = &measure;
-                ChartModel model;
-                model.classic = &chart;
-                Render(model, w, h, boxes);
+                RenderClassic(chart, layout, boxes);
                 for (size_t i = 0; i < boxes.texts.size(); ++i)
                     for (size_t j = i + 1; j < boxes.texts.size(); ++j)
                         EXPECT_TRUE(apart(boxes.texts[i].at, boxes.texts[j].at, 0))

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PlotDlg.h"
+#include "classic/PlotDlg.h"
 #include "res/Resource.h"
 
 // One whole tick of the dialog: the read it starts and the taking of its result.

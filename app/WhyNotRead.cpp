@@ -1,9 +1,0 @@
-#include "WhyNotRead.h"
-
-#include "platform/IoErrorWords.h"
-
-QString WhyNotRead(const std::optional<IoError>& error, const std::string& refusal) {
-    if (!refusal.empty())
-        return QString::fromStdString(refusal);
-    return error ? IoErrorWords(*error) : QString();
-}
