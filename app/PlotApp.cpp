@@ -77,9 +77,11 @@ bool CPlotApp::InitInstance() {
         m_exitCode = 2;
         return false;
     case CommandLine::Action::Snapshot:
-        return ended(0, WriteSnapshot(command.files, command.output, command.plus, command.size,
-                                      command.equal, command.bode,
-                                      {command.classic, command.dpi, command.fontPt}));
+        return ended(0,
+                     WriteSnapshot(command.files, command.output, command.plus, command.size,
+                                   command.equal, command.bode,
+                                   {command.classic, command.dpi, command.fontPt,
+                                    command.kk ? std::optional(command.kkOptions) : std::nullopt}));
     case CommandLine::Action::Export:
         return ended(
             0, ExportData(command.file, command.output, command.kk ? &command.kkOptions : nullptr));
