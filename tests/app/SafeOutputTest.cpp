@@ -6,11 +6,8 @@
 #include <QFile>
 #include <QImage>
 
-#include <fcntl.h>
-#include <signal.h>
+#include <signal.h> // the rest of the system's headers come with ProgramRun.h
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 
