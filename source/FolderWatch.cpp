@@ -1,6 +1,7 @@
 #include "FolderWatch.h"
 
 #include "MeasurementName.h"
+#include "export/PointsCsv.h"
 #include "measurement/MeasurementFile.h"
 #include "measurement/MeasurementHead.h"
 #include "measurement/io/ReadBytesAt.h"
@@ -98,17 +99,21 @@ const FolderWatch::Judgements::value_type* FolderWatch::judge(int folderFd, cons
     if (now.inode != judgement.inode || now.size != judgement.size ||
         now.seconds != judgement.seconds || now.nanoseconds != judgement.nanoseconds) {
         judgement = now;
-        judgement.measurement = HasMeasurementEnding(view) || readsAsMeasurement(view);
+        judgement.measurement = readsAsMeasurement(view);
     }
     return judgement.measurement ? &*found : nullptr;
 }
 
 // A file that cannot be opened or read counts as none until it changes, so it costs no
-// attempt a tick.
+// attempt a tick. A name a format's files are written under counts while it is still empty,
+// as a sweep just begun is; what Korvane exported itself never does.
 bool FolderWatch::readsAsMeasurement(std::string_view name) {
     const MeasurementFile file = OpenMeasurementFile(prefix_ + std::string(name));
-    return file && ReadBytesAt(file.fd.get(), 0, LineReader::kHeadSize, head_) &&
-           HeadIsMeasurement(head_);
+    if (!file || !ReadBytesAt(file.fd.get(), 0, LineReader::kHeadSize, head_))
+        return false;
+    if (head_.empty())
+        return HasMeasurementEnding(name);
+    return !std::string_view(head_).starts_with(kPointsCsvHeader) && HeadIsMeasurement(head_);
 }
 
 void FolderWatch::keepIfNewer(const Candidate& candidate, std::size_t count) {

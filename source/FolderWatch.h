@@ -13,9 +13,10 @@
 
 // The newest measurement files of one folder, looked at once a tick, for an instrument that
 // starts a new file for every sweep. Only the folder's own entries count, never those of its
-// subfolders: regular files (also through a link) whose name ends as a format's files do, or
-// whose first bytes read as a measurement. Hidden files and Korvane's temporary outputs never
-// count; FIFOs, devices and folders are never opened.
+// subfolders: regular files (also through a link) whose first bytes read as a measurement, or
+// that are still empty under a name a format's files are written under. Hidden files,
+// Korvane's temporary outputs and its own exports never count; FIFOs, devices and folders are
+// never opened.
 //
 // A look lists the folder once and asks each name's type and times; a file's content is read
 // only while it is not judged yet as it stands (the same file, size and modification time),
