@@ -45,15 +45,26 @@ FileStatus statusOf(const ShownFiles::File& file) {
     return status;
 }
 
+// The folder's own name, also when the path ends in a slash; the path itself for the root.
+std::string folderName(std::string_view path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.remove_suffix(1);
+    std::string name = FileNameOf(path);
+    return name.empty() ? std::string(path) : name;
+}
+
 } // namespace
 
 QString ShownStatusLine(const ShownFiles& shown, const NumberStyle& numbers) {
     const auto& files = shown.Files();
-    if (const FolderWatch* folder = shown.Folder(); folder && files.empty()) {
-        const QString name = DisplayPath(folder->Folder());
-        return folder->Error()
-                   ? MainWindow::tr("Cannot read %1: %2").arg(name, WhyNotRead(folder->Error()))
-                   : MainWindow::tr("Waiting for a measurement file in %1\u2026").arg(name);
+    if (const FolderWatch* folder = shown.Folder()) {
+        // A folder that cannot be listed says so before its files, which then fail in turn.
+        if (folder->Error())
+            return MainWindow::tr("Cannot read the folder %1: %2")
+                .arg(DisplayPath(folderName(folder->Folder())), WhyNotRead(folder->Error()));
+        if (files.empty())
+            return MainWindow::tr("Waiting for a measurement file in %1\u2026")
+                .arg(DisplayPath(folder->Folder()));
     }
     if (files.empty())
         return StatusLine({}, numbers);

@@ -184,8 +184,8 @@
         <translation>最近 &amp;N 个文件</translation>
     </message>
     <message>
-        <source>Cannot read %1: %2</source>
-        <translation>无法读取 %1：%2</translation>
+        <source>Cannot read the folder %1: %2</source>
+        <translation>无法读取文件夹 %1：%2</translation>
     </message>
     <message>
         <source>Waiting for a measurement file in %1…</source>

@@ -317,6 +317,14 @@ TEST(MainWindow, AFollowedFolderShowsItsNewestFileAndSwitchesToANewerOne) {
         s.tick();
         EXPECT_EQ(s.window->shownPaths(), c.shown) << c.what << " by hand, ending the following";
     }
+
+    // A folder that can no longer be listed says so, and not that its files are gone.
+    s.window->followFolder(folder + "/");
+    s.window->finishReading();
+    std::filesystem::rename(folder, dir.file("moved"));
+    std::ofstream(folder) << kArc;
+    s.tick();
+    EXPECT_EQ(s.window->statusText(), "Cannot read the folder share: Not a directory");
 }
 
 TEST(MainWindow, SettingsLastFromOneRunToTheNext) {
