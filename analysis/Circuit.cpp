@@ -245,22 +245,21 @@ std::complex<double> Circuit::node(int index, double omega, std::span<const doub
             sum += node(child, omega, values, derivatives);
         return sum;
     }
-    // Each branch's parameters are its own, so a branch's dZ/dp scales by (Z / Zbranch)^2 once
-    // the whole parallel is known.
+    // dZ/dp = (Z / Zbranch)^2 dZbranch/dp for a parameter of one branch: each branch's
+    // derivatives are divided by its own Z^2 as it comes, and all multiplied by Z^2 at the end.
     Complex admittance = 0;
-    std::vector<Complex> branches;
-    branches.reserve(n.children.size());
     for (int child : n.children) {
-        branches.push_back(node(child, omega, values, derivatives));
-        admittance += 1.0 / branches.back();
+        const Complex branch = node(child, omega, values, derivatives);
+        admittance += 1.0 / branch;
+        if (!derivatives.empty()) {
+            const Node& c = nodes_[std::size_t(child)];
+            for (int i = 0; i < c.parameterCount; ++i)
+                derivatives[std::size_t(c.firstParameter + i)] /= branch * branch;
+        }
     }
     const Complex z = 1.0 / admittance;
     if (!derivatives.empty())
-        for (std::size_t b = 0; b < n.children.size(); ++b) {
-            const Complex scale = (z / branches[b]) * (z / branches[b]);
-            const Node& branch = nodes_[std::size_t(n.children[b])];
-            for (int i = 0; i < branch.parameterCount; ++i)
-                derivatives[std::size_t(branch.firstParameter + i)] *= scale;
-        }
+        for (int i = 0; i < n.parameterCount; ++i)
+            derivatives[std::size_t(n.firstParameter + i)] *= z * z;
     return z;
 }

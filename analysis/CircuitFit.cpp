@@ -11,8 +11,11 @@
 namespace {
 
 // Starts spread around the spectrum's own guess; each runs a short local fit, and the best
-// is carried on to convergence.
+// is carried on to convergence. Once enough starts found the same best, more are unlikely to
+// find a better one.
 constexpr int kStarts = 40;
+constexpr int kFewestStarts = 12;
+constexpr int kAgreeing = 5;
 constexpr int kStartIterations = 40;
 constexpr int kMostIterations = 500;
 
@@ -60,7 +63,10 @@ LocalFit bestOfStarts(const FitProblem& problem, const Eigen::VectorXd& guess,
     LocalFit best = FitLocally(problem, guess, kStartIterations, stop);
     std::mt19937 random(1); // the same starts every time, so a fit can be repeated
     std::normal_distribution<double> normal;
+    int agreeing = 1;
     for (int start = 1; start < kStarts && !best.cancelled; ++start) {
+        if (start >= kFewestStarts && agreeing >= kAgreeing)
+            break;
         // From a decade's tenths out to two decades as the starts go on.
         const double spread = std::log(10.0) * (0.3 + 1.7 * start / kStarts);
         Eigen::VectorXd u = guess;
@@ -70,8 +76,12 @@ LocalFit bestOfStarts(const FitProblem& problem, const Eigen::VectorXd& guess,
                         : spread * normal(random);
         LocalFit fit = FitLocally(problem, u, kStartIterations, stop);
         // A tie goes to the earlier start, the nearer the spectrum's own reading.
-        if (fit.cancelled || (std::isfinite(fit.chi2) && fit.chi2 < best.chi2 * (1 - 1e-9)))
+        if (std::abs(fit.chi2 - best.chi2) <= 1e-6 * best.chi2)
+            ++agreeing;
+        if (fit.cancelled || (std::isfinite(fit.chi2) && fit.chi2 < best.chi2 * (1 - 1e-6))) {
+            agreeing = 1;
             best = std::move(fit);
+        }
     }
     return best;
 }
@@ -86,6 +96,10 @@ FitResult FitCircuit(const Circuit& circuit, std::span<const Point> sweep,
     const std::size_t p = circuit.parameters().size();
     if (p == 0 || result.points < kFitPointsPerParameter * p)
         return result;
+    if (result.points > kFitMostPoints) {
+        result.status = FitResult::Status::TooMany;
+        return result;
+    }
     auto [re, im] = weights(s, options.weight);
     const FitProblem problem(circuit, s.omega, s.real, s.imag, std::move(re), std::move(im));
     const bool guessed = options.guess.size() == p;

@@ -28,7 +28,7 @@ struct FitOptions {
 };
 
 struct FitResult {
-    enum class Status { Fitted, TooFew, Cancelled };
+    enum class Status { Fitted, TooFew, TooMany, Cancelled };
     Status status = Status::TooFew;
     std::size_t points = 0; // the points fitted: finite, with a positive frequency, in range
     std::vector<double> values, errors; // in parameter order; errors are standard errors
@@ -39,6 +39,8 @@ struct FitResult {
 
 // A sweep of fewer points than this many times the parameters is not fitted.
 inline constexpr std::size_t kFitPointsPerParameter = 2;
+// Nor is a longer sweep than this: each of the many starts costs its points.
+inline constexpr std::size_t kFitMostPoints = 5000;
 
 // Fits `circuit` to `sweep`, points in any order. Without a guess, many local fits are started
 // around what the spectrum shows and the best is kept. `stop` is looked at between iterations;
