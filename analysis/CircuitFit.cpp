@@ -124,14 +124,20 @@ FitResult FitCircuit(const Circuit& circuit, std::span<const Point> sweep,
     Eigen::MatrixXd jacobian;
     problem.residuals(fit.u, &jacobian, true);
     const double dof = double(problem.residualCount()) - double(p);
-    const Eigen::MatrixXd normal = jacobian.transpose() * jacobian;
-    const Eigen::ColPivHouseholderQR<Eigen::MatrixXd> qr(normal);
+    // Columns scaled to unit length first: farads and ohms differ by many decades, and the
+    // rank is judged on the scaled matrix.
+    const Eigen::VectorXd norms = jacobian.colwise().norm().transpose();
     result.errors.assign(p, std::numeric_limits<double>::quiet_NaN());
-    if (dof > 0 && qr.isInvertible()) {
-        const Eigen::MatrixXd covariance = qr.inverse() * (fit.chi2 / dof);
-        for (std::size_t i = 0; i < p; ++i)
-            result.errors[i] =
-                std::sqrt(std::max(0.0, covariance(Eigen::Index(i), Eigen::Index(i))));
+    if (dof <= 0 || !(norms.array() > 0).all() || !norms.allFinite())
+        return result;
+    const Eigen::MatrixXd scaled = jacobian * norms.cwiseInverse().asDiagonal();
+    const Eigen::ColPivHouseholderQR<Eigen::MatrixXd> qr(scaled.transpose() * scaled);
+    if (!qr.isInvertible())
+        return result;
+    const Eigen::MatrixXd covariance = qr.inverse() * (fit.chi2 / dof);
+    for (std::size_t i = 0; i < p; ++i) {
+        const auto k = Eigen::Index(i);
+        result.errors[i] = std::sqrt(std::max(0.0, covariance(k, k))) / norms[k];
     }
     return result;
 }

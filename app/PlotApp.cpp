@@ -5,6 +5,7 @@
 #include "DataExport.h"
 #include "DisplayChoice.h"
 #include "FileInfo.h"
+#include "FitReport.h"
 #include "KkReport.h"
 #include "MainWindow.h"
 #include "Snapshot.h"
@@ -66,7 +67,9 @@ bool CPlotApp::InitInstance() {
         out << "korvane " << KORVANE_VERSION << "\n";
         return false;
     case CommandLine::Action::Error:
-        err << "korvane: " << command.error << "\n\n" << UsageText();
+        err << "korvane: " << command.error << "\n";
+        if (command.errorWithUsage)
+            err << "\n" << UsageText();
         m_exitCode = 2;
         return false;
     case CommandLine::Action::Snapshot:
@@ -89,6 +92,9 @@ bool CPlotApp::InitInstance() {
         return false;
     case CommandLine::Action::Kk:
         m_exitCode = PrintKkReport(command.file, command.kkOptions, out, err);
+        return false;
+    case CommandLine::Action::Fit:
+        m_exitCode = PrintFitReport(command.file, command.circuit, command.fitOptions, out, err);
         return false;
     case CommandLine::Action::ShowDialog:
         break;
