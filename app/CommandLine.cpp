@@ -128,6 +128,16 @@ CommandLine failed(QString why) {
     return result;
 }
 
+// The value of `choices` that `given` names, if any.
+template <typename T>
+std::optional<T> named(const QString& given,
+                       std::initializer_list<std::pair<const char*, T>> choices) {
+    for (const auto& [name, value] : choices)
+        if (given == QLatin1String(name))
+            return value;
+    return std::nullopt;
+}
+
 // The check's options into `options`, or what is wrong with them.
 std::optional<QString> parseKk(const Parser& p, KkOptions& options) {
     const QCommandLineOption* const given[] = {&p.kkFit, &p.kkMu, &p.kkM, &p.kkLimit, &p.kkCap};
@@ -135,15 +145,12 @@ std::optional<QString> parseKk(const Parser& p, KkOptions& options) {
         if (p.parser.isSet(*option) && !p.parser.isSet(p.kk))
             return QStringLiteral("--%1 goes with --kk.").arg(option->names().constFirst());
     if (p.parser.isSet(p.kkFit)) {
-        const QString fit = p.parser.value(p.kkFit);
-        if (fit == QLatin1String("complex"))
-            options.fit = KkFit::Complex;
-        else if (fit == QLatin1String("real"))
-            options.fit = KkFit::Real;
-        else if (fit == QLatin1String("imag"))
-            options.fit = KkFit::Imag;
-        else
+        const auto fit = named<KkFit>(
+            p.parser.value(p.kkFit),
+            {{"complex", KkFit::Complex}, {"real", KkFit::Real}, {"imag", KkFit::Imag}});
+        if (!fit)
             return QStringLiteral("--kk-fit takes complex, real or imag.");
+        options.fit = *fit;
     }
     bool ok = true;
     if (p.parser.isSet(p.kkMu)) {
@@ -180,15 +187,13 @@ std::optional<QString> parseFit(const Parser& p, CommandLine& command) {
     command.circuit = std::move(parsed.circuit);
     FitOptions& options = command.fitOptions;
     if (p.parser.isSet(p.fitWeight)) {
-        const QString weight = p.parser.value(p.fitWeight);
-        if (weight == QLatin1String("unit"))
-            options.weight = FitWeight::Unit;
-        else if (weight == QLatin1String("modulus"))
-            options.weight = FitWeight::Modulus;
-        else if (weight == QLatin1String("proportional"))
-            options.weight = FitWeight::Proportional;
-        else
+        const auto weight = named<FitWeight>(p.parser.value(p.fitWeight),
+                                             {{"unit", FitWeight::Unit},
+                                              {"modulus", FitWeight::Modulus},
+                                              {"proportional", FitWeight::Proportional}});
+        if (!weight)
             return QStringLiteral("--fit-weight takes unit, modulus or proportional.");
+        options.weight = *weight;
     }
     bool ok = true;
     if (p.parser.isSet(p.fitRange)) {

@@ -1,3 +1,4 @@
+#include "ParseCases.h"
 #include "ProgramRun.h"
 #include "TempDir.h"
 #include "app/CommandLine.h"
@@ -15,11 +16,7 @@ namespace {
 
 TEST(FitCommand, ParsesItsOptionsAndRefusesBadOnes) {
     using A = CommandLine::Action;
-    const struct {
-        QStringList args;
-        A action;
-        QString error;
-    } cases[] = {
+    const ParseCase cases[] = {
         {{"--fit", "R0-p(R1,C1)", "--fit-weight", "modulus", "--fit-range", "0.1:1e4",
           "--fit-guess", "1,2,3e-6", "m.txt"},
          A::Fit,
@@ -44,11 +41,7 @@ TEST(FitCommand, ParsesItsOptionsAndRefusesBadOnes) {
          A::Error,
          "--fit-guess: \"x\" for R0 is no number."},
     };
-    for (const auto& c : cases) {
-        const CommandLine got = ParseCommandLine(QStringList{"korvane"} + c.args);
-        EXPECT_EQ(got.action, c.action) << c.args.join(' ').toStdString();
-        EXPECT_EQ(got.error, c.error) << c.args.join(' ').toStdString();
-    }
+    ExpectParses(cases);
     const CommandLine options = ParseCommandLine({"korvane", "--fit", "R0-p(R1,C1)", "--fit-range",
                                                   "0.1:1e4", "--fit-guess", "1,2,3e-6", "m.txt"});
     EXPECT_EQ(options.fitOptions.fMin, 0.1);
