@@ -78,7 +78,8 @@ struct Parser {
     QCommandLineOption kk{QStringLiteral("kk"),
                           QStringLiteral("Print the linear Kramers-Kronig check of each sweep of "
                                          "FILE and quit; with --export, add the fit and its "
-                                         "residuals to each row.")};
+                                         "residuals to each row; with --snapshot, draw the "
+                                         "residuals under the diagram.")};
     QCommandLineOption kkFit{QStringLiteral("kk-fit"),
                              QStringLiteral("What the check fits: complex (the default), real "
                                             "or imag parts."),
@@ -315,6 +316,13 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     for (auto out = std::begin(outputs); out != std::end(outputs); ++out) {
         if (!p.parser.isSet(out->option))
             continue;
+        // A snapshot draws the check's residuals under its diagram.
+        if (out->action == CommandLine::Action::Kk && p.parser.isSet(p.snapshot)) {
+            if (result.classic)
+                return failed(QStringLiteral(
+                    "--kk draws its residuals in the modern picture: leave out --classic."));
+            continue;
+        }
         const QString name = QStringLiteral("--") + out->option.names().front();
         if (result.file.empty())
             return failed(

@@ -2,6 +2,7 @@
 
 #include "AboutKorvane.h"
 #include "DataExport.h"
+#include "KkOptionsDialog.h"
 #include "LocaleNumbers.h"
 #include "ShownStatus.h"
 #include "WindowDialogs.h"
@@ -85,6 +86,9 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     view_->setSweeps(static_cast<SweepsShown>(settings_.sweeps));
     command("startAtZero")->setChecked(settings_.startAtZero);
     shown_.SetFollowCount(static_cast<std::size_t>(settings_.lastFiles));
+    shown_.SetKkOptions(settings_.kk);
+    view_->setKkLimit(settings_.kk.limitPercent);
+    view_->setResiduals(settings_.residuals);
 
     timer_.start(kReadEveryMs, this);
     showStatus();
@@ -112,7 +116,24 @@ WindowCommands MainWindow::commands() {
         tick();
     };
     c.zoom = [this](double notches) { view_->zoomAt(plot_->rect().center(), notches); };
+    c.residuals = [this](bool on) {
+        settings_.residuals = on;
+        view_->setResiduals(on);
+        redraw();
+    };
+    c.kkOptions = [this] {
+        if (const auto chosen = AskForKkOptions(this, settings_.kk))
+            setKkOptions(*chosen);
+    };
     return c;
+}
+
+void MainWindow::setKkOptions(const KkOptions& options) {
+    settings_.kk = options;
+    shown_.SetKkOptions(options);
+    view_->setKkLimit(options.limitPercent);
+    saveSettings();
+    tick();
 }
 
 QAction* MainWindow::command(const char* name) const {
@@ -278,10 +299,10 @@ void MainWindow::redraw() {
     }
     view_->takeSeries(first.series, first.format, startAtZero_);
     std::vector<ShownFile> overlay;
-    if (files.size() > 1)
-        for (const ShownFiles::File& file : files)
-            overlay.push_back({file.shown ? file.shown->series : nullptr,
-                               DisplayPath(FileNameOf(file.path)).toStdString()});
+    for (const ShownFiles::File& file : files)
+        overlay.push_back({file.shown ? file.shown->series : nullptr,
+                           DisplayPath(FileNameOf(file.path)).toStdString(),
+                           file.shown ? file.shown->checks : SweepChecks{}});
     view_->setOverlay(std::move(overlay));
     view_->draw();
 }

@@ -55,6 +55,8 @@ class MainWindow final : public QMainWindow {
     void followFolder(const std::string& folder);
     // The files shown, the first first: those that each tick reads.
     std::vector<std::string> shownPaths() const { return shown_.Paths(); }
+    // Checks the sweeps shown with `options` from now on, and keeps them in the settings.
+    void setKkOptions(const KkOptions& options);
     // Reads the files now, unless a read still runs.
     void tick();
     // Waits until a read of the files shown is taken in, for a caller that must see it.

@@ -73,9 +73,11 @@ bool CPlotApp::InitInstance() {
         m_exitCode = 2;
         return false;
     case CommandLine::Action::Snapshot:
-        if (const auto problem = WriteSnapshot(command.files, command.output, command.plus,
-                                               command.size, command.equal, command.bode,
-                                               {command.classic, command.dpi, command.fontPt})) {
+        if (const auto problem =
+                WriteSnapshot(command.files, command.output, command.plus, command.size,
+                              command.equal, command.bode,
+                              {command.classic, command.dpi, command.fontPt,
+                               command.kk ? std::optional(command.kkOptions) : std::nullopt})) {
             err << "korvane: " << *problem << "\n";
             m_exitCode = 1;
         }

@@ -1,5 +1,6 @@
 #include "ShownStatus.h"
 
+#include "KkVerdict.h"
 #include "MainWindow.h"
 #include "WindowStatus.h"
 #include "platform/FileChoice.h"
@@ -57,6 +58,10 @@ QString ShownStatusLine(const ShownFiles& shown, const NumberStyle& numbers) {
     if (files.empty())
         return StatusLine({}, numbers);
     QString line = StatusLine(statusOf(files.front()), numbers);
+    // The sweep being measured: the newest of the first file.
+    if (const auto& read = files.front().shown; read && !read->checks.empty())
+        if (const QString verdict = KkVerdict(*read->checks.back(), numbers); !verdict.isEmpty())
+            line += QStringLiteral(" \u00b7 ") + verdict;
     if (files.size() == 2)
         line += MainWindow::tr(" \u00b7 and 1 more file");
     else if (files.size() > 2)

@@ -13,6 +13,7 @@
 #include "source/Reload.h"
 #include "view/DiagramModels.h"
 #include "view/PlotChoices.h"
+#include "view/ResidualPanel.h"
 
 #include <filesystem>
 #include <memory>
@@ -42,8 +43,15 @@ std::optional<QString> modernSnapshot(const std::vector<std::string>& files,
         if (read.failed())
             return cannotRead(file, read);
         shown.push_back({read.series, std::filesystem::path(file).filename().string()});
+        if (look.kk && read.series)
+            shown.back().checks = LiveChecks().Check(*read.series, *look.kk, std::atomic<bool>{});
     }
     ChartModel model = OverlayModel(shown, plus, choices);
+    if (look.kk) {
+        PlotChoices withPanel = choices;
+        withPanel.residuals = true;
+        AddKkChecks(model, shown, withPanel, look.kk->limitPercent);
+    }
     model.dpi = look.dpi;
     model.fontPt = look.fontPt;
     const ChartDrawer draw = [&model](Painter& painter, double width, double height) {

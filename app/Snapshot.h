@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/KkOptions.h"
 #include "chart/ChartModel.h"
 
 #include <QSize>
@@ -15,6 +16,8 @@ struct SnapshotLook {
     bool classic = false;
     double dpi = kScreenDpi;
     double fontPt = kTextPt;
+    // The Kramers-Kronig check of each sweep, its residuals in a panel under the diagram.
+    std::optional<KkOptions> kk{};
 };
 
 // Draws the diagram of one reload of `file` (with "+" ticked when `plus`, with equal scales

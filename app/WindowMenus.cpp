@@ -92,10 +92,20 @@ FileMenus BuildWindowMenus(QMainWindow& window, PlotViewControl& view, QLineEdit
     QMenu* edit = window.menuBar()->addMenu(MainWindow::tr("&Edit"));
     QAction* copy = addCommand(window, edit, "copyPicture", MainWindow::tr("&Copy Picture"),
                                QKeySequence::Copy, QStringLiteral("edit-copy"), c.copyPicture);
+    edit->addSeparator();
+    addCommand(window, edit, "kkOptions", MainWindow::tr("&Options\u2026"), QKeySequence(),
+               QStringLiteral("configure"), c.kkOptions);
 
     nameViewCommands(view);
     QMenu* shown = window.menuBar()->addMenu(MainWindow::tr("&View"));
     shown->addActions({view.nyquistAction(), view.bodeAction()});
+    auto* residuals = new QAction(MainWindow::tr("&Residuals"), &window);
+    residuals->setObjectName(QStringLiteral("residuals"));
+    residuals->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_3));
+    residuals->setCheckable(true);
+    residuals->setChecked(settings.residuals);
+    QObject::connect(residuals, &QAction::toggled, &window, c.residuals);
+    shown->addAction(residuals);
     shown->addSeparator();
     shown->addAction(view.equalScalesAction());
     auto* zero = new QAction(MainWindow::tr("Start \u2212Z\u2033 at &Zero"), &window);

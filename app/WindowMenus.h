@@ -26,6 +26,8 @@ struct WindowCommands {
     std::function<void(int shown)> sweeps; // a SweepsShown
     std::function<void(int count)> lastFiles;
     std::function<void(double notches)> zoom;
+    std::function<void(bool on)> residuals;
+    std::function<void()> kkOptions;
 };
 
 // The menus whose entries follow the files shown and opened.

@@ -3,6 +3,7 @@
 #include <QSettings>
 
 #include <algorithm>
+#include <cmath>
 
 WindowSettings LoadWindowSettings(QSettings& store) {
     WindowSettings s;
@@ -16,6 +17,17 @@ WindowSettings LoadWindowSettings(QSettings& store) {
     s.startAtZero = store.value(QStringLiteral("view/startAtZero"), false).toBool();
     s.sweeps = std::clamp(store.value(QStringLiteral("view/sweeps"), 0).toInt(), 0, 2);
     s.lastFiles = std::clamp(store.value(QStringLiteral("view/lastFiles"), 1).toInt(), 1, 10);
+    s.residuals = store.value(QStringLiteral("view/residuals"), false).toBool();
+    s.kk.fit =
+        static_cast<KkFit>(std::clamp(store.value(QStringLiteral("kk/fit"), 0).toInt(), 0, 2));
+    // Values the check would refuse read as its defaults.
+    const double mu = store.value(QStringLiteral("kk/mu"), s.kk.muLimit).toDouble();
+    if (mu > 0 && mu <= 1)
+        s.kk.muLimit = mu;
+    const double limit = store.value(QStringLiteral("kk/limit"), s.kk.limitPercent).toDouble();
+    if (limit > 0 && std::isfinite(limit))
+        s.kk.limitPercent = limit;
+    s.kk.capacitance = store.value(QStringLiteral("kk/capacitance"), false).toBool();
     return s;
 }
 
@@ -30,6 +42,11 @@ void SaveWindowSettings(QSettings& store, const WindowSettings& s) {
     store.setValue(QStringLiteral("view/startAtZero"), s.startAtZero);
     store.setValue(QStringLiteral("view/sweeps"), s.sweeps);
     store.setValue(QStringLiteral("view/lastFiles"), s.lastFiles);
+    store.setValue(QStringLiteral("view/residuals"), s.residuals);
+    store.setValue(QStringLiteral("kk/fit"), static_cast<int>(s.kk.fit));
+    store.setValue(QStringLiteral("kk/mu"), s.kk.muLimit);
+    store.setValue(QStringLiteral("kk/limit"), s.kk.limitPercent);
+    store.setValue(QStringLiteral("kk/capacitance"), s.kk.capacitance);
     store.sync();
 }
 

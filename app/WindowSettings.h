@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/KkOptions.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,6 +18,8 @@ struct WindowSettings {
     bool startAtZero = false;
     int sweeps = 0;    // all, the last only, the last five
     int lastFiles = 1; // how many of a followed folder's newest files are shown
+    bool residuals = false;
+    KkOptions kk; // how the sweeps shown are checked
 };
 
 inline constexpr int kRecentFilesKept = 10;

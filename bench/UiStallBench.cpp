@@ -3,6 +3,7 @@
 #include "res/Resource.h"
 #include "source/Reload.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -153,8 +154,54 @@ void BM_StallWithTenFilesInTheMainWindow(benchmark::State& state) {
     report(state, std::move(gaps));
 }
 
+// A file of `sweeps` sweeps of `points` points each, from 100 kHz down to 10 mHz, the cell's
+// resistance drifting from sweep to sweep.
+std::string sweepsFile(int sweeps, int points) {
+    const std::string path = (std::filesystem::temp_directory_path() /
+                              ("korvane-bench-stall-sweeps-" + std::to_string(sweeps) + ".txt"))
+                                 .string();
+    std::ofstream out(path);
+    char line[96];
+    for (int s = 0; s < sweeps; ++s)
+        for (int i = 0; i < points; ++i) {
+            const double f = 1e5 * std::pow(10.0, -7.0 * i / (points - 1));
+            const double r = 50.0 * (1 + 0.01 * s), wt = 2 * M_PI * f * 1e-4;
+            std::snprintf(line, sizeof line, "%.6e\t%.6e\t%.6e\n", f, 12.5 + r / (1 + wt * wt),
+                          -r * wt / (1 + wt * wt));
+            out << line;
+        }
+    return path;
+}
+
+// The main window with the residuals panel on, opening a file whose 61 sweeps of 100 points
+// are all checked on the reading thread, against the same window opening 6 sweeps of 1017
+// points (about as many rows), each too long to be checked: the difference is the checks.
+void stallWithSweeps(benchmark::State& state, int sweeps, int points) {
+    const std::string file = sweepsFile(sweeps, points);
+    std::vector<double> gaps;
+    for (auto _ : state) {
+        MainWindow window(nullptr);
+        window.command("residuals")->setChecked(true);
+        window.show();
+        const std::vector<double> tick = stallsDuringTick(
+            [&] { window.openFile(file); }, [&window] { return window.tickUnderWay(); });
+        gaps.insert(gaps.end(), tick.begin(), tick.end());
+    }
+    report(state, std::move(gaps));
+}
+
+void BM_StallWith61SweepsChecked(benchmark::State& state) {
+    stallWithSweeps(state, 61, 100);
+}
+
+void BM_StallWith6SweepsTooLongToCheck(benchmark::State& state) {
+    stallWithSweeps(state, 6, 1017);
+}
+
 } // namespace
 
+BENCHMARK(BM_StallWith61SweepsChecked)->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StallWith6SweepsTooLongToCheck)->Iterations(5)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StallWithTenFilesInTheMainWindow)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StallWithTheReadOnTheWindowThread)->Iterations(3)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StallWithTheReadOnTheReadingThread)->Iterations(3)->Unit(benchmark::kMillisecond);

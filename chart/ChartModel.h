@@ -1,13 +1,16 @@
 #pragma once
 
+#include "AxisRange.h"
 #include "DrawingTools.h"
 #include "NumberStyle.h"
 #include "Painter.h"
 #include "model/Quantity.h"
 #include "model/Series.h"
 
+#include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The size of a picture's text, in points, unless asked otherwise.
@@ -38,18 +41,24 @@ struct SeriesModel {
     int firstSweep = 1, lastSweep = 1;
     // The file it comes from, for the readout of an overlay.
     std::string name{};
+    // Rings rather than dots, for a second quantity drawn against the same axes.
+    bool open = false;
 };
 
 // One entry of an overlay's legend.
 struct LegendEntry {
     std::string name;
     Color color;
+    // A mark after the name, for an entry that needs a second look.
+    std::string mark{};
 };
 
 // The key of a diagram whose file holds several sweeps, above the frame: the sweeps drawn,
 // `first` to `last`, of `of`.
 struct SweepKey {
     int first = 1, last = 1, of = 1;
+    // After the key, naming the sweeps that need a second look.
+    std::string mark{};
 };
 
 // The Okabe–Ito colours, told apart also by colour-blind eyes.
@@ -69,6 +78,7 @@ struct Paper {
     Color ink = kBlack; // the frame
     Color grid{221, 221, 221};
     Color zeroLine{136, 136, 136};
+    Color band{234, 234, 234}; // behind the dots, where they may lie
 };
 
 // Everything one picture of a diagram shows.
@@ -88,4 +98,11 @@ struct ChartModel {
     std::optional<SweepKey> sweeps;
     // Above the frame, in place of the sweeps' key, when several files are overlaid.
     std::vector<LegendEntry> legend;
+    // The y values shaded across the frame, such as the limits residuals should keep within.
+    std::optional<AxisRange> band;
+    // A second diagram under this one, such as the residuals of a fit, its frame's sides lined
+    // up with this one's.
+    std::shared_ptr<const ChartModel> below;
+    // Where the frame's left and right sides must stand, when it lines up with another's.
+    std::optional<std::pair<double, double>> frameSides;
 };

@@ -2,6 +2,8 @@
 
 #include "DrawingTools.h"
 
+#include <cmath>
+#include <numbers>
 #include <optional>
 #include <span>
 #include <string>
@@ -61,6 +63,18 @@ class Painter {
     virtual void Frame(const RectF& rect, const Stroke& stroke) = 0;
     // Filled circles of one diameter and colour.
     virtual void Markers(std::span<const PointF> centres, double diameter, Color color) = 0;
+    // Open circles of one diameter and colour; a painter without them gets polygons.
+    virtual void Rings(std::span<const PointF> centres, double diameter, Color color) {
+        constexpr int kSides = 12;
+        const double r = diameter / 2;
+        for (const PointF& c : centres)
+            for (int i = 0; i < kSides; ++i) {
+                const double a = 2 * std::numbers::pi * i / kSides,
+                             b = a + 2 * std::numbers::pi / kSides;
+                Line({c.x + r * std::cos(a), c.y + r * std::sin(a)},
+                     {c.x + r * std::cos(b), c.y + r * std::sin(b)}, {color, diameter / 6});
+            }
+    }
     // `upward` as for Text: a painter may set turned text in a face of its own.
     virtual TextExtent Measure(const TextRun& text, double sizePx, bool upward = false) = 0;
     // Draws a run with its baseline starting at `origin`; `upward` turns it a quarter to

@@ -2,12 +2,14 @@
 
 #include "AxisRange.h"
 #include "AxisTicks.h"
+#include "PanelBelow.h"
 #include "RangeAdjustment.h"
 #include "SweepColours.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -150,7 +152,7 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
         l.y = spanOf(y, bottom, top);
         l.yTicks = ticksOf(l.y, bottom - top, up, s.labelGap, model.numbers);
         const double yTitle = textHeight + s.labelGap;
-        const double newLeft =
+        double newLeft =
             s.margin + yTitle + widest(painter, l.yTicks, s.font) + s.gap + s.tick + extraLeft;
         double newRight = width - s.margin - extraRight;
         if (model.rightY) {
@@ -159,6 +161,8 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
             newRight = width - s.margin - yTitle - widest(painter, l.rightTicks, s.font) - s.gap -
                        s.tick - extraRight;
         }
+        if (model.frameSides)
+            std::tie(newLeft, newRight) = *model.frameSides;
         l.x = spanOf(x, newLeft, newRight);
         l.xTicks = ticksOf(l.x, newRight - newLeft, across, s.labelGap, model.numbers);
         // X labels centred on their ticks may reach beyond the picture's edges.
@@ -302,10 +306,12 @@ KeyLine keyLineAbove(Painter& painter, const RectF& f, const Metrics& s) {
 // does not fit.
 void drawSweepKey(Painter& painter, const SweepKey& key, Color ink, bool dark, const RectF& f,
                   const Metrics& s) {
-    const TextRun before = PlainText(key.first == key.last ? "sweep " + std::to_string(key.last) +
-                                                                 " of " + std::to_string(key.of)
-                                                           : "sweeps " + std::to_string(key.first));
-    const TextRun after = PlainText(key.first == key.last ? "" : std::to_string(key.last));
+    const TextRun before =
+        PlainText(key.first == key.last ? "sweep " + std::to_string(key.last) + " of " +
+                                              std::to_string(key.of) + key.mark
+                                        : "sweeps " + std::to_string(key.first));
+    const TextRun after =
+        PlainText(key.first == key.last ? "" : std::to_string(key.last) + key.mark);
     const TextExtent b = painter.Measure(before, s.font), a = painter.Measure(after, s.font);
     const double bar = key.first == key.last ? 0.0 : 5 * s.font;
     const double length = b.width + (bar > 0 ? s.gap + bar + s.gap + a.width : 0.0);
@@ -332,7 +338,8 @@ void drawLegend(Painter& painter, const std::vector<LegendEntry>& legend, Color 
                 const Metrics& s) {
     std::vector<double> widths;
     for (const LegendEntry& entry : legend)
-        widths.push_back(s.dot + s.gap + painter.Measure(PlainText(entry.name), s.font).width);
+        widths.push_back(s.dot + s.gap +
+                         painter.Measure(PlainText(entry.name + entry.mark), s.font).width);
     size_t shown = legend.size();
     const auto lengthOf = [&](size_t count) {
         double length = 0;
@@ -355,7 +362,8 @@ void drawLegend(Painter& painter, const std::vector<LegendEntry>& legend, Color 
     for (size_t i = 0; i < shown; ++i) {
         const PointF dot{x + s.dot / 2, line.top + line.height / 2};
         painter.Markers({&dot, 1}, s.dot, legend[i].color);
-        painter.Text(PlainText(legend[i].name), {x + s.dot + s.gap, baseline}, s.font, ink);
+        painter.Text(PlainText(legend[i].name + legend[i].mark), {x + s.dot + s.gap, baseline},
+                     s.font, ink);
         x += widths[i] + s.font;
     }
     if (shown < legend.size())
@@ -389,14 +397,19 @@ double AxisMapping::ToValue(double pixel) const {
 }
 
 RenderResult Render(const ChartModel& model, double width, double height, Painter& painter) {
+    if (model.below)
+        return RenderWithPanelBelow(model, width, height, painter);
     const Metrics s(model);
     painter.Fill({0, 0, width, height}, model.paper.background);
     const Layout l = layOut(model, width, height, painter, s);
     const RectF& f = l.frame;
 
     painter.Clip(f);
-    drawGrid(painter, l, s, model.paper.grid);
     const FastMap xMap(l.x), yMap(l.y);
+    if (model.band && !model.y.log)
+        painter.Fill({f.left, yMap(model.band->max), f.right, yMap(model.band->min)},
+                     model.paper.band);
+    drawGrid(painter, l, s, model.paper.grid);
     if (model.zeroLine && !model.y.log) {
         const double at = yMap(0.0);
         if (at >= f.top && at <= f.bottom)
@@ -421,7 +434,11 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
                 return;
             const double share =
                 coloured ? double(sweep - sm.firstSweep) / (sm.lastSweep - sm.firstSweep) : 0.0;
-            painter.Markers(centres, s.dot, coloured ? SweepColour(share, dark) : sm.color);
+            const Color colour = coloured ? SweepColour(share, dark) : sm.color;
+            if (sm.open)
+                painter.Rings(centres, s.dot * 1.2, colour);
+            else
+                painter.Markers(centres, s.dot, colour);
             centres.clear();
         };
         const std::vector<Point>& points = sm.series->points();

@@ -3,6 +3,7 @@
 #include "ChartModel.h"
 #include "Painter.h"
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -28,7 +29,10 @@ struct RenderResult {
     AxisMapping x, y;
     std::optional<AxisMapping> rightY;
     std::vector<DrawnDot> dots;
+    // What was drawn of the model's diagram below, at its place in the picture.
+    std::shared_ptr<const RenderResult> below;
 };
 
-// Draws the diagram of `model` on a picture of widthPx x heightPx through `painter`.
+// Draws the diagram of `model`, and the one below it when it has one, on a picture of widthPx x
+// heightPx through `painter`.
 RenderResult Render(const ChartModel& model, double widthPx, double heightPx, Painter& painter);

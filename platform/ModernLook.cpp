@@ -3,6 +3,7 @@
 #include "PlotArea.h"
 #include "PlotLook.h"
 #include "view/ReadoutText.h"
+#include "view/ResidualPanel.h"
 
 #include <QCoreApplication>
 
@@ -24,6 +25,7 @@ class Modern final : public PlotLook {
         ChartModel model = content.overlay.size() > 1
                                ? OverlayModel(content.overlay, content.plus, choices)
                                : DiagramModel(content.series, content.plus, choices);
+        AddKkChecks(model, content.overlay, choices, content.kkLimit);
         model.fontPt = content.fontPt;
         model.numbers = content.numbers;
         auto shared = std::make_shared<const ChartModel>(std::move(model));

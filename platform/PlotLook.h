@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/KkOptions.h"
 #include "chart/NumberStyle.h"
 #include "chart/Render.h"
 #include "view/DiagramModels.h"
@@ -14,14 +15,16 @@
 
 class PlotArea;
 
-// What the plot shows: the series taken, with −Z'' from 0 while `plus`, every file of an
-// overlay (empty for the file alone), the size of the text and how numbers are written.
+// What the plot shows: the series taken, with −Z'' from 0 while `plus`, every file shown
+// (more than one are overlaid) with its sweeps' checks, the size of the text, how numbers are
+// written and the checks' limit.
 struct PlotContent {
     SeriesSnapshot series;
     std::vector<ShownFile> overlay;
     bool plus = false;
     double fontPt = kTextPt;
     NumberStyle numbers;
+    double kkLimit = KkOptions{}.limitPercent;
 };
 
 // One look of the plot: how it draws the content under the user's choices onto the plot

@@ -49,9 +49,13 @@ class PlotViewControl {
     void setEqualScales(bool on);
     // Which sweeps of a file of several are drawn; the readout names a dot's sweep.
     void setSweeps(SweepsShown shown);
-    // Every file of an overlay, the file's own series among them, each with its name; empty
-    // for the file alone.
+    // Every file shown, the file's own series first, each with its name and its sweeps'
+    // checks; more than one are overlaid.
     void setOverlay(std::vector<ShownFile> files) { content_.overlay = std::move(files); }
+    // The residuals panel under the diagram, of the checks the files carry, and the limit
+    // whose band it shades.
+    void setResiduals(bool on) { choices_.residuals = on; }
+    void setKkLimit(double percent) { content_.kkLimit = percent; }
     void resetView();
     void zoomAt(QPoint at, double notches);
     void panBy(QPoint by);

@@ -261,6 +261,17 @@ void QtPainter::Markers(std::span<const PointF> centres, double diameter, Color 
     }
 }
 
+void QtPainter::Rings(std::span<const PointF> centres, double diameter, Color color) {
+    if (!active_ || !std::isfinite(diameter) || !(diameter > 0.0))
+        return;
+    const double radius = diameter / 2.0;
+    painter_.setPen(QPen(qtColor(color), diameter / 6.0));
+    painter_.setBrush(Qt::NoBrush);
+    for (const PointF& c : centres)
+        if (finite(c) && !outsideClip(QRectF(c.x - radius, c.y - radius, diameter, diameter)))
+            painter_.drawEllipse(QPointF(c.x, c.y), radius, radius);
+}
+
 TextExtent QtPainter::Measure(const TextRun& text, double sizePx, bool) {
     TextExtent extent;
     if (!std::isfinite(sizePx) || !(sizePx > 0.0))

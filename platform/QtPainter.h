@@ -22,6 +22,7 @@ class QtPainter final : public Painter {
     void Line(PointF from, PointF to, const Stroke& stroke) override;
     void Frame(const RectF& rect, const Stroke& stroke) override;
     void Markers(std::span<const PointF> centres, double diameter, Color color) override;
+    void Rings(std::span<const PointF> centres, double diameter, Color color) override;
     TextExtent Measure(const TextRun& text, double sizePx, bool upward = false) override;
     void Text(const TextRun& text, PointF origin, double sizePx, Color color,
               bool upward = false) override;

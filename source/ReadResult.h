@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SweepChecks.h"
 #include "measurement/io/IoError.h"
 #include "model/Series.h"
 
@@ -22,6 +23,8 @@ struct ReadResult {
     SeriesSnapshot series;
     // The name of the file's format, once the read ended well.
     std::string format;
+    // The Kramers-Kronig check of each sweep of `series`.
+    SweepChecks checks;
 
     bool failed() const { return error || !refusal.empty(); }
 };

@@ -43,6 +43,11 @@ void ReadingThread::Cancel() {
         stop_ = true;
 }
 
+void ReadingThread::SetKkOptions(const KkOptions& options) {
+    std::lock_guard lock(mutex_);
+    kkOptions_ = options;
+}
+
 void ReadingThread::run() {
     std::unique_lock lock(mutex_);
     for (;;) {
@@ -52,16 +57,23 @@ void ReadingThread::run() {
         const std::vector<std::string> paths = std::move(*job_);
         job_.reset();
         reading_now_ = true;
+        const KkOptions options = kkOptions_;
         lock.unlock();
-        std::erase_if(readings_, [&paths](const auto& entry) {
+        const auto forgotten = [&paths](const auto& entry) {
             return std::find(paths.begin(), paths.end(), entry.first) == paths.end();
-        });
+        };
+        std::erase_if(readings_, forgotten);
+        std::erase_if(checks_, forgotten);
         std::vector<ReadResult> results;
         for (const std::string& path : paths) {
             auto& reading = readings_[path];
             if (!reading)
                 reading = std::make_unique<LiveReading>();
-            results.push_back(reading->Read(path, stop_));
+            ReadResult& result = results.emplace_back(reading->Read(path, stop_));
+            if (result.series && !result.stopped) {
+                result.checks = checks_[path].Check(*result.series, options, stop_);
+                result.stopped = stop_;
+            }
         }
         lock.lock();
         reading_now_ = false;

@@ -2,6 +2,7 @@
 
 #include "LiveReading.h"
 #include "ReadResult.h"
+#include "SweepChecks.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -17,7 +18,7 @@
 // Reads the measurement files on a thread of its own, one read at a time, so the window never
 // waits for a file, whatever its size. A read of every file shown and the taking of their
 // results make one tick: no other read starts until the results were taken. Each file is
-// read on from where its last read ended.
+// read on from where its last read ended, and its sweeps checked as they grow.
 class ReadingThread {
   public:
     // `finished` runs on the reading thread after each read; it should only pass the news
@@ -39,11 +40,15 @@ class ReadingThread {
     // Stops the read under way, or the one about to start, at its next buffer: its result,
     // marked stopped, comes as any other.
     void Cancel();
+    // How the reads from the next on check the sweeps they read.
+    void SetKkOptions(const KkOptions& options);
 
   private:
     void run();
 
     std::map<std::string, std::unique_ptr<LiveReading>> readings_;
+    std::map<std::string, LiveChecks> checks_;
+    KkOptions kkOptions_;
     std::function<void()> finished_;
     std::mutex mutex_;
     std::condition_variable changed_;

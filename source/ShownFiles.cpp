@@ -80,6 +80,12 @@ void ShownFiles::Follow(const std::string& folder, std::size_t count) {
     ++choice_;
 }
 
+void ShownFiles::SetKkOptions(const KkOptions& options) {
+    thread_->SetKkOptions(options);
+    ++kkChange_;
+    thread_->Cancel();
+}
+
 void ShownFiles::choose(const std::vector<std::string>& paths) {
     std::vector<std::string> once;
     for (const std::string& path : paths)
@@ -125,6 +131,7 @@ void ShownFiles::Tick() {
         return;
     reading_ = thread_->Start(Paths());
     choiceOfRead_ = choice_;
+    kkChangeOfRead_ = kkChange_;
 }
 
 bool ShownFiles::Take() {
@@ -134,7 +141,8 @@ bool ShownFiles::Take() {
     reading_ = false;
     const bool stopped = std::any_of(results->begin(), results->end(),
                                      [](const ReadResult& result) { return result.stopped; });
-    if (choiceOfRead_ != choice_ || stopped || results->size() != files_.size()) {
+    if (choiceOfRead_ != choice_ || kkChangeOfRead_ != kkChange_ || stopped ||
+        results->size() != files_.size()) {
         Tick();
         return false;
     }

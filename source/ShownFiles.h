@@ -63,6 +63,9 @@ class ShownFiles {
     void Follow(const std::string& folder, std::size_t count);
     // How many of the followed folder's newest files are shown from the next tick on.
     void SetFollowCount(std::size_t count) { followCount_ = count; }
+    // How the sweeps are checked; a change stops the read under way, and the files shown are
+    // checked anew at the next tick.
+    void SetKkOptions(const KkOptions& options);
 
     // Starts a read of the files shown, unless one runs; following a folder, its newest
     // files are shown first when they changed.
@@ -100,6 +103,7 @@ class ShownFiles {
     std::chrono::system_clock::time_point switchedAt_;
     std::uint64_t choice_ = 0;
     std::uint64_t choiceOfRead_ = 0;
+    std::uint64_t kkChange_ = 0, kkChangeOfRead_ = 0;
     bool reading_ = false;
     // Last, so it goes first, stopping its read while everything it reports to exists.
     std::unique_ptr<ReadingThread> thread_;

@@ -32,17 +32,6 @@ bool positive(double v) {
     return v > 0.0 && std::isfinite(v);
 }
 
-// A log axis over the positive values; one value gets half a decade either side, none a
-// decade from 1.
-AxisRange logRange(const Extent& e) {
-    if (!positive(e.low) || !positive(e.high))
-        return kDecadeFromOne;
-    if (e.high > e.low)
-        return {e.low, e.high};
-    const double root10 = std::sqrt(10.0);
-    return {e.low / root10, e.high * root10};
-}
-
 // The sweeps to draw of those the series holds, and the key that names them; none for a
 // series of one sweep.
 struct SweepsDrawn {
@@ -71,6 +60,15 @@ void drawSweeps(ChartModel& m, const SweepsDrawn& drawn) {
 }
 
 } // namespace
+
+AxisRange LogRangeOf(const Extent& e) {
+    if (!positive(e.low) || !positive(e.high))
+        return kDecadeFromOne;
+    if (e.high > e.low)
+        return {e.low, e.high};
+    const double root10 = std::sqrt(10.0);
+    return {e.low / root10, e.high * root10};
+}
 
 ChartModel NyquistModel(const SeriesSnapshot& series, bool plus, const PlotChoices& choices) {
     ChartModel m;
@@ -138,8 +136,8 @@ ChartModel BodeModel(const SeriesSnapshot& series, const PlotChoices& choices) {
         if (drawn.last > drawn.first)
             m.y.color = m.rightY->color = kBlack;
     }
-    setRange(m.x, logRange(frequency));
-    setRange(m.y, logRange(magnitude));
+    setRange(m.x, LogRangeOf(frequency));
+    setRange(m.y, LogRangeOf(magnitude));
     if (!phase.empty())
         setRange(*m.rightY, WidenDegenerate({phase.low, phase.high}));
     takeView(m.x, m.y, choices);
@@ -206,11 +204,16 @@ void OnDarkPaper(ChartModel& model) {
             return kOrange;
         return c;
     };
-    model.paper = {kPaper, kInk, {70, 70, 70}, {150, 150, 150}};
+    model.paper = {kPaper, kInk, {70, 70, 70}, {150, 150, 150}, {48, 48, 48}};
     model.x.color = lighter(model.x.color);
     model.y.color = lighter(model.y.color);
     if (model.rightY)
         model.rightY->color = lighter(model.rightY->color);
     for (SeriesModel& s : model.series)
         s.color = lighter(s.color);
+    if (model.below) {
+        ChartModel below = *model.below;
+        OnDarkPaper(below);
+        model.below = std::make_shared<const ChartModel>(std::move(below));
+    }
 }

@@ -3,7 +3,9 @@
 #include "PlotChoices.h"
 #include "chart/ChartModel.h"
 #include "model/Series.h"
+#include "source/SweepChecks.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -24,12 +26,18 @@ ChartModel DiagramModel(const SeriesSnapshot& series, bool plus, const PlotChoic
 struct ShownFile {
     SeriesSnapshot series;
     std::string name;
+    // The Kramers-Kronig check of each of its sweeps.
+    SweepChecks checks{};
 };
 
 // Several files in one diagram, each in its colour and named in the legend, the axes
 // spanning them all. A file of several sweeps shows its last. One file is drawn as
 // DiagramModel draws it.
 ChartModel OverlayModel(const std::vector<ShownFile>& files, bool plus, const PlotChoices& choices);
+
+// A log axis over the positive values of `e`; one value gets half a decade either side, none
+// a decade from 1.
+AxisRange LogRangeOf(const Extent& e);
 
 // The same picture light on dark, for a window of a dark palette: black turns light and the
 // series take the palette's lighter colours. Pictures saved or copied keep the white paper.

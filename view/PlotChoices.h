@@ -9,12 +9,14 @@
 enum class SweepsShown { All, Last, LastFive };
 
 // What the user chose about the plot, held while the program runs: the diagram, equal
-// scales (Nyquist only), the part of the plane to show instead of the automatic ranges, and
-// the sweeps.
+// scales (Nyquist only), the part of the plane to show instead of the automatic ranges, the
+// sweeps and the residuals panel.
 
 struct PlotChoices {
     bool equalScales = false;
     std::optional<PlotView> view;
     Diagram diagram = Diagram::Nyquist;
     SweepsShown sweeps = SweepsShown::All;
+    // The residuals of the Kramers-Kronig check in a panel under the diagram.
+    bool residuals = false;
 };

@@ -195,6 +195,65 @@
         <source> · switched to %1 at %2</source>
         <translation> · 已于 %2 切换到 %1</translation>
     </message>
+    <message>
+        <source>&amp;Residuals</source>
+        <translation>残差(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Options…</source>
+        <translation>选项(&amp;O)…</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Complex</source>
+        <translation>复数</translation>
+    </message>
+    <message>
+        <source>Real part</source>
+        <translation>实部</translation>
+    </message>
+    <message>
+        <source>Imaginary part</source>
+        <translation>虚部</translation>
+    </message>
+    <message>
+        <source>Kramers–Kronig &amp;fit:</source>
+        <translation>Kramers–Kronig 拟合(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Elements added until &amp;mu is at most:</source>
+        <translation>增加元件直到 mu 不大于(&amp;M)：</translation>
+    </message>
+    <message>
+        <source>&amp;Largest residual of a valid sweep:</source>
+        <translation>有效扫描的最大残差(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Series capacitance (blocking electrodes)</source>
+        <translation>串联电容（阻塞电极）(&amp;S)</translation>
+    </message>
+</context>
+<context>
+    <name>KkVerdict</name>
+    <message>
+        <source>KK valid, largest residual %1 %</source>
+        <translation>KK 有效，最大残差 %1 %</translation>
+    </message>
+    <message>
+        <source>KK: residuals up to %1 % below %2: drift?</source>
+        <translation>KK：低于 %2 时残差达 %1 %：漂移？</translation>
+    </message>
+    <message>
+        <source>KK: residuals up to %1 % above %2: wiring or induction?</source>
+        <translation>KK：高于 %2 时残差达 %1 %：接线或电感？</translation>
+    </message>
+    <message>
+        <source>KK: residuals up to %1 % from %2 to %3</source>
+        <translation>KK：%2 至 %3 间残差达 %1 %</translation>
+    </message>
 </context>
 <context>
     <name>PlotArea</name>

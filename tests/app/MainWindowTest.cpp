@@ -208,6 +208,37 @@ bool holds(const QImage& image, Color colour) {
     return false;
 }
 
+// The check runs beside the window: its verdict follows the options, the residuals panel
+// comes with Ctrl+3, and both are remembered.
+TEST(MainWindow, TheStatusLineGivesTheCheckAndResidualsComeUnderTheDiagram) {
+    TempDir dir;
+    const std::string randles = KORVANE_SAMPLES_DIR "/randles-diffusion.txt";
+    {
+        Shown s(dir);
+        s.open(randles);
+        EXPECT_TRUE(
+            s.window->statusText().endsWith("KK: residuals up to 9.3 % below 316 Hz: drift?"))
+            << s.window->statusText().toStdString();
+        EXPECT_FALSE(s.window->plotView().drawn()->below);
+        KkOptions cap;
+        cap.capacitance = true;
+        s.window->setKkOptions(cap);
+        s.window->finishReading();
+        EXPECT_TRUE(s.window->statusText().endsWith("KK valid, largest residual 0.42 %"))
+            << s.window->statusText().toStdString();
+        QAction* residuals = s.window->command("residuals");
+        EXPECT_EQ(residuals->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_3));
+        residuals->trigger();
+        ASSERT_TRUE(s.window->plotView().drawn()->below);
+        EXPECT_GT(s.window->plotView().drawn()->below->dots.size(), 100u)
+            << "Δ′ and Δ″ of 71 points";
+        s.window->close();
+    }
+    Shown again(dir);
+    EXPECT_TRUE(again.window->command("residuals")->isChecked());
+    EXPECT_TRUE(again.window->settings().kk.capacitance);
+}
+
 TEST(MainWindow, FilesAreOverlaidEachInItsColourAsInTheSnapshot) {
     TempDir dir;
     const std::string a = dir.write("EIS_001.txt", kArc);

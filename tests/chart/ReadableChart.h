@@ -22,6 +22,8 @@ struct BoxPainter final : Painter {
     std::vector<std::pair<PointF, PointF>> lines;
     size_t markers = 0;
     std::vector<Color> markerColours; // one for each call that drew any
+    std::vector<PointF> centres, ringCentres;
+    std::vector<std::pair<RectF, Color>> fills;
 
     static size_t characters(const std::string& s) {
         size_t n = 0;
@@ -29,13 +31,17 @@ struct BoxPainter final : Painter {
             n += (c & 0xC0) != 0x80;
         return n;
     }
-    void Fill(const RectF&, Color) override {}
+    void Fill(const RectF& r, Color c) override { fills.emplace_back(r, c); }
     void Line(PointF a, PointF b, const Stroke&) override { lines.emplace_back(a, b); }
     void Frame(const RectF&, const Stroke&) override {}
     void Markers(std::span<const PointF> c, double, Color colour) override {
         markers += c.size();
+        centres.insert(centres.end(), c.begin(), c.end());
         if (!c.empty())
             markerColours.push_back(colour);
+    }
+    void Rings(std::span<const PointF> c, double, Color) override {
+        ringCentres.insert(ringCentres.end(), c.begin(), c.end());
     }
     TextExtent Measure(const TextRun& run, double size, bool upward = false) override {
         if (inner != nullptr)
