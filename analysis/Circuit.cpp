@@ -106,6 +106,8 @@ struct CircuitParser {
     std::string error;
     int depth = 0;
     static constexpr int kDeepest = 64; // parallels within parallels; a bound for the stack
+    // Each step of a fit costs the square of the parameters: a bound for its time.
+    static constexpr std::size_t kMostParameters = 40;
 
     std::string where(std::size_t position) const {
         return " at " + std::to_string(position + 1) + " in \"" + std::string(text) + "\"";
@@ -198,6 +200,8 @@ struct CircuitParser {
                 return fail(name + " is named twice, first at " + std::to_string(namedAt[i] + 1),
                             start),
                        -1;
+        if (circuit.parameters_.size() + info->parameters.size() > kMostParameters)
+            return fail("more than " + std::to_string(kMostParameters) + " parameters", start), -1;
         const int first = int(circuit.parameters_.size());
         for (const auto& [suffix, unit] : info->parameters) {
             circuit.parameters_.push_back(

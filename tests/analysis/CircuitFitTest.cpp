@@ -23,6 +23,12 @@ TEST(Circuit, ParseFaultsNameTheirPlace) {
         {"p(R1)", "a parallel needs two branches or more at 1 in \"p(R1)\""},
         {"R1 C1", "expected '-' at 4 in \"R1 C1\""},
         {"", "expected an element at 1 in \"\""},
+        {"R1-R2-R3-R4-R5-R6-R7-R8-R9-R10-R11-R12-R13-R14-R15-R16-R17-R18-R19-R20-R21-CPE1-CPE2-"
+         "CPE3-"
+         "CPE4-CPE5-CPE6-CPE7-CPE8-CPE9-CPE10",
+         "more than 40 parameters at 121 in "
+         "\"R1-R2-R3-R4-R5-R6-R7-R8-R9-R10-R11-R12-R13-R14-R15-R16-R17-R18-R19-R20-R21-CPE1-CPE2-"
+         "CPE3-CPE4-CPE5-CPE6-CPE7-CPE8-CPE9-CPE10\""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(ParseCircuit(c.text).error, c.error) << c.text;
