@@ -32,7 +32,8 @@ struct Parser {
         parser.addOption(classic);
         for (const QCommandLineOption* option : {&kk, &kkFit, &kkMu, &kkM, &kkLimit, &kkCap})
             parser.addOption(*option);
-        for (const QCommandLineOption* option : {&fit, &fitGuess, &fitWeight, &fitRange})
+        for (const QCommandLineOption* option :
+             {&fit, &fitGuess, &fitWeight, &fitRange, &fitExport})
             parser.addOption(*option);
         parser.addOption(help);
         parser.addOption(version);
@@ -116,6 +117,11 @@ struct Parser {
     QCommandLineOption fitRange{QStringLiteral("fit-range"),
                                 QStringLiteral("Fit only the points from FMIN to FMAX Hz."),
                                 QStringLiteral("FMIN:FMAX")};
+    QCommandLineOption fitExport{QStringLiteral("fit-export"),
+                                 QStringLiteral("Write the fit's parameter table to OUT as CSV, "
+                                                "a row a sweep, instead of printing it; - "
+                                                "writes to standard output."),
+                                 QStringLiteral("OUT")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help and quit.")};
     QCommandLineOption version{QStringLiteral("version"),
@@ -177,7 +183,7 @@ std::optional<QString> parseKk(const Parser& p, KkOptions& options) {
 
 // The circuit and the fit's options into `command`, or what is wrong with them.
 std::optional<QString> parseFit(const Parser& p, CommandLine& command) {
-    for (const QCommandLineOption* option : {&p.fitGuess, &p.fitWeight, &p.fitRange})
+    for (const QCommandLineOption* option : {&p.fitGuess, &p.fitWeight, &p.fitRange, &p.fitExport})
         if (p.parser.isSet(*option) && !p.parser.isSet(p.fit))
             return QStringLiteral("--%1 goes with --fit.").arg(option->names().constFirst());
     if (!p.parser.isSet(p.fit))
@@ -186,6 +192,11 @@ std::optional<QString> parseFit(const Parser& p, CommandLine& command) {
     if (!parsed.error.empty())
         return QStringLiteral("--fit: ") + QString::fromStdString(parsed.error);
     command.circuit = std::move(parsed.circuit);
+    if (p.parser.isSet(p.fitExport)) {
+        command.output = ArgumentBytes(p.parser.value(p.fitExport));
+        if (command.output.empty())
+            return QStringLiteral("--fit-export takes a file name, or - for standard output.");
+    }
     FitOptions& options = command.fitOptions;
     if (p.parser.isSet(p.fitWeight)) {
         const auto weight = named<FitWeight>(p.parser.value(p.fitWeight),

@@ -5,6 +5,7 @@
 #include "DataExport.h"
 #include "DisplayChoice.h"
 #include "FileInfo.h"
+#include "FitExport.h"
 #include "FitReport.h"
 #include "KkReport.h"
 #include "MainWindow.h"
@@ -96,7 +97,14 @@ bool CPlotApp::InitInstance() {
         m_exitCode = PrintKkReport(command.file, command.kkOptions, out, err);
         return false;
     case CommandLine::Action::Fit:
-        m_exitCode = PrintFitReport(command.file, command.circuit, command.fitOptions, out, err);
+        if (command.output.empty()) {
+            m_exitCode =
+                PrintFitReport(command.file, command.circuit, command.fitOptions, out, err);
+        } else if (const auto problem = ExportFit(command.file, command.output, command.circuit,
+                                                  command.fitOptions)) {
+            err << "korvane: " << *problem << "\n";
+            m_exitCode = 1;
+        }
         return false;
     case CommandLine::Action::ShowDialog:
         break;

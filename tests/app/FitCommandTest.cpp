@@ -25,6 +25,7 @@ TEST(FitCommand, ParsesItsOptionsAndRefusesBadOnes) {
         {{"--fit", "R0-p(R1,C1)"}, A::Error, "--fit needs a FILE to fit."},
         {{"--fit", "R0", "--kk", "m.txt"}, A::Error, "--kk goes without --fit."},
         {{"--fit-weight", "unit", "m.txt"}, A::Error, "--fit-weight goes with --fit."},
+        {{"--fit-export", "o.csv", "m.txt"}, A::Error, "--fit-export goes with --fit."},
         {{"--fit", "R0", "--fit-weight", "square", "m.txt"},
          A::Error,
          "--fit-weight takes unit, modulus or proportional."},
@@ -98,6 +99,19 @@ TEST(FitCommand, FitsEachSweepOfAFile) {
     EXPECT_TRUE(lines[2].contains(QRegularExpression("^R1 = (100|99\\.9999)\\S* Ohm ± ")))
         << lines[2].toStdString();
     EXPECT_EQ(lines[4], "fit sweep 2: 4 points: too few for 3 parameters");
+
+    const std::string csv = d.file("fit.csv");
+    for (int twice = 0; twice < 2; ++twice)
+        EXPECT_EQ(
+            runKorvane({"--fit", "R0-p(R1,C1)", "--fit-export", csv, d.file("m.txt")}).exitCode, 0);
+    const QStringList rows = QString::fromStdString(readWhole(csv)).split('\n');
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[0], "file,sweep,points,chi2,R0/Ohm,R0 err/Ohm,R1/Ohm,R1 err/Ohm,C1/F,C1 err/F");
+    EXPECT_EQ(rows[1].split(',').size(), 10);
+    EXPECT_TRUE(rows[2].endsWith(",2,4,,,,,,,")) << rows[2].toStdString();
+    const std::string other = d.write("other.csv", "a,b\n");
+    EXPECT_EQ(runKorvane({"--fit", "R0", "--fit-export", other, d.file("m.txt")}).exitCode, 1);
+    EXPECT_EQ(readWhole(other), "a,b\n");
 }
 
 } // namespace
