@@ -23,3 +23,17 @@ std::optional<QString> WhyNotWritable(const std::string& measurement, const std:
         return QStringLiteral("it is the measurement file");
     return std::nullopt;
 }
+
+int EndCommand(int exitCode, const std::optional<QString>& problem, const QByteArray& text,
+               QTextStream& err) {
+    std::optional<QString> why = problem;
+    if (!why && !text.isEmpty())
+        if (const auto failure =
+                WriteAllTo(STDOUT_FILENO,
+                           std::string_view(text.constData(), static_cast<size_t>(text.size()))))
+            why = CannotWrite(std::string(kStandardOutput), *failure);
+    if (!why || OutputPipeClosed())
+        return exitCode;
+    err << "korvane: " << *why << "\n";
+    return 1;
+}

@@ -2,7 +2,9 @@
 
 #include "platform/SafeOutput.h"
 
+#include <QByteArray>
 #include <QString>
+#include <QTextStream>
 
 #include <optional>
 #include <string>
@@ -27,3 +29,10 @@ using OutputRules = std::optional<QString> (*)(const std::string& path,
 // and for standard output that it does not lead to the measurement itself.
 std::optional<QString> WhyNotWritable(const std::string& measurement, const std::string& output,
                                       OutputRules rules);
+
+// How a command that answers on standard output ends, once it has given `exitCode` and
+// perhaps a `problem` ("cannot write OUT: ..."): `text` is written to standard output, and a
+// failed write or the problem is said in one line on `err`, with exit status 1. A closed
+// pipe says nothing and ends with `exitCode`: its reader stopped reading on purpose.
+int EndCommand(int exitCode, const std::optional<QString>& problem, const QByteArray& text,
+               QTextStream& err);

@@ -2,6 +2,7 @@
 
 #include "ArgumentText.h"
 #include "CommandLine.h"
+#include "CommandOutput.h"
 #include "DataExport.h"
 #include "DisplayChoice.h"
 #include "FileInfo.h"
@@ -58,15 +59,21 @@ bool CPlotApp::InitInstance() {
     for (const std::string& argument : Arguments())
         arguments << ArgumentText(argument);
     const CommandLine command = ParseCommandLine(arguments);
-    QTextStream out(stdout);
+    QString text; // what goes to standard output, written whole once the command is done
+    QTextStream out(&text);
     QTextStream err(stderr);
+    const auto ended = [&](int exitCode, const std::optional<QString>& problem = {}) {
+        out.flush();
+        m_exitCode = EndCommand(exitCode, problem, text.toUtf8(), err);
+        return false;
+    };
     switch (command.action) {
     case CommandLine::Action::Help:
         out << UsageText();
-        return false;
+        return ended(0);
     case CommandLine::Action::Version:
         out << "korvane " << KORVANE_VERSION << "\n";
-        return false;
+        return ended(0);
     case CommandLine::Action::Error:
         err << "korvane: " << command.error << "\n";
         if (command.errorWithUsage)
@@ -74,38 +81,24 @@ bool CPlotApp::InitInstance() {
         m_exitCode = 2;
         return false;
     case CommandLine::Action::Snapshot:
-        if (const auto problem =
-                WriteSnapshot(command.files, command.output, command.plus, command.size,
-                              command.equal, command.bode,
-                              {command.classic, command.dpi, command.fontPt,
-                               command.kk ? std::optional(command.kkOptions) : std::nullopt})) {
-            err << "korvane: " << *problem << "\n";
-            m_exitCode = 1;
-        }
-        return false;
+        return ended(0,
+                     WriteSnapshot(command.files, command.output, command.plus, command.size,
+                                   command.equal, command.bode,
+                                   {command.classic, command.dpi, command.fontPt,
+                                    command.kk ? std::optional(command.kkOptions) : std::nullopt}));
     case CommandLine::Action::Export:
-        if (const auto problem = ExportData(command.file, command.output,
-                                            command.kk ? &command.kkOptions : nullptr)) {
-            err << "korvane: " << *problem << "\n";
-            m_exitCode = 1;
-        }
-        return false;
+        return ended(
+            0, ExportData(command.file, command.output, command.kk ? &command.kkOptions : nullptr));
     case CommandLine::Action::Info:
-        m_exitCode = PrintFileInfo(command.file, out, err);
-        return false;
+        return ended(PrintFileInfo(command.file, out, err));
     case CommandLine::Action::Kk:
-        m_exitCode = PrintKkReport(command.file, command.kkOptions, out, err);
-        return false;
+        return ended(PrintKkReport(command.file, command.kkOptions, out, err));
     case CommandLine::Action::Fit:
-        if (command.output.empty()) {
-            m_exitCode =
-                PrintFitReport(command.file, command.circuit, command.fitOptions, out, err);
-        } else if (const auto problem = ExportFit(command.file, command.output, command.circuit,
-                                                  command.fitOptions)) {
-            err << "korvane: " << *problem << "\n";
-            m_exitCode = 1;
-        }
-        return false;
+        if (command.output.empty())
+            return ended(
+                PrintFitReport(command.file, command.circuit, command.fitOptions, out, err));
+        return ended(0,
+                     ExportFit(command.file, command.output, command.circuit, command.fitOptions));
     case CommandLine::Action::ShowDialog:
         break;
     }

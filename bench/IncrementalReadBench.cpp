@@ -1,12 +1,9 @@
+#include "PeakMemory.h"
 #include "SweepFile.h"
 #include "source/LiveReading.h"
 #include "source/Reload.h"
 
 #include <benchmark/benchmark.h>
-
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <climits>
 #include <cstdlib>
@@ -81,35 +78,9 @@ void BM_IncrementalTick(benchmark::State& state) {
     std::filesystem::resize_file(path, size);
 }
 
-// The peak resident memory, in KiB, of a process of this program that reads `path` whole
-// (or, without a path, does nothing).
-long PeakOfChild(const std::string& path) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        std::string self = "/proc/self/exe";
-        const char* args[] = {self.c_str(), kPeakChild, path.c_str(), nullptr};
-        ::execv(self.c_str(), const_cast<char* const*>(args));
-        ::_exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    if (child < 0 || ::wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) ||
-        WEXITSTATUS(status) != 0)
-        return -1;
-    return usage.ru_maxrss;
-}
-
 void BM_WholeReadPeakMemory(benchmark::State& state) {
     const std::string& path = files.of(state.range(0));
-    long idle = 0, reading = 0;
-    for (auto _ : state) {
-        idle = PeakOfChild("");
-        reading = PeakOfChild(path);
-    }
-    if (idle < 0 || reading < 0)
-        state.SkipWithError("the measuring process failed");
-    state.counters["peak_KiB"] = static_cast<double>(reading);
-    state.counters["above_idle_KiB"] = static_cast<double>(reading - idle);
+    CountPeakOfReading(state, kPeakChild, path);
 }
 
 } // namespace

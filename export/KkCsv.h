@@ -12,5 +12,6 @@
 inline constexpr std::string_view kKkCsvColumns = ",kk Z'/Ohm,kk -Z''/Ohm,kk res'/%,kk res''/%";
 
 // Appends the lines of `rows`, a sweep or a piece of one, each with its four columns from
-// `result`; left empty for a row the check did not fit.
-void AppendKkCsvLines(std::span<const Row> rows, const KkResult& result, std::string& text);
+// `result`; left empty for a row the check did not fit. `float32` as for AppendCsvLine.
+void AppendKkCsvLines(std::span<const Row> rows, const KkResult& result, std::string& text,
+                      bool float32 = false);

@@ -2,6 +2,7 @@
 
 #include "KkCsv.h"
 #include "KkSweeps.h"
+#include "measurement/ShortestNumber.h"
 #include "model/Quantity.h"
 
 #include <atomic>
@@ -11,7 +12,7 @@
 
 namespace {
 
-void appendNumber(double value, std::string& text) {
+void appendNumber(double value, std::string& text, bool float32 = false) {
     // The sign of a NaN or a zero says nothing about the measurement.
     if (std::isnan(value)) {
         text += "nan";
@@ -19,16 +20,15 @@ void appendNumber(double value, std::string& text) {
     }
     if (value == 0.0)
         value = 0.0;
-    char digits[32];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    text.append(digits, end);
+    AppendShortest(value, float32, text);
 }
 
 // Collects the header and the lines and hands them on in large pieces; after a failed piece
 // it takes no more and stops the read.
 class CsvSink final : public RowSink {
   public:
-    CsvSink(const TextOutput& out, const KkOptions* kk) : out_(out), pending_(kPointsCsvHeader) {
+    CsvSink(const TextOutput& out, const KkOptions* kk, bool float32)
+        : out_(out), pending_(kPointsCsvHeader), float32_(float32) {
         if (kk != nullptr)
             pending_ += kKkCsvColumns;
         pending_ += '\n';
@@ -36,7 +36,7 @@ class CsvSink final : public RowSink {
             kk_.emplace(
                 *kk,
                 [this](std::span<const Row> rows, const KkResult& result) {
-                    AppendKkCsvLines(rows, result, pending_);
+                    AppendKkCsvLines(rows, result, pending_, float32_);
                 },
                 nullptr);
     }
@@ -47,7 +47,7 @@ class CsvSink final : public RowSink {
         if (kk_)
             kk_->OnRow(row);
         else
-            AppendCsvLine(row, pending_);
+            AppendCsvLine(row, pending_, float32_);
         if (pending_.size() >= kPiece)
             flush();
     }
@@ -69,6 +69,7 @@ class CsvSink final : public RowSink {
     static constexpr std::size_t kPiece = 64 * 1024;
     const TextOutput& out_;
     std::string pending_;
+    bool float32_;
     std::atomic<bool> stop_ = false;
     std::optional<KkSweeps> kk_;
 };
@@ -79,13 +80,16 @@ void AppendCsvNumber(double value, std::string& text) {
     appendNumber(value, text);
 }
 
-void AppendCsvLine(const Row& row, std::string& text) {
+void AppendCsvLine(const Row& row, std::string& text, bool float32) {
     Point point;
     point.f = row.frequency;
     point.zReal = row.real;
     point.minusZImag = row.negImag;
-    for (const Quantity q : {Quantity::Frequency, Quantity::ZReal, Quantity::MinusZImag,
-                             Quantity::Magnitude, Quantity::Phase}) {
+    for (const Quantity q : {Quantity::Frequency, Quantity::ZReal, Quantity::MinusZImag}) {
+        appendNumber(ValueOf(point, q), text, float32);
+        text += ',';
+    }
+    for (const Quantity q : {Quantity::Magnitude, Quantity::Phase}) {
         appendNumber(ValueOf(point, q), text);
         text += ',';
     }
@@ -103,7 +107,7 @@ CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out,
         end.readError = AtPath(outcome.error, file.path);
         return end;
     }
-    CsvSink sink(out, kk);
+    CsvSink sink(out, kk, StoresFloat32(outcome.detection.format));
     reader.setStop(sink.stop());
     ReadLines(reader, file.size, sink, {}, outcome);
     sink.finish();

@@ -15,11 +15,13 @@ inline constexpr std::string_view kPointsCsvHeader = "f/Hz,Z'/Ohm,-Z''/Ohm,|Z|/O
 
 // Appends one row's line, line end included: f, Z', -Z'', |Z|, the phase in degrees and the
 // row's line in the file. Numbers in shortest round-trip form whatever the locale; zero is
-// always 0, a NaN is nan, infinities are inf and -inf.
+// always 0, a NaN is nan, infinities are inf and -inf. With `float32`, f, Z' and -Z'' are
+// the float32 values of a file that stores them so, each in the shortest form that reads back
+// to the same float32.
 //
 // The phase is that of Z = Z' + jZ'', from -180 to 180 degrees, so a capacitive arc has a
 // negative phase: exactly the negation of the Bode diagram's "-phase" axis.
-void AppendCsvLine(const Row& row, std::string& text);
+void AppendCsvLine(const Row& row, std::string& text, bool float32 = false);
 
 // Appends one number of such a line.
 void AppendCsvNumber(double value, std::string& text);

@@ -2,9 +2,9 @@
 
 #include "Encoding.h"
 #include "MeasurementFile.h"
+#include "ShortestNumber.h"
 
 #include <algorithm>
-#include <charconv>
 #include <vector>
 
 namespace {
@@ -64,13 +64,10 @@ class SummarySink final : public RowSink {
     std::string columns;              // as the file spells them
 };
 
-// Shortest round-trip form; a value stored as float32 in the shortest form that reads back to
-// the same float32, not to the double it widens to (199998.14, not 199998.140625).
 std::string number(double value, bool float32) {
-    char text[64];
-    const auto result = float32 ? std::to_chars(text, text + sizeof text, static_cast<float>(value))
-                                : std::to_chars(text, text + sizeof text, value);
-    return std::string(text, result.ptr);
+    std::string text;
+    AppendShortest(value, float32, text);
+    return text;
 }
 
 std::string triple(const Row& row, bool float32) {
@@ -129,8 +126,7 @@ std::string describeLayout(const ReadOutcome& outcome, const SummarySink& sink) 
         text += "columns: Frequency, ZRe and ZIm (-Z'') arrays of each impedance curve\n";
         break;
     }
-    return text +
-           describeSweeps(state.sweeps, sink, outcome.detection.format == Format::BioLogicMpr);
+    return text + describeSweeps(state.sweeps, sink, StoresFloat32(outcome.detection.format));
 }
 
 std::string describe(const ReadOutcome& outcome, const SummarySink& sink) {
@@ -139,7 +135,7 @@ std::string describe(const ReadOutcome& outcome, const SummarySink& sink) {
     std::string text;
     text += "format: " + std::string(FormatName(detection.format)) + "\n";
     text += "points: " + std::to_string(sink.rows) + "\n";
-    const bool float32 = detection.format == Format::BioLogicMpr;
+    const bool float32 = StoresFloat32(detection.format);
     if (sink.rows > 0) {
         text += "first: " + triple(sink.first, float32) + "\n";
         text += "last: " + triple(sink.last, float32) + "\n";

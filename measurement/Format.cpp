@@ -31,10 +31,10 @@ bool looksLikeData(std::string_view line) {
 }
 
 // The lines of the head, without line ends; a last line that the head cut short is left out.
-std::vector<std::string_view> linesOf(std::string_view text, bool wholeFile) {
+std::vector<std::string_view> linesOf(std::string_view text, bool wholeFile, char lineEnd) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
-        const std::size_t lf = text.find('\n');
+        const std::size_t lf = text.find(lineEnd);
         if (lf == std::string_view::npos) {
             if (wholeFile)
                 lines.push_back(trimRight(text));
@@ -225,7 +225,9 @@ Detection DetectFormat(std::string_view head, bool wholeFile) {
                             units == TextUnits::Utf16BE, converted);
         text = converted;
     }
-    const std::vector<std::string_view> lines = linesOf(text, wholeFile);
+    if (text.find('\n') == std::string_view::npos && text.find('\r') != std::string_view::npos)
+        detection.lineEnd = '\r';
+    const std::vector<std::string_view> lines = linesOf(text, wholeFile, detection.lineEnd);
     if (lines.empty())
         return detection;
 

@@ -30,6 +30,12 @@ inline bool IsLineFormat(Format format) {
            format != Format::PalmSensSession;
 }
 
+// Whether the format stores f, Z' and -Z'' as float32, so that they are written in the
+// shortest form of a float32.
+inline bool StoresFloat32(Format format) {
+    return format == Format::BioLogicMpr;
+}
+
 // The short name --info prints: plain, gamry-dta, biologic-mpt, zview, chi, nova,
 // palmsens-csv, csv, biologic-mpr, zahner-ism, palmsens-pssession.
 const char* FormatName(Format format);
@@ -49,6 +55,9 @@ struct Detection {
     Separator separator = Separator::Blanks;
     // For Csv: false when the file has no header and its columns are f, Z', Z''.
     bool header = true;
+    // What ends a line: LF (a CR before it dropped), or CR alone in a text with no LF, as old
+    // Macs wrote.
+    char lineEnd = '\n';
     // Why the file is not read at all, or empty: a header names no impedance columns. Its
     // columns are never guessed by position.
     std::string refusal;

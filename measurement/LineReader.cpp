@@ -96,8 +96,9 @@ bool LineReader::head(std::string_view& bytes) {
     return true;
 }
 
-void LineReader::setUnits(TextUnits units, std::size_t skip) {
+void LineReader::setUnits(TextUnits units, std::size_t skip, char lineEnd) {
     units_ = units;
+    lineEnd_ = lineEnd;
     skip = std::min(skip, end_ - begin_);
     begin_ += skip;
     position_ += skip;
@@ -106,13 +107,13 @@ void LineReader::setUnits(TextUnits units, std::size_t skip) {
 std::size_t LineReader::findUnitLineEnd() const {
     const char* start = data_ + begin_;
     const std::size_t available = end_ - begin_;
-    // A UTF-16 line feed is the unit 0x000A: its 0x0A byte comes first in little-endian
-    // units, second in big-endian ones, and the other byte is 0. Units start at even
-    // offsets from begin_.
+    // A UTF-16 line end is the unit 0x000A (or 0x000D): its low byte comes first in
+    // little-endian units, second in big-endian ones, and the other byte is 0. Units start at
+    // even offsets from begin_.
     const std::size_t lfByte = units_ == TextUnits::Utf16LE ? 0 : 1;
     for (std::size_t from = 0; from < available;) {
         const auto* lf =
-            static_cast<const char*>(std::memchr(start + from, '\n', available - from));
+            static_cast<const char*>(std::memchr(start + from, lineEnd_, available - from));
         if (lf == nullptr)
             return kNotFound;
         const auto at = static_cast<std::size_t>(lf - start);
@@ -144,7 +145,7 @@ LineReader::Status LineReader::nextGathered(std::string_view& line) {
         const std::size_t available = end_ - begin_;
         std::size_t lineEnd;
         if (units_ == TextUnits::Bytes) [[likely]] {
-            const auto* lf = static_cast<const char*>(std::memchr(start, '\n', available));
+            const auto* lf = static_cast<const char*>(std::memchr(start, lineEnd_, available));
             lineEnd = lf != nullptr ? static_cast<std::size_t>(lf - start) : kNotFound;
         } else {
             lineEnd = findUnitLineEnd();

@@ -17,9 +17,10 @@ enum class TextUnits : std::uint8_t { Bytes, Utf16LE, Utf16BE };
 
 // Reads the lines of an open file (or of bytes in memory) in order, as a text-mode stream
 // delivers them: a line ends at LF, a CR right before the LF is dropped, a CR elsewhere stays,
-// and the last line needs no LF. Lines come as the file's own bytes (for UTF-16, its 2-byte
-// units). Only the first kMaxLine bytes of a line are kept; the rest of it is skipped without
-// being stored, so memory never grows with the file or with its longest line.
+// and the last line needs no LF. A text of old Mac line ends has its lines end at CR instead. Lines
+// come as the file's own bytes (for UTF-16, its 2-byte units). Only the first kMaxLine bytes of a
+// line are kept; the rest of it is skipped without being stored, so memory never grows with the
+// file or with its longest line.
 class LineReader {
   public:
     enum class Status { Line, End, Error };
@@ -39,9 +40,10 @@ class LineReader {
     // look at the content a caller needs to tell its encoding and format. False on a read
     // error. Call it before next(), or not at all.
     bool head(std::string_view& bytes);
-    // From now on lines are made of `units`, and the first `skip` bytes (a byte-order mark
-    // within the head) are passed over. Call it after head() and before next().
-    void setUnits(TextUnits units, std::size_t skip);
+    // From now on lines are made of `units` and end at `lineEnd` (LF or CR), and the first
+    // `skip` bytes (a byte-order mark within the head) are passed over. Call it after head()
+    // and before next().
+    void setUnits(TextUnits units, std::size_t skip, char lineEnd = '\n');
 
     // The next line, valid until the next call. End when nothing is left; Error with the
     // failed step in error() (its path left to the caller, who knows it), or stopped().
@@ -50,7 +52,7 @@ class LineReader {
         if (units_ == TextUnits::Bytes && begin_ != end_) [[likely]] {
             const char* start = data_ + begin_;
             const std::size_t look = end_ - begin_ < kMaxLine + 1 ? end_ - begin_ : kMaxLine + 1;
-            if (const auto* lf = static_cast<const char*>(std::memchr(start, '\n', look))) {
+            if (const auto* lf = static_cast<const char*>(std::memchr(start, lineEnd_, look))) {
                 const auto length = static_cast<std::size_t>(lf - start);
                 begin_ += length + 1;
                 position_ += length + 1;
@@ -111,6 +113,7 @@ class LineReader {
     bool atEnd_ = false;
     bool headRead_ = false;
     TextUnits units_ = TextUnits::Bytes;
+    char lineEnd_ = '\n';
     std::string longLine_;
     // The last bytes of the buffer's previous filling, which ended where the buffer starts.
     std::string previousTail_;

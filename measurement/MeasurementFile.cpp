@@ -55,7 +55,7 @@ bool BeginReading(LineReader& reader, ReadOutcome& outcome) {
     }
     outcome.detection = DetectFormat(head, head.size() < LineReader::kHeadSize);
     reader.setUnits(UnitsOf(outcome.detection.encoding.encoding),
-                    outcome.detection.encoding.bomSize);
+                    outcome.detection.encoding.bomSize, outcome.detection.lineEnd);
     outcome.state = StartReading(outcome.detection);
     return true;
 }

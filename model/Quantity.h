@@ -23,7 +23,9 @@ inline double ValueOf(const Point& p, Quantity q) {
     case Quantity::Magnitude:
         return std::hypot(p.zReal, p.minusZImag);
     case Quantity::Phase:
-        return std::atan2(-p.minusZImag, p.zReal) * 180.0 / std::numbers::pi;
+        // 0.0 - x and x + 0.0 turn a negative zero into zero: a zero's sign says nothing
+        // about the measurement, so -0 -0 has the phase of 0 0.
+        return std::atan2(0.0 - p.minusZImag, p.zReal + 0.0) * 180.0 / std::numbers::pi;
     case Quantity::MinusPhase:
         return -ValueOf(p, Quantity::Phase);
     }

@@ -1,6 +1,7 @@
 #include "SafeOutput.h"
 
 #include "IoErrorWords.h"
+#include "measurement/io/FileDescriptor.h"
 
 #include <QFile>
 
@@ -9,7 +10,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <csignal>
 #include <random>
 
@@ -40,41 +43,111 @@ std::optional<QString> whyNoNewFile(const std::string& path) {
     return std::nullopt;
 }
 
-// Why the file at `path`, never followed through a link, may not be replaced.
+// Whether the user keeps the file from being written: no one may write it, or this user may
+// not. Root may write anything, so only the first tells its wish.
+bool readOnly(const std::string& path, const struct stat& info) {
+    if ((info.st_mode & 0222) == 0)
+        return true;
+    return ::faccessat(AT_FDCWD, path.c_str(), W_OK, AT_EACCESS) != 0 &&
+           (errno == EACCES || errno == EROFS);
+}
+
+// The regular file a handle examined without opening leads to, opened for reading. Reopened
+// through the handle itself, so what is opened is what was examined.
+FileDescriptor openExamined(const FileDescriptor& handle, const std::string& path,
+                            const struct stat& examined) {
+    const std::string self = "/proc/self/fd/" + std::to_string(handle.get());
+    FileDescriptor fd(::open(self.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (!fd && errno == ENOENT) // no /proc: the path again, checked to be the same file
+        fd = FileDescriptor(
+            ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    struct stat info {};
+    if (fd && (::fstat(fd.get(), &info) != 0 || info.st_dev != examined.st_dev ||
+               info.st_ino != examined.st_ino)) {
+        errno = EAGAIN;
+        return {};
+    }
+    return fd;
+}
+
+// Why the file at `path`, never followed through a link, may not be replaced. It is judged
+// by what lstat would say, and only a regular file is ever opened: a FIFO with a writer
+// waiting on it, or a device, is left alone.
 std::optional<QString> whyNotReplaceable(const std::string& path,
                                          const std::optional<FileIdentity>& keep,
                                          const OutputKind& kind) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ELOOP ? QStringLiteral("not a regular file")
-                              : failed(IoStep::Examine, path);
+    const FileDescriptor handle(::open(path.c_str(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
     struct stat info {};
-    std::string head(kMarkedHead, '\0');
-    ssize_t got = -1;
-    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (regular)
-        got = ::pread(fd, head.data(), head.size(), 0);
-    const int error = errno;
-    ::close(fd);
+    if (!handle || ::fstat(handle.get(), &info) != 0)
+        return failed(IoStep::Examine, path);
     if (keep && *keep == FileIdentity{info.st_dev, info.st_ino})
         return QStringLiteral("it is the measurement file");
-    if (!regular)
+    if (!S_ISREG(info.st_mode))
         return QStringLiteral("not a regular file");
+    if (readOnly(path, info))
+        return QStringLiteral("it is read-only");
+    const FileDescriptor fd = openExamined(handle, path, info);
+    if (!fd)
+        return failed(IoStep::Examine, path);
+    std::string head(kMarkedHead, '\0');
+    const ssize_t got = ::pread(fd.get(), head.data(), head.size(), 0);
     if (got < 0)
-        return IoErrorWords({IoStep::Examine, error, path});
+        return failed(IoStep::Examine, path);
     head.resize(static_cast<size_t>(got));
     if (!kind.marked(head))
         return QStringLiteral("it exists and is not %1").arg(kind.what);
     return std::nullopt;
 }
 
-// A new, empty file beside `path` that no one else has opened.
+// The name of a temporary file beside `path`: hidden, and short enough for any name the
+// file system allows, the file's own name cut to make room.
+std::string temporaryName(const std::string& path, unsigned number) {
+    constexpr std::string_view kMark = ".kv-";
+    constexpr size_t kDigits = 6;
+    const size_t slash = path.rfind('/');
+    const size_t start = slash == std::string::npos ? 0 : slash + 1;
+    std::string name = path.substr(start);
+    name.resize(std::min(name.size(), size_t{NAME_MAX} - 1 - kMark.size() - kDigits));
+    std::string digits = std::to_string(number % 1000000);
+    digits.insert(0, kDigits - digits.size(), '0');
+    return path.substr(0, start) + "." + name + std::string(kMark) + digits;
+}
+
+// The permissions and group a file replacing the one at `path` takes: the old file's, or
+// nothing for a new name.
+struct Inherited {
+    mode_t mode;
+    gid_t group;
+};
+std::optional<Inherited> inheritedFrom(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return Inherited{static_cast<mode_t>(info.st_mode & 0777), info.st_gid};
+}
+
+// Gives the open file the group where this user may, and the mode exactly, past the umask.
+bool takeOver(int fd, const Inherited& old) {
+    return (::fchown(fd, static_cast<uid_t>(-1), old.group) == 0 || errno == EPERM) &&
+           ::fchmod(fd, old.mode) == 0;
+}
+
+// A new, empty file beside `path` that no one else has opened, with the permissions and
+// group of the file it will replace from the start (a new name gets the usual ones).
 int createTemporary(const std::string& path, std::string& name) {
     static std::mt19937 random{std::random_device{}()};
+    const auto old = inheritedFrom(path);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = path + ".korvane-" + std::to_string(random() % 1000000);
-        const int fd =
-            ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        name = temporaryName(path, static_cast<unsigned>(random()));
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                              old ? old->mode : 0666);
+        if (fd >= 0 && old && !takeOver(fd, *old)) {
+            const int error = errno;
+            ::close(fd);
+            ::unlink(name.c_str());
+            errno = error;
+            return -1;
+        }
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -162,8 +235,9 @@ std::optional<QString> place(const std::string& temporary, const std::string& pa
         if (!why)
             return dropTemporary(std::nullopt);
         if (::renameat2(AT_FDCWD, temporary.c_str(), AT_FDCWD, path.c_str(), RENAME_EXCHANGE) != 0)
-            return QStringLiteral("%1; it could not be put back and keeps its name with %2 added")
-                .arg(*why, QString::fromLatin1(temporary.substr(path.size())));
+            return QStringLiteral("%1; it could not be put back and is now named %2")
+                .arg(*why, QFile::decodeName(QByteArray::fromStdString(
+                               temporary.substr(temporary.rfind('/') + 1))));
         return dropTemporary(why);
     }
     return dropTemporary(IoErrorWords({IoStep::Rename, EAGAIN, path}));
@@ -233,9 +307,19 @@ std::optional<QString> WriteThroughTemporary(const std::string& path,
     return place(temporary, path, keep, kind);
 }
 
+namespace {
+bool pipeClosed = false;
+} // namespace
+
 std::optional<QString> WriteAllTo(int fd, std::string_view bytes) {
     std::signal(SIGPIPE, SIG_IGN);
-    if (const auto error = writeAll(fd, bytes))
-        return IoErrorWords(*error);
-    return std::nullopt;
+    const auto error = writeAll(fd, bytes);
+    if (!error)
+        return std::nullopt;
+    pipeClosed = pipeClosed || error->number == EPIPE;
+    return IoErrorWords(*error);
+}
+
+bool OutputPipeClosed() {
+    return pipeClosed;
 }

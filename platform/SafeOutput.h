@@ -59,6 +59,10 @@ std::optional<QString> WriteThroughTemporary(const std::string& path,
                                              const OutputKind& kind, const OutputWriter& write,
                                              const BeforePlacing& beforePlacing = {});
 
-// Writes all of `bytes` to an open descriptor (standard output). A closed pipe is reported,
-// not a signal: SIGPIPE is ignored from here on.
+// Writes all of `bytes` to an open descriptor (standard output). A closed pipe is a failed
+// write, not a signal: SIGPIPE is ignored from here on.
 std::optional<QString> WriteAllTo(int fd, std::string_view bytes);
+
+// Whether a write of WriteAllTo found its pipe closed: whoever read the output has all they
+// wanted, so the command ends quietly.
+bool OutputPipeClosed();

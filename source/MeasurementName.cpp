@@ -6,9 +6,6 @@
 
 namespace {
 
-// Part of every temporary name SafeOutput creates beside an output.
-constexpr std::string_view kTemporaryMark = ".korvane-";
-
 char lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
@@ -22,7 +19,7 @@ bool endsWithIgnoringCase(std::string_view name, std::string_view ending) {
 } // namespace
 
 bool NeverFollowed(std::string_view name) {
-    return name.empty() || name.front() == '.' || name.find(kTemporaryMark) != name.npos;
+    return name.empty() || name.front() == '.';
 }
 
 bool HasMeasurementEnding(std::string_view name) {

@@ -31,7 +31,8 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
     } else {
         outcome.detection = progress.detection;
         outcome.state = progress.state;
-        reader.setUnits(UnitsOf(progress.detection.encoding.encoding), 0);
+        reader.setUnits(UnitsOf(progress.detection.encoding.encoding), 0,
+                        progress.detection.lineEnd);
         reader.setBytesBefore(progress.tail);
     }
     SeriesFeed feed(progress.series);

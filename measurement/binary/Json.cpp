@@ -86,13 +86,19 @@ class Parser {
         return take('}');
     }
 
+    // Only the objects and arrays of an array are kept: a value takes a hundred bytes, so
+    // megabytes of bare numbers would take gigabytes, and a session reads none of them.
     bool array(JsonValue& value, int depth) {
         ++at_;
         value.kind = JsonValue::Kind::Array;
         if (take(']'))
             return true;
+        JsonValue scalar;
         do {
-            if (!parse(value.items.emplace_back(), depth + 1))
+            blanks();
+            const bool kept = at_ < text_.size() && (text_[at_] == '{' || text_[at_] == '[');
+            scalar.text.clear();
+            if (!parse(kept ? value.items.emplace_back() : scalar, depth + 1))
                 return false;
         } while (take(','));
         return take(']');

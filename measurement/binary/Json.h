@@ -11,12 +11,13 @@ struct JsonValue {
     Kind kind = Kind::Null;
     double number = 0;
     std::string text;
-    std::vector<JsonValue> items;  // an array's elements, an object's values
+    std::vector<JsonValue> items;  // an array's objects and arrays, an object's values
     std::vector<std::string> keys; // an object's keys, one per value
 
     // The value of `key`, its case ignored; nullptr when it has none (or is no object).
     const JsonValue* find(std::string_view key) const;
-    // The elements of an array, none for anything else.
+    // The objects and arrays of an array (its numbers, strings, booleans and nulls are parsed
+    // but not kept), none for anything else.
     const std::vector<JsonValue>& elements() const;
 };
 

@@ -18,7 +18,7 @@ namespace {
 
 std::vector<std::string> withoutTemporary(std::vector<std::string> contents) {
     std::erase_if(contents,
-                  [](const std::string& entry) { return entry.find(".korvane-") != entry.npos; });
+                  [](const std::string& entry) { return entry.find(".kv-") != entry.npos; });
     return contents;
 }
 

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QImage>
 
+#include <signal.h> // the rest of the system's headers come with ProgramRun.h
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -61,13 +62,93 @@ TEST(SnapshotOutput, IsRefusedWhereverItWouldHarmAFile) {
     EXPECT_EQ(intoMeasurement.exitCode, 1);
     EXPECT_EQ(intoMeasurement.err,
               "korvane: cannot write standard output: it is the measurement file\n");
-    const ProgramRun closedPipe =
-        runKorvane({"--snapshot", "-", m}, StandardOutput{StandardOutput::ClosedPipe, ""});
-    EXPECT_EQ(closedPipe.exitCode, 1);
-    EXPECT_EQ(closedPipe.err, "korvane: cannot write standard output: Broken pipe\n");
 
     const auto after = folderContents(d);
     EXPECT_EQ(after, before) << "every file untouched, no temporary file left";
+}
+
+// A writer blocked on a FIFO at the output's name stays blocked: the FIFO is never opened.
+// Nor is a device.
+TEST(Output, AFifoOrADeviceIsRefusedWithoutBeingOpened) {
+    TempDir d;
+    const std::string m = d.write("m.txt", kMeasurement);
+    const std::string fifo = d.file("out.csv");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const pid_t writer = ::fork();
+    if (writer == 0) {
+        const int fd = ::open(fifo.c_str(), O_WRONLY); // waits for a reader
+        ::_exit(fd >= 0 ? 0 : 1);
+    }
+    for (const std::string& output : {fifo, std::string("/dev/null")}) {
+        const ProgramRun run = runKorvane({"--export", output, m});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.err.toStdString(),
+                  "korvane: cannot write " + output + ": not a regular file\n");
+    }
+    int status = 0;
+    EXPECT_EQ(::waitpid(writer, &status, WNOHANG), 0) << "the writer is still waiting";
+    ::kill(writer, SIGKILL);
+    ::waitpid(writer, &status, 0);
+}
+
+// A replaced output keeps its permissions and group, one the user made read-only is kept,
+// and any name the file system allows works, however little room it leaves.
+TEST(Output, KeepsModesLeavesReadOnlyFilesAloneAndTakesTheLongestNames) {
+    TempDir d;
+    const std::string m = d.write("m.txt", kMeasurement);
+    struct Case {
+        std::string name;
+        mode_t mode;
+        bool written;
+    };
+    const Case cases[] = {
+        {"private.csv", 0600, true},
+        {"shared.csv", 0664, true},
+        {"fig.png", 0640, true},
+        {"kept.csv", 0444, false},
+        {"kept.png", 0400, false},
+        {std::string(244, 'a') + ".png", 0644, true},
+        {std::string(251, 'b') + ".csv", 0644, true},
+    };
+    for (const Case& tc : cases) {
+        const std::string out = d.file(tc.name);
+        const std::vector<std::string> args{tc.name.ends_with(".png") ? "--snapshot" : "--export",
+                                            out, m};
+        ASSERT_EQ(runKorvane(args).exitCode, 0) << tc.name;
+        const std::string before = readWhole(out);
+        ASSERT_EQ(::chmod(out.c_str(), tc.mode), 0);
+        const bool chgrp = ::chown(out.c_str(), static_cast<uid_t>(-1), 1) == 0;
+        const ProgramRun run = runKorvane(args);
+        struct stat info {};
+        ::stat(out.c_str(), &info);
+        EXPECT_EQ(info.st_mode & 07777, tc.mode) << tc.name;
+        EXPECT_EQ(info.st_gid, chgrp ? 1u : ::getegid()) << tc.name;
+        EXPECT_EQ(run.err.toStdString(),
+                  tc.written ? "" : "korvane: cannot write " + out + ": it is read-only\n");
+        EXPECT_TRUE(tc.written || readWhole(out) == before) << tc.name;
+    }
+    EXPECT_EQ(folderContents(d).size(), std::size(cases) + 1) << "no temporary file left";
+}
+
+// Every command that answers on standard output says when the answer is lost, and ends
+// quietly when its reader has stopped reading.
+TEST(Output, StandardOutputThatIsLostIsSaidAndAClosedPipeEndsQuietly) {
+    TempDir d;
+    const std::string m = d.write("m.txt", kMeasurement);
+    const std::vector<std::string> commands[] = {
+        {"--info", m}, {"--help"},           {"--version"},
+        {"--kk", m},   {"--export", "-", m}, {"--snapshot", "-", m},
+    };
+    for (const auto& args : commands) {
+        const ProgramRun full =
+            runKorvane(args, StandardOutput{StandardOutput::AppendTo, "/dev/full"});
+        EXPECT_EQ(full.exitCode, 1) << args[0];
+        EXPECT_EQ(full.err, "korvane: cannot write standard output: No space left on device\n")
+            << args[0];
+        const ProgramRun closed = runKorvane(args, StandardOutput{StandardOutput::ClosedPipe, ""});
+        EXPECT_EQ(closed.exitCode, 0) << args[0];
+        EXPECT_EQ(closed.err, "") << args[0];
+    }
 }
 
 TEST(SnapshotOutput, ReplacesOnlyItsOwnPicturesAndWritesToStandardOutput) {

@@ -41,13 +41,15 @@ TEST(PointsCsv, WritesEveryRowAsRead) {
         std::string content, csv, refusal;
     };
     const Case cases[] = {
-        // A header line, |Z| and the phase of Z = Z' + jZ'', a zero without sign, non-numbers.
-        {"f Zre Zim\n1000 3 -4\n0.1 0.3 0.1\n1e5 10 0\n2 inf nan\n3 -inf 1\n",
+        // A header line, |Z| and the phase of Z = Z' + jZ'', zeros without sign, non-numbers.
+        {"f Zre Zim\n1000 3 -4\n0.1 0.3 0.1\n1e5 10 0\n2 inf nan\n3 -inf 1\n4 -0 -0\n5 -0 0\n",
          kHeader + "1000,3,4,5,-53.13010235415598,2\n"
                    "0.1,0.3,-0.1,0.31622776601683794,18.434948822922014,3\n"
                    "1e+05,10,0,10,0,4\n"
                    "2,inf,nan,inf,nan,5\n"
-                   "3,-inf,-1,inf,180,6\n",
+                   "3,-inf,-1,inf,180,6\n"
+                   "4,0,0,0,0,7\n"
+                   "5,0,0,0,0,8\n",
          ""},
         {"", kHeader, ""},
         {"Freq,Foo,Bar\n1,2,3\n", "",
@@ -60,6 +62,14 @@ TEST(PointsCsv, WritesEveryRowAsRead) {
         EXPECT_EQ(got.end.refusal, tc.refusal) << tc.content;
         EXPECT_EQ(got.end.complete(), tc.refusal.empty()) << tc.content;
     }
+}
+
+// An .mpr stores float32: its values read back to the same float32, as --info prints them.
+TEST(PointsCsv, WritesFloat32ValuesInTheirShortestForm) {
+    const Exported got =
+        exportAt(std::string(KORVANE_MEASUREMENT_SAMPLES) + "/galvani_v1150_PEIS.mpr");
+    const std::string first = "199998.14,12.753284,0.96167845,";
+    EXPECT_EQ(got.text.substr(kHeader.size(), first.size()), first);
 }
 
 TEST(PointsCsv, RowsTheCheckCannotFitKeepTheirPlaceWithEmptyColumns) {
@@ -111,9 +121,10 @@ TEST(PointsCsv, HoldsTheRowsOfTheSeriesReadFromTheSameFile) {
         const ReadResult read = ReadWholeFile(path, nullptr);
         ASSERT_TRUE(read.series) << path;
         std::string rows = kHeader;
+        const bool float32 = read.format == FormatName(Format::BioLogicMpr);
         for (const Point& p : read.series->points())
             AppendCsvLine({p.f, p.zReal, p.minusZImag, static_cast<std::uint64_t>(p.line), 0, 0},
-                          rows);
+                          rows, float32);
         EXPECT_EQ(exportAt(path).text, rows) << path;
     }
 }

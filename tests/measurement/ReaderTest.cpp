@@ -218,6 +218,27 @@ TEST(Readers, BrokenFilesGiveTheRowsThatCanBeRead) {
     }
 }
 
+// Old Macs ended lines with CR alone: a text without any LF has its lines end there.
+TEST(Readers, OldMacLineEndsEndLines) {
+    const std::vector<Got> rows = {{1, 10, 1, 1}, {2, 20, 2, 2}, {3, 25, 1, 3}};
+    const std::vector<Got> belowHeader = {{1, 10, 1, 2}, {2, 20, 2, 3}, {3, 25, 1, 4}};
+    struct Case {
+        const char* name;
+        std::string content;
+        std::vector<Got> rows;
+    };
+    const Case cases[] = {
+        {"plain", "1 10 -1\r2 20 -2\r3 25 -1\r", rows},
+        {"plain, the last line without end", "1 10 -1\r2 20 -2\r3 25 -1", rows},
+        {"CSV", "f,Zre,Zim\r1,10,-1\r2,20,-2\r3,25,-1\r", belowHeader},
+        {"UTF-16", fixtures::Utf16LE("f\tZre\tZim\r1\t10\t-1\r2\t20\t-2\r3\t25\t-1\r"),
+         belowHeader},
+        {"a CR within a line of LF", "1 10 -1\r2 20 -2\n", {{1, 10, 1, 1}}},
+    };
+    for (const auto& tc : cases)
+        EXPECT_EQ(read(tc.content).rows, tc.rows) << tc.name;
+}
+
 TEST(Readers, NeverTakeARowFromAnotherColumn) {
     // The imaginary column's field is empty: the row is skipped, not read from the next
     // column.

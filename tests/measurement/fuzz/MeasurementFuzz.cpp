@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Detection detection = DetectFormat(head, head.size() < LineReader::kHeadSize);
     if (UnitsOf(detection.encoding.encoding) != TextUnits::Bytes)
         return 0;
-    reader.setUnits(TextUnits::Bytes, detection.encoding.bomSize);
+    reader.setUnits(TextUnits::Bytes, detection.encoding.bomSize, detection.lineEnd);
     ReaderState state = StartReading(detection);
     CheckingSink first;
     std::string_view line;
