@@ -32,6 +32,9 @@ struct Parser {
         parser.addOption(classic);
         for (const QCommandLineOption* option : {&kk, &kkFit, &kkMu, &kkM, &kkLimit, &kkCap})
             parser.addOption(*option);
+        for (const QCommandLineOption* option :
+             {&fit, &fitGuess, &fitWeight, &fitRange, &fitExport})
+            parser.addOption(*option);
         parser.addOption(help);
         parser.addOption(version);
     }
@@ -97,6 +100,28 @@ struct Parser {
     QCommandLineOption kkCap{QStringLiteral("kk-cap"),
                              QStringLiteral("Fit a series capacitance too, for blocking "
                                             "electrodes and diffusion tails.")};
+    QCommandLineOption fit{QStringLiteral("fit"),
+                           QStringLiteral("Fit the equivalent circuit CIRCUIT, such as "
+                                          "R0-p(R1,CPE1), to each sweep of FILE without an "
+                                          "initial guess, print its parameters and quit."),
+                           QStringLiteral("CIRCUIT")};
+    QCommandLineOption fitGuess{QStringLiteral("fit-guess"),
+                                QStringLiteral("Start one local fit from these values, one for "
+                                               "each parameter in the circuit's order."),
+                                QStringLiteral("V1,V2,...")};
+    QCommandLineOption fitWeight{QStringLiteral("fit-weight"),
+                                 QStringLiteral("Weight each point by unit (the default), "
+                                                "modulus (1/|Z|^2) or proportional (each part "
+                                                "by 1 over its square)."),
+                                 QStringLiteral("WEIGHT")};
+    QCommandLineOption fitRange{QStringLiteral("fit-range"),
+                                QStringLiteral("Fit only the points from FMIN to FMAX Hz."),
+                                QStringLiteral("FMIN:FMAX")};
+    QCommandLineOption fitExport{QStringLiteral("fit-export"),
+                                 QStringLiteral("Write the fit's parameter table to OUT as CSV, "
+                                                "a row a sweep, instead of printing it; - "
+                                                "writes to standard output."),
+                                 QStringLiteral("OUT")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help and quit.")};
     QCommandLineOption version{QStringLiteral("version"),
@@ -110,6 +135,16 @@ CommandLine failed(QString why) {
     return result;
 }
 
+// The value of `choices` that `given` names, if any.
+template <typename T>
+std::optional<T> named(const QString& given,
+                       std::initializer_list<std::pair<const char*, T>> choices) {
+    for (const auto& [name, value] : choices)
+        if (given == QLatin1String(name))
+            return value;
+    return std::nullopt;
+}
+
 // The check's options into `options`, or what is wrong with them.
 std::optional<QString> parseKk(const Parser& p, KkOptions& options) {
     const QCommandLineOption* const given[] = {&p.kkFit, &p.kkMu, &p.kkM, &p.kkLimit, &p.kkCap};
@@ -117,15 +152,12 @@ std::optional<QString> parseKk(const Parser& p, KkOptions& options) {
         if (p.parser.isSet(*option) && !p.parser.isSet(p.kk))
             return QStringLiteral("--%1 goes with --kk.").arg(option->names().constFirst());
     if (p.parser.isSet(p.kkFit)) {
-        const QString fit = p.parser.value(p.kkFit);
-        if (fit == QLatin1String("complex"))
-            options.fit = KkFit::Complex;
-        else if (fit == QLatin1String("real"))
-            options.fit = KkFit::Real;
-        else if (fit == QLatin1String("imag"))
-            options.fit = KkFit::Imag;
-        else
+        const auto fit = named<KkFit>(
+            p.parser.value(p.kkFit),
+            {{"complex", KkFit::Complex}, {"real", KkFit::Real}, {"imag", KkFit::Imag}});
+        if (!fit)
             return QStringLiteral("--kk-fit takes complex, real or imag.");
+        options.fit = *fit;
     }
     bool ok = true;
     if (p.parser.isSet(p.kkMu)) {
@@ -146,6 +178,65 @@ std::optional<QString> parseKk(const Parser& p, KkOptions& options) {
             return QStringLiteral("--kk-limit takes a percentage above 0.");
     }
     options.capacitance = p.parser.isSet(p.kkCap);
+    return std::nullopt;
+}
+
+// The circuit and the fit's options into `command`, or what is wrong with them.
+std::optional<QString> parseFit(const Parser& p, CommandLine& command) {
+    for (const QCommandLineOption* option : {&p.fitGuess, &p.fitWeight, &p.fitRange, &p.fitExport})
+        if (p.parser.isSet(*option) && !p.parser.isSet(p.fit))
+            return QStringLiteral("--%1 goes with --fit.").arg(option->names().constFirst());
+    if (!p.parser.isSet(p.fit))
+        return std::nullopt;
+    ParsedCircuit parsed = ParseCircuit(ArgumentBytes(p.parser.value(p.fit)));
+    if (!parsed.error.empty())
+        return QStringLiteral("--fit: ") + QString::fromStdString(parsed.error);
+    command.circuit = std::move(parsed.circuit);
+    if (p.parser.isSet(p.fitExport)) {
+        command.output = ArgumentBytes(p.parser.value(p.fitExport));
+        if (command.output.empty())
+            return QStringLiteral("--fit-export takes a file name, or - for standard output.");
+    }
+    FitOptions& options = command.fitOptions;
+    if (p.parser.isSet(p.fitWeight)) {
+        const auto weight = named<FitWeight>(p.parser.value(p.fitWeight),
+                                             {{"unit", FitWeight::Unit},
+                                              {"modulus", FitWeight::Modulus},
+                                              {"proportional", FitWeight::Proportional}});
+        if (!weight)
+            return QStringLiteral("--fit-weight takes unit, modulus or proportional.");
+        options.weight = *weight;
+    }
+    bool ok = true;
+    if (p.parser.isSet(p.fitRange)) {
+        const QStringList range = p.parser.value(p.fitRange).split(QLatin1Char(':'));
+        bool high = range.size() == 2;
+        options.fMin = range.value(0).toDouble(&ok);
+        options.fMax = range.value(1).toDouble(&high);
+        if (!ok || !high || !(options.fMin >= 0 && options.fMin <= options.fMax))
+            return QStringLiteral("--fit-range takes FMIN:FMAX in Hz, 0 <= FMIN <= FMAX.");
+    }
+    if (p.parser.isSet(p.fitGuess)) {
+        const QStringList values = p.parser.value(p.fitGuess).split(QLatin1Char(','));
+        const auto& parameters = command.circuit.parameters();
+        if (std::size_t(values.size()) != parameters.size())
+            return QStringLiteral("--fit-guess: %1 values for the %2 parameters of %3.")
+                .arg(values.size())
+                .arg(parameters.size())
+                .arg(QString::fromStdString(command.circuit.text()));
+        for (std::size_t i = 0; i < parameters.size(); ++i) {
+            const double v = values[qsizetype(i)].toDouble(&ok);
+            const QString name = QString::fromStdString(parameters[i].name);
+            if (!ok || !std::isfinite(v))
+                return QStringLiteral("--fit-guess: \"%1\" for %2 is no number.")
+                    .arg(values[qsizetype(i)], name);
+            if (parameters[i].exponent ? !(v > 0 && v <= 1) : !(v > 0))
+                return QStringLiteral("--fit-guess: %1 takes a value %2.")
+                    .arg(name, parameters[i].exponent ? QStringLiteral("above 0 and at most 1")
+                                                      : QStringLiteral("above 0"));
+            options.guess.push_back(v);
+        }
+    }
     return std::nullopt;
 }
 
@@ -215,6 +306,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (const auto why = parseKk(p, result.kkOptions))
         return failed(*why);
     result.kk = p.parser.isSet(p.kk);
+    if (auto why = parseFit(p, result)) {
+        CommandLine failure = failed(*why);
+        failure.errorWithUsage = false;
+        return failure;
+    }
     // The options that print or write what FILE holds and quit, the first given winning;
     // each goes without the others, of which the last is named first. An export may carry
     // the check's columns.
@@ -226,6 +322,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     } outputs[] = {{p.info, CommandLine::Action::Info, "read", true},
                    {p.exportData, CommandLine::Action::Export, "read", true},
                    {p.kk, CommandLine::Action::Kk, "check", true},
+                   {p.fit, CommandLine::Action::Fit, "fit", true},
                    {p.snapshot, CommandLine::Action::Snapshot, "draw", false}};
     for (auto out = std::begin(outputs); out != std::end(outputs); ++out) {
         if (!p.parser.isSet(out->option))
@@ -249,7 +346,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (out->oneFile && several)
             return failed(QStringLiteral("%1 %2s one FILE.").arg(name, QLatin1String(out->verb)));
         result.action = out->action;
-        if (out->action == CommandLine::Action::Info || out->action == CommandLine::Action::Kk)
+        if (out->action == CommandLine::Action::Info || out->action == CommandLine::Action::Kk ||
+            out->action == CommandLine::Action::Fit)
             return result;
         result.output = ArgumentBytes(p.parser.value(out->option));
         if (out->action == CommandLine::Action::Export && result.output.empty())

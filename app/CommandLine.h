@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/CircuitFit.h"
 #include "analysis/KkOptions.h"
 #include "chart/ChartModel.h"
 
@@ -11,7 +12,7 @@
 
 // What the command line asks for. Without arguments: the dialog, as always.
 struct CommandLine {
-    enum class Action { ShowDialog, Snapshot, Export, Info, Kk, Help, Version, Error };
+    enum class Action { ShowDialog, Snapshot, Export, Info, Kk, Fit, Help, Version, Error };
     Action action = Action::ShowDialog;
     std::string file; // the measurement file, if one was given: the argument's own bytes
     std::vector<std::string> files; // every file given, `file` first, overlaid
@@ -22,12 +23,15 @@ struct CommandLine {
     bool equal = false; // equal scales
     bool bode = false;  // the Bode diagram rather than the Nyquist diagram
     QSize size{534, 392};
-    bool classic = false;    // the classic look, pixel for pixel
-    double dpi = kScreenDpi; // a snapshot's resolution
-    double fontPt = kTextPt; // the size of every text, in points
-    QString error;           // what is wrong, for Action::Error
-    bool kk = false;         // the Kramers-Kronig check of each sweep, alone or in an export
+    bool classic = false;       // the classic look, pixel for pixel
+    double dpi = kScreenDpi;    // a snapshot's resolution
+    double fontPt = kTextPt;    // the size of every text, in points
+    QString error;              // what is wrong, for Action::Error
+    bool errorWithUsage = true; // a wrong argument to a right option needs no usage after it
+    bool kk = false;            // the Kramers-Kronig check of each sweep, alone or in an export
     KkOptions kkOptions;
+    Circuit circuit; // the circuit --fit fits to each sweep
+    FitOptions fitOptions;
 };
 
 // Reads the arguments as ArgumentText gives them, the program's name first. Needs no

@@ -12,9 +12,10 @@ bool isOneOf(const std::string& argument, std::initializer_list<const char*> nam
 bool AsksForNoWindow(const std::vector<std::string>& arguments) {
     for (size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
         const std::string& argument = arguments[i];
-        if (isOneOf(argument,
-                    {"--snapshot", "--export", "--info", "--kk", "--help", "-h", "--version"}) ||
-            argument.starts_with("--snapshot=") || argument.starts_with("--export="))
+        if (isOneOf(argument, {"--snapshot", "--export", "--info", "--kk", "--fit", "--help", "-h",
+                               "--version"}) ||
+            argument.starts_with("--snapshot=") || argument.starts_with("--export=") ||
+            argument.starts_with("--fit="))
             return true;
     }
     return false;

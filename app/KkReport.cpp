@@ -1,10 +1,8 @@
 #include "KkReport.h"
 
-#include "CommandOutput.h"
+#include "ReadEveryRow.h"
+#include "ReportNumbers.h"
 #include "export/KkSweeps.h"
-#include "measurement/MeasurementFile.h"
-#include "measurement/Refusal.h"
-#include "platform/WhyNotRead.h"
 
 #include <cmath>
 #include <cstdio>
@@ -13,27 +11,12 @@
 
 namespace {
 
-std::string printed(const char* format, double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-// `digits` significant digits; whole numbers from where that would need an exponent on.
-std::string significant(double value, int digits) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.*g", digits, value);
-    if (std::string_view(text).find('e') != std::string_view::npos && std::abs(value) >= 1)
-        return printed("%.0f", value);
-    return text;
-}
-
 std::string hertz(double f) {
-    return significant(f, 3) + " Hz";
+    return Significant(f, 3) + " Hz";
 }
 
 std::string percent(double value) {
-    return significant(value, 2) + " %";
+    return Significant(value, 2) + " %";
 }
 
 std::string points(const KkResult& result) {
@@ -57,14 +40,14 @@ std::string KkLine(std::uint32_t sweep, const KkResult& result, double limitPerc
     case KkResult::Status::Checked:
         break;
     }
-    line += ", M " + std::to_string(result.m) + ", mu " + printed("%.6f", result.mu) + ", chi2 " +
-            printed("%.1e", result.chi2) + ", noise " + percent(result.noisePercent) +
+    line += ", M " + std::to_string(result.m) + ", mu " + Printed("%.6f", result.mu) + ", chi2 " +
+            Printed("%.1e", result.chi2) + ", noise " + percent(result.noisePercent) +
             ", largest residual " + percent(result.largestPercent) + " at " +
             hertz(result.largestAt);
     if (result.valid)
         return line + ": valid";
     if (!std::isnan(result.overFrom)) {
-        line += ", over " + printed("%g", limitPercent) + " %";
+        line += ", over " + Printed("%g", limitPercent) + " %";
         line += result.overFrom == result.overTo
                     ? " at " + hertz(result.overFrom)
                     : " from " + hertz(result.overFrom) + " to " + hertz(result.overTo);
@@ -74,25 +57,15 @@ std::string KkLine(std::uint32_t sweep, const KkResult& result, double limitPerc
 
 int PrintKkReport(const std::string& file, const KkOptions& options, QTextStream& out,
                   QTextStream& err) {
-    const MeasurementFile opened = OpenMeasurementFile(file);
-    if (!opened) {
-        err << "korvane: " << CannotRead(file, WhyNotRead(opened.error)) << "\n";
-        return 1;
-    }
     std::string lines;
     KkSweeps sweeps(options, nullptr, [&](std::uint32_t sweep, const KkResult& result) {
         lines += KkLine(sweep, result, options.limitPercent) + "\n";
     });
-    LineReader reader(opened.fd.get(), ReadLimit(opened.size));
-    const ReadOutcome outcome = ReadMeasurement(reader, opened.size, sweeps);
-    sweeps.Finish();
-    const std::string refusal =
-        outcome.error ? std::string() : RefusalText(outcome.detection, outcome.state, false);
-    if (outcome.error || !refusal.empty()) {
-        err << "korvane: "
-            << CannotRead(file, WhyNotRead(AtPath(outcome.error, opened.path), refusal)) << "\n";
+    if (const auto problem = ReadEveryRow(file, sweeps)) {
+        err << "korvane: " << *problem << "\n";
         return 1;
     }
+    sweeps.Finish();
     out << QString::fromStdString(lines.empty() ? "kk: no points to check\n" : lines);
     return 0;
 }

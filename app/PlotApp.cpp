@@ -6,6 +6,8 @@
 #include "DataExport.h"
 #include "DisplayChoice.h"
 #include "FileInfo.h"
+#include "FitExport.h"
+#include "FitReport.h"
 #include "KkReport.h"
 #include "MainWindow.h"
 #include "Snapshot.h"
@@ -73,7 +75,9 @@ bool CPlotApp::InitInstance() {
         out << "korvane " << KORVANE_VERSION << "\n";
         return ended(0);
     case CommandLine::Action::Error:
-        err << "korvane: " << command.error << "\n\n" << UsageText();
+        err << "korvane: " << command.error << "\n";
+        if (command.errorWithUsage)
+            err << "\n" << UsageText();
         m_exitCode = 2;
         return false;
     case CommandLine::Action::Snapshot:
@@ -89,6 +93,12 @@ bool CPlotApp::InitInstance() {
         return ended(PrintFileInfo(command.file, out, err));
     case CommandLine::Action::Kk:
         return ended(PrintKkReport(command.file, command.kkOptions, out, err));
+    case CommandLine::Action::Fit:
+        if (command.output.empty())
+            return ended(
+                PrintFitReport(command.file, command.circuit, command.fitOptions, out, err));
+        return ended(0,
+                     ExportFit(command.file, command.output, command.circuit, command.fitOptions));
     case CommandLine::Action::ShowDialog:
         break;
     }

@@ -1,10 +1,8 @@
+#include "SpectrumFile.h"
 #include "analysis/KramersKronig.h"
 #include "export/KkSweeps.h"
-#include "measurement/MeasurementFile.h"
 
 #include <benchmark/benchmark.h>
-
-#include <unistd.h>
 
 #include <complex>
 #include <cstdio>
@@ -37,54 +35,22 @@ std::vector<Point> spectrum(int points, int perDecade, int sweep, std::mt19937& 
     return sweepPoints;
 }
 
-class SpectrumFile {
-  public:
-    SpectrumFile(int sweeps, int points, int perDecade) {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "korvane-bench-XXXXXX").string();
-        const int fd = ::mkstemp(pattern.data());
-        if (fd < 0)
-            std::abort();
-        ::close(fd);
-        path_ = pattern;
-        std::FILE* out = std::fopen(path_.c_str(), "wb");
-        if (out == nullptr)
-            std::abort();
-        std::mt19937 noise(7);
-        for (int s = 1; s <= sweeps; ++s)
-            for (const Point& p : spectrum(points, perDecade, s, noise))
-                std::fprintf(out, "%.6e\t%.6e\t%.6e\n", p.f, p.zReal, -p.minusZImag);
-        std::fclose(out);
-    }
-    ~SpectrumFile() { std::filesystem::remove(path_); }
-    const std::string& path() const { return path_; }
-
-  private:
-    std::string path_;
-};
-
-class CountingSink final : public RowSink {
-  public:
-    void OnRow(const Row&) override { ++rows; }
-    long rows = 0;
-};
-
-template <typename Sink> void read(const std::string& path, Sink& sink) {
-    const MeasurementFile file = OpenMeasurementFile(path);
-    if (!file)
-        std::abort();
-    LineReader reader(file.fd.get(), ReadLimit(file.size));
-    ReadMeasurement(reader, file.size, sink);
+std::vector<std::vector<Point>> sweeps(int count, int points, int perDecade) {
+    std::mt19937 noise(7);
+    std::vector<std::vector<Point>> all;
+    for (int s = 1; s <= count; ++s)
+        all.push_back(spectrum(points, perDecade, s, noise));
+    return all;
 }
 
 // 100 points from 100 kHz to 10 mHz; 61 sweeps of 61 points from 100 kHz to 0.1 Hz.
-const SpectrumFile oneSweep(1, 100, 14);
-const SpectrumFile sweeps61(61, 61, 10);
+const SpectrumFile oneSweep(sweeps(1, 100, 14));
+const SpectrumFile sweeps61(sweeps(61, 61, 10));
 
 void BM_ReadSweepOf100(benchmark::State& state) {
     for (auto _ : state) {
         CountingSink sink;
-        read(oneSweep.path(), sink);
+        ReadSpectrumFile(oneSweep.path(), sink);
         benchmark::DoNotOptimize(sink.rows);
     }
 }
@@ -118,7 +84,7 @@ void BM_CheckSweepOf100EveryM(benchmark::State& state) {
 void BM_Read61Sweeps(benchmark::State& state) {
     for (auto _ : state) {
         CountingSink sink;
-        read(sweeps61.path(), sink);
+        ReadSpectrumFile(sweeps61.path(), sink);
         benchmark::DoNotOptimize(sink.rows);
     }
 }
@@ -128,7 +94,7 @@ void BM_ReadAndCheck61Sweeps(benchmark::State& state) {
         int valid = 0;
         KkSweeps sink({}, nullptr,
                       [&valid](std::uint32_t, const KkResult& r) { valid += r.valid; });
-        read(sweeps61.path(), sink);
+        ReadSpectrumFile(sweeps61.path(), sink);
         sink.Finish();
         benchmark::DoNotOptimize(valid);
     }

@@ -1,5 +1,7 @@
 #include "KkSweeps.h"
 
+#include "SweepPoints.h"
+
 KkSweeps::KkSweeps(const KkOptions& options, RowsChecked rows, SweepChecked sweeps)
     : options_(options), onRows_(std::move(rows)), onSweep_(std::move(sweeps)) {}
 
@@ -41,12 +43,7 @@ void KkSweeps::endSweep() {
     }
     if (rows_.empty())
         return;
-    std::vector<Point> points;
-    points.reserve(rows_.size());
-    for (const Row& row : rows_)
-        points.push_back({double(row.index), row.frequency, row.real, row.negImag,
-                          static_cast<std::int64_t>(row.line), static_cast<int>(row.sweep)});
-    const KkResult result = CheckKramersKronig(points, options_);
+    const KkResult result = CheckKramersKronig(SweepPoints(rows_), options_);
     if (onRows_)
         onRows_(rows_, result);
     if (onSweep_)

@@ -1,3 +1,4 @@
+#include "ParseCases.h"
 #include "ProgramRun.h"
 #include "TempDir.h"
 #include "app/CommandLine.h"
@@ -15,11 +16,7 @@ namespace {
 
 TEST(KkCommand, ParsesItsOptionsAndRefusesBadOnes) {
     using A = CommandLine::Action;
-    const struct {
-        QStringList args;
-        A action;
-        QString error;
-    } cases[] = {
+    const ParseCase cases[] = {
         {{"--kk", "m.txt"}, A::Kk, ""},
         {{"--kk", "--kk-fit", "imag", "--kk-mu", "1", "--kk-limit", "0.5", "--kk-cap", "m.txt"},
          A::Kk,
@@ -52,11 +49,7 @@ TEST(KkCommand, ParsesItsOptionsAndRefusesBadOnes) {
          A::Error,
          "--kk-m fixes M and --kk-mu chooses it: give one of them."},
     };
-    for (const auto& c : cases) {
-        const CommandLine got = ParseCommandLine(QStringList{"korvane"} + c.args);
-        EXPECT_EQ(got.action, c.action) << c.args.join(' ').toStdString();
-        EXPECT_EQ(got.error, c.error) << c.args.join(' ').toStdString();
-    }
+    ExpectParses(cases);
     const CommandLine options = ParseCommandLine(
         {"korvane", "--kk", "--kk-fit", "real", "--kk-mu", "0.7", "--kk-limit", "2", "m.txt"});
     EXPECT_EQ(options.kkOptions.fit, KkFit::Real);
