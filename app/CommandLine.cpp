@@ -306,6 +306,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (const auto why = parseKk(p, result.kkOptions))
         return failed(*why);
     result.kk = p.parser.isSet(p.kk);
+    result.fit = p.parser.isSet(p.fit);
     if (auto why = parseFit(p, result)) {
         CommandLine failure = failed(*why);
         failure.errorWithUsage = false;
@@ -327,11 +328,17 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     for (auto out = std::begin(outputs); out != std::end(outputs); ++out) {
         if (!p.parser.isSet(out->option))
             continue;
-        // A snapshot draws the check's residuals under its diagram.
-        if (out->action == CommandLine::Action::Kk && p.parser.isSet(p.snapshot)) {
+        // A snapshot draws the check's residuals under its diagram, and the fitted lines.
+        const bool drawn =
+            out->action == CommandLine::Action::Kk ||
+            (out->action == CommandLine::Action::Fit && !p.parser.isSet(p.fitExport));
+        if (drawn && p.parser.isSet(p.snapshot)) {
             if (result.classic)
-                return failed(QStringLiteral(
-                    "--kk draws its residuals in the modern picture: leave out --classic."));
+                return failed(
+                    QStringLiteral("%1 draws its %2 in the modern picture: leave out --classic.")
+                        .arg(QStringLiteral("--") + out->option.names().front(),
+                             QLatin1String(out->action == CommandLine::Action::Kk ? "residuals"
+                                                                                  : "lines")));
             continue;
         }
         const QString name = QStringLiteral("--") + out->option.names().front();
@@ -339,8 +346,10 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             return failed(
                 QStringLiteral("%1 needs a FILE to %2.").arg(name, QLatin1String(out->verb)));
         for (auto other = std::end(outputs) - 1; other != out; --other)
-            if (p.parser.isSet(other->option) && !(out->action == CommandLine::Action::Export &&
-                                                   other->action == CommandLine::Action::Kk))
+            if (p.parser.isSet(other->option) &&
+                !(out->action == CommandLine::Action::Export && !p.parser.isSet(p.fitExport) &&
+                  (other->action == CommandLine::Action::Kk ||
+                   other->action == CommandLine::Action::Fit)))
                 return failed(QStringLiteral("%1 goes without --%2.")
                                   .arg(name, other->option.names().front()));
         if (out->oneFile && several)

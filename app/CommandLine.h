@@ -30,7 +30,8 @@ struct CommandLine {
     bool errorWithUsage = true; // a wrong argument to a right option needs no usage after it
     bool kk = false;            // the Kramers-Kronig check of each sweep, alone or in an export
     KkOptions kkOptions;
-    Circuit circuit; // the circuit --fit fits to each sweep
+    bool fit = false; // --fit: printed alone, or in an export's columns or a snapshot's lines
+    Circuit circuit;  // the circuit --fit fits to each sweep
     FitOptions fitOptions;
 };
 

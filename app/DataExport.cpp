@@ -14,8 +14,9 @@ bool csvMarked(std::string_view head) {
     if (!head.starts_with(kPointsCsvHeader))
         return false;
     head.remove_prefix(kPointsCsvHeader.size());
-    if (head.starts_with(kKkCsvColumns))
-        head.remove_prefix(kKkCsvColumns.size());
+    for (const std::string_view columns : {kKkCsvColumns, kFitCsvColumns})
+        if (head.starts_with(columns))
+            head.remove_prefix(columns.size());
     return head.substr(0, 1) == "\n";
 }
 
@@ -31,7 +32,7 @@ std::optional<QString> whyNotCsvOutput(const std::string& path,
 } // namespace
 
 std::optional<QString> ExportData(const std::string& measurement, const std::string& output,
-                                  const KkOptions* kk) {
+                                  const KkOptions* kk, const CsvFit* fit) {
     if (const auto reason = WhyNotWritable(measurement, output, whyNotCsvOutput))
         return CannotWrite(output, *reason);
     const MeasurementFile file = OpenMeasurementFile(measurement);
@@ -47,11 +48,11 @@ std::optional<QString> ExportData(const std::string& measurement, const std::str
                 writeFailure = WriteAllTo(STDOUT_FILENO, text);
                 return !writeFailure;
             },
-            kk);
+            kk, fit);
     } else {
         writeFailure = WriteThroughTemporary(output, IdentityOfPath(measurement), csvKind(),
                                              [&](const PieceOutput& out) -> std::optional<QString> {
-                                                 end = WritePointsCsv(file, out, kk);
+                                                 end = WritePointsCsv(file, out, kk, fit);
                                                  // Any reason cancels the file; a failed write is
                                                  // reported by the writing, the read's own below.
                                                  if (!end.complete())

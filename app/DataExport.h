@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/KkOptions.h"
+#include "export/FitColumns.h"
 
 #include <QString>
 
@@ -14,6 +15,7 @@
 // CSV file Korvane wrote. A file is written through a temporary one, so a failure leaves
 // whatever was there before; standard output takes the text as it is read, so a read that
 // fails part-way leaves the rows before it there. With `kk`, the columns of the Kramers-Kronig
-// check of each sweep follow (export/KkCsv.h).
+// check of each sweep follow (export/KkCsv.h), and with `fit` those of the circuit fitted to
+// it (export/FitColumns.h).
 std::optional<QString> ExportData(const std::string& measurement, const std::string& output,
-                                  const KkOptions* kk = nullptr);
+                                  const KkOptions* kk = nullptr, const CsvFit* fit = nullptr);

@@ -81,14 +81,21 @@ bool CPlotApp::InitInstance() {
         m_exitCode = 2;
         return false;
     case CommandLine::Action::Snapshot:
-        return ended(0,
-                     WriteSnapshot(command.files, command.output, command.plus, command.size,
-                                   command.equal, command.bode,
-                                   {command.classic, command.dpi, command.fontPt,
-                                    command.kk ? std::optional(command.kkOptions) : std::nullopt}));
-    case CommandLine::Action::Export:
         return ended(
-            0, ExportData(command.file, command.output, command.kk ? &command.kkOptions : nullptr));
+            0, WriteSnapshot(command.files, command.output, command.plus, command.size,
+                             command.equal, command.bode,
+                             {command.classic, command.dpi, command.fontPt,
+                              command.kk ? std::optional(command.kkOptions) : std::nullopt,
+                              command.fit ? std::optional(FitChoice{
+                                                std::make_shared<const Circuit>(command.circuit),
+                                                command.fitOptions})
+                                          : std::nullopt}));
+    case CommandLine::Action::Export: {
+        const CsvFit fit{command.circuit, command.fitOptions};
+        return ended(0, ExportData(command.file, command.output,
+                                   command.kk ? &command.kkOptions : nullptr,
+                                   command.fit ? &fit : nullptr));
+    }
     case CommandLine::Action::Info:
         return ended(PrintFileInfo(command.file, out, err));
     case CommandLine::Action::Kk:

@@ -12,6 +12,7 @@
 #include "platform/WhyNotRead.h"
 #include "source/Reload.h"
 #include "view/DiagramModels.h"
+#include "view/FitLines.h"
 #include "view/PlotChoices.h"
 #include "view/ResidualPanel.h"
 
@@ -45,8 +46,11 @@ std::optional<QString> modernSnapshot(const std::vector<std::string>& files,
         shown.push_back({read.series, std::filesystem::path(file).filename().string()});
         if (look.kk && read.series)
             shown.back().checks = LiveChecks().Check(*read.series, *look.kk, std::atomic<bool>{});
+        if (look.fit && read.series)
+            shown.back().fits = LiveFits().Fit(*read.series, *look.fit, std::atomic<bool>{});
     }
     ChartModel model = OverlayModel(shown, plus, choices);
+    AddFitLines(model, shown);
     if (look.kk) {
         PlotChoices withPanel = choices;
         withPanel.residuals = true;

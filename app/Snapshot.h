@@ -2,6 +2,7 @@
 
 #include "analysis/KkOptions.h"
 #include "chart/ChartModel.h"
+#include "source/SweepFits.h"
 
 #include <QSize>
 #include <QString>
@@ -18,6 +19,8 @@ struct SnapshotLook {
     double fontPt = kTextPt;
     // The Kramers-Kronig check of each sweep, its residuals in a panel under the diagram.
     std::optional<KkOptions> kk{};
+    // The circuit fitted to each sweep, drawn as its line.
+    std::optional<FitChoice> fit{};
 };
 
 // Draws the diagram of one reload of `file` (with "+" ticked when `plus`, with equal scales

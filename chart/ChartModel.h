@@ -2,6 +2,7 @@
 
 #include "AxisRange.h"
 #include "DrawingTools.h"
+#include "ModelLine.h"
 #include "NumberStyle.h"
 #include "Painter.h"
 #include "model/Quantity.h"
@@ -43,6 +44,8 @@ struct SeriesModel {
     std::string name{};
     // Rings rather than dots, for a second quantity drawn against the same axes.
     bool open = false;
+    // Drawn over the dots of their sweeps, when those are drawn.
+    std::vector<ModelLine> lines{};
 };
 
 // One entry of an overlay's legend.

@@ -383,6 +383,35 @@ void drawGrid(Painter& painter, const Layout& l, const Metrics& s, Color color) 
             painter.Line({f.left, yMap(t.value)}, {f.right, yMap(t.value)}, grid);
 }
 
+// The series' model lines over its dots, each in the colour of its sweep.
+template <typename ColourOf>
+void drawModelLines(Painter& painter, const SeriesModel& sm, int series, const FastMap& across,
+                    const FastMap& upward, const RectF& f, const ColourOf& colourOf, double width,
+                    RenderResult& result) {
+    // Far beyond the frame a painter's coordinates lose their precision.
+    const auto usable = [](PointF p) { return std::abs(p.x) < 1e7 && std::abs(p.y) < 1e7; };
+    for (size_t j = 0; j < sm.lines.size(); ++j) {
+        const ModelLine& line = sm.lines[j];
+        if (line.sweep < sm.firstSweep || line.sweep > sm.lastSweep)
+            continue;
+        const Stroke stroke{colourOf(line.sweep), width};
+        std::optional<PointF> before;
+        for (size_t k = 0; k < line.points.size(); ++k) {
+            const PointF at{across(ValueOf(line.points[k], sm.x)),
+                            upward(ValueOf(line.points[k], sm.y))};
+            if (!usable(at)) { // a NaN too
+                before.reset();
+                continue;
+            }
+            if (before)
+                painter.Line(*before, at, stroke);
+            before = at;
+            if (f.contains(at))
+                result.linePoints.push_back({at, series, int(j), int(k)});
+        }
+    }
+}
+
 } // namespace
 
 double AxisMapping::ToPixel(double value) const {
@@ -428,13 +457,16 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
         centres.clear();
         const bool coloured = sm.lastSweep > sm.firstSweep;
         int sweep = sm.firstSweep;
+        const auto colourOf = [&](int of) {
+            const double share =
+                coloured ? double(of - sm.firstSweep) / (sm.lastSweep - sm.firstSweep) : 0.0;
+            return coloured ? SweepColour(share, dark) : sm.color;
+        };
         // Points come in file order, so each sweep is one run, drawn over the ones before.
         const auto endRun = [&] {
             if (coloured && centres.empty())
                 return;
-            const double share =
-                coloured ? double(sweep - sm.firstSweep) / (sm.lastSweep - sm.firstSweep) : 0.0;
-            const Color colour = coloured ? SweepColour(share, dark) : sm.color;
+            const Color colour = colourOf(sweep);
             if (sm.open)
                 painter.Rings(centres, s.dot * 1.2, colour);
             else
@@ -457,6 +489,7 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
             result.dots.push_back({at, static_cast<int>(i), static_cast<int>(k)});
         }
         endRun();
+        drawModelLines(painter, sm, int(i), across, upward, f, colourOf, s.frameLine * 1.5, result);
     }
     painter.Clip(std::nullopt);
 

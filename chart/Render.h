@@ -23,12 +23,21 @@ struct DrawnDot {
     int index = 0;
 };
 
+// A corner of a model line that was drawn: where, and which point of which line of which series.
+struct DrawnLinePoint {
+    PointF at;
+    int series = 0;
+    int line = 0;
+    int index = 0;
+};
+
 // What Render drew, for the readout, zoom and pan.
 struct RenderResult {
     RectF frame;
     AxisMapping x, y;
     std::optional<AxisMapping> rightY;
     std::vector<DrawnDot> dots;
+    std::vector<DrawnLinePoint> linePoints;
     // What was drawn of the model's diagram below, at its place in the picture.
     std::shared_ptr<const RenderResult> below;
 };

@@ -2,8 +2,10 @@
 
 #include "SweepPoints.h"
 
-FitSweeps::FitSweeps(const Circuit& circuit, FitOptions options, SweepFitted fitted)
-    : circuit_(circuit), options_(std::move(options)), onSweep_(std::move(fitted)) {}
+FitSweeps::FitSweeps(const Circuit& circuit, FitOptions options, SweepFitted fitted,
+                     RowsNotFitted notFitted)
+    : circuit_(circuit), options_(std::move(options)), onSweep_(std::move(fitted)),
+      onLong_(std::move(notFitted)) {}
 
 void FitSweeps::OnRow(const Row& row) {
     if (row.sweep != sweep_) {
@@ -12,11 +14,15 @@ void FitSweeps::OnRow(const Row& row) {
     }
     if (tooMany_ > 0) {
         ++tooMany_;
+        if (onLong_)
+            onLong_({&row, 1});
         return;
     }
     rows_.push_back(row);
     if (rows_.size() > kFitMostPoints) {
         tooMany_ = rows_.size();
+        if (onLong_)
+            onLong_(rows_);
         rows_ = {};
     }
 }

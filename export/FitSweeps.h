@@ -17,7 +17,12 @@ class FitSweeps final : public RowSink {
     using SweepFitted = std::function<void(std::uint32_t sweep, std::span<const Row> rows,
                                            const FitResult& result)>;
 
-    FitSweeps(const Circuit& circuit, FitOptions options, SweepFitted fitted);
+    // The rows of a sweep too long to fit, in order as they come, for a caller that must keep
+    // every row.
+    using RowsNotFitted = std::function<void(std::span<const Row> rows)>;
+
+    FitSweeps(const Circuit& circuit, FitOptions options, SweepFitted fitted,
+              RowsNotFitted notFitted = nullptr);
 
     void OnRow(const Row& row) override;
     // Fits the last sweep.
@@ -29,6 +34,7 @@ class FitSweeps final : public RowSink {
     const Circuit& circuit_;
     FitOptions options_;
     SweepFitted onSweep_;
+    RowsNotFitted onLong_;
     std::uint32_t sweep_ = 0;
     std::vector<Row> rows_;
     std::size_t tooMany_ = 0; // the rows of the sweep under way, once it grew too long

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "analysis/KramersKronig.h"
-#include "measurement/Reader.h"
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -11,7 +9,6 @@
 // two residuals of each row.
 inline constexpr std::string_view kKkCsvColumns = ",kk Z'/Ohm,kk -Z''/Ohm,kk res'/%,kk res''/%";
 
-// Appends the lines of `rows`, a sweep or a piece of one, each with its four columns from
-// `result`; left empty for a row the check did not fit. `float32` as for AppendCsvLine.
-void AppendKkCsvLines(std::span<const Row> rows, const KkResult& result, std::string& text,
-                      bool float32 = false);
+// Appends the four columns of the `index`th row of the rows `result` covers; left empty for a
+// row the check did not fit.
+void AppendKkCsvColumns(const KkResult& result, std::size_t index, std::string& text);

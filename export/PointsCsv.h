@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FitColumns.h"
 #include "analysis/KkOptions.h"
 #include "measurement/MeasurementFile.h"
 #include "measurement/Reader.h"
@@ -39,7 +40,8 @@ struct CsvExportEnd {
 
 // Reads `file` whole as it stands and sends the header and one line per row read to `out`.
 // Nothing at all is sent when the head cannot be read or the file is refused; a failed
-// piece of output ends the read. With `kk`, each sweep is checked as KkCsv.h says and its
-// rows are sent once the sweep is read.
+// piece of output ends the read. With `kk`, each sweep is checked as KkCsv.h says, and with
+// `fit` the circuit is fitted to it as FitColumns.h says; its rows are sent once the sweep is
+// read.
 CsvExportEnd WritePointsCsv(const MeasurementFile& file, const TextOutput& out,
-                            const KkOptions* kk = nullptr);
+                            const KkOptions* kk = nullptr, const CsvFit* fit = nullptr);

@@ -18,6 +18,12 @@ struct SweepCheck {
 // The checks of a file's sweeps, by ascending sweep; shared, as finished ones stay the same.
 using SweepChecks = std::vector<std::shared_ptr<const SweepCheck>>;
 
+// The points of each sweep of `series`, in file order.
+std::map<int, std::vector<Point>> PointsBySweep(const Series& series);
+// Whether a sweep's points are those it had before: a finished sweep's change only when the
+// file was rewritten or thinned.
+bool SamePoints(const std::vector<Point>& a, const std::vector<Point>& b);
+
 // Checks the sweeps of one file read after read: a sweep whose points changed is checked
 // again, so the one growing is checked on the points read so far and a finished sweep keeps
 // its result. Runs wherever the reads run, one call at a time.

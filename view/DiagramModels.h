@@ -4,6 +4,7 @@
 #include "chart/ChartModel.h"
 #include "model/Series.h"
 #include "source/SweepChecks.h"
+#include "source/SweepFits.h"
 
 #include <memory>
 #include <string>
@@ -28,6 +29,8 @@ struct ShownFile {
     std::string name;
     // The Kramers-Kronig check of each of its sweeps.
     SweepChecks checks{};
+    // The circuit fitted to each of its sweeps.
+    SweepFits fits{};
 };
 
 // Several files in one diagram, each in its colour and named in the legend, the axes

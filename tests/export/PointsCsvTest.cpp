@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <numbers>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -16,7 +18,8 @@ struct Exported {
     CsvExportEnd end;
 };
 
-Exported exportAt(const std::string& path, const KkOptions* kk = nullptr) {
+Exported exportAt(const std::string& path, const KkOptions* kk = nullptr,
+                  const CsvFit* fit = nullptr) {
     const MeasurementFile file = OpenMeasurementFile(path);
     Exported result;
     result.end = WritePointsCsv(
@@ -25,13 +28,24 @@ Exported exportAt(const std::string& path, const KkOptions* kk = nullptr) {
             result.text += piece;
             return true;
         },
-        kk);
+        kk, fit);
     return result;
 }
 
-Exported exportOf(const std::string& content, const KkOptions* kk = nullptr) {
+Exported exportOf(const std::string& content, const KkOptions* kk = nullptr,
+                  const CsvFit* fit = nullptr) {
     TempDir dir;
-    return exportAt(dir.write("m.txt", content), kk);
+    return exportAt(dir.write("m.txt", content), kk, fit);
+}
+
+std::vector<std::string> split(const std::string& text, char at) {
+    std::vector<std::string> parts(1);
+    for (const char c : text)
+        if (c == at)
+            parts.emplace_back();
+        else
+            parts.back().push_back(c);
+    return parts;
 }
 
 const std::string kHeader = "f/Hz,Z'/Ohm,-Z''/Ohm,|Z|/Ohm,phase/deg,line\n";
@@ -88,6 +102,44 @@ TEST(PointsCsv, RowsTheCheckCannotFitKeepTheirPlaceWithEmptyColumns) {
                         (from == 0 ? std::string(kKkCsvColumns) : ",,,,") + "\n";
         EXPECT_EQ(checked.text, expected);
         EXPECT_TRUE(checked.end.complete());
+    }
+}
+
+TEST(PointsCsv, FitColumnsFollowTheCheckWithTheModelAtEachRow) {
+    const Circuit circuit = ParseCircuit("R0-p(R1,C1)").circuit;
+    std::string spectrum, tooLong;
+    for (int k = 0; k <= 30; ++k) {
+        const double f = 1e5 * std::pow(10, -k / 5.0);
+        const auto z = circuit.impedance(2 * std::numbers::pi * f, std::vector{10.0, 100.0, 1e-5});
+        spectrum += std::to_string(f) + " " + std::to_string(z.real()) + " " +
+                    std::to_string(z.imag()) + "\n";
+    }
+    for (int i = 1; i <= 5001; ++i)
+        tooLong += std::to_string(i) + " 1 -1\n";
+    const FitOptions options;
+    const CsvFit fit{circuit, options};
+    const KkOptions kk;
+    for (const auto& [content, check, fitted] :
+         {std::tuple{&spectrum, false, true}, {&spectrum, true, true}, {&tooLong, true, false}}) {
+        const std::vector<std::string> plain = split(exportOf(*content, check ? &kk : nullptr).text,
+                                                     '\n'),
+                                       got = split(
+                                           exportOf(*content, check ? &kk : nullptr, &fit).text,
+                                           '\n');
+        ASSERT_EQ(got.size(), plain.size());
+        EXPECT_EQ(got.front(), plain.front() + std::string(kFitCsvColumns));
+        for (std::size_t i = 1; i + 1 < got.size(); ++i) {
+            ASSERT_EQ(got[i].substr(0, plain[i].size() + 1), plain[i] + ",");
+            const auto columns = split(got[i].substr(plain[i].size() + 1), ',');
+            const auto row = split(plain[i], ',');
+            ASSERT_EQ(columns.size(), 2u);
+            for (int part : {0, 1})
+                if (fitted)
+                    EXPECT_NEAR(std::stod(columns[part]), std::stod(row[part + 1]),
+                                1e-5 * std::abs(std::stod(row[part + 1])) + 1e-5);
+                else
+                    EXPECT_EQ(columns[part], "");
+        }
     }
 }
 
