@@ -2,6 +2,7 @@
 
 #include "AboutKorvane.h"
 #include "DataExport.h"
+#include "FitPanels.h"
 #include "KkOptionsDialog.h"
 #include "LocaleNumbers.h"
 #include "ShownStatus.h"
@@ -89,6 +90,15 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     shown_.SetKkOptions(settings_.kk);
     view_->setKkLimit(settings_.kk.limitPercent);
     view_->setResiduals(settings_.residuals);
+    fitPanels_ = new FitPanels(*this, settings_.trendParameter, [this](const QString& parameter) {
+        settings_.trendParameter = parameter;
+        saveSettings();
+    });
+    AddFitMenus(*this, *fitPanels_, [this] {
+        if (const auto chosen = AskForFitCircuit(this, {settings_.fitCircuit, settings_.fitWeight}))
+            setFitSetting(*chosen);
+    });
+    shown_.SetFitChoice(ChoiceOf({settings_.fitCircuit, settings_.fitWeight}));
 
     timer_.start(kReadEveryMs, this);
     showStatus();
@@ -132,6 +142,14 @@ void MainWindow::setKkOptions(const KkOptions& options) {
     settings_.kk = options;
     shown_.SetKkOptions(options);
     view_->setKkLimit(options.limitPercent);
+    saveSettings();
+    tick();
+}
+
+void MainWindow::setFitSetting(const FitSetting& setting) {
+    settings_.fitCircuit = setting.circuit;
+    settings_.fitWeight = setting.weight;
+    shown_.SetFitChoice(ChoiceOf(setting));
     saveSettings();
     tick();
 }
@@ -302,7 +320,9 @@ void MainWindow::redraw() {
     for (const ShownFiles::File& file : files)
         overlay.push_back({file.shown ? file.shown->series : nullptr,
                            DisplayPath(FileNameOf(file.path)).toStdString(),
-                           file.shown ? file.shown->checks : SweepChecks{}});
+                           file.shown ? file.shown->checks : SweepChecks{},
+                           file.shown ? file.shown->fits : SweepFits{}});
+    fitPanels_->show(overlay);
     view_->setOverlay(std::move(overlay));
     view_->draw();
 }

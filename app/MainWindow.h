@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FitCircuitDialog.h"
 #include "WindowMenus.h"
 #include "WindowSettings.h"
 #include "chart/ChartModel.h"
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class FitPanels;
 class PlotArea;
 class PlotViewControl;
 class QAction;
@@ -57,6 +59,8 @@ class MainWindow final : public QMainWindow {
     std::vector<std::string> shownPaths() const { return shown_.Paths(); }
     // Checks the sweeps shown with `options` from now on, and keeps them in the settings.
     void setKkOptions(const KkOptions& options);
+    // Fits `setting`'s circuit to every sweep shown from now on, and keeps it in the settings.
+    void setFitSetting(const FitSetting& setting);
     // Reads the files now, unless a read still runs.
     void tick();
     // Waits until a read of the files shown is taken in, for a caller that must see it.
@@ -110,6 +114,7 @@ class MainWindow final : public QMainWindow {
     QLabel* statusLine_;
     FileMenus menus_;
     std::unique_ptr<PlotViewControl> view_;
+    FitPanels* fitPanels_;
     QBasicTimer timer_;
     FileChooser chooser_;
     FolderChooser folderChooser_;

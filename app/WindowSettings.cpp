@@ -28,6 +28,10 @@ WindowSettings LoadWindowSettings(QSettings& store) {
     if (limit > 0 && std::isfinite(limit))
         s.kk.limitPercent = limit;
     s.kk.capacitance = store.value(QStringLiteral("kk/capacitance"), false).toBool();
+    // A circuit written into the file by hand, unquoted, reads as a list split at its commas.
+    s.fitCircuit = store.value(QStringLiteral("fit/circuit")).toStringList().join(QLatin1Char(','));
+    s.fitWeight = std::clamp(store.value(QStringLiteral("fit/weight"), 0).toInt(), 0, 2);
+    s.trendParameter = store.value(QStringLiteral("fit/trend")).toString();
     return s;
 }
 
@@ -47,6 +51,9 @@ void SaveWindowSettings(QSettings& store, const WindowSettings& s) {
     store.setValue(QStringLiteral("kk/mu"), s.kk.muLimit);
     store.setValue(QStringLiteral("kk/limit"), s.kk.limitPercent);
     store.setValue(QStringLiteral("kk/capacitance"), s.kk.capacitance);
+    store.setValue(QStringLiteral("fit/circuit"), s.fitCircuit);
+    store.setValue(QStringLiteral("fit/weight"), s.fitWeight);
+    store.setValue(QStringLiteral("fit/trend"), s.trendParameter);
     store.sync();
 }
 

@@ -19,7 +19,10 @@ struct WindowSettings {
     int sweeps = 0;    // all, the last only, the last five
     int lastFiles = 1; // how many of a followed folder's newest files are shown
     bool residuals = false;
-    KkOptions kk; // how the sweeps shown are checked
+    KkOptions kk;       // how the sweeps shown are checked
+    QString fitCircuit; // fitted to every sweep shown, as written; empty for none
+    int fitWeight = 0;  // a FitWeight
+    QString trendParameter;
 };
 
 inline constexpr int kRecentFilesKept = 10;

@@ -2,6 +2,7 @@
 #include "PictureOutput.h"
 #include "PlotArea.h"
 #include "PlotLook.h"
+#include "view/FitLines.h"
 #include "view/ReadoutText.h"
 #include "view/ResidualPanel.h"
 
@@ -13,7 +14,8 @@ namespace {
 ReadoutWords windowWords() {
     return {"Z\u2032", "\u2212Z\u2033",
             QCoreApplication::translate("PlotViewControl", "phase").toStdString(),
-            QCoreApplication::translate("PlotViewControl", "line").toStdString()};
+            QCoreApplication::translate("PlotViewControl", "line").toStdString(),
+            QCoreApplication::translate("PlotViewControl", "fit").toStdString()};
 }
 
 class Modern final : public PlotLook {
@@ -26,6 +28,7 @@ class Modern final : public PlotLook {
                                ? OverlayModel(content.overlay, content.plus, choices)
                                : DiagramModel(content.series, content.plus, choices);
         AddKkChecks(model, content.overlay, choices, content.kkLimit);
+        AddFitLines(model, content.overlay);
         model.fontPt = content.fontPt;
         model.numbers = content.numbers;
         auto shared = std::make_shared<const ChartModel>(std::move(model));
@@ -67,6 +70,17 @@ class Modern final : public PlotLook {
                                                               .arg(p.sweep)
                                                               .arg(drawnModel_->sweeps->of)
                                     : QString());
+    }
+
+    QString lineReadout(const DrawnLinePoint& at) const override {
+        const SeriesModel& drawnSeries = drawnModel_->series[static_cast<size_t>(at.series)];
+        const ModelLine& line = drawnSeries.lines[static_cast<size_t>(at.line)];
+        const QString file = drawnModel_->legend.empty()
+                                 ? QString()
+                                 : QString::fromStdString(drawnSeries.name) + QLatin1Char('\n');
+        return file + QString::fromStdString(
+                          ModelReadout(line.label, line.points[static_cast<size_t>(at.index)],
+                                       drawnModel_->numbers, windowWords()));
     }
 
     QString fileReadout(const std::string& format, long long points) const override {

@@ -38,6 +38,8 @@ class PlotLook {
                                              PlotArea& area) = 0;
     // A dot of the last picture drawn.
     virtual QString dotReadout(const DrawnDot& dot) const = 0;
+    // A corner of a model line of the last picture, away from the dots.
+    virtual QString lineReadout(const DrawnLinePoint&) const { return {}; }
     // Away from the dots: the file's format and how many points it holds.
     virtual QString fileReadout(const std::string& format, long long points) const = 0;
 };

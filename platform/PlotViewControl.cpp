@@ -155,6 +155,18 @@ QString PlotViewControl::readoutAt(QPoint at) const {
     const int slot = drawnIndex_.Nearest({at.x(), at.y()}, kReach);
     if (slot >= 0 && static_cast<size_t>(slot) < drawn_->dots.size())
         return look_->dotReadout(drawn_->dots[static_cast<size_t>(slot)]);
+    // Lines have few corners: the nearest within reach is found by looking at each.
+    const DrawnLinePoint* nearest = nullptr;
+    double best = kReach * kReach;
+    for (const DrawnLinePoint& corner : drawn_->linePoints) {
+        const double dx = corner.at.x - at.x(), dy = corner.at.y - at.y();
+        if (dx * dx + dy * dy <= best) {
+            best = dx * dx + dy * dy;
+            nearest = &corner;
+        }
+    }
+    if (nearest)
+        return look_->lineReadout(*nearest);
     return look_->fileReadout(drawnFormat_, drawnPoints_);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SweepChecks.h"
+#include "SweepFits.h"
 #include "measurement/io/IoError.h"
 #include "model/Series.h"
 
@@ -25,6 +26,8 @@ struct ReadResult {
     std::string format;
     // The Kramers-Kronig check of each sweep of `series`.
     SweepChecks checks;
+    // The circuit fitted to each sweep, when one is chosen.
+    SweepFits fits;
 
     bool failed() const { return error || !refusal.empty(); }
 };

@@ -11,6 +11,7 @@ ReadingThread::~ReadingThread() {
         std::lock_guard lock(mutex_);
         quit_ = true;
         stop_ = true;
+        stopFits_ = true;
     }
     changed_.notify_all();
     thread_.join();
@@ -39,8 +40,21 @@ void ReadingThread::Wait() {
 
 void ReadingThread::Cancel() {
     std::lock_guard lock(mutex_);
-    if (job_ || reading_now_)
+    if (job_ || reading_now_) {
         stop_ = true;
+        stopFits_ = true;
+    }
+}
+
+void ReadingThread::CancelFits() {
+    std::lock_guard lock(mutex_);
+    if (reading_now_)
+        stopFits_ = true;
+}
+
+void ReadingThread::SetFitChoice(const FitChoice& choice) {
+    std::lock_guard lock(mutex_);
+    fitChoice_ = choice;
 }
 
 void ReadingThread::SetKkOptions(const KkOptions& options) {
@@ -58,12 +72,14 @@ void ReadingThread::run() {
         job_.reset();
         reading_now_ = true;
         const KkOptions options = kkOptions_;
+        const FitChoice fitChoice = fitChoice_;
         lock.unlock();
         const auto forgotten = [&paths](const auto& entry) {
             return std::find(paths.begin(), paths.end(), entry.first) == paths.end();
         };
         std::erase_if(readings_, forgotten);
         std::erase_if(checks_, forgotten);
+        std::erase_if(fits_, forgotten);
         std::vector<ReadResult> results;
         for (const std::string& path : paths) {
             auto& reading = readings_[path];
@@ -72,13 +88,17 @@ void ReadingThread::run() {
             ReadResult& result = results.emplace_back(reading->Read(path, stop_));
             if (result.series && !result.stopped) {
                 result.checks = checks_[path].Check(*result.series, options, stop_);
+                if (fitChoice.circuit)
+                    result.fits = fits_[path].Fit(*result.series, fitChoice, stopFits_);
                 result.stopped = stop_;
             }
         }
         lock.lock();
         reading_now_ = false;
-        if (!quit_)
+        if (!quit_) {
             stop_ = false;
+            stopFits_ = false;
+        }
         result_ = std::move(results);
         lock.unlock();
         changed_.notify_all();

@@ -3,6 +3,7 @@
 #include "LiveReading.h"
 #include "ReadResult.h"
 #include "SweepChecks.h"
+#include "SweepFits.h"
 
 #include <atomic>
 #include <condition_variable>
@@ -42,13 +43,20 @@ class ReadingThread {
     void Cancel();
     // How the reads from the next on check the sweeps they read.
     void SetKkOptions(const KkOptions& options);
+    // The circuit the reads from the next on fit to each sweep; none without a circuit.
+    void SetFitChoice(const FitChoice& choice);
+    // Stops the fits of the read under way, if any: each sweep not fitted anew keeps the fit
+    // it had.
+    void CancelFits();
 
   private:
     void run();
 
     std::map<std::string, std::unique_ptr<LiveReading>> readings_;
     std::map<std::string, LiveChecks> checks_;
+    std::map<std::string, LiveFits> fits_;
     KkOptions kkOptions_;
+    FitChoice fitChoice_;
     std::function<void()> finished_;
     std::mutex mutex_;
     std::condition_variable changed_;
@@ -57,6 +65,7 @@ class ReadingThread {
     std::optional<std::vector<ReadResult>> result_;
     bool quit_ = false;
     std::atomic<bool> stop_{false};
+    std::atomic<bool> stopFits_{false};
     // Last, so it starts once everything it uses exists.
     std::thread thread_;
 };

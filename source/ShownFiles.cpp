@@ -82,7 +82,13 @@ void ShownFiles::Follow(const std::string& folder, std::size_t count) {
 
 void ShownFiles::SetKkOptions(const KkOptions& options) {
     thread_->SetKkOptions(options);
-    ++kkChange_;
+    ++analysisChange_;
+    thread_->Cancel();
+}
+
+void ShownFiles::SetFitChoice(const FitChoice& choice) {
+    thread_->SetFitChoice(choice);
+    ++analysisChange_;
     thread_->Cancel();
 }
 
@@ -123,15 +129,17 @@ void ShownFiles::adoptNewest() {
 }
 
 void ShownFiles::Tick() {
-    if (reading_)
+    if (reading_) {
+        thread_->CancelFits();
         return;
+    }
     if (folder_)
         adoptNewest();
     if (files_.empty())
         return;
     reading_ = thread_->Start(Paths());
     choiceOfRead_ = choice_;
-    kkChangeOfRead_ = kkChange_;
+    analysisChangeOfRead_ = analysisChange_;
 }
 
 bool ShownFiles::Take() {
@@ -141,7 +149,7 @@ bool ShownFiles::Take() {
     reading_ = false;
     const bool stopped = std::any_of(results->begin(), results->end(),
                                      [](const ReadResult& result) { return result.stopped; });
-    if (choiceOfRead_ != choice_ || kkChangeOfRead_ != kkChange_ || stopped ||
+    if (choiceOfRead_ != choice_ || analysisChangeOfRead_ != analysisChange_ || stopped ||
         results->size() != files_.size()) {
         Tick();
         return false;

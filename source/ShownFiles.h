@@ -66,9 +66,13 @@ class ShownFiles {
     // How the sweeps are checked; a change stops the read under way, and the files shown are
     // checked anew at the next tick.
     void SetKkOptions(const KkOptions& options);
+    // The circuit fitted to every sweep shown, none without a circuit; a change stops the
+    // read under way as one of the check's options does.
+    void SetFitChoice(const FitChoice& choice);
 
-    // Starts a read of the files shown, unless one runs; following a folder, its newest
-    // files are shown first when they changed.
+    // Starts a read of the files shown; following a folder, its newest files are shown first
+    // when they changed. While a read runs, its fits are stopped instead: a sweep growing faster
+    // than it is fitted shows its last fit until the next read.
     void Tick();
     // Takes a finished read in. True when it was a read of the files shown; a read of
     // files no longer shown is dropped and the files shown are read at once.
@@ -103,7 +107,7 @@ class ShownFiles {
     std::chrono::system_clock::time_point switchedAt_;
     std::uint64_t choice_ = 0;
     std::uint64_t choiceOfRead_ = 0;
-    std::uint64_t kkChange_ = 0, kkChangeOfRead_ = 0;
+    std::uint64_t analysisChange_ = 0, analysisChangeOfRead_ = 0;
     bool reading_ = false;
     // Last, so it goes first, stopping its read while everything it reports to exists.
     std::unique_ptr<ReadingThread> thread_;

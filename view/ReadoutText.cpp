@@ -36,16 +36,34 @@ std::string WithPrefix(double value, const std::string& unit, const NumberStyle&
     return withUnit(numbers.Fixed(mantissa, decimals), kPrefixes[group + kUnitPrefix] + unit);
 }
 
+namespace {
+
+// The lines every readout of an impedance ends with.
+std::string impedanceLines(const Point& p, const std::string& zReal, const std::string& minusZImag,
+                           const NumberStyle& numbers, const ReadoutWords& words) {
+    const std::string ohm = "\u03a9";
+    return "f = " + WithPrefix(p.f, "Hz", numbers) + "\n" + words.zReal + " = " +
+           withUnit(zReal, ohm) + "\n" + words.minusZImag + " = " + withUnit(minusZImag, ohm) +
+           "\n" +
+           "|Z| = " + withUnit(numbers.Significant(ValueOf(p, Quantity::Magnitude), 4), ohm) +
+           "\n" + words.phase + " = " + numbers.Fixed(ValueOf(p, Quantity::Phase), 2) + "\u00b0";
+}
+
+} // namespace
+
 std::string DotReadout(double frequency, double zReal, double minusZImag, std::int64_t line,
                        const NumberStyle& numbers, const ReadoutWords& words) {
-    const std::string ohm = "\u03a9";
     const Point p{.f = frequency, .zReal = zReal, .minusZImag = minusZImag};
-    return "f = " + WithPrefix(frequency, "Hz", numbers) + "\n" + words.zReal + " = " +
-           withUnit(numbers.Shortest(zReal), ohm) + "\n" + words.minusZImag + " = " +
-           withUnit(numbers.Shortest(minusZImag), ohm) + "\n" +
-           "|Z| = " + withUnit(numbers.Significant(ValueOf(p, Quantity::Magnitude), 4), ohm) +
-           "\n" + words.phase + " = " + numbers.Fixed(ValueOf(p, Quantity::Phase), 2) + "\u00b0\n" +
-           words.line + " " + numbers.Whole(line);
+    return impedanceLines(p, numbers.Shortest(zReal), numbers.Shortest(minusZImag), numbers,
+                          words) +
+           "\n" + words.line + " " + numbers.Whole(line);
+}
+
+std::string ModelReadout(const std::string& label, const Point& p, const NumberStyle& numbers,
+                         const ReadoutWords& words) {
+    return words.fit + " " + label + "\n" +
+           impedanceLines(p, numbers.Significant(p.zReal, 4), numbers.Significant(p.minusZImag, 4),
+                          numbers, words);
 }
 
 std::string FileReadout(const std::string& format, std::int64_t points) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chart/NumberStyle.h"
+#include "model/Series.h"
 
 #include <cstdint>
 #include <string>
@@ -16,11 +17,18 @@ struct ReadoutWords {
     std::string minusZImag = "\u2212Z''";
     std::string phase = "phase";
     std::string line = "line";
+    std::string fit = "fit";
 };
 
 // The readout of one dot: frequency, Z' and -Z'' as read, |Z|, phase and line number.
 std::string DotReadout(double frequency, double zReal, double minusZImag, std::int64_t line,
                        const NumberStyle& numbers = kAsciiNumbers, const ReadoutWords& words = {});
+
+// The readout over a model's line, such as a fitted circuit's named by `label`: its value at
+// the frequency there, to four digits.
+std::string ModelReadout(const std::string& label, const Point& p,
+                         const NumberStyle& numbers = kAsciiNumbers,
+                         const ReadoutWords& words = {});
 
 // The readout off the dots: the file's format and number of points.
 std::string FileReadout(const std::string& format, std::int64_t points);

@@ -1,5 +1,6 @@
 #include "source/SweepChecks.h"
 #include "model/SeriesBuilder.h"
+#include "source/SweepFits.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +53,37 @@ TEST(LiveChecks, AGrowingSweepIsCheckedAgainAndAFinishedOneKeepsItsResult) {
         }
         if (!checks.empty())
             before = checks;
+    }
+}
+
+TEST(LiveFits, TheGrowingSweepStartsFromItsLastFitAndAFinishedOneIsFittedAfreshOnce) {
+    const std::atomic<bool> go{false}, stop{true};
+    const FitChoice rc{std::make_shared<const Circuit>(ParseCircuit("p(R1,C1)").circuit), {}};
+    const struct {
+        const char* what;
+        SeriesSnapshot series;
+        const std::atomic<bool>& stop;
+        std::vector<int> fitted; // by sweep: 0 kept, 1 from no guess, 2 from its last fit
+    } steps[] = {
+        {"the first read", sweeps(2, 10), go, {1, 1}},
+        {"the second sweep grows", sweeps(2, 20), go, {0, 2}},
+        {"the same again", sweeps(2, 20), go, {0, 0}},
+        {"stopped as it grows", sweeps(2, 21), stop, {0, 0}},
+        {"a third begins", sweeps(3, 6), go, {0, 1, 1}},
+    };
+    LiveFits live;
+    SweepFits before;
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.what);
+        const SweepFits fits = live.Fit(*s.series, rc, s.stop);
+        ASSERT_EQ(fits.size(), s.fitted.size());
+        for (size_t i = 0; i < fits.size(); ++i) {
+            EXPECT_EQ(fits[i]->result.status, FitResult::Status::Fitted);
+            EXPECT_NEAR(fits[i]->result.values[0], 100, 1e-6);
+            const bool again = i >= before.size() || fits[i] != before[i];
+            EXPECT_EQ(again ? 1 + fits[i]->fromPrevious : 0, s.fitted[i]) << i;
+        }
+        before = fits;
     }
 }
 
