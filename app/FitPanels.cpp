@@ -24,8 +24,9 @@
 class TrendPlot final : public QWidget {
   public:
     explicit TrendPlot(QWidget* parent) : QWidget(parent) { setMinimumSize(240, 160); }
-    void setModel(ChartModel model) {
-        model_ = std::move(model);
+    void show(const std::vector<ShownFile>& files, const std::string& parameter) {
+        files_ = files;
+        parameter_ = parameter;
         update();
     }
 
@@ -35,11 +36,14 @@ class TrendPlot final : public QWidget {
         if (!painter.isActive())
             return;
         QtPainter chart(painter);
-        Render(model_, width(), height(), chart);
+        // A label a whole sweep apart wants about 80 pixels.
+        Render(TrendModel(files_, parameter_, std::max(10, width() / 80)), width(), height(),
+               chart);
     }
 
   private:
-    ChartModel model_;
+    std::vector<ShownFile> files_;
+    std::string parameter_;
 };
 
 namespace {
@@ -103,7 +107,7 @@ FitPanels::FitPanels(QMainWindow& window, QString trendParameter,
     connect(trendChoice_, &QComboBox::textActivated, this,
             [this, chosen = std::move(trendChosen)](const QString& name) {
                 trendParameter_ = name;
-                trendPlot_->setModel(TrendModel(files_, name.toStdString()));
+                trendPlot_->show(files_, name.toStdString());
                 chosen(name);
             });
 
@@ -162,7 +166,7 @@ void FitPanels::show(const std::vector<ShownFile>& files) {
     if (!names.contains(trendParameter_) && !names.isEmpty())
         trendParameter_ = names.size() > 1 ? names[1] : names[0]; // R1, the arc, when there is one
     trendChoice_->setCurrentText(trendParameter_);
-    trendPlot_->setModel(TrendModel(files, trendParameter_.toStdString()));
+    trendPlot_->show(files, trendParameter_.toStdString());
 }
 
 void AddFitMenus(QMainWindow& window, const FitPanels& panels, std::function<void()> fitCircuit) {

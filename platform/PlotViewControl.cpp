@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QMenu>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -155,14 +156,24 @@ QString PlotViewControl::readoutAt(QPoint at) const {
     const int slot = drawnIndex_.Nearest({at.x(), at.y()}, kReach);
     if (slot >= 0 && static_cast<size_t>(slot) < drawn_->dots.size())
         return look_->dotReadout(drawn_->dots[static_cast<size_t>(slot)]);
-    // Lines have few corners: the nearest within reach is found by looking at each.
+    // Over a line, the corner nearer the pointer of the piece of line within reach; lines have
+    // few corners, so each piece is looked at.
     const DrawnLinePoint* nearest = nullptr;
-    double best = kReach * kReach;
-    for (const DrawnLinePoint& corner : drawn_->linePoints) {
-        const double dx = corner.at.x - at.x(), dy = corner.at.y - at.y();
-        if (dx * dx + dy * dy <= best) {
-            best = dx * dx + dy * dy;
-            nearest = &corner;
+    double best = kReach;
+    const auto& corners = drawn_->linePoints;
+    for (std::size_t i = 0; i + 1 < corners.size(); ++i) {
+        const DrawnLinePoint &a = corners[i], &b = corners[i + 1];
+        if (a.series != b.series || a.line != b.line || b.index != a.index + 1)
+            continue;
+        const QPointF p(at), from(a.at.x, a.at.y), along = QPointF(b.at.x, b.at.y) - from;
+        const double length2 = QPointF::dotProduct(along, along);
+        const double share =
+            length2 > 0 ? std::clamp(QPointF::dotProduct(p - from, along) / length2, 0.0, 1.0) : 0;
+        const QPointF off = from + share * along - p;
+        const double distance = std::hypot(off.x(), off.y());
+        if (distance <= best) {
+            best = distance;
+            nearest = share < 0.5 ? &a : &b;
         }
     }
     if (nearest)

@@ -46,7 +46,8 @@ std::vector<TrendPoint> TrendOf(const std::vector<ShownFile>& files, const std::
     return trend;
 }
 
-ChartModel TrendModel(const std::vector<ShownFile>& files, const std::string& parameter) {
+ChartModel TrendModel(const std::vector<ShownFile>& files, const std::string& parameter,
+                      int leastSpan) {
     const std::vector<TrendPoint> trend = TrendOf(files, parameter);
     std::string unit;
     for (const ShownFile& file : files)
@@ -79,7 +80,7 @@ ChartModel TrendModel(const std::vector<ShownFile>& files, const std::string& pa
     m.series.push_back(std::move(drawn));
     if (!across.empty()) {
         m.x.min = across.low - 0.5;
-        m.x.max = across.high + 0.5;
+        m.x.max = std::max(across.high + 0.5, m.x.min + leastSpan);
         const double margin = up.high > up.low ? 0 : std::max(std::abs(up.low) * 0.1, 1e-12);
         m.y.min = up.low - margin;
         m.y.max = up.high + margin;

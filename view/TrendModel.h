@@ -18,5 +18,7 @@ struct TrendPoint {
 std::vector<TrendPoint> TrendOf(const std::vector<ShownFile>& files, const std::string& parameter);
 
 // The trend's diagram: a dot at each value joined by a line, the standard error as a bar up
-// and down.
-ChartModel TrendModel(const std::vector<ShownFile>& files, const std::string& parameter);
+// and down. The axis across spans `leastSpan` sweeps or files at least, so its labels count
+// whole ones and the trend grows into it.
+ChartModel TrendModel(const std::vector<ShownFile>& files, const std::string& parameter,
+                      int leastSpan = 10);
