@@ -26,6 +26,9 @@ std::optional<FitSetting> AskForFitCircuit(QWidget* parent, const FitSetting& cu
     auto* form = new QFormLayout(&dialog);
     auto* circuit = new QComboBox(&dialog);
     circuit->setEditable(true);
+    // What is typed stays as typed: no preset completes it, and Enter adds no entry.
+    circuit->setCompleter(nullptr);
+    circuit->setInsertPolicy(QComboBox::NoInsert);
     circuit->addItem(MainWindow::tr("None"), QString());
     for (const char* preset : kPresets)
         circuit->addItem(QLatin1String(preset), QLatin1String(preset));

@@ -63,18 +63,25 @@ ChartModel TrendModel(const std::vector<ShownFile>& files, const std::string& pa
     SeriesModel drawn;
     drawn.color = kOkabeBlue;
     ModelLine joined;
-    Extent across, up;
+    // The axis up spans the values the fits could tell, with their bars; a value whose error
+    // is unknown or longer than itself, such as one run off to 1e200, may leave the frame
+    // rather than flatten every other value. Only when none could tell does it span them all.
+    Extent across, up, untold;
     for (const TrendPoint& p : trend) {
         values.Add(at(p.at, p.value));
         joined.points.push_back(at(p.at, p.value));
         across.take(p.at);
-        up.take(p.value);
-        if (std::isfinite(p.error)) {
+        if (std::isfinite(p.error))
             drawn.lines.push_back({1, {at(p.at, p.value - p.error), at(p.at, p.value + p.error)}});
-            up.take(p.value - p.error);
-            up.take(p.value + p.error);
+        if (!(p.error <= std::abs(p.value))) {
+            untold.take(p.value);
+            continue;
         }
+        up.take(p.value - p.error);
+        up.take(p.value + p.error);
     }
+    if (up.empty())
+        up = untold;
     drawn.lines.push_back(std::move(joined));
     drawn.series = values.Make();
     m.series.push_back(std::move(drawn));

@@ -82,6 +82,9 @@ TEST(Trend, FollowsTheSweepsOfAFileOrTheNewestSweepOfEachFile) {
     ASSERT_EQ(model.series.front().lines.size(), 2u);
     EXPECT_EQ(model.series.front().lines.front().points.back().minusZImag, 105);
     EXPECT_EQ(model.y.unit, "\u03a9");
+    // Sweep 3's R1 has no error: it stays within the axis only while none has one.
+    EXPECT_EQ(model.y.max, 105);
+    EXPECT_EQ(TrendModel(kAgeing, "CPE1_Q").y.max, 2e-5 + 1e-7);
 }
 
 } // namespace
