@@ -20,6 +20,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 // The trend drawn by the chart's renderer at the widget's size.
 class TrendPlot final : public QWidget {
   public:
@@ -126,7 +128,14 @@ QAction* FitPanels::trendAction() const {
 }
 
 void FitPanels::show(const std::vector<ShownFile>& files) {
+    // A picture drawn anew for zoom or pan leaves the panels as they are.
+    const auto sameFits = [](const ShownFile& a, const ShownFile& b) {
+        return a.name == b.name && a.fits == b.fits;
+    };
+    if (std::equal(files.begin(), files.end(), files_.begin(), files_.end(), sameFits))
+        return;
     files_ = files;
+    const int rowsBefore = table_->rowCount();
     // The locale's decimal mark, and the sign a spreadsheet reads.
     const NumberStyle numbers{LocaleNumbers(table_->locale()).decimalMark, kAsciiNumbers.minus};
     const FitTable all = MakeFitTable(files, numbers);
@@ -143,8 +152,8 @@ void FitPanels::show(const std::vector<ShownFile>& files) {
         for (std::size_t c = 0; c < table.rows[r].size(); ++c)
             table_->setItem(int(r), int(c), new QTableWidgetItem(fromUtf8(table.rows[r][c])));
     table_->resizeColumnsToContents();
-    // The newest sweep, the one being measured, is the one to see.
-    if (all.rows.size() > 1)
+    // A new sweep, the one being measured, is the one to see.
+    if (all.rows.size() > 1 && table_->rowCount() > rowsBefore)
         table_->scrollToBottom();
 
     QStringList names;

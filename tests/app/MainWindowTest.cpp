@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTest>
 #include <QTranslator>
 
@@ -237,6 +238,27 @@ TEST(MainWindow, TheStatusLineGivesTheCheckAndResidualsComeUnderTheDiagram) {
     Shown again(dir);
     EXPECT_TRUE(again.window->command("residuals")->isChecked());
     EXPECT_TRUE(again.window->settings().kk.capacitance);
+}
+
+TEST(MainWindow, TheCircuitChosenIsFittedDrawnListedAndKept) {
+    TempDir dir;
+    {
+        Shown s(dir);
+        s.open(KORVANE_SAMPLES_DIR "/randles-diffusion.txt");
+        EXPECT_TRUE(s.window->plotView().drawn()->linePoints.empty());
+        s.window->setFitSetting({"R0-p(R1-W1,CPE1)", 1});
+        s.window->finishReading();
+        EXPECT_GT(s.window->plotView().drawn()->linePoints.size(), 100u) << "20 a decade";
+        const auto* table = s.window->findChild<QTableWidget*>();
+        ASSERT_TRUE(table);
+        ASSERT_EQ(table->rowCount(), 13) << "sweep, points, chi2 and five values with errors";
+        EXPECT_EQ(table->item(5, 0)->text(), QString::fromUtf8("R1 / \u03a9"));
+        EXPECT_EQ(table->item(5, 1)->text(), QStringLiteral("100"));
+        s.window->close();
+    }
+    Shown again(dir);
+    EXPECT_EQ(again.window->settings().fitCircuit, "R0-p(R1-W1,CPE1)");
+    EXPECT_EQ(again.window->settings().fitWeight, 1);
 }
 
 TEST(MainWindow, FilesAreOverlaidEachInItsColourAsInTheSnapshot) {
