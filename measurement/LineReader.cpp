@@ -237,3 +237,19 @@ bool LineReader::bytesAt(std::uint64_t offset, std::size_t count, std::string& b
     }
     return ReadBytesAt(fd_, offset, count, bytes);
 }
+
+void LineReader::jumpTo(std::uint64_t position) {
+    if (position == position_)
+        return;
+    terminated_ = true;
+    cut_ = false;
+    if (fd_ < 0) {
+        begin_ = static_cast<std::size_t>(position);
+        position_ = position;
+        return;
+    }
+    start_ = bytesRead_ = position_ = position;
+    begin_ = end_ = 0;
+    atEnd_ = false;
+    previousTail_.clear();
+}
