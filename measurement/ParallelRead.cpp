@@ -16,6 +16,7 @@ std::atomic<unsigned> readThreads{0};
 void scanLines(std::string_view bytes, std::size_t begin, std::size_t end, char lineEnd,
                const ReaderState& shape, std::vector<ScannedLine>& lines) {
     lines.clear();
+    lines.reserve(std::min(kPartLines + 1, (end - begin) / 8));
     const bool plain = shape.format == Format::Plain;
     while (begin < end) {
         const auto* at =
@@ -35,6 +36,7 @@ void scanLines(std::string_view bytes, std::size_t begin, std::size_t end, char 
             line.numbers = static_cast<std::int8_t>(ScanThreeNumbers(text, numbers));
             std::copy_n(numbers, line.numbers, line.values.value);
         } else {
+            line.sawComma = false;
             line.numbers = ReadTableRow(text, shape.separator, shape.decimalComma, shape.columns,
                                         line.values, line.sawComma);
         }

@@ -34,10 +34,12 @@ inline constexpr std::uint64_t kParallelWindow = 2 << 20;
 
 // One line of a window and its numbers, scanned before it is read.
 struct ScannedLine {
-    std::uint32_t begin = 0, length = 0; // within the window's bytes, without the line end
-    std::int8_t numbers = 0;             // plain: how many were read; a table: 1 for a row
-    bool sawComma = false;               // a table row had a number with a decimal comma
-    RowValues values{};                  // plain: the first three
+    // Left unset, as a reader leaves the values it does not read: a window holds many.
+    ScannedLine() {}
+    std::uint32_t begin, length; // within the window's bytes, without the line end
+    std::int8_t numbers;         // plain: how many were read; a table: 1 for a row
+    bool sawComma;               // a table row had a number with a decimal comma
+    RowValues values;            // plain: the first three
 };
 
 // The length of the mark a part's lines end with early: before a line too long to be scanned,
