@@ -30,7 +30,7 @@ void SetWholeReadThreads(unsigned threads);
 inline constexpr std::uint64_t kParallelReadFrom = 16 << 20;
 // The bytes a thread scans at a time: enough that starting the threads costs nothing, few
 // enough to bound the memory.
-inline constexpr std::uint64_t kParallelWindow = 2 << 20;
+inline constexpr std::uint64_t kParallelWindow = 512 << 10;
 
 // One line of a window and its numbers, scanned before it is read.
 struct ScannedLine {
