@@ -32,9 +32,10 @@ void scanLines(std::string_view bytes, std::size_t begin, std::size_t end, char 
         line.length = static_cast<std::uint32_t>(raw - (raw > 0 && bytes[begin + raw - 1] == '\r'));
         const std::string_view text = bytes.substr(begin, line.length);
         if (plain) {
-            double numbers[3];
+            double numbers[3] = {};
             line.numbers = static_cast<std::int8_t>(ScanThreeNumbers(text, numbers));
-            std::copy_n(numbers, line.numbers, line.values.value);
+            // All three, whatever was read: a fixed copy, not a call per line.
+            std::copy(numbers, numbers + 3, line.values.value);
         } else {
             line.sawComma = false;
             line.numbers = ReadTableRow(text, shape.separator, shape.decimalComma, shape.columns,

@@ -78,7 +78,10 @@ void ReadScannedLines(const ScannedWindow& window, const ReaderState& shape, Rea
             const std::string_view line(window.bytes.data() + scanned.begin, scanned.length);
             if (plain) {
                 ++state.lines;
-                std::copy_n(scanned.values.value, scanned.numbers, state.carried);
+                // Written out, not copy_n: a copy of a counted length is a call per line.
+                for (int i = 0; i < 3; ++i)
+                    state.carried[i] =
+                        i < scanned.numbers ? scanned.values.value[i] : state.carried[i];
                 TakePlainNumbers(state, line, scanned.numbers, sink);
             } else if (scanned.numbers != 0 && shaped && TakesTableRow(state, line)) {
                 ++state.lines;
