@@ -97,7 +97,9 @@ struct Parser {
     QCommandLineOption fit{QStringLiteral("fit"),
                            QStringLiteral("Fit the equivalent circuit CIRCUIT, such as "
                                           "R0-p(R1,CPE1), to each sweep of FILE without an "
-                                          "initial guess, print its parameters and quit."),
+                                          "initial guess, print its parameters and quit; "
+                                          "with --export, add the model's Z' and -Z'' to each "
+                                          "row; with --snapshot, draw the fitted lines."),
                            QStringLiteral("CIRCUIT")};
     QCommandLineOption fitGuess{QStringLiteral("fit-guess"),
                                 QStringLiteral("Start one local fit from these values, one for "
