@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTranslator>
@@ -141,6 +142,7 @@ TEST(MainWindow, CommandsCarryTheirShortcutsAndAct) {
         return std::optional(QString::fromStdString(dir.file("points.csv")));
     });
     s.window->command("exportData")->trigger();
+    s.window->finishExport();
     EXPECT_EQ(suggested, QString::fromStdString(dir.file("arc.csv")));
     std::ifstream csv(dir.file("points.csv"));
     std::string header;
@@ -264,6 +266,33 @@ TEST(MainWindow, FilesAreOverlaidEachInItsColourAsInTheSnapshot) {
     s.window->command("closeAll")->trigger();
     EXPECT_EQ(s.window->windowTitle(), "Korvane");
     EXPECT_FALSE(s.window->plotArea()->hasPicture());
+}
+
+TEST(MainWindow, AnExportRunsBesideTheWindowAndACancelledOneLeavesNoFile) {
+    TempDir dir;
+    std::string lines;
+    for (int i = 0; i < 200'000; ++i)
+        lines += "1 10 -1\n";
+    // Zeros without a line end up to 64 GiB (sparse): an export not cancelled takes minutes.
+    const std::string large = dir.write("large.txt", lines);
+    std::filesystem::resize_file(large, 64ULL << 30);
+    Shown s(dir);
+    s.window->openFile(large);
+    s.window->setExportChooser(
+        [&](const QString&) { return std::optional(QString::fromStdString(dir.file("out.csv"))); });
+    s.window->command("exportData")->trigger();
+    auto* cancel = s.window->findChild<QPushButton*>(QStringLiteral("cancelExport"));
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_TRUE(cancel->isVisible()) << "the window answers while the export runs";
+    cancel->click();
+    s.window->finishExport();
+    EXPECT_FALSE(cancel->isVisible());
+    EXPECT_EQ(s.window->statusText(), "Export to out.csv cancelled; nothing was written");
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.file("")))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"k.conf", "large.txt"}));
 }
 
 // Sets a file's modification time `seconds` from now, so the newest file is known for sure.
