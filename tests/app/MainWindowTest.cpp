@@ -24,6 +24,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <sstream>
 
 namespace {
 
@@ -316,11 +317,18 @@ TEST(MainWindow, AFollowedFolderShowsItsNewestFileAndSwitchesToANewerOne) {
     EXPECT_EQ(s.window->shownPaths(), std::vector{first});
     EXPECT_TRUE(s.window->plotArea()->hasPicture());
 
+    const auto settings = [&] {
+        std::ostringstream text;
+        text << std::ifstream(s.settingsFile.toStdString()).rdbuf();
+        return text.str();
+    };
+    const std::string kept = settings();
     const std::string second = folder + "/EIS_002.txt";
     std::ofstream(second) << kArc;
     touch(second, 0);
     s.tick();
     EXPECT_EQ(s.window->shownPaths(), std::vector{second}) << "the older file is read no more";
+    EXPECT_EQ(settings(), kept) << "a tick never writes the settings";
     EXPECT_TRUE(s.window->statusText().contains("switched to EIS_002.txt"));
 
     s.window->command("last3Files")->trigger();
