@@ -75,6 +75,30 @@ TEST(ShownFiles, ASwitchInTheMiddleOfALargeReadStopsItAndReadsTheFilesChosen) {
     }
 }
 
+TEST(ShownFiles, ANewerFileOfAFollowedFolderStopsALargeReadAndIsShown) {
+    TempDir dir;
+    const std::uint64_t before = BytesReadSoFar();
+    writeLargeFile(dir);
+    ShownFiles shown([] {});
+    shown.Follow(dir.file(""), 1);
+    shown.Tick();
+    for (int i = 0; i < 10000 && BytesReadSoFar() - before < (1U << 20); ++i) {
+        shown.Take();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_TRUE(shown.TickUnderWay());
+    const std::string newer = dir.write("newer.txt", "1 10 -1\n");
+    std::filesystem::last_write_time(newer, std::filesystem::file_time_type::clock::now() +
+                                                std::chrono::seconds(10));
+    EXPECT_EQ(shown.Files().front().state, State::Reading) << "there, not waited for";
+    shown.Tick();
+    EXPECT_TRUE(shown.Finish());
+    EXPECT_LT(BytesReadSoFar() - before, 4ULL << 30);
+    EXPECT_EQ(shown.Paths(), std::vector{newer});
+    EXPECT_EQ(shown.SwitchedTo(), newer);
+    EXPECT_EQ(shown.Files().front().state, State::Read);
+}
+
 TEST(ShownFiles, EachTickSaysWhatIsKnownOfTheFileAndAGoneFileKeepsWhatWasRead) {
     TempDir dir;
     const std::string path = dir.file("run7.txt");
