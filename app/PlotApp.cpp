@@ -98,7 +98,7 @@ bool CPlotApp::InitInstance() {
     case CommandLine::Action::Export: {
         const CsvFit fit{command.circuit, command.fitOptions};
         const auto exportOne = [&](const std::string& file, const std::string& output) {
-            return ExportData(file, output, command.kk ? &command.kkOptions : nullptr,
+            return ExportData(file, output, command.kk ? &command.kkOptions : nullptr, {},
                               command.fit ? &fit : nullptr);
         };
         if (command.intoFolder)

@@ -29,6 +29,8 @@ struct ShownFile {
     std::string name;
     // The Kramers-Kronig check of each of its sweeps.
     SweepChecks checks{};
+    // Its look (FileLookAt), kept while it is shown; -1 takes its place in the list.
+    int look = -1;
     // The circuit fitted to each of its sweeps.
     SweepFits fits{};
 };
