@@ -25,10 +25,14 @@ std::shared_ptr<const SweepFit> fitOf(int sweep, std::vector<double> values,
 }
 
 const std::vector<ShownFile> kAgeing = {
-    {nullptr, "run\t1.txt", {}, {fitOf(1, {10, 100, 1e-5, 0.9}, {0.1, 5, 1e-7, 0}),
-                                 fitOf(2, {}, {}, FitResult::Status::TooFew),
-                                 fitOf(3, {10, 150, 1e-5, 0.9}, {0.1, NAN, 1e-7, 0.009})}},
-    {nullptr, "b.txt", {}, {fitOf(1, {11, 200, 2e-5, 0.8}, {0.1, 20, 1e-7, 0.008})}}};
+    {nullptr,
+     "run\t1.txt",
+     {},
+     -1,
+     {fitOf(1, {10, 100, 1e-5, 0.9}, {0.1, 5, 1e-7, 0}),
+      fitOf(2, {}, {}, FitResult::Status::TooFew),
+      fitOf(3, {10, 150, 1e-5, 0.9}, {0.1, NAN, 1e-7, 0.009})}},
+    {nullptr, "b.txt", {}, -1, {fitOf(1, {11, 200, 2e-5, 0.8}, {0.1, 20, 1e-7, 0.008})}}};
 
 TEST(FitTable, CopiesARowASweepAsTabSeparatedText) {
     const struct {
