@@ -10,8 +10,10 @@
 #include "FitReport.h"
 #include "KkReport.h"
 #include "MainWindow.h"
+#include "MessageForm.h"
 #include "Snapshot.h"
 #include "Translation.h"
+#include "WindowSettings.h"
 #include "classic/PlotDlg.h"
 #include "res/Version.h"
 
@@ -21,6 +23,7 @@
 #include <QTextStream>
 #include <filesystem>
 
+#include <clocale>
 #include <cstdio>
 
 namespace {
@@ -28,7 +31,7 @@ namespace {
 // user's business; the program says what went wrong itself.
 void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        QTextStream(stderr) << text << "\n";
+        QTextStream(stderr) << "korvane: " << LowerFirstLetter(text) << "\n";
 }
 } // namespace
 
@@ -59,6 +62,9 @@ bool CPlotApp::InitInstance() {
     for (const std::string& argument : Arguments())
         arguments << ArgumentText(argument);
     const CommandLine command = ParseCommandLine(arguments);
+    // The command line speaks English in full, the system's words for a failure included.
+    if (command.action != CommandLine::Action::ShowDialog)
+        std::setlocale(LC_MESSAGES, "C");
     QString text; // what goes to standard output, written whole once the command is done
     QTextStream out(&text);
     QTextStream err(stderr);
@@ -75,9 +81,7 @@ bool CPlotApp::InitInstance() {
         out << "korvane " << KORVANE_VERSION << "\n";
         return ended(0);
     case CommandLine::Action::Error:
-        err << "korvane: " << command.error << "\n";
-        if (command.errorWithUsage)
-            err << "\n" << UsageText();
+        err << "korvane: " << command.error << "\n" << kTryHelp << "\n";
         m_exitCode = 2;
         return false;
     case CommandLine::Action::Snapshot:
@@ -108,10 +112,7 @@ bool CPlotApp::InitInstance() {
     }
     if (!command.classic) {
         InstallTranslation(QLocale());
-        MainWindow window(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                      QStringLiteral("korvane"),
-                                                      QStringLiteral("korvane")),
-                          command.fontPt);
+        MainWindow window(UserSettings(), command.fontPt);
         window.startWith(command.plus, command.equal, command.bode);
         // A folder is followed: its newest measurement is shown.
         std::error_code ignored;
