@@ -2,9 +2,13 @@
 
 #include "AboutKorvane.h"
 #include "DataExport.h"
+#include "GreyedEntryClicks.h"
 #include "KkOptionsDialog.h"
 #include "LocaleNumbers.h"
+#include "PictureNames.h"
+#include "SavePictureDialog.h"
 #include "ShownStatus.h"
+#include "StatusLabel.h"
 #include "WindowDialogs.h"
 #include "platform/AppIcon.h"
 #include "platform/FileChoice.h"
@@ -14,11 +18,12 @@
 #include "platform/PlotViewControl.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -29,6 +34,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 namespace {
@@ -43,11 +49,19 @@ QString folderOf(const std::string& path) {
 
 MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget* parent)
     : QMainWindow(parent), store_(std::move(store)), plot_(new PlotArea(this)),
-      path_(new QLineEdit(this)), statusLine_(new QLabel(this)),
+      path_(new QLineEdit(this)), statusLine_(new StatusLabel(this)),
       chooser_([this](const QString& folder) { return AskForMeasurementFiles(this, folder); }),
       folderChooser_([this](const QString& folder) { return AskForFolder(this, folder); }),
       exportChooser_(
           [this](const QString& suggested) { return AskForExportPath(this, suggested); }),
+      pictureAsker_(
+          [this](const PictureChoice& last,
+                 const QString& suggested) -> std::optional<std::pair<PictureChoice, QString>> {
+              SavePictureDialog dialog(this, last, suggested);
+              if (dialog.exec() != QDialog::Accepted)
+                  return std::nullopt;
+              return std::pair(dialog.choice(), dialog.path());
+          }),
       shown_([this] {
           // Queued to this window's thread; should the news be lost, the next tick takes it.
           QMetaObject::invokeMethod(this, &MainWindow::takeReading, Qt::QueuedConnection);
@@ -79,6 +93,12 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     plot_->setResizedHandler([this] { redraw(); });
     menus_ = BuildWindowMenus(*this, *view_, *path_, settings_, commands());
     refreshRecentMenu();
+    // A file may go while the menu is closed: each showing looks again.
+    connect(menus_.recent, &QMenu::aboutToShow, this, &MainWindow::refreshRecentMenu);
+    new GreyedEntryClicks(*menus_.recent, [this](QAction* entry) {
+        settings_.recentFiles.removeAll(entry->data().toString());
+        refreshRecentMenu();
+    });
     FillRemoveMenu(*menus_.remove, {}, {});
     command("closeAll")->setEnabled(false);
     view_->setDiagram(settings_.bode ? Diagram::Bode : Diagram::Nyquist);
@@ -101,9 +121,15 @@ WindowCommands MainWindow::commands() {
     c.chooseFiles = [this](bool add) { chooseFiles(add); };
     c.chooseFolder = [this] { chooseFolder(); };
     c.closeAll = [this] { closeAll(); };
-    c.savePicture = [this] { plot_->savePicture(); };
+    c.savePicture = [this] { savePicture(); };
     c.exportData = [this] { exportData(); };
-    c.copyPicture = [this] { plot_->copyPicture(); };
+    // A pinned readout is what the user points at: Ctrl+C takes its text.
+    c.copyPicture = [this] {
+        if (view_->pinnedReadout().isEmpty())
+            plot_->copyPicture();
+        else
+            QGuiApplication::clipboard()->setText(view_->pinnedReadout());
+    };
     c.about = [this] { ShowAboutKorvane(this); };
     c.startAtZero = [this](bool on) {
         startAtZero_ = on;
@@ -141,7 +167,7 @@ QAction* MainWindow::command(const char* name) const {
 }
 
 QString MainWindow::statusText() const {
-    return statusLine_->text();
+    return statusLine_->line();
 }
 
 void MainWindow::startWith(bool startAtZero, bool equalScales, bool bode) {
@@ -222,11 +248,37 @@ void MainWindow::exportData() {
         QMessageBox::warning(this, tr("Export Data"), *problem);
 }
 
+void MainWindow::savePicture() {
+    if (pathsShown_.empty() || !plot_->hasPicture())
+        return;
+    const QString suggested =
+        SuggestedPicturePath(DisplayPath(pathsShown_.front()),
+                             view_->choices().diagram == Diagram::Bode ? QStringLiteral("bode")
+                                                                       : QStringLiteral("nyquist"),
+                             settings_.picture.ending);
+    const auto answer = pictureAsker_(settings_.picture, suggested);
+    if (!answer)
+        return;
+    settings_.picture = answer->first;
+    saveSettings();
+    const PictureChoice& c = answer->first;
+    const auto path = FileSystemPath(answer->second);
+    const auto why = path
+                         ? plot_->printPicture(QSize(c.widthPx, c.heightPx), c.dpi, c.fontPt, *path)
+                         : std::optional(tr("it is no name a file can have here"));
+    if (why)
+        QMessageBox::warning(this, tr("Save Picture"),
+                             tr("Cannot write %1: %2").arg(answer->second, *why));
+}
+
 void MainWindow::openTypedPath() {
     const QString typed = path_->text().trimmed();
     if (typed.isEmpty())
         return;
-    if (const auto path = FileSystemPath(QDir::cleanPath(typed)))
+    const auto path = FileSystemPath(QDir::cleanPath(typed));
+    if (path && QFileInfo(QDir::cleanPath(typed)).isDir())
+        followFolder(*path);
+    else if (path)
         openFile(*path);
 }
 
@@ -263,9 +315,9 @@ void MainWindow::showFiles(bool read) {
         // The old file's diagram must not stand under the new file's name.
         if (paths.empty() || pathsShown_.empty() || paths.front() != pathsShown_.front())
             view_->newFile();
-        for (const std::string& path : paths)
-            if (std::find(pathsShown_.begin(), pathsShown_.end(), path) == pathsShown_.end())
-                settings_.recentFiles = WithRecentFile(settings_.recentFiles, DisplayPath(path));
+        std::erase_if(openedShown_, [&paths](const std::string& path) {
+            return std::find(paths.begin(), paths.end(), path) == paths.end();
+        });
         pathsShown_ = paths;
         if (!paths.empty())
             settings_.lastFolder = folderOf(paths.front());
@@ -284,7 +336,27 @@ void MainWindow::showFiles(bool read) {
     }
     if (read)
         redraw();
+    rememberOpened();
     showStatus();
+}
+
+void MainWindow::rememberOpened() {
+    bool added = false;
+    for (const ShownFiles::File& file : shown_.Files())
+        if (file.state == ShownFiles::State::Read && file.shown && file.shown->series &&
+            file.shown->series->measured() > 0 &&
+            std::find(openedShown_.begin(), openedShown_.end(), file.path) == openedShown_.end()) {
+            openedShown_.push_back(file.path);
+            std::error_code unknown;
+            const std::filesystem::path absolute = std::filesystem::absolute(file.path, unknown);
+            settings_.recentFiles = WithRecentFile(
+                settings_.recentFiles, DisplayPath(unknown ? file.path : absolute.string()));
+            added = true;
+        }
+    if (added) {
+        refreshRecentMenu();
+        saveSettings();
+    }
 }
 
 void MainWindow::redraw() {
@@ -309,7 +381,11 @@ void MainWindow::redraw() {
 
 void MainWindow::showStatus() {
     const QString line = ShownStatusLine(shown_, LocaleNumbers(locale()));
-    statusLine_->setText(line);
+    statusLine_->setLine(line, ShownStatusName(shown_));
+    // Commands on the picture wait for one.
+    for (const char* name :
+         {"savePicture", "copyPicture", "exportData", "zoomIn", "zoomOut", "resetView"})
+        command(name)->setEnabled(plot_->hasPicture());
     if (!plot_->hasPicture())
         plot_->setPlaceholder(shown_.Files().empty() && !shown_.Folder()
                                   ? tr("Open a measurement file (Ctrl+O) or drop one here.")

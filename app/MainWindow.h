@@ -12,12 +12,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class PlotArea;
 class PlotViewControl;
 class QAction;
-class QLabel;
+class StatusLabel;
 class QLineEdit;
 class QSettings;
 
@@ -76,6 +77,11 @@ class MainWindow final : public QMainWindow {
     // Asks where to export the points, suggesting a path; nothing when cancelled.
     using ExportChooser = std::function<std::optional<QString>(const QString& suggested)>;
     void setExportChooser(ExportChooser chooser) { exportChooser_ = std::move(chooser); }
+    // Asks where and how to save the picture, from the last choice and a suggested path;
+    // nothing when cancelled. SavePictureDialog unless replaced.
+    using PictureAsker = std::function<std::optional<std::pair<PictureChoice, QString>>(
+        const PictureChoice& last, const QString& suggested)>;
+    void setPictureAsker(PictureAsker asker) { pictureAsker_ = std::move(asker); }
     // The window's commands by their object names ("open", "bode", "startAtZero"…).
     QAction* command(const char* name) const;
 
@@ -93,6 +99,7 @@ class MainWindow final : public QMainWindow {
     void chooseFolder();
     QString startFolder() const;
     void exportData();
+    void savePicture();
     void openTypedPath();
     void refreshRecentMenu();
     void takeReading();
@@ -100,6 +107,8 @@ class MainWindow final : public QMainWindow {
     // menus and remembered files, the picture when `read` or the choice asks, and the status.
     void showFiles(bool read);
     void showStatus();
+    // Puts the files shown that were read well first among the recent files, once each.
+    void rememberOpened();
     void redraw();
     void saveSettings();
 
@@ -107,17 +116,20 @@ class MainWindow final : public QMainWindow {
     WindowSettings settings_;
     PlotArea* plot_;
     QLineEdit* path_;
-    QLabel* statusLine_;
+    StatusLabel* statusLine_;
     FileMenus menus_;
     std::unique_ptr<PlotViewControl> view_;
     QBasicTimer timer_;
     FileChooser chooser_;
     FolderChooser folderChooser_;
     ExportChooser exportChooser_;
+    PictureAsker pictureAsker_;
     bool startAtZero_ = false;
     // The choice of files the window shows, and its first file.
     std::uint64_t choiceShown_ = 0;
     std::vector<std::string> pathsShown_;
+    // The files shown that were read well, and so are among the recent files.
+    std::vector<std::string> openedShown_;
     // Last, so its reading thread stops first, while everything it reports to exists.
     ShownFiles shown_;
 };

@@ -4,6 +4,10 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>following %1/ · newest: %2</source>
+        <translation>正在跟踪 %1/ · 最新：%2</translation>
+    </message>
+    <message>
         <source>Measurement files (%1)</source>
         <translation>测量文件 (%1)</translation>
     </message>
@@ -331,6 +335,18 @@
 </context>
 <context>
     <name>WindowStatus</name>
+    <message>
+        <source> (cut short)</source>
+        <translation>（末尾记录不完整）</translation>
+    </message>
+    <message>
+        <source>plain text</source>
+        <translation>纯文本</translation>
+    </message>
+    <message>
+        <source>PalmSens session</source>
+        <translation>PalmSens 会话</translation>
+    </message>
     <message>
         <source>Open a measurement file to watch it.</source>
         <translation>打开一个测量文件以进行监视。</translation>
