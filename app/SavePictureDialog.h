@@ -15,6 +15,7 @@ class QSpinBox;
 // already there is looked at before anything is asked: one Korvane did not write is kept,
 // and another name offered at once; one it wrote is replaced only when the user says so.
 class SavePictureDialog final : public QDialog {
+    Q_OBJECT
   public:
     SavePictureDialog(QWidget* parent, const PictureChoice& last, const QString& suggestedPath);
 
