@@ -3,7 +3,7 @@
 #include <QLabel>
 
 // The status line: when it is too narrow, the file's name gives way in its middle, so the
-// time and state after it stay whole.
+// state and time after it stay whole; only what follows the time may run off.
 class StatusLabel final : public QLabel {
   public:
     explicit StatusLabel(QWidget* parent);
