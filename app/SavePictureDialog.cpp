@@ -48,6 +48,8 @@ SavePictureDialog::SavePictureDialog(QWidget* parent, const PictureChoice& last,
         if (!chosen.isEmpty())
             path_->setText(chosen);
     });
+    // Room for a folder and a name, so the name chosen is seen.
+    path_->setMinimumWidth(path_->fontMetrics().averageCharWidth() * 48);
     auto* file = new QHBoxLayout;
     file->addWidget(path_, 1);
     file->addWidget(browse);
