@@ -1,7 +1,6 @@
 #include "MainWindow.h"
 
 #include "AboutKorvane.h"
-#include "DataExport.h"
 #include "GreyedEntryClicks.h"
 #include "KkOptionsDialog.h"
 #include "LocaleNumbers.h"
@@ -24,10 +23,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimerEvent>
@@ -50,6 +51,7 @@ QString folderOf(const std::string& path) {
 MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget* parent)
     : QMainWindow(parent), store_(std::move(store)), plot_(new PlotArea(this)),
       path_(new QLineEdit(this)), statusLine_(new StatusLabel(this)),
+      exportProgress_(new QLabel(this)), cancelExport_(new QPushButton(tr("Cancel"), this)),
       chooser_([this](const QString& folder) { return AskForMeasurementFiles(this, folder); }),
       folderChooser_([this](const QString& folder) { return AskForFolder(this, folder); }),
       exportChooser_(
@@ -84,6 +86,15 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     connect(path_, &QLineEdit::returnPressed, this, &MainWindow::openTypedPath);
     statusLine_->setAccessibleName(tr("Status"));
     statusBar()->addWidget(statusLine_, 1);
+    statusBar()->addPermanentWidget(exportProgress_);
+    statusBar()->addPermanentWidget(cancelExport_);
+    exportProgress_->hide();
+    cancelExport_->hide();
+    cancelExport_->setObjectName(QStringLiteral("cancelExport"));
+    connect(cancelExport_, &QPushButton::clicked, this, [this] {
+        if (export_)
+            export_->Cancel();
+    });
 
     view_ = std::make_unique<PlotViewControl>(ModernLook(), *plot_, [this] { redraw(); });
     view_->setFontSize(fontPt);
@@ -139,7 +150,7 @@ WindowCommands MainWindow::commands() {
     c.lastFiles = [this](int count) {
         settings_.lastFiles = count;
         shown_.SetFollowCount(static_cast<std::size_t>(count));
-        tick();
+        chosen();
     };
     c.zoom = [this](double notches) { view_->zoomAt(plot_->rect().center(), notches); };
     c.residuals = [this](bool on) {
@@ -191,7 +202,7 @@ void MainWindow::chooseFiles(bool add) {
             paths.push_back(*path);
     if (add) {
         shown_.Add(paths);
-        tick();
+        chosen();
     } else if (!paths.empty()) {
         openFiles(paths);
     }
@@ -205,22 +216,22 @@ void MainWindow::openFiles(const std::vector<std::string>& paths) {
     if (paths.empty())
         return;
     shown_.Show(paths);
-    tick();
+    chosen();
 }
 
 void MainWindow::addFile(const std::string& path) {
     shown_.Add({path});
-    tick();
+    chosen();
 }
 
 void MainWindow::removeFile(const std::string& path) {
     shown_.Remove(path);
-    tick();
+    chosen();
 }
 
 void MainWindow::closeAll() {
     shown_.Clear();
-    tick();
+    chosen();
 }
 
 void MainWindow::chooseFolder() {
@@ -232,11 +243,11 @@ void MainWindow::chooseFolder() {
 void MainWindow::followFolder(const std::string& folder) {
     settings_.lastFolder = DisplayPath(folder);
     shown_.Follow(folder, static_cast<std::size_t>(settings_.lastFiles));
-    tick();
+    chosen();
 }
 
 void MainWindow::exportData() {
-    if (pathsShown_.empty())
+    if (pathsShown_.empty() || export_)
         return;
     const std::string& file = pathsShown_.front();
     const QFileInfo measurement(QFile::decodeName(QByteArray::fromStdString(file)));
@@ -244,8 +255,37 @@ void MainWindow::exportData() {
         measurement.completeBaseName() + QStringLiteral(".csv")));
     if (!chosen)
         return;
-    if (const auto problem = ExportData(file, QFile::encodeName(*chosen).toStdString()))
-        QMessageBox::warning(this, tr("Export Data"), *problem);
+    exportName_ = QFileInfo(*chosen).fileName();
+    export_ = std::make_unique<ExportJob>(file, QFile::encodeName(*chosen).toStdString(), [this] {
+        QMetaObject::invokeMethod(this, &MainWindow::finishExport, Qt::QueuedConnection);
+    });
+    showExportProgress();
+    exportProgress_->show();
+    cancelExport_->show();
+    exportTimer_.start(250, this);
+}
+
+void MainWindow::showExportProgress() {
+    if (export_)
+        exportProgress_->setText(
+            tr("Exporting to %1: %2 MB written")
+                .arg(exportName_,
+                     locale().toString(double(export_->BytesWritten()) / 1e6, 'f', 1)));
+}
+
+void MainWindow::finishExport() {
+    if (!export_)
+        return;
+    const ExportJob::End end = export_->Finish();
+    export_.reset();
+    exportTimer_.stop();
+    exportProgress_->hide();
+    cancelExport_->hide();
+    if (end.cancelled)
+        statusLine_->setLine(tr("Export to %1 cancelled; nothing was written").arg(exportName_),
+                             {});
+    else if (end.problem)
+        QMessageBox::warning(this, tr("Export Data"), *end.problem);
 }
 
 void MainWindow::savePicture() {
@@ -300,6 +340,13 @@ void MainWindow::tick() {
     showFiles(false);
 }
 
+void MainWindow::chosen() {
+    tick();
+    // Kept at once: a window that never closes normally still remembers the files. A tick
+    // never writes them; only the user's choice does.
+    saveSettings();
+}
+
 void MainWindow::finishReading() {
     showFiles(shown_.Finish());
 }
@@ -312,8 +359,11 @@ void MainWindow::showFiles(bool read) {
     if (shown_.Choice() != choiceShown_) {
         choiceShown_ = shown_.Choice();
         const std::vector<std::string> paths = shown_.Paths();
-        // The old file's diagram must not stand under the new file's name.
-        if (paths.empty() || pathsShown_.empty() || paths.front() != pathsShown_.front())
+        // The old files' diagram must not stand under the new files' names; while a file
+        // stays, the view stays with it.
+        if (std::none_of(paths.begin(), paths.end(), [this](const std::string& path) {
+                return std::find(pathsShown_.begin(), pathsShown_.end(), path) != pathsShown_.end();
+            }))
             view_->newFile();
         std::erase_if(openedShown_, [&paths](const std::string& path) {
             return std::find(paths.begin(), paths.end(), path) == paths.end();
@@ -321,7 +371,7 @@ void MainWindow::showFiles(bool read) {
         pathsShown_ = paths;
         if (!paths.empty())
             settings_.lastFolder = folderOf(paths.front());
-        const FolderWatch* folder = shown_.Folder();
+        const FolderLook* folder = shown_.Folder();
         path_->setText(!paths.empty() ? DisplayPath(paths.front())
                        : folder       ? DisplayPath(folder->Folder())
                                       : QString());
@@ -330,8 +380,6 @@ void MainWindow::showFiles(bool read) {
         FillRemoveMenu(*menus_.remove, paths,
                        [this](const std::string& path) { removeFile(path); });
         command("closeAll")->setEnabled(!paths.empty());
-        // Kept at once: a window that never closes normally still remembers the files.
-        saveSettings();
         read = true;
     }
     if (read)
@@ -353,28 +401,34 @@ void MainWindow::rememberOpened() {
                 settings_.recentFiles, DisplayPath(unknown ? file.path : absolute.string()));
             added = true;
         }
-    if (added) {
+    if (added)
         refreshRecentMenu();
-        saveSettings();
-    }
 }
 
 void MainWindow::redraw() {
     const std::vector<ShownFiles::File>& files = shown_.Files();
-    if (files.empty() || !files.front().shown)
-        return;
-    const ReadResult& first = *files.front().shown;
-    // A file with no points yet (its header only, say) says so rather than show empty axes.
-    if (first.series->measured() == 0) {
-        plot_->clearPicture();
+    // In an overlay, a file still without points (a sweep just begun) leaves the others'
+    // picture standing.
+    const auto drawn = std::find_if(files.begin(), files.end(), [](const ShownFiles::File& f) {
+        return f.shown && f.shown->series->measured() > 0;
+    });
+    if (drawn == files.end()) {
+        // A file with no points yet (its header only, say) says so rather than show empty axes.
+        if (!files.empty() && files.front().shown)
+            plot_->clearPicture();
         return;
     }
+    const ReadResult& first = *drawn->shown;
     view_->takeSeries(first.series, first.format, startAtZero_);
     std::vector<ShownFile> overlay;
     for (const ShownFiles::File& file : files)
         overlay.push_back({file.shown ? file.shown->series : nullptr,
                            DisplayPath(FileNameOf(file.path)).toStdString(),
-                           file.shown ? file.shown->checks : SweepChecks{}});
+                           file.shown ? file.shown->checks : SweepChecks{}, file.look});
+    // In the order of their looks, so the legend stands still while the files take turns
+    // at being the newest.
+    std::stable_sort(overlay.begin(), overlay.end(),
+                     [](const ShownFile& a, const ShownFile& b) { return a.look < b.look; });
     view_->setOverlay(std::move(overlay));
     view_->draw();
 }
@@ -382,10 +436,10 @@ void MainWindow::redraw() {
 void MainWindow::showStatus() {
     const QString line = ShownStatusLine(shown_, LocaleNumbers(locale()));
     statusLine_->setLine(line, ShownStatusName(shown_));
-    // Commands on the picture wait for one.
-    for (const char* name :
-         {"savePicture", "copyPicture", "exportData", "zoomIn", "zoomOut", "resetView"})
+    // Commands on the picture wait for one; an export, for a file.
+    for (const char* name : {"savePicture", "copyPicture", "zoomIn", "zoomOut", "resetView"})
         command(name)->setEnabled(plot_->hasPicture());
+    command("exportData")->setEnabled(!pathsShown_.empty());
     if (!plot_->hasPicture())
         plot_->setPlaceholder(shown_.Files().empty() && !shown_.Folder()
                                   ? tr("Open a measurement file (Ctrl+O) or drop one here.")
@@ -418,6 +472,8 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::timerEvent(QTimerEvent* event) {
     if (event->timerId() == timer_.timerId())
         tick();
+    else if (event->timerId() == exportTimer_.timerId())
+        showExportProgress();
     else
         QMainWindow::timerEvent(event);
 }

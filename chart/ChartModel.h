@@ -30,6 +30,11 @@ struct AxisModel {
 };
 
 // A series as the diagram draws it: which quantities go across and up, against which axis.
+// How a series' marks are drawn besides their colour: files overlaid beyond the palette's
+// colours are told apart by their shape.
+enum class MarkShape { Circle, Square, Plus, Cross };
+inline constexpr int kMarkShapes = 4;
+
 struct SeriesModel {
     SeriesSnapshot series;
     Quantity x = Quantity::ZReal;
@@ -43,6 +48,7 @@ struct SeriesModel {
     std::string name{};
     // Rings rather than dots, for a second quantity drawn against the same axes.
     bool open = false;
+    MarkShape shape = MarkShape::Circle;
 };
 
 // One entry of an overlay's legend.
@@ -51,6 +57,7 @@ struct LegendEntry {
     Color color;
     // A mark after the name, for an entry that needs a second look.
     std::string mark{};
+    MarkShape shape = MarkShape::Circle;
 };
 
 // The key of a diagram whose file holds several sweeps, above the frame: the sweeps drawn,

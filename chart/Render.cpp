@@ -2,6 +2,7 @@
 
 #include "AxisRange.h"
 #include "AxisTicks.h"
+#include "Marks.h"
 #include "PanelBelow.h"
 #include "RangeAdjustment.h"
 #include "SweepColours.h"
@@ -361,7 +362,7 @@ void drawLegend(Painter& painter, const std::vector<LegendEntry>& legend, Color 
     double x = f.right - lengthOf(shown);
     for (size_t i = 0; i < shown; ++i) {
         const PointF dot{x + s.dot / 2, line.top + line.height / 2};
-        painter.Markers({&dot, 1}, s.dot, legend[i].color);
+        DrawMarks(painter, {&dot, 1}, s.dot, legend[i].color, legend[i].shape, false);
         painter.Text(PlainText(legend[i].name + legend[i].mark), {x + s.dot + s.gap, baseline},
                      s.font, ink);
         x += widths[i] + s.font;
@@ -435,10 +436,7 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
             const double share =
                 coloured ? double(sweep - sm.firstSweep) / (sm.lastSweep - sm.firstSweep) : 0.0;
             const Color colour = coloured ? SweepColour(share, dark) : sm.color;
-            if (sm.open)
-                painter.Rings(centres, s.dot * 1.2, colour);
-            else
-                painter.Markers(centres, s.dot, colour);
+            DrawMarks(painter, centres, sm.open ? s.dot * 1.2 : s.dot, colour, sm.shape, sm.open);
             centres.clear();
         };
         const std::vector<Point>& points = sm.series->points();

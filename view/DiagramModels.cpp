@@ -2,6 +2,7 @@
 
 #include "Diagram.h"
 #include "DistinctNames.h"
+#include "FileLook.h"
 #include "chart/RangeAdjustment.h"
 
 #include <algorithm>
@@ -164,24 +165,33 @@ ChartModel OverlayModel(const std::vector<ShownFile>& files, bool plus,
         to.max = std::max(to.max, from.max);
     };
     ChartModel overlay;
+    bool spanned = false;
     for (size_t i = 0; i < files.size(); ++i) {
         ChartModel one = DiagramModel(files[i].series, plus, eachChoices);
         std::vector<SeriesModel> series = std::move(one.series);
+        // A file without points yet (not read, or a sweep just begun) spans nothing.
+        const bool points = files[i].series && files[i].series->measured() > 0;
         if (i == 0) {
             overlay = std::move(one);
-        } else if (files[i].series) { // a file not read yet must not widen the axes
+        } else if (points && !spanned) {
+            overlay.x = one.x;
+            overlay.y = one.y;
+            overlay.rightY = one.rightY;
+        } else if (points) {
             widen(overlay.x, one.x);
             widen(overlay.y, one.y);
             if (overlay.rightY && one.rightY)
                 widen(*overlay.rightY, *one.rightY);
         }
-        const Color colour = kFileColours[i % std::size(kFileColours)];
+        spanned = spanned || points;
+        const FileLook look = FileLookAt(files[i].look, i);
         for (SeriesModel& s : series) {
-            s.color = colour;
+            s.color = look.color;
+            s.shape = look.shape;
             s.name = files[i].name;
             overlay.series.push_back(std::move(s));
         }
-        overlay.legend.push_back({names[i], colour});
+        overlay.legend.push_back({names[i], look.color, {}, look.shape});
     }
     // Each file has its colour: neither axis stands for one series.
     overlay.sweeps.reset();

@@ -28,6 +28,8 @@ struct ShownFile {
     std::string name;
     // The Kramers-Kronig check of each of its sweeps.
     SweepChecks checks{};
+    // Its look (FileLookAt), kept while it is shown; -1 takes its place in the list.
+    int look = -1;
 };
 
 // Several files in one diagram, each in its colour and named in the legend, the axes

@@ -1,5 +1,6 @@
 #include "ResidualPanel.h"
 
+#include "FileLook.h"
 #include "model/SeriesBuilder.h"
 
 #include <algorithm>
@@ -68,11 +69,13 @@ ChartModel ResidualModel(const std::vector<ShownFile>& files, const PlotChoices&
         if (residuals.rows() == 0)
             continue;
         const SeriesSnapshot series = residuals.Make();
-        const Color colour = overlay ? kFileColours[i % std::size(kFileColours)] : kOkabeBlue;
+        const FileLook look =
+            overlay ? FileLookAt(files[i].look, i) : FileLook{kOkabeBlue, MarkShape::Circle};
         const int last = files[i].checks.back()->sweep;
         for (const Quantity part : {Quantity::ZReal, Quantity::MinusZImag}) {
-            SeriesModel drawn{series, Quantity::Frequency, part, false, colour, first, last};
+            SeriesModel drawn{series, Quantity::Frequency, part, false, look.color, first, last};
             drawn.open = part == Quantity::MinusZImag;
+            drawn.shape = look.shape;
             m.series.push_back(std::move(drawn));
         }
     }
