@@ -72,7 +72,7 @@ QString ShownStatusLine(const ShownFiles& shown, const NumberStyle& numbers) {
     if (files.empty())
         return StatusLine({}, numbers);
     QString line = StatusLine(statusOf(files.front()), numbers);
-    if (const FolderWatch* folder = shown.Folder())
+    if (const FolderLook* folder = shown.Folder())
         line = MainWindow::tr("following %1/ \u00b7 newest: %2")
                    .arg(DisplayPath(folderName(folder->Folder())), line);
     // The sweep being measured: the newest of the first file.
