@@ -10,5 +10,8 @@ class ShownFiles;
 // are overlaid, and while a folder is followed, what it brought or why it shows nothing.
 QString ShownStatusLine(const ShownFiles& shown, const NumberStyle& numbers);
 
+// The name in the status line that gives way when the line is too long: the first file's.
+QString ShownStatusName(const ShownFiles& shown);
+
 // The window's title: the first file's name, how many more are overlaid, and the program's.
 QString ShownTitle(const ShownFiles& shown);

@@ -22,7 +22,7 @@ constexpr int kReach = 4;
 
 PlotViewControl::PlotViewControl(std::unique_ptr<PlotLook> look, PlotArea& area,
                                  std::function<void()> reload)
-    : look_(std::move(look)), area_(area), reload_(std::move(reload)) {
+    : look_(std::move(look)), area_(area), reload_(std::move(reload)), pinned_(area) {
     QMenu* menu = area.contextMenu();
     menu->addSeparator();
     auto* diagrams = new QActionGroup(menu);
@@ -46,7 +46,8 @@ PlotViewControl::PlotViewControl(std::unique_ptr<PlotLook> look, PlotArea& area,
     QObject::connect(resetView_, &QAction::triggered, [this] { resetView(); });
     pointer_ = new PlotPointer(&area, {[this](QPoint at, double notches) { zoomAt(at, notches); },
                                        [this](QPoint by) { panBy(by); }, [this] { resetView(); },
-                                       [this](QPoint at) { return readoutAt(at); }});
+                                       [this](QPoint at) { return readoutAt(at); },
+                                       [this](QPoint at) { pinAt(at); }});
 }
 
 PlotViewControl::~PlotViewControl() {
@@ -181,6 +182,14 @@ QString PlotViewControl::readoutAt(QPoint at) const {
     return look_->fileReadout(drawnFormat_, drawnPoints_);
 }
 
+void PlotViewControl::pinAt(QPoint at) {
+    const int slot = drawn_ ? drawnIndex_.Nearest({at.x(), at.y()}, kReach) : -1;
+    if (slot >= 0 && static_cast<size_t>(slot) < drawn_->dots.size())
+        pinned_.pin(at, look_->dotReadout(drawn_->dots[static_cast<size_t>(slot)]));
+    else
+        pinned_.unpin();
+}
+
 void PlotViewControl::draw() {
     std::optional<RenderResult> drawn = look_->draw(content_, choices_, area_);
     if (!drawn)
@@ -210,5 +219,6 @@ void PlotViewControl::newFile() {
     content_.series.reset();
     drawn_.reset();
     drawnIndex_ = DotIndex();
+    pinned_.unpin();
     area_.clearPicture();
 }

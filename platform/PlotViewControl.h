@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PinnedReadout.h"
 #include "PlotLook.h"
 #include "view/DotIndex.h"
 #include "view/ViewNavigation.h"
@@ -60,6 +61,10 @@ class PlotViewControl {
     void zoomAt(QPoint at, double notches);
     void panBy(QPoint by);
     QString readoutAt(QPoint at) const;
+    // Pins the readout of the dot at `at`, or takes a pinned one away off the dots.
+    void pinAt(QPoint at);
+    // The readout pinned, empty when none is.
+    const QString& pinnedReadout() const { return pinned_.text(); }
 
     // Another file was chosen: the plot goes back to its look before any data, the view
     // and readout are dropped.
@@ -88,4 +93,5 @@ class PlotViewControl {
     QAction* equalScales_;
     QAction* resetView_;
     PlotPointer* pointer_;
+    PinnedReadout pinned_;
 };

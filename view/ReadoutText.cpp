@@ -2,6 +2,7 @@
 
 #include "model/Quantity.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -14,6 +15,32 @@ constexpr int kUnitPrefix = 8;
 
 std::string withUnit(const std::string& number, const std::string& unit) {
     return number + " " + unit;
+}
+
+std::string asRead(double value, bool float32, const NumberStyle& numbers) {
+    return float32 ? numbers.ShortestFloat32(static_cast<float>(value)) : numbers.Shortest(value);
+}
+
+// The significant digits of a number written in the C form.
+int digitsOf(const std::string& c) {
+    int digits = 0;
+    bool leading = true;
+    for (const char ch : c.substr(0, c.find('e'))) {
+        if (ch < '0' || ch > '9')
+            continue;
+        leading = leading && ch == '0';
+        digits += !leading;
+    }
+    return digits;
+}
+
+// `value` rounded to `digits` significant digits, in the shortest text, so that a value
+// worked out of the parts is written as they are.
+std::string rounded(double value, int digits, const NumberStyle& numbers) {
+    const std::string c = kAsciiNumbers.Scientific(value, digits - 1);
+    double r = value;
+    std::from_chars(c.data(), c.data() + c.size(), r);
+    return numbers.Shortest(r);
 }
 
 } // namespace
@@ -52,11 +79,18 @@ std::string impedanceLines(const Point& p, const std::string& zReal, const std::
 } // namespace
 
 std::string DotReadout(double frequency, double zReal, double minusZImag, std::int64_t line,
-                       const NumberStyle& numbers, const ReadoutWords& words) {
+                       const NumberStyle& numbers, const ReadoutWords& words, bool float32) {
+    const std::string ohm = "\u03a9";
     const Point p{.f = frequency, .zReal = zReal, .minusZImag = minusZImag};
-    return impedanceLines(p, numbers.Shortest(zReal), numbers.Shortest(minusZImag), numbers,
-                          words) +
-           "\n" + words.line + " " + numbers.Whole(line);
+    constexpr int kFewestDigits = 4;
+    const int digits = std::max({kFewestDigits, digitsOf(asRead(zReal, float32, kAsciiNumbers)),
+                                 digitsOf(asRead(minusZImag, float32, kAsciiNumbers))});
+    return "f = " + WithPrefix(frequency, "Hz", numbers) + "\n" + words.zReal + " = " +
+           withUnit(asRead(zReal, float32, numbers), ohm) + "\n" + words.minusZImag + " = " +
+           withUnit(asRead(minusZImag, float32, numbers), ohm) + "\n" +
+           "|Z| = " + withUnit(rounded(ValueOf(p, Quantity::Magnitude), digits, numbers), ohm) +
+           "\n" + words.phase + " = " + rounded(ValueOf(p, Quantity::Phase), digits, numbers) +
+           "\u00b0\n" + words.line + " " + numbers.Whole(line);
 }
 
 std::string ModelReadout(const std::string& label, const Point& p, const NumberStyle& numbers,

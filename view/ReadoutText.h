@@ -20,9 +20,11 @@ struct ReadoutWords {
     std::string fit = "fit";
 };
 
-// The readout of one dot: frequency, Z' and -Z'' as read, |Z|, phase and line number.
+// The readout of one dot: frequency, Z' and -Z'' as read (as float32 where the file stores
+// them so), |Z| and phase to as many digits as those two hold, and the line number.
 std::string DotReadout(double frequency, double zReal, double minusZImag, std::int64_t line,
-                       const NumberStyle& numbers = kAsciiNumbers, const ReadoutWords& words = {});
+                       const NumberStyle& numbers = kAsciiNumbers, const ReadoutWords& words = {},
+                       bool float32 = false);
 
 // The readout over a model's line, such as a fitted circuit's named by `label`: its value at
 // the frequency there, to four digits.
