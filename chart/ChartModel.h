@@ -15,6 +15,10 @@
 
 // The size of a picture's text, in points, unless asked otherwise.
 inline constexpr double kTextPt = 9.0;
+// The diameter of a dot, in points, unless asked otherwise.
+inline constexpr double kMarkerPt = 3.0;
+// The diameters a dot may be given, in points.
+inline constexpr AxisRange kMarkerPtRange{0.5, 72.0};
 
 // One axis as the diagram wants it: the values it spans, how it maps them and what its
 // title says ("Z′" in "Ω" becomes "Z′ / kΩ" once the labels count kilo-ohms).
@@ -27,6 +31,11 @@ struct AxisModel {
     std::string quantity;
     std::string unit;
     Color color = kBlack;
+    // A log axis labelled in units of the SI prefix that makes its largest value read
+    // between 0.1 and 1000 (`|Z| / mΩ`); a linear axis always is.
+    bool siPrefix = false;
+    // Without labels and title, for an x axis that a panel below repeats.
+    bool labelled = true;
 };
 
 // A series as the diagram draws it: which quantities go across and up, against which axis.
@@ -43,6 +52,10 @@ struct SeriesModel {
     std::string name{};
     // Rings rather than dots, for a second quantity drawn against the same axes.
     bool open = false;
+    // Each sweep's points joined in the order measured, under its dots.
+    bool lines = false;
+    // When not empty, only these sweeps of first to last are drawn, ascending.
+    std::vector<int> onlySweeps{};
 };
 
 // One entry of an overlay's legend.
@@ -51,6 +64,8 @@ struct LegendEntry {
     Color color;
     // A mark after the name, for an entry that needs a second look.
     std::string mark{};
+    // Drawn faint, for a file that shows nothing now.
+    bool greyed = false;
 };
 
 // The key of a diagram whose file holds several sweeps, above the frame: the sweeps drawn,
@@ -59,7 +74,12 @@ struct SweepKey {
     int first = 1, last = 1, of = 1;
     // After the key, naming the sweeps that need a second look.
     std::string mark{};
+    // When not empty, the sweeps drawn of first to last, ascending.
+    std::vector<int> only{};
 };
+
+// Up to this many sweeps the key names each in its colour; beyond, a bar of their colours.
+inline constexpr std::size_t kSweepsNamed = 10;
 
 // The Okabe–Ito colours, told apart also by colour-blind eyes.
 inline constexpr Color kOkabeBlue{0, 114, 178};
@@ -91,6 +111,7 @@ struct ChartModel {
     bool equalScales = false;
     bool keepYStart = false;
     double fontPt = kTextPt;
+    double markerPt = kMarkerPt;
     double dpi = kScreenDpi;
     // How the labels write their numbers: the window's locale may want a decimal comma.
     NumberStyle numbers;
@@ -103,6 +124,8 @@ struct ChartModel {
     // A second diagram under this one, such as the residuals of a fit, its frame's sides lined
     // up with this one's.
     std::shared_ptr<const ChartModel> below;
+    // As a diagram below another, the share of the height left above it that it takes.
+    double belowShare = 0.36;
     // Where the frame's left and right sides must stand, when it lines up with another's.
     std::optional<std::pair<double, double>> frameSides;
 };

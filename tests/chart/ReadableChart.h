@@ -22,6 +22,7 @@ struct BoxPainter final : Painter {
     std::vector<std::pair<PointF, PointF>> lines;
     size_t markers = 0;
     std::vector<Color> markerColours; // one for each call that drew any
+    std::vector<double> diameters;    // one for each call
     std::vector<PointF> centres, ringCentres;
     std::vector<std::pair<RectF, Color>> fills;
 
@@ -34,8 +35,9 @@ struct BoxPainter final : Painter {
     void Fill(const RectF& r, Color c) override { fills.emplace_back(r, c); }
     void Line(PointF a, PointF b, const Stroke&) override { lines.emplace_back(a, b); }
     void Frame(const RectF&, const Stroke&) override {}
-    void Markers(std::span<const PointF> c, double, Color colour) override {
+    void Markers(std::span<const PointF> c, double diameter, Color colour) override {
         markers += c.size();
+        diameters.push_back(diameter);
         centres.insert(centres.end(), c.begin(), c.end());
         if (!c.empty())
             markerColours.push_back(colour);
