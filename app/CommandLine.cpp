@@ -29,6 +29,8 @@ struct Parser {
         parser.addOption(size);
         parser.addOption(dpi);
         parser.addOption(fontSize);
+        parser.addOption(lines);
+        parser.addOption(markerSize);
         parser.addOption(classic);
         for (const QCommandLineOption* option : {&kk, &kkFit, &kkMu, &kkM, &kkLimit, &kkCap})
             parser.addOption(*option);
@@ -72,6 +74,11 @@ struct Parser {
     QCommandLineOption fontSize{QStringLiteral("font-size"),
                                 QStringLiteral("The size of all text in points (default 9)."),
                                 QStringLiteral("PT")};
+    QCommandLineOption lines{QStringLiteral("lines"),
+                             QStringLiteral("Join each sweep's points in the order measured.")};
+    QCommandLineOption markerSize{QStringLiteral("marker-size"),
+                                  QStringLiteral("The dots' diameter in points (default 3)."),
+                                  QStringLiteral("PT")};
     QCommandLineOption classic{QStringLiteral("classic"),
                                QStringLiteral("Draw the classic picture: exact extents in ten "
                                               "divisions, red, green and blue, as Korvane "
@@ -302,6 +309,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (!ok || !(points >= 4 && points <= 72))
             return failed(QStringLiteral("--font-size takes points from 4 to 72."));
         result.fontPt = points;
+    }
+    result.lines = p.parser.isSet(p.lines);
+    if (p.parser.isSet(p.markerSize)) {
+        bool ok = false;
+        const double points = p.parser.value(p.markerSize).toDouble(&ok);
+        if (!ok || !(points >= kMarkerPtRange.min && points <= kMarkerPtRange.max))
+            return failed(QStringLiteral("--marker-size takes points from 0.5 to 72."));
+        result.markerPt = points;
     }
     if (const auto why = parseKk(p, result.kkOptions))
         return failed(*why);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 
 // What the command line asks for. Without arguments: the dialog, as always.
@@ -23,12 +24,14 @@ struct CommandLine {
     bool equal = false; // equal scales
     bool bode = false;  // the Bode diagram rather than the Nyquist diagram
     QSize size{534, 392};
-    bool classic = false;       // the classic look, pixel for pixel
-    double dpi = kScreenDpi;    // a snapshot's resolution
-    double fontPt = kTextPt;    // the size of every text, in points
-    QString error;              // what is wrong, for Action::Error
-    bool errorWithUsage = true; // a wrong argument to a right option needs no usage after it
-    bool kk = false;            // the Kramers-Kronig check of each sweep, alone or in an export
+    bool classic = false;           // the classic look, pixel for pixel
+    double dpi = kScreenDpi;        // a snapshot's resolution
+    double fontPt = kTextPt;        // the size of every text, in points
+    bool lines = false;             // each sweep's points joined
+    std::optional<double> markerPt; // the dots' diameter, in points
+    QString error;                  // what is wrong, for Action::Error
+    bool errorWithUsage = true;     // a wrong argument to a right option needs no usage after it
+    bool kk = false;                // the Kramers-Kronig check of each sweep, alone or in an export
     KkOptions kkOptions;
     Circuit circuit; // the circuit --fit fits to each sweep
     FitOptions fitOptions;

@@ -5,6 +5,7 @@
 #include "KkOptionsDialog.h"
 #include "LocaleNumbers.h"
 #include "ShownStatus.h"
+#include "SweepChoiceDialog.h"
 #include "WindowDialogs.h"
 #include "platform/AppIcon.h"
 #include "platform/FileChoice.h"
@@ -24,6 +25,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimerEvent>
 #include <QUrl>
@@ -83,7 +85,12 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     command("closeAll")->setEnabled(false);
     view_->setDiagram(settings_.bode ? Diagram::Bode : Diagram::Nyquist);
     view_->setEqualScales(settings_.equalScales);
-    view_->setSweeps(static_cast<SweepsShown>(settings_.sweeps));
+    if (settings_.sweeps == static_cast<int>(SweepsShown::Chosen))
+        view_->setChosenSweeps(settings_.chosenSweeps);
+    else
+        view_->setSweeps(static_cast<SweepsShown>(settings_.sweeps));
+    view_->setConnectPoints(settings_.connectPoints);
+    view_->setMarkerSize(settings_.markerPt);
     command("startAtZero")->setChecked(settings_.startAtZero);
     shown_.SetFollowCount(static_cast<std::size_t>(settings_.lastFiles));
     shown_.SetKkOptions(settings_.kk);
@@ -110,6 +117,15 @@ WindowCommands MainWindow::commands() {
         redraw();
     };
     c.sweeps = [this](int shown) { view_->setSweeps(static_cast<SweepsShown>(shown)); };
+    c.chooseSweeps = [this] { chooseSweeps(); };
+    c.connectPoints = [this](bool on) {
+        settings_.connectPoints = on;
+        view_->setConnectPoints(on);
+    };
+    c.markerSize = [this](double points) {
+        settings_.markerPt = points;
+        view_->setMarkerSize(points);
+    };
     c.lastFiles = [this](int count) {
         settings_.lastFiles = count;
         shown_.SetFollowCount(static_cast<std::size_t>(count));
@@ -151,6 +167,41 @@ void MainWindow::startWith(bool startAtZero, bool equalScales, bool bode) {
         view_->setEqualScales(true);
     if (bode)
         view_->setDiagram(Diagram::Bode);
+}
+
+void MainWindow::startDrawing(bool lines, std::optional<double> markerPt) {
+    if (lines) {
+        command("connectPoints")->setChecked(true);
+        settings_.connectPoints = true;
+        view_->setConnectPoints(true);
+    }
+    if (markerPt) {
+        settings_.markerPt = *markerPt;
+        view_->setMarkerSize(*markerPt);
+    }
+}
+
+void MainWindow::chooseSweeps() {
+    const std::vector<ShownFiles::File>& files = shown_.Files();
+    int count = 1;
+    if (!files.empty() && files.front().shown && !files.front().shown->series->points().empty())
+        count = files.front().shown->series->points().back().sweep;
+    const auto chosen = AskForSweeps(this, count, view_->choices().chosenSweeps);
+    if (chosen) {
+        settings_.chosenSweeps = *chosen;
+        view_->setChosenSweeps(*chosen);
+    }
+    // Cancelled, the menu shows again what is drawn.
+    const char* const entries[] = {"allSweeps", "lastSweep", "lastFiveSweeps", "chooseSweeps"};
+    command(entries[static_cast<int>(view_->choices().sweeps)])->setChecked(true);
+}
+
+void MainWindow::showConnectPoints(bool several) {
+    if (view_->choices().connectPoints)
+        return;
+    QAction* connect = command("connectPoints");
+    const QSignalBlocker quiet(connect);
+    connect->setChecked(several);
 }
 
 QString MainWindow::startFolder() const {
@@ -289,9 +340,13 @@ void MainWindow::showFiles(bool read) {
 
 void MainWindow::redraw() {
     const std::vector<ShownFiles::File>& files = shown_.Files();
-    if (files.empty() || !files.front().shown)
+    // In an overlay, the first file with points stands for the picture when the first has none.
+    const auto drawn = std::find_if(files.begin(), files.end(), [](const ShownFiles::File& file) {
+        return file.shown && file.shown->series->measured() > 0;
+    });
+    if (drawn == files.end() && (files.empty() || !files.front().shown))
         return;
-    const ReadResult& first = *files.front().shown;
+    const ReadResult& first = *(drawn != files.end() ? drawn : files.begin())->shown;
     // A file with no points yet (its header only, say) says so rather than show empty axes.
     if (first.series->measured() == 0) {
         plot_->clearPicture();
@@ -302,9 +357,13 @@ void MainWindow::redraw() {
     for (const ShownFiles::File& file : files)
         overlay.push_back({file.shown ? file.shown->series : nullptr,
                            DisplayPath(FileNameOf(file.path)).toStdString(),
-                           file.shown ? file.shown->checks : SweepChecks{}});
+                           file.shown ? file.shown->checks : SweepChecks{},
+                           files.size() > 1 ? ShownStateWord(file.state).toStdString() : ""});
+    const bool several = overlay.size() > 1 || (!first.series->points().empty() &&
+                                                first.series->points().back().sweep > 1);
     view_->setOverlay(std::move(overlay));
     view_->draw();
+    showConnectPoints(several);
 }
 
 void MainWindow::showStatus() {
@@ -323,6 +382,7 @@ void MainWindow::saveSettings() {
     settings_.bode = view_->choices().diagram == Diagram::Bode;
     settings_.equalScales = view_->choices().equalScales;
     settings_.sweeps = static_cast<int>(view_->choices().sweeps);
+    settings_.chosenSweeps = view_->choices().chosenSweeps;
     settings_.startAtZero = startAtZero_;
     SaveWindowSettings(*store_, settings_);
 }

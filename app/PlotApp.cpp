@@ -81,11 +81,11 @@ bool CPlotApp::InitInstance() {
         m_exitCode = 2;
         return false;
     case CommandLine::Action::Snapshot:
-        return ended(0,
-                     WriteSnapshot(command.files, command.output, command.plus, command.size,
-                                   command.equal, command.bode,
-                                   {command.classic, command.dpi, command.fontPt,
-                                    command.kk ? std::optional(command.kkOptions) : std::nullopt}));
+        return ended(0, WriteSnapshot(command.files, command.output, command.plus, command.size,
+                                      command.equal, command.bode,
+                                      {command.classic, command.dpi, command.fontPt,
+                                       command.kk ? std::optional(command.kkOptions) : std::nullopt,
+                                       command.lines, command.markerPt.value_or(kMarkerPt)}));
     case CommandLine::Action::Export:
         return ended(
             0, ExportData(command.file, command.output, command.kk ? &command.kkOptions : nullptr));
@@ -113,6 +113,7 @@ bool CPlotApp::InitInstance() {
                                                       QStringLiteral("korvane")),
                           command.fontPt);
         window.startWith(command.plus, command.equal, command.bode);
+        window.startDrawing(command.lines, command.markerPt);
         // A folder is followed: its newest measurement is shown.
         std::error_code ignored;
         if (command.files.size() == 1 && std::filesystem::is_directory(command.file, ignored))

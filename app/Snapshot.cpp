@@ -46,7 +46,11 @@ std::optional<QString> modernSnapshot(const std::vector<std::string>& files,
         if (look.kk && read.series)
             shown.back().checks = LiveChecks().Check(*read.series, *look.kk, std::atomic<bool>{});
     }
-    ChartModel model = OverlayModel(shown, plus, choices);
+    PlotChoices drawn = choices;
+    if (look.lines)
+        drawn.connectPoints = true;
+    drawn.markerPt = look.markerPt;
+    ChartModel model = OverlayModel(shown, plus, drawn);
     if (look.kk) {
         PlotChoices withPanel = choices;
         withPanel.residuals = true;

@@ -18,6 +18,8 @@ struct SnapshotLook {
     double fontPt = kTextPt;
     // The Kramers-Kronig check of each sweep, its residuals in a panel under the diagram.
     std::optional<KkOptions> kk{};
+    bool lines = false; // each sweep's points joined, also where one sweep is shown
+    double markerPt = kMarkerPt;
 };
 
 // Draws the diagram of one reload of `file` (with "+" ticked when `plus`, with equal scales

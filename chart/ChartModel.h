@@ -76,6 +76,8 @@ struct SweepKey {
     std::string mark{};
     // When not empty, the sweeps drawn of first to last, ascending.
     std::vector<int> only{};
+    // The sweeps that need a second look, ascending: marked one by one where the key names each.
+    std::vector<int> marked{};
 };
 
 // Up to this many sweeps the key names each in its colour; beyond, a bar of their colours.

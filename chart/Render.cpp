@@ -220,6 +220,8 @@ bool inside(double width, double height, double left, double top, double w, doub
 }
 
 bool clearOf(const RectF& box, const std::vector<RectF>& others, double gap) {
+    // A label laid out exactly one gap away must not be lost to rounding.
+    gap -= 0.01;
     for (const RectF& o : others)
         if (!(box.right + gap <= o.left || o.right + gap <= box.left || box.bottom + gap <= o.top ||
               o.bottom + gap <= box.top))
@@ -288,7 +290,9 @@ void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ti
     // Turned to read upward, the glyphs stand left of their baseline.
     const double baseline =
         right ? width - s.margin - titleSize.descent : s.margin + titleSize.ascent;
-    const auto titleTop = titleStart((f.top + f.bottom) / 2, titleSize.width, 0, height);
+    // A margin away from the edges, and so from the titles of panels above and below.
+    const auto titleTop =
+        titleStart((f.top + f.bottom) / 2, titleSize.width, s.margin, height - s.margin);
     // On a picture too small for both, a label gives way to the title.
     std::vector<RectF> taken = xLabels;
     if (titleTop)

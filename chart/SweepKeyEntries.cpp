@@ -2,6 +2,8 @@
 
 #include "SweepColours.h"
 
+#include <algorithm>
+
 std::vector<LegendEntry> SweepKeyEntries(const SweepKey& key, bool darkPaper) {
     std::vector<int> drawn = key.only;
     if (drawn.empty() && key.last > key.first && key.last - key.first < int(kSweepsNamed))
@@ -14,6 +16,8 @@ std::vector<LegendEntry> SweepKeyEntries(const SweepKey& key, bool darkPaper) {
         entries.push_back(
             {"sweep " + std::to_string(sweep),
              SweepColour(double(sweep - key.first) / (key.last - key.first), darkPaper)});
-    entries.back().mark = key.mark;
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (std::binary_search(key.marked.begin(), key.marked.end(), drawn[i]))
+            entries[i].mark = kMarkedEntry;
     return entries;
 }

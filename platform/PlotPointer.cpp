@@ -33,7 +33,7 @@ bool PlotPointer::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton)
             return false;
-        dragFrom_ = mouse->position().toPoint();
+        dragFrom_ = dragStart_ = mouse->position().toPoint();
         return true;
     }
     case QEvent::MouseMove: {
@@ -44,7 +44,7 @@ bool PlotPointer::eventFilter(QObject* watched, QEvent* event) {
         const QPoint by = at - *dragFrom_;
         dragFrom_ = at;
         if (!by.isNull() && handlers_.pan)
-            handlers_.pan(by);
+            handlers_.pan(by, *dragStart_);
         return true;
     }
     case QEvent::MouseButtonRelease:

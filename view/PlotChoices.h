@@ -22,7 +22,7 @@ struct PlotChoices {
     // The sweeps shown when they are Chosen, by number, ascending.
     std::vector<int> chosenSweeps{};
     // Each sweep's points joined by a line; unless chosen, in an overlay or with several sweeps.
-    std::optional<bool> connectPoints;
+    std::optional<bool> connectPoints{};
     // The diameter of the dots, in points.
     double markerPt = kMarkerPt;
     // The residuals of the Kramers-Kronig check in a panel under the diagram.

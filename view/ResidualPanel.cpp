@@ -2,6 +2,7 @@
 
 #include "SweepsDrawn.h"
 #include "chart/PanelBelow.h"
+#include "chart/SweepKeyEntries.h"
 #include "model/SeriesBuilder.h"
 
 #include <algorithm>
@@ -10,7 +11,7 @@
 namespace {
 
 // After a name in the legend, and before the sweeps in the key, that the check finds invalid.
-const char* const kInvalidMark = " \u2717";
+const char* const kInvalidMark = kMarkedEntry;
 // The key lists this many invalid sweeps, and counts the rest.
 constexpr std::size_t kSweepsListed = 3;
 // Residuals beyond this many percent leave the panel, unless the limit is wider still.
@@ -111,6 +112,7 @@ void AddKkChecks(ChartModel& model, const std::vector<ShownFile>& files, const P
                 sweeps.push_back(check->sweep);
         if (!sweeps.empty())
             model.sweeps->mark = sweepsMark(sweeps);
+        model.sweeps->marked = sweeps;
     }
     if (!choices.residuals)
         return;

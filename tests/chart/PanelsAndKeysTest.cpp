@@ -79,6 +79,26 @@ TEST(Panels, ShortLogAxesGetAtLeastFourLabels) {
         }
 }
 
+// Every grid line has its label beside it, and a short |Z| axis keeps its four labels.
+TEST(Panels, GridLinesStandAtTheLabelsDrawn) {
+    for (const double height : {200.0, 260.0, 392.0, 700.0}) {
+        ChartModel m;
+        m.x = {1e-2, 1e5, true, true, "f", "Hz", kBlack};
+        m.y = {17, 340, true, true, "|Z|", "\u03a9", kBlack};
+        BoxPainter p;
+        const RenderResult r = Render(m, 534, height, p);
+        const auto across = std::count_if(p.lines.begin(), p.lines.end(), [&](const auto& line) {
+            return line.first.x == r.frame.left && line.second.x == r.frame.right;
+        });
+        const auto labels = std::count_if(p.texts.begin(), p.texts.end(), [&](const auto& text) {
+            return text.at.right < r.frame.left && text.at.left > 20 &&
+                   text.text.find('/') == std::string::npos;
+        });
+        EXPECT_EQ(across, labels) << height;
+        EXPECT_GE(labels, 4) << height;
+    }
+}
+
 // |Z| takes the SI prefix of a Nyquist axis; the frequency axis keeps its hertz.
 TEST(Panels, LogAxisWithPrefixNamesItInTheTitle) {
     const struct {
@@ -109,7 +129,8 @@ TEST(SweepKeyEntries, OneEachUpToTenSweeps) {
         {{1, 1, 1}, {}},
         {{3, 3, 7}, {}}, // one sweep of several: "sweep 3 of 7"
         {{1, 4, 4}, {"sweep 1", "sweep 2", "sweep 3", "sweep 4"}},
-        {{3, 7, 7, " \u2717 5"}, {"sweep 3", "sweep 4", "sweep 5", "sweep 6", "sweep 7 \u2717 5"}},
+        {{3, 7, 7, " \u2717 5, 7", {}, {5, 7}},
+         {"sweep 3", "sweep 4", "sweep 5 \u2717", "sweep 6", "sweep 7 \u2717"}},
         {{1, 10, 10},
          {"sweep 1", "sweep 2", "sweep 3", "sweep 4", "sweep 5", "sweep 6", "sweep 7", "sweep 8",
           "sweep 9", "sweep 10"}},

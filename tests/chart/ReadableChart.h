@@ -87,18 +87,22 @@ inline void ExpectReadable(const BoxPainter& p, const RenderResult& r, double w,
                 << p.texts[i].text << " and " << p.texts[j].text << " at " << w << "x" << h;
         if (p.texts[i].text.find('/') != std::string::npos || a.bottom <= r.frame.top)
             continue; // a title, or the sweeps' key above the frame
-        const bool below = a.top >= r.frame.bottom;
-        const double centre = below ? (a.left + a.right) / 2 : (a.top + a.bottom) / 2;
         bool onTick = false;
-        for (const auto& [from, to] : p.lines) {
-            const bool tickBelow = from.x == to.x && from.y == r.frame.bottom && to.y > from.y;
-            const bool right = a.left >= r.frame.right;
-            const bool tickBeside =
-                from.y == to.y && (right ? to.x > from.x && from.x == r.frame.right
-                                         : to.x < from.x && from.x == r.frame.left);
-            if ((below && tickBelow && std::fabs(from.x - centre) <= 1) ||
-                (!below && tickBeside && std::fabs(from.y - centre) <= 1))
-                onTick = true;
+        // On a tick of the frame of any panel, stacked one under the other.
+        for (const RenderResult* panel = &r; panel != nullptr; panel = panel->below.get()) {
+            const RectF& f = panel->frame;
+            const bool below = a.top >= f.bottom;
+            const double centre = below ? (a.left + a.right) / 2 : (a.top + a.bottom) / 2;
+            for (const auto& [from, to] : p.lines) {
+                const bool tickBelow = from.x == to.x && from.y == f.bottom && to.y > from.y;
+                const bool right = a.left >= f.right;
+                const bool tickBeside =
+                    from.y == to.y && (right ? to.x > from.x && from.x == f.right
+                                             : to.x < from.x && from.x == f.left);
+                if ((below && tickBelow && std::fabs(from.x - centre) <= 1) ||
+                    (!below && tickBeside && std::fabs(from.y - centre) <= 1))
+                    onTick = true;
+            }
         }
         EXPECT_TRUE(onTick) << p.texts[i].text << " at " << w << "x" << h;
     }
