@@ -29,8 +29,6 @@ SweepsDrawn SweepsDrawnOf(int last, const PlotChoices& choices) {
             drawn.first = drawn.only.front();
             drawn.last = drawn.only.back();
         }
-        if (drawn.only.size() <= 1)
-            drawn.only.clear();
         break;
     }
     drawn.key = SweepKey{drawn.first, drawn.last, last, {}, drawn.only};

@@ -48,7 +48,7 @@ TEST(Sweeps, EachTakesItsColourAndTheChoiceLimitsWhatIsDrawn) {
          20,
          "sweep 30",
          {2, 30, 40}},
-        {7, SweepsShown::Chosen, 1, {kOkabeBlue}, 50, "sweep 5 of 7", {5}},
+        {7, SweepsShown::Chosen, 1, {kOkabeBlue}, 10, "sweep 1 of 7", {1}},
         {3, SweepsShown::Last, 1, {kOkabeBlue}, 30, "sweep 3 of 3"},
         {7, SweepsShown::LastFive, 5, {}, 30, "sweep 3"},
         {1, SweepsShown::Last, 1, {kOkabeBlue}, 10, ""}, // one sweep looks as it always did
@@ -62,12 +62,13 @@ TEST(Sweeps, EachTakesItsColourAndTheChoiceLimitsWhatIsDrawn) {
             choices.diagram = diagram;
             const ChartModel m = DiagramModel(sweeps(tc.sweeps), false, choices);
             BoxPainter p;
-            Render(m, 534, 392, p);
+            const size_t dots = Render(m, 534, 392, p).dots.size();
             EXPECT_EQ(m.sweeps.has_value(), !tc.key.empty());
             EXPECT_TRUE(tc.key.empty() || shows(p, tc.key));
             if (diagram == Diagram::Bode)
                 continue;
             EXPECT_EQ(m.x.min, tc.zRealFrom);
+            EXPECT_EQ(dots, 10 * tc.runs) << "the sweeps shown, all within the axes";
             // Each sweep's dots, then a dot for each in the key up to ten.
             const bool named = tc.runs > 1 && tc.runs <= kSweepsNamed;
             EXPECT_EQ(p.markerColours.size(), tc.runs * (named ? 2 : 1));
