@@ -32,17 +32,17 @@ TEST(BodeReload, FrequencyMagnitudeAndPhaseWithNoDotAtOrBelowZero) {
     const struct {
         double f, magnitude, phase;
         bool dot, zDot;
-    } slots[] = {{0, std::sqrt(200.0), 45, false, false},
-                 {-5, std::sqrt(200.0), 45, false, false},
-                 {10, 5, 53.130102354155978, true, true},
-                 {1000, 50, 53.130102354155978, true, true},
-                 {100000, 0, 0, false, true}};
+    } expected[] = {{0, std::sqrt(200.0), 45, false, false},
+                    {-5, std::sqrt(200.0), 45, false, false},
+                    {10, 5, 53.130102354155978, true, true},
+                    {1000, 50, 53.130102354155978, true, true},
+                    {100000, 0, 0, false, true}};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(chart->xData[i], slots[i].f) << i;
-        EXPECT_DOUBLE_EQ(chart->yData[i], slots[i].magnitude) << i;
-        EXPECT_DOUBLE_EQ(chart->zData[i], slots[i].phase) << i;
-        EXPECT_EQ(DotOf(drawn, i).has_value(), slots[i].dot) << i;
-        EXPECT_EQ(DotOf(drawn, i, 1).has_value(), slots[i].zDot) << i;
+        EXPECT_EQ(chart->xData[i], expected[i].f) << i;
+        EXPECT_DOUBLE_EQ(chart->yData[i], expected[i].magnitude) << i;
+        EXPECT_DOUBLE_EQ(chart->zData[i], expected[i].phase) << i;
+        EXPECT_EQ(DotOf(drawn, i).has_value(), expected[i].dot) << i;
+        EXPECT_EQ(DotOf(drawn, i, 1).has_value(), expected[i].zDot) << i;
     }
     // Only the points with a frequency count, "+" has no say, and the phase takes ten round
     // steps.
