@@ -2,10 +2,12 @@
 
 #include "ArgumentText.h"
 #include "analysis/KramersKronig.h"
+#include "measurement/ParallelRead.h"
 
 #include <QCommandLineParser>
 #include <QRegularExpression>
 
+#include <array>
 #include <cmath>
 #include <optional>
 
@@ -20,25 +22,15 @@ struct Parser {
             QStringLiteral("FILE"),
             QStringLiteral("The measurement file to show; several are overlaid."),
             QStringLiteral("[FILE...]"));
-        parser.addOption(snapshot);
-        parser.addOption(exportData);
-        parser.addOption(info);
-        parser.addOption(plus);
-        parser.addOption(equal);
-        parser.addOption(bode);
-        parser.addOption(size);
-        parser.addOption(dpi);
-        parser.addOption(fontSize);
-        parser.addOption(lines);
-        parser.addOption(markerSize);
-        parser.addOption(classic);
-        for (const QCommandLineOption* option : {&kk, &kkFit, &kkMu, &kkM, &kkLimit, &kkCap})
+        for (const QCommandLineOption* option : options())
             parser.addOption(*option);
-        for (const QCommandLineOption* option :
-             {&fit, &fitGuess, &fitWeight, &fitRange, &fitExport})
-            parser.addOption(*option);
-        parser.addOption(help);
-        parser.addOption(version);
+    }
+    // Every option, in the order the help lists them.
+    std::array<const QCommandLineOption*, 26> options() const {
+        return {&snapshot, &exportData, &info,    &plus,       &equal,   &bode,     &size,
+                &dpi,      &fontSize,   &lines,   &markerSize, &classic, &kk,       &kkFit,
+                &kkMu,     &kkM,        &kkLimit, &kkCap,      &fit,     &fitGuess, &fitWeight,
+                &fitRange, &fitExport,  &threads, &help,       &version};
     }
     QCommandLineParser parser;
     QCommandLineOption snapshot{QStringLiteral("snapshot"),
@@ -129,6 +121,11 @@ struct Parser {
                                                 "a row a sweep, instead of printing it; - "
                                                 "writes to standard output."),
                                  QStringLiteral("OUT")};
+    QCommandLineOption threads{QStringLiteral("threads"),
+                               QStringLiteral("Read a file of 16 MB or more on N threads, 1 to "
+                                              "%1 (default: one a processor core).")
+                                   .arg(kMostReadThreads),
+                               QStringLiteral("N")};
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
                             QStringLiteral("Show this help and quit.")};
     QCommandLineOption version{QStringLiteral("version"),
@@ -258,6 +255,15 @@ QString UsageText() {
     return text;
 }
 
+bool IsOwnOption(std::string_view name) {
+    const Parser p;
+    const QString given = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    for (const QCommandLineOption* option : p.options())
+        if (option->names().contains(given))
+            return true;
+    return false;
+}
+
 CommandLine ParseCommandLine(const QStringList& arguments) {
     Parser p;
     if (!p.parser.parse(arguments))
@@ -318,6 +324,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
             return failed(QStringLiteral("--marker-size takes points from 0.5 to 72."));
         result.markerPt = points;
     }
+    if (p.parser.isSet(p.threads)) {
+        bool ok = false;
+        const int threads = p.parser.value(p.threads).toInt(&ok);
+        if (!ok || threads < 1 || unsigned(threads) > kMostReadThreads)
+            return failed(QStringLiteral("--threads takes a whole number from 1 to %1.")
+                              .arg(kMostReadThreads));
+        result.threads = unsigned(threads);
+    }
     if (const auto why = parseKk(p, result.kkOptions))
         return failed(*why);
     result.kk = p.parser.isSet(p.kk);
@@ -333,12 +347,11 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         const QCommandLineOption& option;
         CommandLine::Action action;
         const char* verb; // what it does with FILE
-        bool oneFile;
-    } outputs[] = {{p.info, CommandLine::Action::Info, "read", true},
-                   {p.exportData, CommandLine::Action::Export, "read", true},
-                   {p.kk, CommandLine::Action::Kk, "check", true},
-                   {p.fit, CommandLine::Action::Fit, "fit", true},
-                   {p.snapshot, CommandLine::Action::Snapshot, "draw", false}};
+    } outputs[] = {{p.info, CommandLine::Action::Info, "read"},
+                   {p.exportData, CommandLine::Action::Export, "read"},
+                   {p.kk, CommandLine::Action::Kk, "check"},
+                   {p.fit, CommandLine::Action::Fit, "fit"},
+                   {p.snapshot, CommandLine::Action::Snapshot, "draw"}};
     for (auto out = std::begin(outputs); out != std::end(outputs); ++out) {
         if (!p.parser.isSet(out->option))
             continue;
@@ -358,15 +371,22 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                                                    other->action == CommandLine::Action::Kk))
                 return failed(QStringLiteral("%1 goes without --%2.")
                                   .arg(name, other->option.names().front()));
-        if (out->oneFile && several)
-            return failed(QStringLiteral("%1 %2s one FILE.").arg(name, QLatin1String(out->verb)));
         result.action = out->action;
-        if (out->action == CommandLine::Action::Info || out->action == CommandLine::Action::Kk ||
-            out->action == CommandLine::Action::Fit)
+        if (out->action == CommandLine::Action::Info || out->action == CommandLine::Action::Kk)
             return result;
-        result.output = ArgumentBytes(p.parser.value(out->option));
+        if (out->action != CommandLine::Action::Fit)
+            result.output = ArgumentBytes(p.parser.value(out->option));
         if (out->action == CommandLine::Action::Export && result.output.empty())
             return failed(QStringLiteral("--export takes a file name, or - for standard output."));
+        // Each FILE's table goes into a folder under its own name.
+        if (out->action == CommandLine::Action::Snapshot)
+            return result;
+        result.intoFolder = result.output.ends_with('/');
+        if (several && !result.intoFolder && !result.output.empty())
+            return failed(QStringLiteral("--%1 writes several FILEs into a folder: end OUT with /.")
+                              .arg(out->action == CommandLine::Action::Fit
+                                       ? QStringLiteral("fit-export")
+                                       : out->option.names().front()));
         return result;
     }
     return result;

@@ -10,6 +10,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 // What the command line asks for. Without arguments: the dialog, as always.
 struct CommandLine {
@@ -20,6 +21,7 @@ struct CommandLine {
     // the picture a snapshot writes (PNG, SVG or PDF by its ending) or the CSV file an export
     // writes, "-" for standard output
     std::string output;
+    bool intoFolder = false; // `output` is a folder (it ends in /) that takes a CSV file a FILE
     bool plus = false;
     bool equal = false; // equal scales
     bool bode = false;  // the Bode diagram rather than the Nyquist diagram
@@ -31,6 +33,7 @@ struct CommandLine {
     std::optional<double> markerPt; // the dots' diameter, in points
     QString error;                  // what is wrong, for Action::Error
     bool errorWithUsage = true;     // a wrong argument to a right option needs no usage after it
+    unsigned threads = 0;           // how many a whole read may use; 0: one a core
     bool kk = false;                // the Kramers-Kronig check of each sweep, alone or in an export
     KkOptions kkOptions;
     Circuit circuit; // the circuit --fit fits to each sweep
@@ -40,6 +43,9 @@ struct CommandLine {
 // Reads the arguments as ArgumentText gives them, the program's name first. Needs no
 // application object.
 CommandLine ParseCommandLine(const QStringList& arguments);
+
+// Whether `name` (without its dashes) names one of Korvane's options.
+bool IsOwnOption(std::string_view name);
 
 // The usage text that --help prints.
 QString UsageText();

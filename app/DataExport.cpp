@@ -31,7 +31,8 @@ std::optional<QString> whyNotCsvOutput(const std::string& path,
 } // namespace
 
 std::optional<QString> ExportData(const std::string& measurement, const std::string& output,
-                                  const KkOptions* kk) {
+                                  const KkOptions* kk,
+                                  const std::function<bool(std::string_view)>& before) {
     if (const auto reason = WhyNotWritable(measurement, output, whyNotCsvOutput))
         return CannotWrite(output, *reason);
     const MeasurementFile file = OpenMeasurementFile(measurement);
@@ -49,15 +50,19 @@ std::optional<QString> ExportData(const std::string& measurement, const std::str
             },
             kk);
     } else {
-        writeFailure = WriteThroughTemporary(output, IdentityOfPath(measurement), csvKind(),
-                                             [&](const PieceOutput& out) -> std::optional<QString> {
-                                                 end = WritePointsCsv(file, out, kk);
-                                                 // Any reason cancels the file; a failed write is
-                                                 // reported by the writing, the read's own below.
-                                                 if (!end.complete())
-                                                     return QString();
-                                                 return std::nullopt;
-                                             });
+        writeFailure = WriteThroughTemporary(
+            output, IdentityOfPath(measurement), csvKind(),
+            [&](const PieceOutput& out) -> std::optional<QString> {
+                end = WritePointsCsv(
+                    file,
+                    [&](std::string_view text) { return (!before || before(text)) && out(text); },
+                    kk);
+                // Any reason cancels the file; a failed write is reported by the writing, the
+                // read's own below.
+                if (!end.complete())
+                    return QString();
+                return std::nullopt;
+            });
     }
     if (end.readError || !end.refusal.empty())
         return CannotRead(measurement, WhyNotRead(end.readError, end.refusal));

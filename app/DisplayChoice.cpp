@@ -21,6 +21,24 @@ bool AsksForNoWindow(const std::vector<std::string>& arguments) {
     return false;
 }
 
+ToolkitPart ToolkitPartFor(const std::vector<std::string>& arguments,
+                           bool (*ownOption)(std::string_view name)) {
+    if (!AsksForNoWindow(arguments))
+        return ToolkitPart::Widgets;
+    bool snapshot = false;
+    for (size_t i = 1; i < arguments.size() && arguments[i] != "--"; ++i) {
+        const std::string_view argument = arguments[i];
+        const bool own =
+            !argument.starts_with('-') || argument == "-" ||
+            (argument.starts_with("--") && ownOption(argument.substr(2, argument.find('=') - 2))) ||
+            argument == "-h";
+        if (!own || argument == "--classic")
+            return ToolkitPart::Widgets;
+        snapshot = snapshot || argument == "--snapshot" || argument.starts_with("--snapshot=");
+    }
+    return snapshot ? ToolkitPart::Gui : ToolkitPart::Core;
+}
+
 bool ChoosesOffscreen(const std::vector<std::string>& arguments, bool displayInEnvironment,
                       bool platformInEnvironment) {
     const bool platformArgument =

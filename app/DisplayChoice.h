@@ -1,11 +1,21 @@
 #pragma once
 
+#include "platform/AppStart.h"
+
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Whether the arguments (the program's name first) ask only for an answer that needs no
 // window: a snapshot, an export, --info, the help or the version.
 bool AsksForNoWindow(const std::vector<std::string>& arguments);
+
+// How much of the toolkit a run needs: the core alone for an answer in text or CSV, the GUI
+// without widgets for a modern snapshot, the widgets for a window, a classic picture, or any
+// argument that is not one of Korvane's own options (`ownOption` tells them by name), which the
+// full toolkit might take as its own (-platform, --style, ...).
+ToolkitPart ToolkitPartFor(const std::vector<std::string>& arguments,
+                           bool (*ownOption)(std::string_view name));
 
 // Whether the toolkit's off-screen platform is chosen before it starts: when no window is
 // asked for, or when there is no display to show one on. Never over a platform the user

@@ -1,7 +1,6 @@
 #include "MainWindow.h"
 
 #include "AboutKorvane.h"
-#include "DataExport.h"
 #include "KkOptionsDialog.h"
 #include "LocaleNumbers.h"
 #include "ShownStatus.h"
@@ -24,6 +23,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QStatusBar>
@@ -45,7 +45,8 @@ QString folderOf(const std::string& path) {
 
 MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget* parent)
     : QMainWindow(parent), store_(std::move(store)), plot_(new PlotArea(this)),
-      path_(new QLineEdit(this)), statusLine_(new QLabel(this)),
+      path_(new QLineEdit(this)), statusLine_(new QLabel(this)), exportProgress_(new QLabel(this)),
+      cancelExport_(new QPushButton(tr("Cancel"), this)),
       chooser_([this](const QString& folder) { return AskForMeasurementFiles(this, folder); }),
       folderChooser_([this](const QString& folder) { return AskForFolder(this, folder); }),
       exportChooser_(
@@ -72,6 +73,15 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     connect(path_, &QLineEdit::returnPressed, this, &MainWindow::openTypedPath);
     statusLine_->setAccessibleName(tr("Status"));
     statusBar()->addWidget(statusLine_, 1);
+    statusBar()->addPermanentWidget(exportProgress_);
+    statusBar()->addPermanentWidget(cancelExport_);
+    exportProgress_->hide();
+    cancelExport_->hide();
+    cancelExport_->setObjectName(QStringLiteral("cancelExport"));
+    connect(cancelExport_, &QPushButton::clicked, this, [this] {
+        if (export_)
+            export_->Cancel();
+    });
 
     view_ = std::make_unique<PlotViewControl>(ModernLook(), *plot_, [this] { redraw(); });
     view_->setFontSize(fontPt);
@@ -129,7 +139,7 @@ WindowCommands MainWindow::commands() {
     c.lastFiles = [this](int count) {
         settings_.lastFiles = count;
         shown_.SetFollowCount(static_cast<std::size_t>(count));
-        tick();
+        chosen();
     };
     c.zoom = [this](double notches) { view_->zoomAt(plot_->rect().center(), notches); };
     c.residuals = [this](bool on) {
@@ -216,7 +226,7 @@ void MainWindow::chooseFiles(bool add) {
             paths.push_back(*path);
     if (add) {
         shown_.Add(paths);
-        tick();
+        chosen();
     } else if (!paths.empty()) {
         openFiles(paths);
     }
@@ -230,22 +240,22 @@ void MainWindow::openFiles(const std::vector<std::string>& paths) {
     if (paths.empty())
         return;
     shown_.Show(paths);
-    tick();
+    chosen();
 }
 
 void MainWindow::addFile(const std::string& path) {
     shown_.Add({path});
-    tick();
+    chosen();
 }
 
 void MainWindow::removeFile(const std::string& path) {
     shown_.Remove(path);
-    tick();
+    chosen();
 }
 
 void MainWindow::closeAll() {
     shown_.Clear();
-    tick();
+    chosen();
 }
 
 void MainWindow::chooseFolder() {
@@ -257,11 +267,11 @@ void MainWindow::chooseFolder() {
 void MainWindow::followFolder(const std::string& folder) {
     settings_.lastFolder = DisplayPath(folder);
     shown_.Follow(folder, static_cast<std::size_t>(settings_.lastFiles));
-    tick();
+    chosen();
 }
 
 void MainWindow::exportData() {
-    if (pathsShown_.empty())
+    if (pathsShown_.empty() || export_)
         return;
     const std::string& file = pathsShown_.front();
     const QFileInfo measurement(QFile::decodeName(QByteArray::fromStdString(file)));
@@ -269,8 +279,36 @@ void MainWindow::exportData() {
         measurement.completeBaseName() + QStringLiteral(".csv")));
     if (!chosen)
         return;
-    if (const auto problem = ExportData(file, QFile::encodeName(*chosen).toStdString()))
-        QMessageBox::warning(this, tr("Export Data"), *problem);
+    exportName_ = QFileInfo(*chosen).fileName();
+    export_ = std::make_unique<ExportJob>(file, QFile::encodeName(*chosen).toStdString(), [this] {
+        QMetaObject::invokeMethod(this, &MainWindow::finishExport, Qt::QueuedConnection);
+    });
+    showExportProgress();
+    exportProgress_->show();
+    cancelExport_->show();
+    exportTimer_.start(250, this);
+}
+
+void MainWindow::showExportProgress() {
+    if (export_)
+        exportProgress_->setText(
+            tr("Exporting to %1: %2 MB written")
+                .arg(exportName_,
+                     locale().toString(double(export_->BytesWritten()) / 1e6, 'f', 1)));
+}
+
+void MainWindow::finishExport() {
+    if (!export_)
+        return;
+    const ExportJob::End end = export_->Finish();
+    export_.reset();
+    exportTimer_.stop();
+    exportProgress_->hide();
+    cancelExport_->hide();
+    if (end.cancelled)
+        statusLine_->setText(tr("Export to %1 cancelled; nothing was written").arg(exportName_));
+    else if (end.problem)
+        QMessageBox::warning(this, tr("Export Data"), *end.problem);
 }
 
 void MainWindow::openTypedPath() {
@@ -299,6 +337,13 @@ void MainWindow::tick() {
     showFiles(false);
 }
 
+void MainWindow::chosen() {
+    tick();
+    // Kept at once: a window that never closes normally still remembers the files. A tick
+    // never writes them; only the user's choice does.
+    saveSettings();
+}
+
 void MainWindow::finishReading() {
     showFiles(shown_.Finish());
 }
@@ -311,8 +356,11 @@ void MainWindow::showFiles(bool read) {
     if (shown_.Choice() != choiceShown_) {
         choiceShown_ = shown_.Choice();
         const std::vector<std::string> paths = shown_.Paths();
-        // The old file's diagram must not stand under the new file's name.
-        if (paths.empty() || pathsShown_.empty() || paths.front() != pathsShown_.front())
+        // The old files' diagram must not stand under the new files' names; while a file
+        // stays, the view stays with it.
+        if (std::none_of(paths.begin(), paths.end(), [this](const std::string& path) {
+                return std::find(pathsShown_.begin(), pathsShown_.end(), path) != pathsShown_.end();
+            }))
             view_->newFile();
         for (const std::string& path : paths)
             if (std::find(pathsShown_.begin(), pathsShown_.end(), path) == pathsShown_.end())
@@ -320,7 +368,7 @@ void MainWindow::showFiles(bool read) {
         pathsShown_ = paths;
         if (!paths.empty())
             settings_.lastFolder = folderOf(paths.front());
-        const FolderWatch* folder = shown_.Folder();
+        const FolderLook* folder = shown_.Folder();
         path_->setText(!paths.empty() ? DisplayPath(paths.front())
                        : folder       ? DisplayPath(folder->Folder())
                                       : QString());
@@ -329,8 +377,6 @@ void MainWindow::showFiles(bool read) {
         FillRemoveMenu(*menus_.remove, paths,
                        [this](const std::string& path) { removeFile(path); });
         command("closeAll")->setEnabled(!paths.empty());
-        // Kept at once: a window that never closes normally still remembers the files.
-        saveSettings();
         read = true;
     }
     if (read)
@@ -340,25 +386,29 @@ void MainWindow::showFiles(bool read) {
 
 void MainWindow::redraw() {
     const std::vector<ShownFiles::File>& files = shown_.Files();
-    // In an overlay, the first file with points stands for the picture when the first has none.
-    const auto drawn = std::find_if(files.begin(), files.end(), [](const ShownFiles::File& file) {
-        return file.shown && file.shown->series->measured() > 0;
+    // In an overlay, a file still without points (a sweep just begun) leaves the others'
+    // picture standing.
+    const auto drawn = std::find_if(files.begin(), files.end(), [](const ShownFiles::File& f) {
+        return f.shown && f.shown->series->measured() > 0;
     });
-    if (drawn == files.end() && (files.empty() || !files.front().shown))
-        return;
-    const ReadResult& first = *(drawn != files.end() ? drawn : files.begin())->shown;
-    // A file with no points yet (its header only, say) says so rather than show empty axes.
-    if (first.series->measured() == 0) {
-        plot_->clearPicture();
+    if (drawn == files.end()) {
+        // A file with no points yet (its header only, say) says so rather than show empty axes.
+        if (!files.empty() && files.front().shown)
+            plot_->clearPicture();
         return;
     }
+    const ReadResult& first = *drawn->shown;
     view_->takeSeries(first.series, first.format, startAtZero_);
     std::vector<ShownFile> overlay;
     for (const ShownFiles::File& file : files)
         overlay.push_back({file.shown ? file.shown->series : nullptr,
                            DisplayPath(FileNameOf(file.path)).toStdString(),
-                           file.shown ? file.shown->checks : SweepChecks{},
+                           file.shown ? file.shown->checks : SweepChecks{}, file.look,
                            files.size() > 1 ? ShownStateWord(file.state).toStdString() : ""});
+    // In the order of their looks, so the legend stands still while the files take turns
+    // at being the newest.
+    std::stable_sort(overlay.begin(), overlay.end(),
+                     [](const ShownFile& a, const ShownFile& b) { return a.look < b.look; });
     const bool several = overlay.size() > 1 || (!first.series->points().empty() &&
                                                 first.series->points().back().sweep > 1);
     view_->setOverlay(std::move(overlay));
@@ -402,6 +452,8 @@ void MainWindow::changeEvent(QEvent* event) {
 void MainWindow::timerEvent(QTimerEvent* event) {
     if (event->timerId() == timer_.timerId())
         tick();
+    else if (event->timerId() == exportTimer_.timerId())
+        showExportProgress();
     else
         QMainWindow::timerEvent(event);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ExportJob.h"
 #include "WindowMenus.h"
 #include "WindowSettings.h"
 #include "chart/ChartModel.h"
@@ -19,6 +20,7 @@ class PlotViewControl;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QSettings;
 
 // The window a bench user watches a measurement in: the plot fills it and is laid out anew at
@@ -65,6 +67,9 @@ class MainWindow final : public QMainWindow {
     void finishReading();
     // Whether a tick's read has started and its result not yet been taken.
     bool tickUnderWay() const { return shown_.TickUnderWay(); }
+    // Waits for an Export Data under way and says how it ended, for a caller that must see
+    // it.
+    void finishExport();
 
     PlotArea* plotArea() const { return plot_; }
     QLineEdit* pathField() const { return path_; }
@@ -95,9 +100,12 @@ class MainWindow final : public QMainWindow {
     void chooseFolder();
     QString startFolder() const;
     void exportData();
+    void showExportProgress();
     void openTypedPath();
     void refreshRecentMenu();
     void takeReading();
+    // Shows what the user chose at once, and keeps it in the settings.
+    void chosen();
     // Brings the window up to what is shown: after another choice of files its path, title,
     // menus and remembered files, the picture when `read` or the choice asks, and the status.
     void showFiles(bool read);
@@ -113,6 +121,11 @@ class MainWindow final : public QMainWindow {
     PlotArea* plot_;
     QLineEdit* path_;
     QLabel* statusLine_;
+    QLabel* exportProgress_;
+    QPushButton* cancelExport_;
+    QBasicTimer exportTimer_;
+    std::unique_ptr<ExportJob> export_;
+    QString exportName_;
     FileMenus menus_;
     std::unique_ptr<PlotViewControl> view_;
     QBasicTimer timer_;

@@ -5,6 +5,7 @@
 #include "CommandOutput.h"
 #include "DataExport.h"
 #include "DisplayChoice.h"
+#include "EachFile.h"
 #include "FileInfo.h"
 #include "FitExport.h"
 #include "FitReport.h"
@@ -13,6 +14,7 @@
 #include "Snapshot.h"
 #include "Translation.h"
 #include "classic/PlotDlg.h"
+#include "measurement/ParallelRead.h"
 #include "res/Version.h"
 
 #include <QApplication>
@@ -42,6 +44,7 @@ void CPlotApp::PrepareStart(int argc, char** argv) {
         ChoosesOffscreen(arguments, display, !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"));
     if (m_offscreenChosen)
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    m_needs = ToolkitPartFor(arguments, IsOwnOption);
     // An answer on the command line carries only Korvane's own lines, whatever the platform.
     if (m_offscreenChosen || AsksForNoWindow(arguments))
         qInstallMessageHandler(keepOnlyCriticalMessages);
@@ -67,6 +70,8 @@ bool CPlotApp::InitInstance() {
         m_exitCode = EndCommand(exitCode, problem, text.toUtf8(), err);
         return false;
     };
+    if (command.threads != 0)
+        SetWholeReadThreads(command.threads);
     switch (command.action) {
     case CommandLine::Action::Help:
         out << UsageText();
@@ -87,22 +92,42 @@ bool CPlotApp::InitInstance() {
                                        command.kk ? std::optional(command.kkOptions) : std::nullopt,
                                        command.lines, command.markerPt.value_or(kMarkerPt)}));
     case CommandLine::Action::Export:
+        if (command.intoFolder)
+            return ended(WriteEach(command.files, command.output, err,
+                                   [&](const std::string& file, const std::string& output) {
+                                       return ExportData(file, output,
+                                                         command.kk ? &command.kkOptions : nullptr);
+                                   }));
         return ended(
             0, ExportData(command.file, command.output, command.kk ? &command.kkOptions : nullptr));
     case CommandLine::Action::Info:
-        return ended(PrintFileInfo(command.file, out, err));
+        return ended(PrintEach(command.files, out, [&](const std::string& file, QTextStream& to) {
+            return PrintFileInfo(file, to, err);
+        }));
     case CommandLine::Action::Kk:
-        return ended(PrintKkReport(command.file, command.kkOptions, out, err));
+        return ended(PrintEach(command.files, out, [&](const std::string& file, QTextStream& to) {
+            return PrintKkReport(file, command.kkOptions, to, err);
+        }));
     case CommandLine::Action::Fit:
+        if (command.intoFolder)
+            return ended(WriteEach(command.files, command.output, err,
+                                   [&](const std::string& file, const std::string& output) {
+                                       return ExportFit(file, output, command.circuit,
+                                                        command.fitOptions);
+                                   }));
         if (command.output.empty())
             return ended(
-                PrintFitReport(command.file, command.circuit, command.fitOptions, out, err));
+                PrintEach(command.files, out, [&](const std::string& file, QTextStream& to) {
+                    return PrintFitReport(file, command.circuit, command.fitOptions, to, err);
+                }));
         return ended(0,
                      ExportFit(command.file, command.output, command.circuit, command.fitOptions));
     case CommandLine::Action::ShowDialog:
         break;
     }
-    if (m_offscreenChosen) {
+    // Without the widgets (which the arguments always bring for a window) there is nothing
+    // to show a window with.
+    if (m_offscreenChosen || qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
         m_exitCode = OnNoDisplay();
         return false;
     }

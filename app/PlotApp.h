@@ -12,10 +12,12 @@ class CPlotApp : public StartableApp {
     bool InitInstance() override;
     int ExitCode() const override { return m_exitCode; }
     int OnNoDisplay() override;
+    ToolkitPart Needs() const override { return m_needs; }
 
     QWidget* m_pMainWnd = nullptr;
 
   private:
     int m_exitCode = 0;
     bool m_offscreenChosen = false;
+    ToolkitPart m_needs = ToolkitPart::Widgets;
 };

@@ -23,6 +23,8 @@ FileStatus::State stateOf(ShownFiles::State state) {
     switch (state) {
     case Shown::Waiting:
         return FileStatus::State::Waiting;
+    case Shown::Reading:
+        return FileStatus::State::Reading;
     case Shown::Read:
         return FileStatus::State::Read;
     case Shown::Gone:
@@ -59,7 +61,7 @@ std::string folderName(std::string_view path) {
 
 QString ShownStatusLine(const ShownFiles& shown, const NumberStyle& numbers) {
     const auto& files = shown.Files();
-    if (const FolderWatch* folder = shown.Folder()) {
+    if (const FolderLook* folder = shown.Folder()) {
         // A folder that cannot be listed says so before its files, which then fail in turn.
         if (folder->Error())
             return MainWindow::tr("Cannot read the folder %1: %2")

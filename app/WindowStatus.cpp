@@ -19,6 +19,8 @@ QString StatusLine(const FileStatus& s, const NumberStyle& numbers) {
     case FileStatus::State::Waiting:
         return QCoreApplication::translate("WindowStatus", "Waiting for %1 to appear\u2026")
             .arg(s.name);
+    case FileStatus::State::Reading:
+        return QCoreApplication::translate("WindowStatus", "Reading %1\u2026").arg(s.name);
     case FileStatus::State::Read:
         return QCoreApplication::translate("WindowStatus", "%1 \u00b7 %2 \u00b7 %3 \u00b7 read %4")
             .arg(s.name, s.format,

@@ -11,7 +11,7 @@
 
 // What the main window knows about its file, said in the one line of its status bar.
 struct FileStatus {
-    enum class State { NoFile, Waiting, Read, Gone, Unreadable };
+    enum class State { NoFile, Waiting, Reading, Read, Gone, Unreadable };
     State state = State::NoFile;
     QString name;   // the file's name, without its folder
     QString format; // the title of its format

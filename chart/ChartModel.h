@@ -39,6 +39,11 @@ struct AxisModel {
 };
 
 // A series as the diagram draws it: which quantities go across and up, against which axis.
+// How a series' marks are drawn besides their colour: files overlaid beyond the palette's
+// colours are told apart by their shape.
+enum class MarkShape { Circle, Square, Plus, Cross };
+inline constexpr int kMarkShapes = 4;
+
 struct SeriesModel {
     SeriesSnapshot series;
     Quantity x = Quantity::ZReal;
@@ -56,6 +61,7 @@ struct SeriesModel {
     bool lines = false;
     // When not empty, only these sweeps of first to last are drawn, ascending.
     std::vector<int> onlySweeps{};
+    MarkShape shape = MarkShape::Circle;
 };
 
 // One entry of an overlay's legend.
@@ -66,6 +72,7 @@ struct LegendEntry {
     std::string mark{};
     // Drawn faint, for a file that shows nothing now.
     bool greyed = false;
+    MarkShape shape = MarkShape::Circle;
 };
 
 // The key of a diagram whose file holds several sweeps, above the frame: the sweeps drawn,

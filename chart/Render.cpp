@@ -3,6 +3,7 @@
 #include "AxisRange.h"
 #include "AxisTicks.h"
 #include "ClippedPath.h"
+#include "Marks.h"
 #include "MeasuringPainter.h"
 #include "PanelBelow.h"
 #include "RangeAdjustment.h"
@@ -365,7 +366,8 @@ void drawLegend(Painter& painter, const std::vector<LegendEntry>& legend, const 
     for (size_t i = 0; i < shown; ++i) {
         const bool greyed = legend[i].greyed;
         const PointF dot{x + s.dot / 2, line.top + line.height / 2};
-        painter.Markers({&dot, 1}, s.dot, greyed ? faint(legend[i].color) : legend[i].color);
+        DrawMarks(painter, {&dot, 1}, s.dot, greyed ? faint(legend[i].color) : legend[i].color,
+                  legend[i].shape, false);
         painter.Text(PlainText(legend[i].name + legend[i].mark), {x + s.dot + s.gap, baseline},
                      s.font, greyed ? faint(paper.ink) : paper.ink);
         x += widths[i] + s.font;
@@ -486,10 +488,7 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
             const Color colour = coloured ? SweepColour(share, dark) : sm.color;
             for (const std::vector<PointF>& piece : ClippedPath(path, f))
                 painter.Polyline(piece, {colour, s.joinLine});
-            if (sm.open)
-                painter.Rings(centres, s.dot * 1.2, colour);
-            else
-                painter.Markers(centres, s.dot, colour);
+            DrawMarks(painter, centres, sm.open ? s.dot * 1.2 : s.dot, colour, sm.shape, sm.open);
             centres.clear();
             path.clear();
         };

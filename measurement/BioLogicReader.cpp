@@ -20,3 +20,7 @@ void ReadBioLogicLine(ReaderState& state, std::string_view line, RowSink& sink) 
     if (state.lines > 2 && TakeHeader(state, line, Separator::Tab, sink))
         state.stage = kRows;
 }
+
+bool BioLogicTakesRow(const ReaderState& state, std::string_view) {
+    return state.stage == kRows;
+}

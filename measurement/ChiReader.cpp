@@ -15,3 +15,7 @@ void ReadChiLine(ReaderState& state, std::string_view line, RowSink& sink) {
     if (TakeHeader(state, line, Separator::Comma, sink))
         state.stage = kRows;
 }
+
+bool ChiTakesRow(const ReaderState& state, std::string_view) {
+    return state.stage == kRows;
+}

@@ -28,3 +28,7 @@ void ReadGamryLine(ReaderState& state, std::string_view line, RowSink& sink) {
     if (StartsWithField(line, "ZCURVE"))
         state.stage = kNames;
 }
+
+bool GamryTakesRow(const ReaderState& state, std::string_view line) {
+    return state.stage == kTable && !line.empty() && line.front() == '\t';
+}

@@ -227,13 +227,31 @@ LineReader::Status LineReader::skip(std::uint64_t count) {
 }
 
 bool LineReader::bytesAt(std::uint64_t offset, std::size_t count, std::string& bytes) const {
-    bytes.clear();
-    if (offset >= limit_)
+    // Sized by the read itself, so a buffer used again is not cleared first.
+    if (offset >= limit_) {
+        bytes.clear();
         return true;
+    }
     count = static_cast<std::size_t>(std::min<std::uint64_t>(count, limit_ - offset));
     if (fd_ < 0) {
         bytes.assign(data_ + offset, count);
         return true;
     }
     return ReadBytesAt(fd_, offset, count, bytes);
+}
+
+void LineReader::jumpTo(std::uint64_t position) {
+    if (position == position_)
+        return;
+    terminated_ = true;
+    cut_ = false;
+    if (fd_ < 0) {
+        begin_ = static_cast<std::size_t>(position);
+        position_ = position;
+        return;
+    }
+    start_ = bytesRead_ = position_ = position;
+    begin_ = end_ = 0;
+    atEnd_ = false;
+    previousTail_.clear();
 }

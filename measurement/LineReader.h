@@ -76,7 +76,13 @@ class LineReader {
     // From now on every read from the file first looks at `stop` (nullptr: never): once it is
     // set, the read ends with Error and stopped(), also within a line without line end.
     void setStop(const std::atomic<bool>* stop) { stop_ = stop; }
+    const std::atomic<bool>* stopFlag() const { return stop_; }
     bool stopped() const { return stopped_; }
+    // Goes on from `position` (a line's first byte at or after position()), the bytes between
+    // passed over unread: their lines were taken some other way.
+    void jumpTo(std::uint64_t position);
+    // The byte lines end at.
+    char lineEnd() const { return lineEnd_; }
     // The `count` bytes before offset `end`, when they are still in the buffer (or in what it
     // kept of its previous filling): what was read, not what the file holds now.
     bool recent(std::uint64_t end, std::size_t count, std::string& bytes) const;

@@ -3,6 +3,7 @@
 #include "Encoding.h"
 #include "Format.h"
 #include "LineReader.h"
+#include "ParallelRead.h"
 #include "Reader.h"
 #include "measurement/io/FileDescriptor.h"
 #include "measurement/io/IoError.h"
@@ -52,6 +53,11 @@ struct ReadOptions {
     // `watching` (one look at a file as it stands) it always counts.
     bool watching = false;
     bool sizeChanged = false;
+    // A whole read of at least `parallelFrom` bytes parses on this many threads (0: as many
+    // as WholeReadThreads says).
+    unsigned threads = 0;
+    std::uint64_t parallelFrom = kParallelReadFrom;
+    std::uint64_t parallelWindow = kParallelWindow; // bytes a thread scans at a time
 };
 
 // What one reading found.
@@ -89,9 +95,22 @@ void ReadLines(LineReader& reader, std::uint64_t length, Sink& sink, const ReadO
         ReadBinary(reader, length, sink, outcome);
         return;
     }
+    // A whole read of a large file, once its first row has shown where its rows begin.
+    const unsigned threads = options.threads != 0 ? options.threads : WholeReadThreads();
+    bool parallel = units == TextUnits::Bytes && outcome.state.lines == 0 && threads > 1 &&
+                    length - std::min(length, reader.position()) >= options.parallelFrom;
     std::string decoded;
     std::string_view line;
     while (reader.position() < length) {
+        if (parallel && outcome.state.rows > 0) [[unlikely]] {
+            parallel = false;
+            if (!ReadLinesInParallel(reader, length, threads, options.parallelWindow, outcome.state,
+                                     sink, outcome.error, outcome.stopped))
+                break;
+            outcome.resumeAt = reader.position();
+            outcome.lastLineOpen = false;
+            continue;
+        }
         const LineReader::Status status = reader.next(line);
         if (status == LineReader::Status::End)
             break;

@@ -8,12 +8,11 @@
 // The reader of the plain format, inline: the reload of a plain file calls it for every
 // line.
 
-// Every line is a point once a line has given a number; the lines before it are a header.
-// The three numbers are scanned as "%lf %lf %lf" would, and a number a line does not
-// provide keeps the value an earlier line gave it.
-template <typename Sink> void ReadPlainLine(ReaderState& state, std::string_view line, Sink& sink) {
+// What follows the scan of a line that put its first `count` numbers into the carried ones.
+template <typename Sink>
+void TakePlainNumbers(ReaderState& state, std::string_view line, int count, Sink& sink) {
     // stage 0: no number seen yet.
-    if (ScanThreeNumbers(line, state.carried) == 0 && state.stage == 0) {
+    if (count == 0 && state.stage == 0) {
         state.sawText = state.sawText || line.find_first_not_of(" \t\r\f\v") != line.npos;
         return;
     }
@@ -22,4 +21,11 @@ template <typename Sink> void ReadPlainLine(ReaderState& state, std::string_view
     sink.OnRow(
         Row{state.carried[0], state.carried[1], -state.carried[2], state.lines, state.rows, sweep});
     ++state.rows;
+}
+
+// Every line is a point once a line has given a number; the lines before it are a header.
+// The three numbers are scanned as "%lf %lf %lf" would, and a number a line does not
+// provide keeps the value an earlier line gave it.
+template <typename Sink> void ReadPlainLine(ReaderState& state, std::string_view line, Sink& sink) {
+    TakePlainNumbers(state, line, ScanThreeNumbers(line, state.carried), sink);
 }

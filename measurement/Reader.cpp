@@ -67,6 +67,25 @@ void ReadFormattedLine(ReaderState& state, std::string_view line, RowSink& sink)
     }
 }
 
+bool TakesTableRow(const ReaderState& state, std::string_view line) {
+    switch (state.format) {
+    case Format::GamryDta:
+        return GamryTakesRow(state, line);
+    case Format::BioLogicMpt:
+        return BioLogicTakesRow(state, line);
+    case Format::ZView:
+        return ZViewTakesRow(state, line);
+    case Format::Chi:
+        return ChiTakesRow(state, line);
+    case Format::Nova:
+    case Format::PalmSensCsv:
+    case Format::Csv:
+        return TableTakesRow(state, line);
+    default:
+        return false;
+    }
+}
+
 namespace {
 
 // Gamry's sweeps are its tables; a cycle column's sweeps are its values.
@@ -92,12 +111,16 @@ bool SendTableRow(ReaderState& state, std::string_view line, RowSink& sink) {
     if (!ReadTableRow(line, state.separator, state.decimalComma, state.columns, values,
                       state.sawDecimalComma))
         return false;
+    SendTableValues(state, values, sink);
+    return true;
+}
+
+void SendTableValues(ReaderState& state, const RowValues& values, RowSink& sink) {
     const Impedance z = ToImpedance(state.columns, values);
     countSweep(state, values, z.frequency);
     sink.OnRow(
         Row{z.frequency, z.real, z.negImag, state.lines, state.rows, std::max(state.sweeps, 1u)});
     ++state.rows;
-    return true;
 }
 
 bool TakeHeader(ReaderState& state, std::string_view line, Separator separator, RowSink& sink) {

@@ -14,6 +14,14 @@ std::string RefusalText(const Detection& detection, const ReaderState& state, bo
 // The reader of every format but the plain one.
 void ReadFormattedLine(ReaderState& state, std::string_view line, RowSink& sink);
 
+// Whether the reader of the state's format, where it stands, reads `line` as a row of its table
+// (SendTableRow) and does nothing more with it when it is one: then a scan of the row made
+// beforehand may stand in for the reading.
+bool TakesTableRow(const ReaderState& state, std::string_view line);
+
+// What reading a row of the state's table does once its values are read: the row is sent.
+void SendTableValues(ReaderState& state, const RowValues& values, RowSink& sink);
+
 // Reads one line (UTF-8 or single-byte text, without its line end) and sends the row it
 // holds, if any, to `sink`.
 template <typename Sink> void ReadLine(ReaderState& state, std::string_view line, Sink& sink) {

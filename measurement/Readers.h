@@ -13,6 +13,14 @@ void ReadChiLine(ReaderState& state, std::string_view line, RowSink& sink);
 // Generic CSV/TSV, NOVA and PalmSens exports: tables found by their header rows.
 void ReadTableLine(ReaderState& state, std::string_view line, RowSink& sink);
 
+// Whether each reader, where it stands, takes `line` as a table row if it is one and does
+// nothing more with it (TakesTableRow).
+bool GamryTakesRow(const ReaderState& state, std::string_view line);
+bool BioLogicTakesRow(const ReaderState& state, std::string_view line);
+bool ZViewTakesRow(const ReaderState& state, std::string_view line);
+bool ChiTakesRow(const ReaderState& state, std::string_view line);
+bool TableTakesRow(const ReaderState& state, std::string_view line);
+
 // Reads `line` as a row of the state's table and sends it. False when it is no row: fewer
 // fields than the header, or a used field that is not a number.
 bool SendTableRow(ReaderState& state, std::string_view line, RowSink& sink);

@@ -17,3 +17,7 @@ void ReadTableLine(ReaderState& state, std::string_view line, RowSink& sink) {
     if (TakeHeader(state, line, state.separator, sink))
         state.stage = kRows;
 }
+
+bool TableTakesRow(const ReaderState& state, std::string_view) {
+    return state.stage == kRows;
+}

@@ -58,3 +58,7 @@ void ReadZViewLine(ReaderState& state, std::string_view line, RowSink& sink) {
     if (TakeHeader(state, line, Separator::Tab, sink))
         state.stage = kRows;
 }
+
+bool ZViewTakesRow(const ReaderState& state, std::string_view) {
+    return state.stage == kRows;
+}

@@ -32,11 +32,10 @@ void holdStartMessages(QtMsgType type, const QMessageLogContext& context, const 
 }
 } // namespace
 
-int RunApp(StartableApp& app, int argc, char** argv) {
-    starting = &app;
-    app.PrepareStart(argc, argv);
+namespace {
+template <typename Application> int runWith(StartableApp& app, int argc, char** argv) {
     toolkitHandler = qInstallMessageHandler(holdStartMessages);
-    QApplication application(argc, argv);
+    Application application(argc, argv);
     // The toolkit takes the user's locale for everything; numbers in files, --info and the
     // command line keep the C locale's point, and the window asks QLocale for its own.
     std::setlocale(LC_NUMERIC, "C");
@@ -47,8 +46,23 @@ int RunApp(StartableApp& app, int argc, char** argv) {
     // The toolkit has taken its own options out of argv.
     app.SetArguments(std::vector<std::string>(argv, argv + argc));
     // The application's name stays the executable's: message boxes show it as caption.
-    QApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
+    QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
     if (app.InitInstance())
-        return QApplication::exec();
+        return Application::exec();
     return app.ExitCode();
+}
+} // namespace
+
+int RunApp(StartableApp& app, int argc, char** argv) {
+    starting = &app;
+    app.PrepareStart(argc, argv);
+    switch (app.Needs()) {
+    case ToolkitPart::Core:
+        return runWith<QCoreApplication>(app, argc, argv);
+    case ToolkitPart::Gui:
+        return runWith<QGuiApplication>(app, argc, argv);
+    case ToolkitPart::Widgets:
+        break;
+    }
+    return runWith<QApplication>(app, argc, argv);
 }

@@ -3,6 +3,9 @@
 #include <string>
 #include <vector>
 
+// How much of the toolkit a run starts: the core alone, the GUI without widgets, or all.
+enum class ToolkitPart { Core, Gui, Widgets };
+
 // What the entry routine starts: the program's working life, around the toolkit's start.
 class StartableApp {
   public:
@@ -13,6 +16,8 @@ class StartableApp {
 
     // Called with the raw arguments before the application exists.
     virtual void PrepareStart(int /*argc*/, char** /*argv*/) {}
+    // What the run needs of the toolkit, once PrepareStart has seen the arguments.
+    virtual ToolkitPart Needs() const { return ToolkitPart::Widgets; }
     // Runs the program's working life; false means no event loop follows.
     virtual bool InitInstance() = 0;
     // The process's exit status once InitInstance has returned false.
@@ -30,5 +35,5 @@ class StartableApp {
     std::vector<std::string> arguments_;
 };
 
-// The entry routine: makes the QApplication, then runs `app`.
+// The entry routine: makes the application object of the part `app` needs, then runs `app`.
 int RunApp(StartableApp& app, int argc, char** argv);

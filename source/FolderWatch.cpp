@@ -25,7 +25,7 @@ FolderWatch::FolderWatch(std::string folder)
     : folder_(std::move(folder)),
       prefix_(folder_.empty() || folder_.back() == '/' ? folder_ : folder_ + '/') {}
 
-std::vector<std::string> FolderWatch::Newest(std::size_t count) {
+std::vector<std::string> FolderWatch::Newest(std::size_t count, const std::atomic<bool>* stop) {
     ++looks_;
     listed_ = 0;
     newest_.clear();
@@ -41,6 +41,8 @@ std::vector<std::string> FolderWatch::Newest(std::size_t count) {
         const dirent* entry = ::readdir(listing.get());
         if (entry == nullptr)
             break;
+        if (stop != nullptr && *stop)
+            return {};
         const auto* judged = judge(folderFd, entry->d_name, entry->d_type);
         if (judged != nullptr && count > 0)
             keepIfNewer({judged->second.seconds, judged->second.nanoseconds, &judged->first},
@@ -96,10 +98,17 @@ const FolderWatch::Judgements::value_type* FolderWatch::judge(int folderFd, cons
                         static_cast<std::int64_t>(info.st_mtim.tv_nsec),
                         false,
                         looks_};
-    if (now.inode != judgement.inode || now.size != judgement.size ||
-        now.seconds != judgement.seconds || now.nanoseconds != judgement.nanoseconds) {
+    const bool same = now.inode == judgement.inode && now.size == judgement.size &&
+                      now.seconds == judgement.seconds && now.nanoseconds == judgement.nanoseconds;
+    // What was appended after a head seen whole cannot change what the head says.
+    const bool headSeen = judgement.measurement
+                              ? judgement.size > 0
+                              : judgement.size >= std::int64_t(LineReader::kHeadSize);
+    const bool grewOnly = now.inode == judgement.inode && now.size > judgement.size && headSeen;
+    if (!same) {
+        const bool measurement = grewOnly ? judgement.measurement : readsAsMeasurement(view);
         judgement = now;
-        judgement.measurement = readsAsMeasurement(view);
+        judgement.measurement = measurement;
     }
     return judgement.measurement ? &*found : nullptr;
 }

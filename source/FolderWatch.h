@@ -2,6 +2,7 @@
 
 #include "measurement/io/IoError.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -18,9 +19,10 @@
 // Korvane's temporary outputs and its own exports never count; FIFOs, devices and folders are
 // never opened.
 //
-// A look lists the folder once and asks each name's type and times; a file's content is read
+// A look lists the folder once and asks each name's type and times; a file's head is read
 // only while it is not judged yet as it stands (the same file, size and modification time),
-// so a folder of thousands of files costs a listing and a stat each.
+// so a folder of thousands of files costs a listing and a stat each. A file that only grew
+// keeps its judgement once its head was seen whole, so a growing measurement costs no read.
 class FolderWatch {
   public:
     explicit FolderWatch(std::string folder);
@@ -28,8 +30,8 @@ class FolderWatch {
     // The paths of the newest `count` measurement files (fewer when the folder holds fewer),
     // newest first by modification time; of two with the same time, the name that sorts later
     // is newer, as a writer numbering its files means it. Nothing when the folder cannot be
-    // listed, and Error() says why.
-    std::vector<std::string> Newest(std::size_t count);
+    // listed, and Error() says why. Once `stop` is set the look ends early with nothing.
+    std::vector<std::string> Newest(std::size_t count, const std::atomic<bool>* stop = nullptr);
 
     // Why the last look could not list the folder, or nothing when it could.
     const std::optional<IoError>& Error() const { return error_; }

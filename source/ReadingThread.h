@@ -1,18 +1,15 @@
 #pragma once
 
+#include "JobThread.h"
 #include "LiveReading.h"
 #include "ReadResult.h"
 #include "SweepChecks.h"
 
-#include <atomic>
-#include <condition_variable>
 #include <functional>
 #include <map>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 // Reads the measurement files on a thread of its own, one read at a time, so the window never
@@ -25,38 +22,35 @@ class ReadingThread {
     // on to the thread that takes the result.
     explicit ReadingThread(std::function<void()> finished);
     // Stops a running read at its next buffer and waits for the thread, never for the file.
-    ~ReadingThread();
+    ~ReadingThread() = default;
     ReadingThread(const ReadingThread&) = delete;
     ReadingThread& operator=(const ReadingThread&) = delete;
 
     // Starts a read of `paths`, one after the other; false, starting nothing, while a read
     // runs or its result waits to be taken. A file left out is forgotten.
-    bool Start(std::vector<std::string> paths);
+    bool Start(std::vector<std::string> paths) { return thread_.Start({std::move(paths), kk_}); }
     // The finished read's results, in the order the files were given, once; nothing while
     // reading or when nothing was read.
-    std::optional<std::vector<ReadResult>> Take();
+    std::optional<std::vector<ReadResult>> Take() { return thread_.Take(); }
     // Waits until no read is running.
-    void Wait();
+    void Wait() { thread_.Wait(); }
     // Stops the read under way, or the one about to start, at its next buffer: its result,
     // marked stopped, comes as any other.
-    void Cancel();
+    void Cancel() { thread_.Cancel(); }
     // How the reads from the next on check the sweeps they read.
-    void SetKkOptions(const KkOptions& options);
+    void SetKkOptions(const KkOptions& options) { kk_ = options; }
 
   private:
-    void run();
+    struct Job {
+        std::vector<std::string> paths;
+        KkOptions kk;
+    };
+    std::vector<ReadResult> read(const Job& job, const std::atomic<bool>& stop);
 
+    // The reading thread's alone.
     std::map<std::string, std::unique_ptr<LiveReading>> readings_;
     std::map<std::string, LiveChecks> checks_;
-    KkOptions kkOptions_;
-    std::function<void()> finished_;
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::optional<std::vector<std::string>> job_;
-    bool reading_now_ = false;
-    std::optional<std::vector<ReadResult>> result_;
-    bool quit_ = false;
-    std::atomic<bool> stop_{false};
-    // Last, so it starts once everything it uses exists.
-    std::thread thread_;
+    KkOptions kk_;
+    // Last, so it stops first, while everything it uses exists.
+    JobThread<Job, std::vector<ReadResult>> thread_;
 };

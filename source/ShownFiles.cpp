@@ -30,7 +30,7 @@ std::optional<IoError> unreadableAt(const std::string& path) {
 } // namespace
 
 ShownFiles::ShownFiles(std::function<void()> finished)
-    : thread_(std::make_unique<ReadingThread>(std::move(finished))) {}
+    : finished_(finished), thread_(std::make_unique<ReadingThread>(std::move(finished))) {}
 
 ShownFiles::~ShownFiles() = default;
 
@@ -74,7 +74,7 @@ void ShownFiles::Clear() {
 
 void ShownFiles::Follow(const std::string& folder, std::size_t count) {
     choose({});
-    folder_ = std::make_unique<FolderWatch>(folder);
+    folder_ = std::make_unique<FolderLook>(folder, finished_);
     followCount_ = count;
     switchedTo_.clear();
     ++choice_;
@@ -94,15 +94,29 @@ void ShownFiles::choose(const std::vector<std::string>& paths) {
     if (once == Paths())
         return;
     std::vector<File> chosen;
+    std::vector<int> looks;
+    std::vector<std::size_t> joined;
     for (const std::string& path : once) {
         const auto before = std::find_if(files_.begin(), files_.end(),
                                          [&path](const File& file) { return file.path == path; });
         if (before != files_.end()) {
+            looks.push_back(before->look);
             chosen.push_back(std::move(*before));
         } else {
+            joined.push_back(chosen.size());
             chosen.emplace_back();
             chosen.back().path = path;
+            struct stat info {};
+            if (::lstat(path.c_str(), &info) == 0)
+                chosen.back().state = State::Reading;
         }
+    }
+    for (const std::size_t i : joined) {
+        int look = 0;
+        while (std::find(looks.begin(), looks.end(), look) != looks.end())
+            ++look;
+        chosen[i].look = look;
+        looks.push_back(look);
     }
     files_ = std::move(chosen);
     ++choice_;
@@ -110,24 +124,44 @@ void ShownFiles::choose(const std::vector<std::string>& paths) {
     thread_->Cancel();
 }
 
-void ShownFiles::adoptNewest() {
-    const std::vector<std::string> newest = folder_->Newest(followCount_);
-    // An empty or unlistable folder leaves what is shown; its error says why.
-    if (newest.empty() || newest == Paths())
-        return;
-    if (!files_.empty() && newest.front() != files_.front().path) {
+bool ShownFiles::shows(const std::string& path) const {
+    return std::any_of(files_.begin(), files_.end(),
+                       [&path](const File& file) { return file.path == path; });
+}
+
+bool ShownFiles::adoptNewest(const std::vector<std::string>& newest) {
+    // An empty or unlistable folder leaves what is shown; its error says why. The same files
+    // in another order of age are what is shown already.
+    if (newest.empty() || (newest.size() == files_.size() &&
+                           std::all_of(newest.begin(), newest.end(),
+                                       [this](const std::string& path) { return shows(path); })))
+        return false;
+    if (!files_.empty() && !shows(newest.front())) {
         switchedTo_ = newest.front();
         switchedAt_ = std::chrono::system_clock::now();
     }
     choose(newest);
+    return true;
 }
 
 void ShownFiles::Tick() {
-    if (reading_)
+    lookWanted_ = folder_ != nullptr;
+    takeLook();
+    startRead();
+}
+
+void ShownFiles::takeLook() {
+    if (!folder_)
         return;
-    if (folder_)
-        adoptNewest();
-    if (files_.empty())
+    if (const auto newest = folder_->Take(); newest && adoptNewest(*newest))
+        startRead();
+    // A tick during a look has its own look once that one is taken.
+    if (lookWanted_ && folder_->Start(followCount_))
+        lookWanted_ = false;
+}
+
+void ShownFiles::startRead() {
+    if (reading_ || files_.empty())
         return;
     reading_ = thread_->Start(Paths());
     choiceOfRead_ = choice_;
@@ -135,6 +169,7 @@ void ShownFiles::Tick() {
 }
 
 bool ShownFiles::Take() {
+    takeLook();
     std::optional<std::vector<ReadResult>> results = thread_->Take();
     if (!results)
         return false;
@@ -143,7 +178,7 @@ bool ShownFiles::Take() {
                                      [](const ReadResult& result) { return result.stopped; });
     if (choiceOfRead_ != choice_ || kkChangeOfRead_ != kkChange_ || stopped ||
         results->size() != files_.size()) {
-        Tick();
+        startRead();
         return false;
     }
     for (std::size_t i = 0; i < files_.size(); ++i)
@@ -152,10 +187,20 @@ bool ShownFiles::Take() {
 }
 
 bool ShownFiles::Finish() {
-    if (!reading_)
-        return false;
-    thread_->Wait();
-    return Take();
+    const std::uint64_t choice = choice_;
+    while (folder_ && folder_->UnderWay()) {
+        folder_->Wait();
+        takeLook();
+    }
+    // Files a look chose are waited for until they are read.
+    bool read = false;
+    while (reading_ && !read) {
+        thread_->Wait();
+        read = Take();
+        if (choice_ == choice)
+            break;
+    }
+    return read;
 }
 
 void ShownFiles::takeIn(File& file, ReadResult result) {

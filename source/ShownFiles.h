@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FolderWatch.h"
+#include "FolderLook.h"
 #include "ReadResult.h"
 
 #include <chrono>
@@ -21,7 +21,8 @@ class ReadingThread;
 // chosen are read straight after; a result for files no longer shown is never taken in.
 class ShownFiles {
   public:
-    enum class State { Waiting, Read, Gone, Unreadable };
+    // Reading: there, but its first read is still under way.
+    enum class State { Waiting, Reading, Read, Gone, Unreadable };
     struct File {
         std::string path;
         State state = State::Waiting;
@@ -37,6 +38,9 @@ class ShownFiles {
         // when that held points, and `latestKept` says so.
         std::optional<ReadResult> latest;
         bool latestKept = false;
+        // The file's place among the looks files are drawn in, taken as it joins and kept for
+        // as long as it is shown: the lowest no other file shown holds.
+        int look = 0;
     };
 
     // `finished` runs on the reading thread once a read has ended; it should only pass the
@@ -59,7 +63,9 @@ class ShownFiles {
     // Shows nothing, and follows no folder.
     void Clear();
     // Shows the newest `count` measurement files of `folder` from the next tick on, and newer
-    // ones as they come.
+    // ones as they come. The folder is looked at beside the reads: a change of its newest
+    // files stops the read under way. Only another set of files changes what is shown; the
+    // same files in another order of age change nothing.
     void Follow(const std::string& folder, std::size_t count);
     // How many of the followed folder's newest files are shown from the next tick on.
     void SetFollowCount(std::size_t count) { followCount_ = count; }
@@ -67,14 +73,14 @@ class ShownFiles {
     // checked anew at the next tick.
     void SetKkOptions(const KkOptions& options);
 
-    // Starts a read of the files shown, unless one runs; following a folder, its newest
-    // files are shown first when they changed.
+    // Starts a read of the files shown, unless one runs, and a look at the followed folder,
+    // unless one runs.
     void Tick();
-    // Takes a finished read in. True when it was a read of the files shown; a read of
-    // files no longer shown is dropped and the files shown are read at once.
+    // Takes a finished look and a finished read in. True when a read of the files shown was
+    // taken; a read of files no longer shown is dropped and the files shown are read at once.
     bool Take();
-    // Waits for the read under way and takes it in, for a caller that must see it; true as
-    // for Take.
+    // Waits for the look and the read under way and takes them in, and for the read of the
+    // files the look chose, for a caller that must see them; true as for Take.
     bool Finish();
     // Whether a read has started and its result not yet been taken.
     bool TickUnderWay() const { return reading_; }
@@ -84,7 +90,7 @@ class ShownFiles {
     // Counts every change of the files shown, so a window knows when to show them anew.
     std::uint64_t Choice() const { return choice_; }
     // The folder followed, or nullptr.
-    const FolderWatch* Folder() const { return folder_.get(); }
+    const FolderLook* Folder() const { return folder_.get(); }
     // The newest file the folder brought in place of the one shown before, and when; an
     // empty path before any.
     const std::string& SwitchedTo() const { return switchedTo_; }
@@ -93,11 +99,16 @@ class ShownFiles {
   private:
     void choose(const std::vector<std::string>& paths);
     void changed();
-    void adoptNewest();
+    bool shows(const std::string& path) const;
+    // Shows the folder's newest files when they are another set; true when they were.
+    bool adoptNewest(const std::vector<std::string>& newest);
+    void startRead();
+    void takeLook();
     void takeIn(File& file, ReadResult result);
 
+    std::function<void()> finished_;
     std::vector<File> files_;
-    std::unique_ptr<FolderWatch> folder_;
+    std::unique_ptr<FolderLook> folder_;
     std::size_t followCount_ = 1;
     std::string switchedTo_;
     std::chrono::system_clock::time_point switchedAt_;
@@ -105,6 +116,7 @@ class ShownFiles {
     std::uint64_t choiceOfRead_ = 0;
     std::uint64_t kkChange_ = 0, kkChangeOfRead_ = 0;
     bool reading_ = false;
+    bool lookWanted_ = false;
     // Last, so it goes first, stopping its read while everything it reports to exists.
     std::unique_ptr<ReadingThread> thread_;
 };

@@ -2,6 +2,7 @@
 
 #include "Diagram.h"
 #include "DistinctNames.h"
+#include "FileLook.h"
 #include "SweepsDrawn.h"
 #include "chart/RangeAdjustment.h"
 
@@ -183,7 +184,7 @@ ChartModel OverlayModel(const std::vector<ShownFile>& files, bool plus,
     };
     ChartModel overlay;
     std::optional<ChartModel> lower;
-    bool spanned = false; // by a file read: one not read yet must not widen the axes
+    bool spanned = false;
     for (size_t i = 0; i < files.size(); ++i) {
         ChartModel one = DiagramModel(files[i].series, plus, eachChoices);
         std::optional<ChartModel> oneLower;
@@ -196,7 +197,9 @@ ChartModel OverlayModel(const std::vector<ShownFile>& files, bool plus,
                 series.push_back(std::move(s));
             oneLower->series.clear();
         }
-        if (i == 0 || (files[i].series && !spanned)) {
+        // A file without points yet (not read, or a sweep just begun) spans nothing.
+        const bool points = files[i].series && files[i].series->measured() > 0;
+        if (i == 0 || (points && !spanned)) {
             std::vector<LegendEntry> legend = std::move(overlay.legend);
             std::vector<SeriesModel> before = std::move(overlay.series);
             overlay = std::move(one);
@@ -205,27 +208,28 @@ ChartModel OverlayModel(const std::vector<ShownFile>& files, bool plus,
             if (lower && oneLower)
                 oneLower->series = std::move(lower->series);
             lower = std::move(oneLower);
-        } else if (files[i].series) {
+        } else if (points) {
             widen(overlay.x, one.x);
             widen(overlay.y, one.y);
             if (lower && oneLower)
                 widen(lower->y, oneLower->y);
         }
-        spanned = spanned || files[i].series;
-        const Color colour = kFileColours[i % std::size(kFileColours)];
+        spanned = spanned || points;
+        const FileLook look = FileLookAt(files[i].look, i);
         for (SeriesModel& s : series) {
-            s.color = colour;
+            s.color = look.color;
+            s.shape = look.shape;
             s.name = files[i].name;
             // In Bode the second of a file's two goes to the panel below, beside the others'.
             (lower && &s != &series.front() ? lower->series : overlay.series)
                 .push_back(std::move(s));
         }
-        const bool empty = !files[i].series || files[i].series->points().empty();
         overlay.legend.push_back(
             {names[i] + (files[i].state.empty() ? "" : " \u2014 " + files[i].state),
-             colour,
+             look.color,
              {},
-             empty && !files[i].state.empty()});
+             !points && !files[i].state.empty(),
+             look.shape});
     }
     // Each file has its colour: neither axis stands for one series.
     overlay.sweeps.reset();

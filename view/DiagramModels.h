@@ -28,6 +28,8 @@ struct ShownFile {
     std::string name;
     // The Kramers-Kronig check of each of its sweeps.
     SweepChecks checks{};
+    // Its look (FileLookAt), kept while it is shown; -1 takes its place in the list.
+    int look = -1;
     // Why it shows nothing new, after its name in the legend: "waiting", "gone"…
     std::string state{};
 };

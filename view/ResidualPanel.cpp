@@ -1,5 +1,6 @@
 #include "ResidualPanel.h"
 
+#include "FileLook.h"
 #include "SweepsDrawn.h"
 #include "chart/PanelBelow.h"
 #include "chart/SweepKeyEntries.h"
@@ -71,17 +72,19 @@ ChartModel ResidualModel(const std::vector<ShownFile>& files, const PlotChoices&
         if (residuals.rows() == 0)
             continue;
         const SeriesSnapshot series = residuals.Make();
-        const Color colour = overlay ? kFileColours[i % std::size(kFileColours)] : kOkabeBlue;
+        const FileLook look =
+            overlay ? FileLookAt(files[i].look, i) : FileLook{kOkabeBlue, MarkShape::Circle};
         for (const Quantity part : {Quantity::ZReal, Quantity::MinusZImag}) {
             SeriesModel residual{series,
                                  Quantity::Frequency,
                                  part,
                                  false,
-                                 colour,
+                                 look.color,
                                  drawn.first,
                                  std::max(drawn.last, drawn.first)};
             residual.open = part == Quantity::MinusZImag;
             residual.onlySweeps = drawn.only;
+            residual.shape = look.shape;
             m.series.push_back(std::move(residual));
         }
     }

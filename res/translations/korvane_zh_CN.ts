@@ -4,6 +4,18 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Exporting to %1: %2 MB written</source>
+        <translation>正在导出到 %1：已写入 %2 MB</translation>
+    </message>
+    <message>
+        <source>Export to %1 cancelled; nothing was written</source>
+        <translation>已取消导出到 %1；未写入任何内容</translation>
+    </message>
+    <message>
         <source>Measurement files (%1)</source>
         <translation>测量文件 (%1)</translation>
     </message>
@@ -382,6 +394,10 @@
     <message>
         <source>Waiting for %1 to appear…</source>
         <translation>正在等待 %1 出现…</translation>
+    </message>
+    <message>
+        <source>Reading %1…</source>
+        <translation>正在读取 %1…</translation>
     </message>
     <message>
         <source>%1 · %2 · %3 · read %4</source>

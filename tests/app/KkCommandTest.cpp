@@ -23,7 +23,7 @@ TEST(KkCommand, ParsesItsOptionsAndRefusesBadOnes) {
          ""},
         {{"--export", "o.csv", "--kk", "--kk-m", "100", "m.txt"}, A::Export, ""},
         {{"--kk"}, A::Error, "--kk needs a FILE to check."},
-        {{"--kk", "a.txt", "b.txt"}, A::Error, "--kk checks one FILE."},
+        {{"--kk", "a.txt", "b.txt"}, A::Kk, ""},
         {{"--kk", "--info", "m.txt"}, A::Error, "--info goes without --kk."},
         {{"--kk", "--snapshot", "o.png", "a.txt", "b.txt"}, A::Snapshot, ""},
         {{"--kk", "--classic", "--snapshot", "o.png", "m.txt"},

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTranslator>
@@ -23,6 +24,7 @@
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <sstream>
 
 namespace {
 
@@ -141,6 +143,7 @@ TEST(MainWindow, CommandsCarryTheirShortcutsAndAct) {
         return std::optional(QString::fromStdString(dir.file("points.csv")));
     });
     s.window->command("exportData")->trigger();
+    s.window->finishExport();
     EXPECT_EQ(suggested, QString::fromStdString(dir.file("arc.csv")));
     std::ifstream csv(dir.file("points.csv"));
     std::string header;
@@ -271,6 +274,31 @@ TEST(MainWindow, FilesAreOverlaidEachInItsColourAsInTheSnapshot) {
     EXPECT_FALSE(s.window->plotArea()->hasPicture());
 }
 
+TEST(MainWindow, AnExportRunsBesideTheWindowAndACancelledOneLeavesNoFile) {
+    TempDir dir;
+    std::string lines;
+    for (int i = 0; i < 200'000; ++i)
+        lines += "1 10 -1\n";
+    // Zeros without a line end up to 64 GiB (sparse): an export not cancelled takes minutes.
+    const std::string large = dir.write("large.txt", lines);
+    std::filesystem::resize_file(large, 64ULL << 30);
+    Shown s(dir);
+    s.window->openFile(large);
+    s.window->setExportChooser(
+        [&](const QString&) { return std::optional(QString::fromStdString(dir.file("out.csv"))); });
+    s.window->command("exportData")->trigger();
+    auto* cancel = s.window->findChild<QPushButton*>(QStringLiteral("cancelExport"));
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_TRUE(cancel->isVisible()) << "the window answers while the export runs";
+    cancel->click();
+    s.window->finishExport();
+    EXPECT_FALSE(cancel->isVisible());
+    EXPECT_EQ(s.window->statusText(), "Export to out.csv cancelled; nothing was written");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.csv")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.file("")), {}), 2)
+        << "no temporary file left beside the settings and the measurement";
+}
+
 // Sets a file's modification time `seconds` from now, so the newest file is known for sure.
 void touch(const std::string& path, int seconds) {
     std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() +
@@ -292,11 +320,18 @@ TEST(MainWindow, AFollowedFolderShowsItsNewestFileAndSwitchesToANewerOne) {
     EXPECT_EQ(s.window->shownPaths(), std::vector{first});
     EXPECT_TRUE(s.window->plotArea()->hasPicture());
 
+    const auto settings = [&] {
+        std::ostringstream text;
+        text << std::ifstream(s.settingsFile.toStdString()).rdbuf();
+        return text.str();
+    };
+    const std::string kept = settings();
     const std::string second = folder + "/EIS_002.txt";
     std::ofstream(second) << kArc;
     touch(second, 0);
     s.tick();
     EXPECT_EQ(s.window->shownPaths(), std::vector{second}) << "the older file is read no more";
+    EXPECT_EQ(settings(), kept) << "a tick never writes the settings";
     EXPECT_TRUE(s.window->statusText().contains("switched to EIS_002.txt"));
 
     s.window->command("last3Files")->trigger();

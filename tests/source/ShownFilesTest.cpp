@@ -7,7 +7,9 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
+#include <map>
 #include <thread>
 
 namespace {
@@ -73,6 +75,30 @@ TEST(ShownFiles, ASwitchInTheMiddleOfALargeReadStopsItAndReadsTheFilesChosen) {
     }
 }
 
+TEST(ShownFiles, ANewerFileOfAFollowedFolderStopsALargeReadAndIsShown) {
+    TempDir dir;
+    const std::uint64_t before = BytesReadSoFar();
+    writeLargeFile(dir);
+    ShownFiles shown([] {});
+    shown.Follow(dir.file(""), 1);
+    shown.Tick();
+    for (int i = 0; i < 10000 && BytesReadSoFar() - before < (1U << 20); ++i) {
+        shown.Take();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_TRUE(shown.TickUnderWay());
+    const std::string newer = dir.write("newer.txt", "1 10 -1\n");
+    std::filesystem::last_write_time(newer, std::filesystem::file_time_type::clock::now() +
+                                                std::chrono::seconds(10));
+    EXPECT_EQ(shown.Files().front().state, State::Reading) << "there, not waited for";
+    shown.Tick();
+    EXPECT_TRUE(shown.Finish());
+    EXPECT_LT(BytesReadSoFar() - before, 4ULL << 30);
+    EXPECT_EQ(shown.Paths(), std::vector{newer});
+    EXPECT_EQ(shown.SwitchedTo(), newer);
+    EXPECT_EQ(shown.Files().front().state, State::Read);
+}
+
 TEST(ShownFiles, EachTickSaysWhatIsKnownOfTheFileAndAGoneFileKeepsWhatWasRead) {
     TempDir dir;
     const std::string path = dir.file("run7.txt");
@@ -108,6 +134,59 @@ TEST(ShownFiles, EachTickSaysWhatIsKnownOfTheFileAndAGoneFileKeepsWhatWasRead) {
         EXPECT_EQ(file.shown ? file.shown->series->measured() : -1, step.pointsShown);
         EXPECT_EQ(file.latestKept, step.latestKept);
         EXPECT_EQ(file.error ? file.error->number : 0, step.error);
+    }
+}
+
+// Cells of one instrument appended to in turn: the newest file changes at every tick, yet a
+// file that stays keeps its look and is read on from where it ended; only a file that joins
+// is read whole, and it takes the look of the one that left.
+TEST(ShownFiles, AFollowedFolderKeepsItsFilesAcrossReordersAndReadsWhatWasAppended) {
+    TempDir dir;
+    std::string lines;
+    for (int i = 0; i < 100'000; ++i)
+        lines += "1 10 -1\n";
+    int age = -100;
+    const auto write = [&](const char* name, const std::string& text) {
+        std::ofstream(dir.file(name), std::ios::app) << text;
+        std::filesystem::last_write_time(dir.file(name),
+                                         std::filesystem::file_time_type::clock::now() +
+                                             std::chrono::seconds(age++));
+    };
+    for (const char* name : {"cell1.txt", "cell2.txt", "cell3.txt"})
+        write(name, lines);
+    ShownFiles shown([] {});
+    shown.Follow(dir.file(""), 3);
+    shown.Tick();
+    ASSERT_TRUE(shown.Finish());
+    const auto looks = [&] {
+        std::map<std::string, int> byName;
+        for (const ShownFiles::File& file : shown.Files())
+            byName[std::filesystem::path(file.path).filename().string()] = file.look;
+        return byName;
+    };
+    std::map<std::string, int> expected = looks();
+    EXPECT_EQ(expected,
+              (std::map<std::string, int>{{"cell1.txt", 2}, {"cell2.txt", 1}, {"cell3.txt", 0}}));
+    const struct {
+        const char* file;
+        const char* leaves; // the file that makes room, when `file` joins
+    } steps[] = {{"cell1.txt", nullptr}, {"cell2.txt", nullptr},     {"cell1.txt", nullptr},
+                 {"cell3.txt", nullptr}, {"cell4.txt", "cell2.txt"}, {"cell1.txt", nullptr}};
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.file);
+        const std::uint64_t choice = shown.Choice();
+        const std::uint64_t before = BytesReadSoFar();
+        write(step.file, step.leaves ? lines : "2 20 -2\n");
+        shown.Tick();
+        ASSERT_TRUE(shown.Finish());
+        // What is appended, a look at each file's head and tail, and a newcomer's head.
+        EXPECT_LT(BytesReadSoFar() - before, (step.leaves ? lines.size() : 0) + 131'072);
+        EXPECT_EQ(shown.Choice() != choice, step.leaves != nullptr);
+        if (step.leaves)
+            expected[step.file] = expected[step.leaves], expected.erase(step.leaves);
+        EXPECT_EQ(looks(), expected);
+        for (const ShownFiles::File& file : shown.Files())
+            EXPECT_EQ(file.state, State::Read) << file.path;
     }
 }
 

@@ -4,6 +4,7 @@
 #include "tests/chart/ReadableChart.h"
 #include "view/DiagramModels.h"
 #include "view/DistinctNames.h"
+#include "view/FileLook.h"
 
 #include <gtest/gtest.h>
 
@@ -106,7 +107,7 @@ TEST(Overlay, FilesAreNamedByWhatTellsThemApartAndTheAxesSpanThemAll) {
     bode.diagram = Diagram::Bode;
     for (const PlotChoices& choices : {PlotChoices{}, bode}) {
         const ChartModel o = OverlayModel(
-            {{nullptr, "day9", {}, "waiting"}, {sweeps(1), "day1"}, {sweeps(2), "day15", {}, ""}},
+            {{nullptr, "day9", {}, -1, "waiting"}, {sweeps(1), "day1"}, {sweeps(2), "day15"}},
             false, choices);
         ASSERT_EQ(o.legend.size(), 3u);
         EXPECT_EQ(o.legend[0].name, "day9 — waiting");
@@ -124,6 +125,17 @@ TEST(Overlay, FilesAreNamedByWhatTellsThemApartAndTheAxesSpanThemAll) {
             EXPECT_EQ(o.x.min, 10);
         }
     }
+
+    // A file not read yet, or without points yet, spans nothing wherever it stands.
+    for (const SeriesSnapshot& empty : {SeriesSnapshot(), SeriesBuilder().Make()})
+        for (const bool first : {true, false}) {
+            std::vector<ShownFile> files = {{sweeps(3), "b.txt"}, {empty, "a.txt"}};
+            if (first)
+                std::swap(files[0], files[1]);
+            const ChartModel spanned = OverlayModel(files, false, {});
+            EXPECT_EQ(spanned.x.min, 30) << first;
+            EXPECT_EQ(spanned.x.max, 39) << first;
+        }
 }
 
 // Start at zero or below: an inductive loop under the axis stays in view.
@@ -137,6 +149,35 @@ TEST(Nyquist, PlusStartsAtZeroOrAtTheLowestPoint) {
         EXPECT_EQ(m.y.min, min) << lowest;
         EXPECT_EQ(m.y.max, 8);
     }
+}
+
+TEST(Overlay, EachFileKeepsItsLookAndBeyondThePaletteTakesAnotherShape) {
+    std::vector<std::pair<Color, MarkShape>> seen;
+    for (int look = 0; look < 7 * kMarkShapes; ++look) {
+        const FileLook l = FileLookAt(look, 0);
+        EXPECT_EQ(std::count(seen.begin(), seen.end(), std::pair(l.color, l.shape)), 0) << look;
+        seen.emplace_back(l.color, l.shape);
+    }
+    const struct {
+        int look;
+        Color colour;
+        MarkShape shape;
+    } files[] = {{8, kOkabeVermillion, MarkShape::Square},
+                 {0, kOkabeBlue, MarkShape::Circle},
+                 {7, kOkabeBlue, MarkShape::Square}};
+    std::vector<ShownFile> shown;
+    for (const auto& f : files)
+        shown.push_back({sweeps(1), "f" + std::to_string(f.look) + ".txt", {}, f.look});
+    const ChartModel m = OverlayModel(shown, false, {});
+    ASSERT_EQ(m.legend.size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(m.legend[i].color, files[i].colour) << i;
+        EXPECT_EQ(m.legend[i].shape, files[i].shape) << i;
+        EXPECT_EQ(m.series[i].shape, files[i].shape) << i;
+    }
+    BoxPainter p;
+    Render(m, 600, 400, p);
+    EXPECT_EQ(p.markers, 10u + 1u) << "only the round file's dots and its legend dot are round";
 }
 
 } // namespace
