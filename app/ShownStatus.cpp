@@ -103,6 +103,7 @@ QString ShownStateWord(ShownFiles::State state) {
     case Shown::Unreadable:
         return MainWindow::tr("unreadable");
     case Shown::Read:
+    case Shown::Reading:
         break;
     }
     return {};
