@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "ArgumentText.h"
+#include "MessageForm.h"
 #include "analysis/KramersKronig.h"
 #include "measurement/ParallelRead.h"
 
@@ -49,9 +50,13 @@ struct Parser {
                             QStringLiteral("Print what Korvane understands of FILE (format, "
                                            "points, first and last values) and quit.")};
     QCommandLineOption plus{QStringLiteral("plus"),
-                            QStringLiteral("Start -Z'' at zero, as the \"+\" box does.")};
+                            QStringLiteral("Start -Z'' at zero or below, in the window "
+                                           "(View > Start -Z'' at Zero) and the snapshot; "
+                                           "with --classic, tick the \"+\" box.")};
     QCommandLineOption equal{QStringLiteral("equal"),
-                             QStringLiteral("Equal scales: one ohm as long across as up.")};
+                             QStringLiteral("Equal scales: one ohm as long across as up, in "
+                                            "the window (View > Equal Scales) and the "
+                                            "snapshot.")};
     QCommandLineOption bode{QStringLiteral("bode"),
                             QStringLiteral("Show the Bode diagram: |Z| and the phase against "
                                            "the frequency.")};
@@ -244,6 +249,18 @@ std::optional<QString> parseFit(const Parser& p, CommandLine& command) {
     return std::nullopt;
 }
 
+// Why a choice of how the diagram looks means nothing with a command that draws none.
+std::optional<QString> optionMeaninglessWith(const Parser& p, CommandLine::Action action,
+                                             const QString& command) {
+    if (action == CommandLine::Action::Snapshot)
+        return std::nullopt;
+    for (const QCommandLineOption* option : {&p.plus, &p.equal, &p.bode, &p.fontSize})
+        if (p.parser.isSet(*option))
+            return QStringLiteral("--%1 has no meaning with %2: it changes only a diagram.")
+                .arg(option->names().constFirst(), command);
+    return std::nullopt;
+}
+
 } // namespace
 
 QString UsageText() {
@@ -267,7 +284,7 @@ bool IsOwnOption(std::string_view name) {
 CommandLine ParseCommandLine(const QStringList& arguments) {
     Parser p;
     if (!p.parser.parse(arguments))
-        return failed(p.parser.errorText());
+        return failed(LowerFirstLetter(p.parser.errorText()));
     CommandLine result;
     if (p.parser.isSet(p.help)) {
         result.action = CommandLine::Action::Help;
@@ -335,11 +352,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
     if (const auto why = parseKk(p, result.kkOptions))
         return failed(*why);
     result.kk = p.parser.isSet(p.kk);
-    if (auto why = parseFit(p, result)) {
-        CommandLine failure = failed(*why);
-        failure.errorWithUsage = false;
-        return failure;
-    }
+    if (auto why = parseFit(p, result))
+        return failed(*why);
     // The options that print or write what FILE holds and quit, the first given winning;
     // each goes without the others, of which the last is named first. An export may carry
     // the check's columns.
@@ -372,6 +386,8 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
                 return failed(QStringLiteral("%1 goes without --%2.")
                                   .arg(name, other->option.names().front()));
         result.action = out->action;
+        if (const auto meaningless = optionMeaninglessWith(p, out->action, name))
+            return failed(*meaningless);
         if (out->action == CommandLine::Action::Info || out->action == CommandLine::Action::Kk)
             return result;
         if (out->action != CommandLine::Action::Fit)

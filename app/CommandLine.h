@@ -32,7 +32,6 @@ struct CommandLine {
     bool lines = false;             // each sweep's points joined
     std::optional<double> markerPt; // the dots' diameter, in points
     QString error;                  // what is wrong, for Action::Error
-    bool errorWithUsage = true;     // a wrong argument to a right option needs no usage after it
     unsigned threads = 0;           // how many a whole read may use; 0: one a core
     bool kk = false;                // the Kramers-Kronig check of each sweep, alone or in an export
     KkOptions kkOptions;

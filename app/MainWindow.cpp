@@ -1,9 +1,13 @@
 #include "MainWindow.h"
 
 #include "AboutKorvane.h"
+#include "GreyedEntryClicks.h"
 #include "KkOptionsDialog.h"
 #include "LocaleNumbers.h"
+#include "PictureNames.h"
+#include "SavePictureDialog.h"
 #include "ShownStatus.h"
+#include "StatusLabel.h"
 #include "SweepChoiceDialog.h"
 #include "WindowDialogs.h"
 #include "platform/AppIcon.h"
@@ -14,10 +18,12 @@
 #include "platform/PlotViewControl.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -31,6 +37,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <filesystem>
 #include <utility>
 
 namespace {
@@ -45,12 +52,20 @@ QString folderOf(const std::string& path) {
 
 MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget* parent)
     : QMainWindow(parent), store_(std::move(store)), plot_(new PlotArea(this)),
-      path_(new QLineEdit(this)), statusLine_(new QLabel(this)), exportProgress_(new QLabel(this)),
-      cancelExport_(new QPushButton(tr("Cancel"), this)),
+      path_(new QLineEdit(this)), statusLine_(new StatusLabel(this)),
+      exportProgress_(new QLabel(this)), cancelExport_(new QPushButton(tr("Cancel"), this)),
       chooser_([this](const QString& folder) { return AskForMeasurementFiles(this, folder); }),
       folderChooser_([this](const QString& folder) { return AskForFolder(this, folder); }),
       exportChooser_(
           [this](const QString& suggested) { return AskForExportPath(this, suggested); }),
+      pictureAsker_(
+          [this](const PictureChoice& last,
+                 const QString& suggested) -> std::optional<std::pair<PictureChoice, QString>> {
+              SavePictureDialog dialog(this, last, suggested);
+              if (dialog.exec() != QDialog::Accepted)
+                  return std::nullopt;
+              return std::pair(dialog.choice(), dialog.path());
+          }),
       shown_([this] {
           // Queued to this window's thread; should the news be lost, the next tick takes it.
           QMetaObject::invokeMethod(this, &MainWindow::takeReading, Qt::QueuedConnection);
@@ -91,6 +106,12 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     plot_->setResizedHandler([this] { redraw(); });
     menus_ = BuildWindowMenus(*this, *view_, *path_, settings_, commands());
     refreshRecentMenu();
+    // A file may go while the menu is closed: each showing looks again.
+    connect(menus_.recent, &QMenu::aboutToShow, this, &MainWindow::refreshRecentMenu);
+    new GreyedEntryClicks(*menus_.recent, [this](QAction* entry) {
+        settings_.recentFiles.removeAll(entry->data().toString());
+        refreshRecentMenu();
+    });
     FillRemoveMenu(*menus_.remove, {}, {});
     command("closeAll")->setEnabled(false);
     view_->setDiagram(settings_.bode ? Diagram::Bode : Diagram::Nyquist);
@@ -118,9 +139,15 @@ WindowCommands MainWindow::commands() {
     c.chooseFiles = [this](bool add) { chooseFiles(add); };
     c.chooseFolder = [this] { chooseFolder(); };
     c.closeAll = [this] { closeAll(); };
-    c.savePicture = [this] { plot_->savePicture(); };
+    c.savePicture = [this] { savePicture(); };
     c.exportData = [this] { exportData(); };
-    c.copyPicture = [this] { plot_->copyPicture(); };
+    // A pinned readout is what the user points at: Ctrl+C takes its text.
+    c.copyPicture = [this] {
+        if (view_->pinnedReadout().isEmpty())
+            plot_->copyPicture();
+        else
+            QGuiApplication::clipboard()->setText(view_->pinnedReadout());
+    };
     c.about = [this] { ShowAboutKorvane(this); };
     c.startAtZero = [this](bool on) {
         startAtZero_ = on;
@@ -167,7 +194,7 @@ QAction* MainWindow::command(const char* name) const {
 }
 
 QString MainWindow::statusText() const {
-    return statusLine_->text();
+    return statusLine_->line();
 }
 
 void MainWindow::startWith(bool startAtZero, bool equalScales, bool bode) {
@@ -306,16 +333,43 @@ void MainWindow::finishExport() {
     exportProgress_->hide();
     cancelExport_->hide();
     if (end.cancelled)
-        statusLine_->setText(tr("Export to %1 cancelled; nothing was written").arg(exportName_));
+        statusLine_->setLine(tr("Export to %1 cancelled; nothing was written").arg(exportName_),
+                             {});
     else if (end.problem)
         QMessageBox::warning(this, tr("Export Data"), *end.problem);
+}
+
+void MainWindow::savePicture() {
+    if (pathsShown_.empty() || !plot_->hasPicture())
+        return;
+    const QString suggested =
+        SuggestedPicturePath(DisplayPath(pathsShown_.front()),
+                             view_->choices().diagram == Diagram::Bode ? QStringLiteral("bode")
+                                                                       : QStringLiteral("nyquist"),
+                             settings_.picture.ending);
+    const auto answer = pictureAsker_(settings_.picture, suggested);
+    if (!answer)
+        return;
+    settings_.picture = answer->first;
+    saveSettings();
+    const PictureChoice& c = answer->first;
+    const auto path = FileSystemPath(answer->second);
+    const auto why = path
+                         ? plot_->printPicture(QSize(c.widthPx, c.heightPx), c.dpi, c.fontPt, *path)
+                         : std::optional(tr("it is no name a file can have here"));
+    if (why)
+        QMessageBox::warning(this, tr("Save Picture"),
+                             tr("Cannot write %1: %2").arg(answer->second, *why));
 }
 
 void MainWindow::openTypedPath() {
     const QString typed = path_->text().trimmed();
     if (typed.isEmpty())
         return;
-    if (const auto path = FileSystemPath(QDir::cleanPath(typed)))
+    const auto path = FileSystemPath(QDir::cleanPath(typed));
+    if (path && QFileInfo(QDir::cleanPath(typed)).isDir())
+        followFolder(*path);
+    else if (path)
         openFile(*path);
 }
 
@@ -362,9 +416,9 @@ void MainWindow::showFiles(bool read) {
                 return std::find(pathsShown_.begin(), pathsShown_.end(), path) != pathsShown_.end();
             }))
             view_->newFile();
-        for (const std::string& path : paths)
-            if (std::find(pathsShown_.begin(), pathsShown_.end(), path) == pathsShown_.end())
-                settings_.recentFiles = WithRecentFile(settings_.recentFiles, DisplayPath(path));
+        std::erase_if(openedShown_, [&paths](const std::string& path) {
+            return std::find(paths.begin(), paths.end(), path) == paths.end();
+        });
         pathsShown_ = paths;
         if (!paths.empty())
             settings_.lastFolder = folderOf(paths.front());
@@ -381,7 +435,25 @@ void MainWindow::showFiles(bool read) {
     }
     if (read)
         redraw();
+    rememberOpened();
     showStatus();
+}
+
+void MainWindow::rememberOpened() {
+    bool added = false;
+    for (const ShownFiles::File& file : shown_.Files())
+        if (file.state == ShownFiles::State::Read && file.shown && file.shown->series &&
+            file.shown->series->measured() > 0 &&
+            std::find(openedShown_.begin(), openedShown_.end(), file.path) == openedShown_.end()) {
+            openedShown_.push_back(file.path);
+            std::error_code unknown;
+            const std::filesystem::path absolute = std::filesystem::absolute(file.path, unknown);
+            settings_.recentFiles = WithRecentFile(
+                settings_.recentFiles, DisplayPath(unknown ? file.path : absolute.string()));
+            added = true;
+        }
+    if (added)
+        refreshRecentMenu();
 }
 
 void MainWindow::redraw() {
@@ -418,7 +490,11 @@ void MainWindow::redraw() {
 
 void MainWindow::showStatus() {
     const QString line = ShownStatusLine(shown_, LocaleNumbers(locale()));
-    statusLine_->setText(line);
+    statusLine_->setLine(line, ShownStatusName(shown_));
+    // Commands on the picture wait for one; an export, for a file.
+    for (const char* name : {"savePicture", "copyPicture", "zoomIn", "zoomOut", "resetView"})
+        command(name)->setEnabled(plot_->hasPicture());
+    command("exportData")->setEnabled(!pathsShown_.empty());
     if (!plot_->hasPicture())
         plot_->setPlaceholder(shown_.Files().empty() && !shown_.Folder()
                                   ? tr("Open a measurement file (Ctrl+O) or drop one here.")

@@ -13,6 +13,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class PlotArea;
@@ -22,6 +23,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSettings;
+class StatusLabel;
 
 // The window a bench user watches a measurement in: the plot fills it and is laid out anew at
 // every size, menus and a toolbar reach every command, the file's path stands in an editable
@@ -83,6 +85,11 @@ class MainWindow final : public QMainWindow {
     // Asks where to export the points, suggesting a path; nothing when cancelled.
     using ExportChooser = std::function<std::optional<QString>(const QString& suggested)>;
     void setExportChooser(ExportChooser chooser) { exportChooser_ = std::move(chooser); }
+    // Asks where and how to save the picture, from the last choice and a suggested path;
+    // nothing when cancelled. SavePictureDialog unless replaced.
+    using PictureAsker = std::function<std::optional<std::pair<PictureChoice, QString>>(
+        const PictureChoice& last, const QString& suggested)>;
+    void setPictureAsker(PictureAsker asker) { pictureAsker_ = std::move(asker); }
     // The window's commands by their object names ("open", "bode", "startAtZero"…).
     QAction* command(const char* name) const;
 
@@ -101,6 +108,7 @@ class MainWindow final : public QMainWindow {
     QString startFolder() const;
     void exportData();
     void showExportProgress();
+    void savePicture();
     void openTypedPath();
     void refreshRecentMenu();
     void takeReading();
@@ -110,6 +118,8 @@ class MainWindow final : public QMainWindow {
     // menus and remembered files, the picture when `read` or the choice asks, and the status.
     void showFiles(bool read);
     void showStatus();
+    // Puts the files shown that were read well first among the recent files, once each.
+    void rememberOpened();
     void redraw();
     void chooseSweeps();
     // Shows Connect Points checked as the picture draws it, when the user has not chosen.
@@ -120,7 +130,7 @@ class MainWindow final : public QMainWindow {
     WindowSettings settings_;
     PlotArea* plot_;
     QLineEdit* path_;
-    QLabel* statusLine_;
+    StatusLabel* statusLine_;
     QLabel* exportProgress_;
     QPushButton* cancelExport_;
     QBasicTimer exportTimer_;
@@ -132,10 +142,13 @@ class MainWindow final : public QMainWindow {
     FileChooser chooser_;
     FolderChooser folderChooser_;
     ExportChooser exportChooser_;
+    PictureAsker pictureAsker_;
     bool startAtZero_ = false;
     // The choice of files the window shows, and its first file.
     std::uint64_t choiceShown_ = 0;
     std::vector<std::string> pathsShown_;
+    // The files shown that were read well, and so are among the recent files.
+    std::vector<std::string> openedShown_;
     // Last, so its reading thread stops first, while everything it reports to exists.
     ShownFiles shown_;
 };

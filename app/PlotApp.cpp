@@ -11,8 +11,10 @@
 #include "FitReport.h"
 #include "KkReport.h"
 #include "MainWindow.h"
+#include "MessageForm.h"
 #include "Snapshot.h"
 #include "Translation.h"
+#include "WindowSettings.h"
 #include "classic/PlotDlg.h"
 #include "measurement/ParallelRead.h"
 #include "res/Version.h"
@@ -23,6 +25,7 @@
 #include <QTextStream>
 #include <filesystem>
 
+#include <clocale>
 #include <cstdio>
 
 namespace {
@@ -30,7 +33,7 @@ namespace {
 // user's business; the program says what went wrong itself.
 void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
     if (type == QtCriticalMsg || type == QtFatalMsg)
-        QTextStream(stderr) << text << "\n";
+        QTextStream(stderr) << "korvane: " << LowerFirstLetter(text) << "\n";
 }
 } // namespace
 
@@ -62,6 +65,9 @@ bool CPlotApp::InitInstance() {
     for (const std::string& argument : Arguments())
         arguments << ArgumentText(argument);
     const CommandLine command = ParseCommandLine(arguments);
+    // The command line speaks English in full, the system's words for a failure included.
+    if (command.action != CommandLine::Action::ShowDialog)
+        std::setlocale(LC_MESSAGES, "C");
     QString text; // what goes to standard output, written whole once the command is done
     QTextStream out(&text);
     QTextStream err(stderr);
@@ -80,9 +86,7 @@ bool CPlotApp::InitInstance() {
         out << "korvane " << KORVANE_VERSION << "\n";
         return ended(0);
     case CommandLine::Action::Error:
-        err << "korvane: " << command.error << "\n";
-        if (command.errorWithUsage)
-            err << "\n" << UsageText();
+        err << "korvane: " << command.error << "\n" << kTryHelp << "\n";
         m_exitCode = 2;
         return false;
     case CommandLine::Action::Snapshot:
@@ -133,10 +137,7 @@ bool CPlotApp::InitInstance() {
     }
     if (!command.classic) {
         InstallTranslation(QLocale());
-        MainWindow window(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
-                                                      QStringLiteral("korvane"),
-                                                      QStringLiteral("korvane")),
-                          command.fontPt);
+        MainWindow window(UserSettings(), command.fontPt);
         window.startWith(command.plus, command.equal, command.bode);
         window.startDrawing(command.lines, command.markerPt);
         // A folder is followed: its newest measurement is shown.

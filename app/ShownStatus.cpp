@@ -43,6 +43,7 @@ FileStatus statusOf(const ShownFiles::File& file) {
         status.format = FormatTitle(file.shown->format);
         status.points = file.shown->series->measured();
         status.readAt = localTimeOf(file.readAt);
+        status.cutShort = file.shown->recordCutShort;
     }
     if (file.error || !file.refusal.empty())
         status.reason = FailureReason(file.error, file.refusal);
@@ -73,6 +74,9 @@ QString ShownStatusLine(const ShownFiles& shown, const NumberStyle& numbers) {
     if (files.empty())
         return StatusLine({}, numbers);
     QString line = StatusLine(statusOf(files.front()), numbers);
+    if (const FolderLook* folder = shown.Folder())
+        line = MainWindow::tr("following %1/ \u00b7 newest: %2")
+                   .arg(DisplayPath(folderName(folder->Folder())), line);
     // The sweep being measured: the newest of the first file.
     if (const auto& read = files.front().shown; read && !read->checks.empty())
         if (const QString verdict = KkVerdict(*read->checks.back(), numbers); !verdict.isEmpty())
@@ -107,6 +111,10 @@ QString ShownStateWord(ShownFiles::State state) {
         break;
     }
     return {};
+}
+
+QString ShownStatusName(const ShownFiles& shown) {
+    return shown.Files().empty() ? QString() : DisplayPath(FileNameOf(shown.Files().front().path));
 }
 
 QString ShownTitle(const ShownFiles& shown) {

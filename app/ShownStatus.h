@@ -15,5 +15,8 @@ QString ShownStatusLine(const ShownFiles& shown, const NumberStyle& numbers);
 // "unreadable", or nothing for a file read.
 QString ShownStateWord(ShownFiles::State state);
 
+// The name in the status line that gives way when the line is too long: the first file's.
+QString ShownStatusName(const ShownFiles& shown);
+
 // The window's title: the first file's name, how many more are overlaid, and the program's.
 QString ShownTitle(const ShownFiles& shown);

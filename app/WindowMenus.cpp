@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -72,6 +73,7 @@ FileMenus BuildWindowMenus(QMainWindow& window, PlotViewControl& view, QLineEdit
         addCommand(window, file, "open", MainWindow::tr("&Open\u2026"), QKeySequence::Open,
                    QStringLiteral("document-open"), [c] { c.chooseFiles(false); });
     menus.recent = file->addMenu(MainWindow::tr("Open &Recent"));
+    menus.recent->setObjectName(QStringLiteral("openRecent"));
     addCommand(window, file, "addFile", MainWindow::tr("&Add File…"),
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), QStringLiteral("list-add"),
                [c] { c.chooseFiles(true); });
@@ -187,8 +189,12 @@ void FillRecentMenu(QMenu& menu, const QStringList& recent,
                     const std::function<void(const QString&)>& open,
                     const std::function<void()>& clear) {
     menu.clear();
-    for (const QString& path : recent)
-        menu.addAction(path, &menu, [open, path] { open(path); });
+    for (const QString& path : recent) {
+        QAction* entry = menu.addAction(path, &menu, [open, path] { open(path); });
+        // A file gone since is greyed; choosing it takes it off the list.
+        entry->setEnabled(QFileInfo::exists(path));
+        entry->setData(path);
+    }
     menu.addSeparator();
     QAction* clearing = menu.addAction(MainWindow::tr("&Clear"), &menu, clear);
     clearing->setObjectName(QStringLiteral("clearRecent"));

@@ -45,7 +45,7 @@ struct FileMenus {
 FileMenus BuildWindowMenus(QMainWindow& window, PlotViewControl& view, QLineEdit& path,
                            const WindowSettings& settings, const WindowCommands& commands);
 
-// Lists the recent files, the latest first, then Clear.
+// Lists the recent files, the latest first, those gone greyed, then Clear.
 void FillRecentMenu(QMenu& menu, const QStringList& recent,
                     const std::function<void(const QString&)>& open,
                     const std::function<void()>& clear);

@@ -41,6 +41,18 @@ WindowSettings LoadWindowSettings(QSettings& store) {
     if (limit > 0 && std::isfinite(limit))
         s.kk.limitPercent = limit;
     s.kk.capacitance = store.value(QStringLiteral("kk/capacitance"), false).toBool();
+    PictureChoice& p = s.picture;
+    p.widthPx =
+        std::clamp(store.value(QStringLiteral("picture/width"), p.widthPx).toInt(), 1, 10000);
+    p.heightPx =
+        std::clamp(store.value(QStringLiteral("picture/height"), p.heightPx).toInt(), 1, 10000);
+    p.dpi = std::clamp(store.value(QStringLiteral("picture/dpi"), p.dpi).toDouble(), 24.0, 2400.0);
+    p.fontPt =
+        std::clamp(store.value(QStringLiteral("picture/fontSize"), p.fontPt).toDouble(), 4.0, 72.0);
+    p.inCm = store.value(QStringLiteral("picture/inCm"), false).toBool();
+    if (const QString ending = store.value(QStringLiteral("picture/ending")).toString();
+        ending == QLatin1String("png") || ending == QLatin1String("svg"))
+        p.ending = ending;
     return s;
 }
 
@@ -69,6 +81,12 @@ void SaveWindowSettings(QSettings& store, const WindowSettings& s) {
     store.setValue(QStringLiteral("kk/mu"), s.kk.muLimit);
     store.setValue(QStringLiteral("kk/limit"), s.kk.limitPercent);
     store.setValue(QStringLiteral("kk/capacitance"), s.kk.capacitance);
+    store.setValue(QStringLiteral("picture/width"), s.picture.widthPx);
+    store.setValue(QStringLiteral("picture/height"), s.picture.heightPx);
+    store.setValue(QStringLiteral("picture/dpi"), s.picture.dpi);
+    store.setValue(QStringLiteral("picture/fontSize"), s.picture.fontPt);
+    store.setValue(QStringLiteral("picture/inCm"), s.picture.inCm);
+    store.setValue(QStringLiteral("picture/ending"), s.picture.ending);
     store.sync();
 }
 
@@ -78,4 +96,9 @@ QStringList WithRecentFile(QStringList recent, const QString& path) {
     while (recent.size() > kRecentFilesKept)
         recent.removeLast();
     return recent;
+}
+
+std::unique_ptr<QSettings> UserSettings() {
+    return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope,
+                                       QStringLiteral("korvane"), QStringLiteral("korvane"));
 }

@@ -7,10 +7,21 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
 class QSettings;
+
+// How Save Picture last wrote a picture, with the meaning of --size, --dpi and --font-size.
+struct PictureChoice {
+    int widthPx = 534, heightPx = 392;
+    double dpi = 96;
+    double fontPt = 9;
+    bool inCm = false; // the size asked for in centimetres rather than pixels
+    QString ending = QStringLiteral("pdf");
+    friend bool operator==(const PictureChoice&, const PictureChoice&) = default;
+};
 
 // What the main window keeps from one run to the next.
 struct WindowSettings {
@@ -27,6 +38,7 @@ struct WindowSettings {
     int lastFiles = 1;                   // how many of a followed folder's newest files are shown
     bool residuals = false;
     KkOptions kk; // how the sweeps shown are checked
+    PictureChoice picture;
 };
 
 inline constexpr int kRecentFilesKept = 10;
@@ -34,7 +46,10 @@ inline constexpr int kRecentFilesKept = 10;
 inline constexpr double kSmallMarkerPt = 2.0;
 inline constexpr double kLargeMarkerPt = 4.5;
 
-// The settings in the user's standard place (~/.config/korvane/korvane.conf on Linux).
+// The store in the user's standard place, ~/.config/korvane/korvane.ini on Linux, where
+// $XDG_CONFIG_HOME moves it.
+std::unique_ptr<QSettings> UserSettings();
+
 // Values that are missing or unreadable read as the defaults, and a store that cannot be
 // written is left as it is: neither ever stops the program.
 WindowSettings LoadWindowSettings(QSettings& store);

@@ -24,9 +24,11 @@ QString StatusLine(const FileStatus& s, const NumberStyle& numbers) {
     case FileStatus::State::Read:
         return QCoreApplication::translate("WindowStatus", "%1 \u00b7 %2 \u00b7 %3 \u00b7 read %4")
             .arg(s.name, s.format,
-                 s.points == 1 ? QCoreApplication::translate("WindowStatus", "1 point")
-                               : QCoreApplication::translate("WindowStatus", "%1 points")
-                                     .arg(QString::fromStdString(numbers.Whole(s.points))),
+                 (s.points == 1 ? QCoreApplication::translate("WindowStatus", "1 point")
+                                : QCoreApplication::translate("WindowStatus", "%1 points")
+                                      .arg(QString::fromStdString(numbers.Whole(s.points)))) +
+                     (s.cutShort ? QCoreApplication::translate("WindowStatus", " (cut short)")
+                                 : QString()),
                  timeOf(s.readAt));
     case FileStatus::State::Gone:
         return QCoreApplication::translate("WindowStatus",
@@ -43,7 +45,7 @@ QString FormatTitle(const std::string& name) {
     static const struct {
         const char* name;
         const char* title;
-    } titles[] = {{"plain", "plain text"},
+    } titles[] = {{"plain", QT_TRANSLATE_NOOP("WindowStatus", "plain text")},
                   {"gamry-dta", "Gamry DTA"},
                   {"biologic-mpt", "BioLogic MPT"},
                   {"zview", "ZView"},
@@ -53,10 +55,11 @@ QString FormatTitle(const std::string& name) {
                   {"csv", "CSV"},
                   {"biologic-mpr", "BioLogic MPR"},
                   {"zahner-ism", "Zahner ISM"},
-                  {"palmsens-pssession", "PalmSens session"}};
+                  {"palmsens-pssession", QT_TRANSLATE_NOOP("WindowStatus", "PalmSens session")}};
+    // Names of instruments stay as their makers write them; the words around them do not.
     for (const auto& t : titles)
         if (name == t.name)
-            return QString::fromLatin1(t.title);
+            return QCoreApplication::translate("WindowStatus", t.title);
     return QString::fromStdString(name);
 }
 

@@ -16,7 +16,8 @@ struct FileStatus {
     QString name;   // the file's name, without its folder
     QString format; // the title of its format
     long long points = 0;
-    QTime readAt; // when it was last read well
+    bool cutShort = false; // the last record is cut short, and no more comes
+    QTime readAt;          // when it was last read well
     QString reason;
 };
 

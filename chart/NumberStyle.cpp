@@ -36,6 +36,12 @@ std::string NumberStyle::Shortest(double value) const {
     return styled(written(buffer, value));
 }
 
+std::string NumberStyle::ShortestFloat32(float value) const {
+    Buffer buffer;
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return error == std::errc() ? styled(std::string_view(buffer.data(), end)) : std::string();
+}
+
 std::string NumberStyle::Fixed(double value, int decimals) const {
     Buffer buffer;
     return styled(written(buffer, value, std::chars_format::fixed, decimals));

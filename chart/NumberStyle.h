@@ -14,6 +14,8 @@ struct NumberStyle {
 
     // The shortest text that reads back as the same double.
     std::string Shortest(double value) const;
+    // The shortest text that reads back as the same float32, for a value a file stores so.
+    std::string ShortestFloat32(float value) const;
     // `decimals` digits after the mark, as printf's %.*f.
     std::string Fixed(double value, int decimals) const;
     // `digits` significant digits, as printf's %.*g.

@@ -39,7 +39,8 @@ std::optional<RenderResult> ClassicLook::draw(const PlotContent& content,
                              },
                              [image, vector](QSize, const std::string& path) {
                                  return WritePicture(image, path, std::nullopt, vector);
-                             }});
+                             },
+                             {}});
     return drawn;
 }
 

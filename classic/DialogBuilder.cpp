@@ -6,10 +6,33 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace {
 
 constexpr int kIconPixels = 32;
+// The smallest text a caption is set in to fit its button.
+constexpr double kSmallestCaptionPt = 5;
+
+// A caption wider than the room its button leaves it ("Cancel" in 18 units) takes the narrow
+// face of the dialog's, then smaller sizes, so it shows whole where the template puts it.
+void fitCaption(QPushButton& button) {
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.rect = button.rect();
+    option.text = button.text();
+    const int room =
+        button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button).width();
+    QFont font = button.font();
+    if (QFontMetrics(font).horizontalAdvance(button.text()) <= room)
+        return;
+    font.setFamily(QStringLiteral("Liberation Sans Narrow"));
+    while (QFontMetrics(font).horizontalAdvance(button.text()) > room &&
+           font.pointSizeF() > kSmallestCaptionPt)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    button.setFont(font);
+}
 
 QWidget* standardControl(const ControlTemplate& control, QDialog& dialog) {
     const QString text = QString::fromUtf8(control.text);
@@ -70,6 +93,8 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& dialogTemplate,
         // An icon control takes the size of its icon, whatever the template says.
         if (control.style & kIconStatic)
             widget->resize(kIconPixels, kIconPixels);
+        if (auto* button = qobject_cast<QPushButton*>(widget))
+            fitCaption(*button);
         if (control.style & kTabStop) {
             widget->setFocusPolicy(Qt::StrongFocus);
             if (previousTabStop != nullptr)

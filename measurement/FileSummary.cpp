@@ -115,6 +115,9 @@ std::string describeLayout(const ReadOutcome& outcome, const SummarySink& sink) 
         if (state.records.cycle >= 0)
             text += ", cycle = cycle number (id 24)";
         text += "\nrecord: " + std::to_string(state.records.size) + " bytes\n";
+        if (outcome.cutShort > 0)
+            text +=
+                "last record cut short: " + std::to_string(outcome.cutShort) + " bytes held back\n";
         break;
     case Format::ZahnerIsm:
         text += "encoding: binary, big-endian\n";

@@ -71,6 +71,8 @@ struct ReadOutcome {
     // line read had no line end (it may still go on).
     std::uint64_t resumeAt = 0;
     bool lastLineOpen = false;
+    // Bytes at the end too few for a whole record, held back until the record is whole.
+    std::uint64_t cutShort = 0;
 };
 
 // Reads a file of a binary or JSON format (not IsLineFormat) from where `outcome` stands:
@@ -129,6 +131,12 @@ void ReadLines(LineReader& reader, std::uint64_t length, Sink& sink, const ReadO
             decoded.clear();
             AppendUtf8FromUtf16(line, units == TextUnits::Utf16BE, decoded);
             line = decoded;
+        }
+        // A row cut short at the end is no row, whether or not it will go on.
+        if (!reader.terminated() &&
+            FewerFieldsThanNamed(line, outcome.state.separator, outcome.state.columns)) {
+            outcome.heldBack = true;
+            break;
         }
         ReadLine(outcome.state, line, sink);
         outcome.resumeAt = reader.position();

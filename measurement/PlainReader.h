@@ -11,8 +11,8 @@
 // What follows the scan of a line that put its first `count` numbers into the carried ones.
 template <typename Sink>
 void TakePlainNumbers(ReaderState& state, std::string_view line, int count, Sink& sink) {
-    // stage 0: no number seen yet.
-    if (count == 0 && state.stage == 0) {
+    // stage 0: no row of three numbers seen yet.
+    if (count < 3 && state.stage == 0) {
         state.sawText = state.sawText || line.find_first_not_of(" \t\r\f\v") != line.npos;
         return;
     }
@@ -23,9 +23,10 @@ void TakePlainNumbers(ReaderState& state, std::string_view line, int count, Sink
     ++state.rows;
 }
 
-// Every line is a point once a line has given a number; the lines before it are a header.
-// The three numbers are scanned as "%lf %lf %lf" would, and a number a line does not
-// provide keeps the value an earlier line gave it.
+// Every line is a point once a line has given three numbers; the lines before it are a
+// header, so text that only mentions numbers (an image's pixel list) gives no points. The
+// three numbers are scanned as "%lf %lf %lf" would, and a number a line does not provide
+// keeps the value an earlier line gave it.
 template <typename Sink> void ReadPlainLine(ReaderState& state, std::string_view line, Sink& sink) {
     TakePlainNumbers(state, line, ScanThreeNumbers(line, state.carried), sink);
 }

@@ -294,6 +294,12 @@ ColumnMap ColumnMap::ByPosition() {
     return map;
 }
 
+bool FewerFieldsThanNamed(std::string_view line, Separator separator, const ColumnMap& map) {
+    std::uint32_t fields = 0;
+    forEachCell(line, separator, [&](std::string_view) { return ++fields < map.named; });
+    return fields < map.named;
+}
+
 bool MapHeader(std::string_view line, Separator separator, ColumnMap& out, ColumnNames* names) {
     ColumnMap map;
     ColumnNames found;
@@ -334,6 +340,7 @@ bool MapHeader(std::string_view line, Separator separator, ColumnMap& out, Colum
             map.roleAt[map.column[role]] = static_cast<ColumnRole>(role);
             map.lastUsed = std::max(map.lastUsed, map.column[role]);
         }
+    map.named = lastFilled;
     out = map;
     if (names != nullptr)
         *names = found;

@@ -45,6 +45,8 @@ struct ColumnMap {
     // The role of each of the first kMaxColumns columns, and the last column used.
     ColumnRole roleAt[kMaxColumns] = {};
     std::int8_t lastUsed = -1;
+    // Fields up to the header's last name; 0 without header.
+    std::uint32_t named = 0;
 
     bool has(ColumnRole role) const { return column[static_cast<int>(role)] >= 0; }
     // Magnitude and phase stand in for the real and imaginary parts.
@@ -77,6 +79,10 @@ struct RowValues {
 // read that way.
 bool ReadTableRow(std::string_view line, Separator separator, bool decimalComma,
                   const ColumnMap& map, RowValues& values, bool& sawComma);
+
+// Whether `line` has fewer fields than the header of `map` names: the start of a row whose
+// writing stopped, when it is the last line and has no line end.
+bool FewerFieldsThanNamed(std::string_view line, Separator separator, const ColumnMap& map);
 
 // Impedance (f, Z', -Z'') from a row's values, as the map means them.
 struct Impedance {

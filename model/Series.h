@@ -44,6 +44,9 @@ class Series {
     const Extent& minusZImag() const { return minusZImag_; }
     // Rows with both parts a number: header lines of a plain file give none.
     std::int64_t measured() const { return measured_; }
+    // The file stores its values as float32: they read as such, not as the doubles they
+    // widen to.
+    bool float32() const { return float32_; }
 
   private:
     friend class SeriesBuilder;
@@ -52,6 +55,7 @@ class Series {
     std::vector<Point> points_;
     Extent zReal_, minusZImag_;
     std::int64_t measured_ = 0;
+    bool float32_ = false;
 };
 
 // What the reading side hands over: never changed once handed, so it is shared, not copied.

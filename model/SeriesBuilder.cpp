@@ -88,6 +88,7 @@ SeriesSnapshot SeriesBuilder::Make(std::string name) const {
     series->zReal_ = summary.zReal;
     series->minusZImag_ = summary.minusZImag;
     series->measured_ = summary.measured;
+    series->float32_ = float32_;
     series->points_.reserve(slots_);
     for (std::uint32_t k = 0; k < slots_; ++k) {
         const Pooled& row = pool_[pooledAt(k)];

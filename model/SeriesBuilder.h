@@ -32,6 +32,8 @@ class SeriesBuilder {
 
     // The series of every row taken so far.
     SeriesSnapshot Make(std::string name = {}) const;
+    // Whether the file stores its values as float32, for the series made.
+    void StoreFloat32(bool float32) { float32_ = float32; }
 
   private:
     // A row as written down; its ordinal is kept with its slot.
@@ -66,4 +68,5 @@ class SeriesBuilder {
     std::uint32_t slots_ = 0, fresh_ = 0, tailStart_ = 0;
     std::int64_t thinnedAway_ = 0;
     Summary summary_; // of the rows before the fresh ones
+    bool float32_ = false;
 };

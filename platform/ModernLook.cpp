@@ -41,14 +41,27 @@ class Modern final : public PlotLook {
         if (image.isNull())
             return std::nullopt;
         drawnModel_ = shared;
-        const ChartDrawer again = [shared](Painter& painter, double width, double height) {
-            Render(*shared, width, height, painter);
+        // A picture saved or copied is the snapshot's, whatever the window's locale: its
+        // numbers take the point.
+        auto printed = std::make_shared<ChartModel>(*shared);
+        printed->numbers = NumberStyle{};
+        const ChartDrawer again = [printed](Painter& painter, double width, double height) {
+            Render(*printed, width, height, painter);
         };
-        area.showPicture(image,
-                         {[again](QSize size) { CopyChartToClipboard(again, size, kScreenDpi); },
-                          [again](QSize size, const std::string& path) {
-                              return WriteChartPicture(again, size, kScreenDpi, path, std::nullopt);
-                          }});
+        area.showPicture(
+            image, {[again](QSize size) { CopyChartToClipboard(again, size, kScreenDpi); },
+                    [again](QSize size, const std::string& path) {
+                        return WriteChartPicture(again, size, kScreenDpi, path, std::nullopt);
+                    },
+                    [printed](QSize size, double dpi, double fontPt, const std::string& path) {
+                        auto sized = std::make_shared<ChartModel>(*printed);
+                        sized->fontPt = fontPt;
+                        return WriteChartPicture(
+                            [sized](Painter& painter, double width, double height) {
+                                Render(*sized, width, height, painter);
+                            },
+                            size, dpi, path, std::nullopt);
+                    }});
         return drawn;
     }
 
@@ -61,7 +74,8 @@ class Modern final : public PlotLook {
                                  : QString::fromStdString(drawnSeries.name) + QLatin1Char('\n');
         return file +
                QString::fromStdString(DotReadout(p.f, p.zReal, p.minusZImag, p.line,
-                                                 drawnModel_->numbers, windowWords())) +
+                                                 drawnModel_->numbers, windowWords(),
+                                                 drawnSeries.series->float32())) +
                (drawnModel_->sweeps ? QLatin1Char('\n') + QCoreApplication::translate(
                                                               "PlotViewControl", "sweep %1 of %2")
                                                               .arg(p.sweep)

@@ -79,6 +79,15 @@ void PlotArea::savePicture() {
                              tr("Cannot write %1: %2").arg(path, *reason));
 }
 
+std::optional<QString> PlotArea::printPicture(QSize sizePx, double dpi, double fontPt,
+                                              const std::string& path) const {
+    if (!outputs_.print)
+        return QStringLiteral("there is no diagram to draw");
+    if (auto reason = WhyNotPictureOutput(path, std::nullopt))
+        return reason;
+    return outputs_.print(sizePx, dpi, fontPt, path);
+}
+
 void PlotArea::setPlaceholder(QString text) {
     placeholder_ = std::move(text);
     update();

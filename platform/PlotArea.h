@@ -14,6 +14,10 @@ class QMenu;
 struct PictureOutputs {
     std::function<void(QSize sizePx)> copy;
     std::function<std::optional<QString>(QSize sizePx, const std::string& path)> write;
+    // The same at a resolution and text size of the user's, where the look lets them change.
+    std::function<std::optional<QString>(QSize sizePx, double dpi, double fontPt,
+                                         const std::string& path)>
+        print;
 };
 
 // The plot area: a widget that shows the chart's picture. It shows "Static" until the first
@@ -46,6 +50,10 @@ class PlotArea final : public QWidget {
     void setResizedHandler(std::function<void()> resized) { resized_ = std::move(resized); }
     void copyPicture() const;
     void savePicture();
+    // Writes the picture to `path` (the file system's bytes) as --snapshot with --size,
+    // --dpi and --font-size would; returns why it could not.
+    std::optional<QString> printPicture(QSize sizePx, double dpi, double fontPt,
+                                        const std::string& path) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

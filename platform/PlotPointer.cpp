@@ -34,6 +34,7 @@ bool PlotPointer::eventFilter(QObject* watched, QEvent* event) {
         if (mouse->button() != Qt::LeftButton)
             return false;
         dragFrom_ = dragStart_ = mouse->position().toPoint();
+        dragged_ = false;
         return true;
     }
     case QEvent::MouseMove: {
@@ -43,14 +44,21 @@ bool PlotPointer::eventFilter(QObject* watched, QEvent* event) {
         const QPoint at = mouse->position().toPoint();
         const QPoint by = at - *dragFrom_;
         dragFrom_ = at;
+        dragged_ = dragged_ || !by.isNull();
         if (!by.isNull() && handlers_.pan)
             handlers_.pan(by, *dragStart_);
         return true;
     }
-    case QEvent::MouseButtonRelease:
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-            dragFrom_.reset();
+    case QEvent::MouseButtonRelease: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
+            return false;
+        const bool clicked = dragFrom_ && !dragged_;
+        dragFrom_.reset();
+        if (clicked && handlers_.click)
+            handlers_.click(mouse->position().toPoint());
         return false;
+    }
     case QEvent::MouseButtonDblClick:
         if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton)
             return false;

@@ -10,7 +10,8 @@
 class QWidget;
 
 // What the pointer does on the plot area: the wheel zooms about the pointer, dragging with
-// the left button pans, a double-click resets the view, and resting shows a readout.
+// the left button pans, a double-click resets the view, resting shows a readout and a click
+// without a drag is handed on.
 class PlotPointer final : public QObject {
   public:
     struct Handlers {
@@ -18,6 +19,7 @@ class PlotPointer final : public QObject {
         std::function<void(QPoint by, QPoint at)> pan;       // at: where the drag began
         std::function<void()> reset;
         std::function<QString(QPoint at)> readout; // empty: no tooltip
+        std::function<void(QPoint at)> click;      // a press and release without a drag
     };
     PlotPointer(QWidget* area, Handlers handlers);
 
@@ -28,4 +30,5 @@ class PlotPointer final : public QObject {
     QWidget* area_;
     Handlers handlers_;
     std::optional<QPoint> dragFrom_, dragStart_;
+    bool dragged_ = false;
 };

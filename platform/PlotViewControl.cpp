@@ -21,7 +21,7 @@ constexpr int kReach = 4;
 
 PlotViewControl::PlotViewControl(std::unique_ptr<PlotLook> look, PlotArea& area,
                                  std::function<void()> reload)
-    : look_(std::move(look)), area_(area), reload_(std::move(reload)) {
+    : look_(std::move(look)), area_(area), reload_(std::move(reload)), pinned_(area) {
     QMenu* menu = area.contextMenu();
     menu->addSeparator();
     auto* diagrams = new QActionGroup(menu);
@@ -43,10 +43,10 @@ PlotViewControl::PlotViewControl(std::unique_ptr<PlotLook> look, PlotArea& area,
     QObject::connect(equalScales_, &QAction::toggled, [this](bool on) { setEqualScales(on); });
     resetView_ = menu->addAction(QCoreApplication::translate("PlotViewControl", "Reset view"));
     QObject::connect(resetView_, &QAction::triggered, [this] { resetView(); });
-    pointer_ = new PlotPointer(&area, {[this](QPoint at, double notches) { zoomAt(at, notches); },
-                                       [this](QPoint by, QPoint at) { panBy(by, at); },
-                                       [this] { resetView(); },
-                                       [this](QPoint at) { return readoutAt(at); }});
+    pointer_ = new PlotPointer(
+        &area, {[this](QPoint at, double notches) { zoomAt(at, notches); },
+                [this](QPoint by, QPoint at) { panBy(by, at); }, [this] { resetView(); },
+                [this](QPoint at) { return readoutAt(at); }, [this](QPoint at) { pinAt(at); }});
 }
 
 PlotViewControl::~PlotViewControl() {
@@ -220,6 +220,14 @@ QString PlotViewControl::readoutAt(QPoint at) const {
     return look_->fileReadout(drawnFormat_, drawnPoints_);
 }
 
+void PlotViewControl::pinAt(QPoint at) {
+    const int slot = drawn_ ? drawnIndex_.Nearest({at.x(), at.y()}, kReach) : -1;
+    if (slot >= 0 && static_cast<size_t>(slot) < drawn_->dots.size())
+        pinned_.pin(at, look_->dotReadout(drawn_->dots[static_cast<size_t>(slot)]));
+    else
+        pinned_.unpin();
+}
+
 void PlotViewControl::draw() {
     std::optional<RenderResult> drawn = look_->draw(content_, choices_, area_);
     if (!drawn)
@@ -254,5 +262,6 @@ void PlotViewControl::newFile() {
     drawn_.reset();
     readable_.clear();
     drawnIndex_ = DotIndex();
+    pinned_.unpin();
     area_.clearPicture();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PinnedReadout.h"
 #include "PlotLook.h"
 #include "view/DotIndex.h"
 #include "view/ViewNavigation.h"
@@ -67,6 +68,10 @@ class PlotViewControl {
     // Moves the panel the drag started in, `at`, or the upper one.
     void panBy(QPoint by, std::optional<QPoint> at = std::nullopt);
     QString readoutAt(QPoint at) const;
+    // Pins the readout of the dot at `at`, or takes a pinned one away off the dots.
+    void pinAt(QPoint at);
+    // The readout pinned, empty when none is.
+    const QString& pinnedReadout() const { return pinned_.text(); }
 
     // Another file was chosen: the plot goes back to its look before any data, the view
     // and readout are dropped.
@@ -100,4 +105,5 @@ class PlotViewControl {
     QAction* equalScales_;
     QAction* resetView_;
     PlotPointer* pointer_;
+    PinnedReadout pinned_;
 };

@@ -28,6 +28,7 @@ ReadOutcome ReadOn(const MeasurementFile& file, ReadProgress& progress, const Re
         BeginReading(reader, outcome); // the head is read: it cannot fail now
         progress.begun = true;
         progress.detection = outcome.detection;
+        progress.series.StoreFloat32(StoresFloat32(outcome.detection.format));
     } else {
         outcome.detection = progress.detection;
         outcome.state = progress.state;
@@ -102,6 +103,7 @@ void ReadInto(MeasurementFile& file, ReadProgress& progress, const ReadOptions& 
         return;
     }
     result.format = FormatName(progress.detection.format);
+    result.recordCutShort = outcome.cutShort > 0 && !options.sizeChanged;
     result.refusal = RefusalText(progress.detection, progress.state, options.watching);
     if (!result.refusal.empty())
         return;

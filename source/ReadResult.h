@@ -23,6 +23,8 @@ struct ReadResult {
     SeriesSnapshot series;
     // The name of the file's format, once the read ended well.
     std::string format;
+    // Its last record is cut short, and the file stopped growing: it will stay so.
+    bool recordCutShort = false;
     // The Kramers-Kronig check of each sweep of `series`.
     SweepChecks checks;
 

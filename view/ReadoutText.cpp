@@ -2,6 +2,7 @@
 
 #include "model/Quantity.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -14,6 +15,32 @@ constexpr int kUnitPrefix = 8;
 
 std::string withUnit(const std::string& number, const std::string& unit) {
     return number + " " + unit;
+}
+
+std::string asRead(double value, bool float32, const NumberStyle& numbers) {
+    return float32 ? numbers.ShortestFloat32(static_cast<float>(value)) : numbers.Shortest(value);
+}
+
+// The significant digits of a number written in the C form.
+int digitsOf(const std::string& c) {
+    int digits = 0;
+    bool leading = true;
+    for (const char ch : c.substr(0, c.find('e'))) {
+        if (ch < '0' || ch > '9')
+            continue;
+        leading = leading && ch == '0';
+        digits += !leading;
+    }
+    return digits;
+}
+
+// `value` rounded to `digits` significant digits, in the shortest text, so that a value
+// worked out of the parts is written as they are.
+std::string rounded(double value, int digits, const NumberStyle& numbers) {
+    const std::string c = kAsciiNumbers.Scientific(value, digits - 1);
+    double r = value;
+    std::from_chars(c.data(), c.data() + c.size(), r);
+    return numbers.Shortest(r);
 }
 
 } // namespace
@@ -37,15 +64,18 @@ std::string WithPrefix(double value, const std::string& unit, const NumberStyle&
 }
 
 std::string DotReadout(double frequency, double zReal, double minusZImag, std::int64_t line,
-                       const NumberStyle& numbers, const ReadoutWords& words) {
+                       const NumberStyle& numbers, const ReadoutWords& words, bool float32) {
     const std::string ohm = "\u03a9";
     const Point p{.f = frequency, .zReal = zReal, .minusZImag = minusZImag};
+    constexpr int kFewestDigits = 4;
+    const int digits = std::max({kFewestDigits, digitsOf(asRead(zReal, float32, kAsciiNumbers)),
+                                 digitsOf(asRead(minusZImag, float32, kAsciiNumbers))});
     return "f = " + WithPrefix(frequency, "Hz", numbers) + "\n" + words.zReal + " = " +
-           withUnit(numbers.Shortest(zReal), ohm) + "\n" + words.minusZImag + " = " +
-           withUnit(numbers.Shortest(minusZImag), ohm) + "\n" +
-           "|Z| = " + withUnit(numbers.Significant(ValueOf(p, Quantity::Magnitude), 4), ohm) +
-           "\n" + words.phase + " = " + numbers.Fixed(ValueOf(p, Quantity::Phase), 2) + "\u00b0\n" +
-           words.line + " " + numbers.Whole(line);
+           withUnit(asRead(zReal, float32, numbers), ohm) + "\n" + words.minusZImag + " = " +
+           withUnit(asRead(minusZImag, float32, numbers), ohm) + "\n" +
+           "|Z| = " + withUnit(rounded(ValueOf(p, Quantity::Magnitude), digits, numbers), ohm) +
+           "\n" + words.phase + " = " + rounded(ValueOf(p, Quantity::Phase), digits, numbers) +
+           "\u00b0\n" + words.line + " " + numbers.Whole(line);
 }
 
 std::string FileReadout(const std::string& format, std::int64_t points) {

@@ -18,9 +18,11 @@ struct ReadoutWords {
     std::string line = "line";
 };
 
-// The readout of one dot: frequency, Z' and -Z'' as read, |Z|, phase and line number.
+// The readout of one dot: frequency, Z' and -Z'' as read (as float32 where the file stores
+// them so), |Z| and phase to as many digits as those two hold, and the line number.
 std::string DotReadout(double frequency, double zReal, double minusZImag, std::int64_t line,
-                       const NumberStyle& numbers = kAsciiNumbers, const ReadoutWords& words = {});
+                       const NumberStyle& numbers = kAsciiNumbers, const ReadoutWords& words = {},
+                       bool float32 = false);
 
 // The readout off the dots: the file's format and number of points.
 std::string FileReadout(const std::string& format, std::int64_t points);

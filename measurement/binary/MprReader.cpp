@@ -183,6 +183,7 @@ void readRecords(LineReader& reader, std::uint64_t length, RowSink& sink, ReadOu
         ++state.rows;
         outcome.resumeAt = reader.position();
     }
+    outcome.cutShort = end > reader.position() ? end - reader.position() : 0;
 }
 
 } // namespace

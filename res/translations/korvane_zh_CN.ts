@@ -4,6 +4,22 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>it is no name a file can have here</source>
+        <translation>这不是此处可用的文件名</translation>
+    </message>
+    <message>
+        <source>Save Picture</source>
+        <translation>保存图片</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>following %1/ · newest: %2</source>
+        <translation>正在跟踪 %1/ · 最新：%2</translation>
+    </message>
+    <message>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
@@ -386,7 +402,82 @@
     </message>
 </context>
 <context>
+    <name>SavePictureDialog</name>
+    <message>
+        <source>Save Picture</source>
+        <translation>保存图片</translation>
+    </message>
+    <message>
+        <source>&amp;Browse…</source>
+        <translation>浏览(&amp;B)…</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf);;SVG drawing (*.svg);;PNG image (*.png)</source>
+        <translation>PDF 文档 (*.pdf);;SVG 矢量图 (*.svg);;PNG 图像 (*.png)</translation>
+    </message>
+    <message>
+        <source>pixels</source>
+        <translation>像素</translation>
+    </message>
+    <message>
+        <source>cm</source>
+        <translation>厘米</translation>
+    </message>
+    <message>
+        <source> pt</source>
+        <translation> 磅</translation>
+    </message>
+    <message>
+        <source>&amp;File:</source>
+        <translation>文件(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <translation>尺寸(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution (dpi):</source>
+        <translation>分辨率 (dpi)(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>&amp;Text size:</source>
+        <translation>字号(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels, %3 × %4 cm printed</source>
+        <translation>%1 × %2 像素，打印为 %3 × %4 厘米</translation>
+    </message>
+    <message>
+        <source>%1 is kept: %2. Save offers %3 instead.</source>
+        <translation>保留 %1：%2。改为保存到 %3。</translation>
+    </message>
+    <message>
+        <source>%1 is no name a file can have here.</source>
+        <translation>%1 不是此处可用的文件名。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 was drawn by Korvane before. Replace it?</source>
+        <translation>%1 是 Korvane 之前绘制的。要替换它吗？</translation>
+    </message>
+</context>
+<context>
     <name>WindowStatus</name>
+    <message>
+        <source> (cut short)</source>
+        <translation>（末尾记录不完整）</translation>
+    </message>
+    <message>
+        <source>plain text</source>
+        <translation>纯文本</translation>
+    </message>
+    <message>
+        <source>PalmSens session</source>
+        <translation>PalmSens 会话</translation>
+    </message>
     <message>
         <source>Open a measurement file to watch it.</source>
         <translation>打开一个测量文件以进行监视。</translation>

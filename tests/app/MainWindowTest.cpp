@@ -2,7 +2,9 @@
 #include "BytesRead.h"
 #include "TempDir.h"
 #include "app/Snapshot.h"
+#include "app/StatusLabel.h"
 #include "app/Translation.h"
+#include "app/WindowStatus.h"
 #include "platform/PlotArea.h"
 #include "platform/PlotViewControl.h"
 
@@ -10,6 +12,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -94,6 +97,14 @@ TEST(MainWindow, TheStatusLineSaysWhatIsKnownOfTheFile) {
     for (const QWidget* widget : QApplication::topLevelWidgets())
         shown += widget->isVisible();
     EXPECT_EQ(shown, 1) << "no box interrupts";
+
+    // A record cut short that stays so: 100 bytes of the 84th record of 148.
+    std::ifstream sample(KORVANE_MEASUREMENT_SAMPLES "/galvani_v1150_PEIS.mpr", std::ios::binary);
+    const std::string mpr((std::istreambuf_iterator<char>(sample)), {});
+    s.open(dir.write("cut.mpr", mpr.substr(0, 0x1B11 + 0x3EF + 83 * 148 + 100)));
+    EXPECT_TRUE(s.window->statusText().startsWith(
+        "cut.mpr \u00b7 BioLogic MPR \u00b7 83 points (cut short) \u00b7 read "))
+        << s.window->statusText().toStdString();
 }
 
 TEST(MainWindow, CommandsCarryTheirShortcutsAndAct) {
@@ -274,6 +285,25 @@ TEST(MainWindow, FilesAreOverlaidEachInItsColourAsInTheSnapshot) {
     EXPECT_FALSE(s.window->plotArea()->hasPicture());
 }
 
+TEST(MainWindow, ASavedPictureIsTheSnapshotWhateverTheLocale) {
+    TempDir dir;
+    const std::string arc = dir.write("arc.txt", "1000 0.5 -0.1\n100 1.2 -0.3\n10 1.5 -0.2\n");
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    {
+        Shown s(dir);
+        s.open(arc);
+        const QString saved = QString::fromStdString(dir.file("saved.png"));
+        s.window->plotArea()->setSavePathChooser([saved] { return saved; });
+        s.window->plotArea()->savePicture();
+        const QImage window(saved);
+        ASSERT_FALSE(window.isNull());
+        ASSERT_EQ(WriteSnapshot({arc}, dir.file("snap.png"), false, window.size()), std::nullopt);
+        EXPECT_EQ(window, QImage(QString::fromStdString(dir.file("snap.png"))));
+    }
+    QLocale::setDefault(before);
+}
+
 TEST(MainWindow, AnExportRunsBesideTheWindowAndACancelledOneLeavesNoFile) {
     TempDir dir;
     std::string lines;
@@ -310,7 +340,8 @@ TEST(MainWindow, AFollowedFolderShowsItsNewestFileAndSwitchesToANewerOne) {
     const std::string folder = dir.file("share");
     std::filesystem::create_directory(folder);
     Shown s(dir);
-    s.window->followFolder(folder);
+    s.window->pathField()->setText(QString::fromStdString(folder));
+    QTest::keyClick(s.window->pathField(), Qt::Key_Return);
     EXPECT_TRUE(s.window->statusText().startsWith("Waiting for a measurement file in"));
     const std::string first = folder + "/EIS_001.txt";
     std::ofstream(first) << kArc;
@@ -318,6 +349,9 @@ TEST(MainWindow, AFollowedFolderShowsItsNewestFileAndSwitchesToANewerOne) {
     std::ofstream(folder + "/notes.log") << "no numbers here\n";
     s.tick();
     EXPECT_EQ(s.window->shownPaths(), std::vector{first});
+    EXPECT_TRUE(s.window->statusText().startsWith(
+        "following share/ \u00b7 newest: EIS_001.txt \u00b7 plain text \u00b7 3 points"))
+        << s.window->statusText().toStdString();
     EXPECT_TRUE(s.window->plotArea()->hasPicture());
 
     const auto settings = [&] {
@@ -398,6 +432,65 @@ TEST(MainWindow, SettingsLastFromOneRunToTheNext) {
         recent = WithRecentFile(recent, QString::number(i % 11));
     EXPECT_EQ(recent.size(), kRecentFilesKept);
     EXPECT_EQ(recent.front(), "0") << "a path opened again moves to the front, once";
+    EXPECT_TRUE(UserSettings()->fileName().endsWith("/korvane/korvane.ini")) << "as README says";
+}
+
+TEST(MainWindow, CommandsWaitForAPictureAndRecentFilesForAGoodRead) {
+    TempDir dir;
+    Shown s(dir);
+    const auto enabled = [&s](bool on) {
+        for (const char* name : {"savePicture", "copyPicture", "zoomIn", "zoomOut", "resetView"})
+            EXPECT_EQ(s.window->command(name)->isEnabled(), on) << name;
+    };
+    enabled(false);
+    EXPECT_FALSE(s.window->command("exportData")->isEnabled());
+    s.open(dir.file("missing.txt"));
+    s.open(dir.write("words.txt", "no numbers\n"));
+    enabled(false);
+    EXPECT_TRUE(s.window->command("exportData")->isEnabled()) << "a file is there to export";
+    EXPECT_TRUE(s.window->settings().recentFiles.isEmpty()) << "only a file read well is kept";
+    const std::string arc = dir.write("arc.txt", kArc);
+    s.open(arc);
+    enabled(true);
+    ASSERT_EQ(s.window->settings().recentFiles, QStringList{QString::fromStdString(arc)});
+
+    std::filesystem::remove(arc);
+    auto* recent = s.window->findChild<QMenu*>("openRecent");
+    recent->popup(QPoint(0, 0));
+    QAction* gone = recent->actions().front();
+    EXPECT_FALSE(gone->isEnabled()) << "a file gone is greyed";
+    QTest::mouseClick(recent, Qt::LeftButton, {}, recent->actionGeometry(gone).center());
+    EXPECT_TRUE(s.window->settings().recentFiles.isEmpty()) << "and dropped when chosen";
+}
+
+TEST(MainWindow, AClickPinsTheReadoutAndCopyTakesItsText) {
+    TempDir dir;
+    Shown s(dir);
+    s.open(dir.write("arc.txt", kArc));
+    const auto dot = s.window->plotView().drawn()->dots.at(1).at;
+    QTest::mouseClick(s.window->plotArea(), Qt::LeftButton, {},
+                      QPoint(int(std::lround(dot.x)), int(std::lround(dot.y))));
+    const QString pinned = s.window->plotView().pinnedReadout();
+    EXPECT_TRUE(pinned.contains("line 2")) << pinned.toStdString();
+    s.window->command("copyPicture")->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), pinned);
+    QTest::mouseClick(s.window->plotArea(), Qt::LeftButton, {}, QPoint(1, 1));
+    EXPECT_TRUE(s.window->plotView().pinnedReadout().isEmpty()) << "a click off the dots";
+}
+
+TEST(StatusLabel, ANarrowLineShortensTheNameAndKeepsTheTime) {
+    StatusLabel label(nullptr);
+    const QString name = "a-long-name-of-a-measurement-file-day-0017.DTA";
+    const QString line = name + " \u00b7 Gamry DTA \u00b7 72 points \u00b7 read 14:02:31";
+    const QString verdict = " \u00b7 KK: residuals up to 7.7 % below 1 Hz: drift?";
+    label.resize(label.fontMetrics().horizontalAdvance(line) * 3 / 4, 20);
+    label.setLine(line + verdict, name);
+    EXPECT_TRUE(
+        label.text().endsWith(" \u00b7 Gamry DTA \u00b7 72 points \u00b7 read 14:02:31" + verdict));
+    const int upToTime = label.text().size() - verdict.size();
+    EXPECT_LE(label.fontMetrics().horizontalAdvance(label.text().left(upToTime)), label.width());
+    EXPECT_TRUE(label.text().startsWith("a-long")) << label.text().toStdString();
+    EXPECT_TRUE(label.text().contains("\u2026"));
 }
 
 TEST(MainWindow, SpeaksChineseUnderAChineseLocale) {
@@ -408,6 +501,7 @@ TEST(MainWindow, SpeaksChineseUnderAChineseLocale) {
         Shown s(dir);
         EXPECT_EQ(s.window->menuBar()->actions().front()->text(), "文件(&F)");
         EXPECT_EQ(s.window->plotView().bodeAction()->text(), "伯德图");
+        EXPECT_EQ(FormatTitle("plain"), "纯文本") << "a format's words too";
     }
     QCoreApplication::removeTranslator(chinese);
     delete chinese;

@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
 
@@ -59,6 +61,15 @@ TEST(PlotDlg, ControlsStandWhereTheTemplatePutsThemInTabOrder) {
         EXPECT_EQ(widget->geometry(), c.pixels) << c.id;
         if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             EXPECT_EQ(button->text(), c.text);
+        }
+        if (auto* push = qobject_cast<QPushButton*>(widget)) {
+            QStyleOptionButton option;
+            option.initFrom(push);
+            option.rect = push->rect();
+            const QRect room =
+                push->style()->subElementRect(QStyle::SE_PushButtonContents, &option, push);
+            EXPECT_LE(push->fontMetrics().horizontalAdvance(c.text), room.width())
+                << c.text << " shows whole";
         }
     }
     EXPECT_TRUE(qobject_cast<QPushButton*>(d.item(IDOK))->isDefault());

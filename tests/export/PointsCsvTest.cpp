@@ -42,14 +42,16 @@ TEST(PointsCsv, WritesEveryRowAsRead) {
     };
     const Case cases[] = {
         // A header line, |Z| and the phase of Z = Z' + jZ'', zeros without sign, non-numbers.
-        {"f Zre Zim\n1000 3 -4\n0.1 0.3 0.1\n1e5 10 0\n2 inf nan\n3 -inf 1\n4 -0 -0\n5 -0 0\n",
+        {"f Zre Zim\n1000 3 -4\n0.1 0.3 0.1\n1e5 10 0\n2 inf nan\n3 -inf 1\n4 -0 -0\n5 -0 0\n"
+         "6 -nan -nan\n",
          kHeader + "1000,3,4,5,-53.13010235415598,2\n"
                    "0.1,0.3,-0.1,0.31622776601683794,18.434948822922014,3\n"
                    "1e+05,10,0,10,0,4\n"
                    "2,inf,nan,inf,nan,5\n"
                    "3,-inf,-1,inf,180,6\n"
                    "4,0,0,0,0,7\n"
-                   "5,0,0,0,0,8\n",
+                   "5,0,0,0,0,8\n"
+                   "6,nan,nan,nan,nan,9\n",
          ""},
         {"", kHeader, ""},
         {"Freq,Foo,Bar\n1,2,3\n", "",

@@ -1,4 +1,5 @@
 #include "MprFixture.h"
+#include "measurement/FileSummary.h"
 #include "measurement/MeasurementFile.h"
 #include "measurement/Reader.h"
 
@@ -148,14 +149,15 @@ TEST(Mpr, TheRecordsPresentCountNotTheStoredCount) {
         bool log;
         std::size_t cut; // bytes taken off the end
         std::size_t points;
+        std::uint64_t heldBack; // bytes of a record cut short
     };
     const Case cases[] = {
-        {"count behind, still written", 2, false, 0, 5},
-        {"count ahead, still written", 9, false, 0, 5},
-        {"half a record more", 5, false, kRecordSize / 2, 4},
-        {"ended: the count bounds", 3, true, 0, 3},
-        {"ended, then cut in the LOG module", 5, true, 20, 5},
-        {"cut before the column list", 5, false, 5 * kRecordSize + 1000, 0},
+        {"count behind, still written", 2, false, 0, 5, 0},
+        {"count ahead, still written", 9, false, 0, 5, 0},
+        {"half a record more", 5, false, kRecordSize / 2, 4, kRecordSize - kRecordSize / 2},
+        {"ended: the count bounds", 3, true, 0, 3, 0},
+        {"ended, then cut in the LOG module", 5, true, 20, 5, 0},
+        {"cut before the column list", 5, false, 5 * kRecordSize + 1000, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -167,6 +169,10 @@ TEST(Mpr, TheRecordsPresentCountNotTheStoredCount) {
         ReadOutcome outcome;
         EXPECT_EQ(Read(bytes, &outcome).points.size(), c.points);
         EXPECT_EQ(RefusalText(outcome.detection, outcome.state, false), "");
+        EXPECT_EQ(outcome.cutShort, c.heldBack);
+        const std::string cut =
+            "last record cut short: " + std::to_string(c.heldBack) + " bytes held back\n";
+        EXPECT_EQ(SummarizeMeasurementBytes(bytes).find(cut) != std::string::npos, c.heldBack > 0);
     }
 }
 
@@ -231,6 +237,9 @@ TEST(Refusal, WhatIsNoMeasurementIsRefusedInOneLineWithoutPoints) {
         {"\x01\x02\x03\x04\x05\x06\x07\x08\x0E\x0F\x10\x11 1 2 3",
          "(binary data of unknown layout)"},
         {"Title\nDate: today\n\nno numbers here\n", "(text with no row of numbers)"},
+        {"# ImageMagick pixel enumeration: 2,1,65535,srgb\n0,0: (65535,0,0)  #FF0000  red\n"
+         "1,0: (0,0,0)  #000000  black\n",
+         "(text with no row of numbers)"},
         {std::string("\xFF\xFE\0\0"
                      "1\0\0\0 \0\0\0"
                      "2\0\0\0",

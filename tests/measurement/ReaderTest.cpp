@@ -202,6 +202,10 @@ TEST(Readers, BrokenFilesGiveTheRowsThatCanBeRead) {
          2},
         {"CSV row without a column it does not need", "f,Zre,Zim,t\n1,2,3,4\n5,6,7\n", 2},
         {"CSV row without a column it needs", "f,Zre,Zim,t\n1,2,3,4\n5,6\n", 1},
+        {"CSV cut in its last row", "f,Zre,Zim,t,u\n1,2,3,4,5\n6,7,8", 1},
+        {"CSV whole last row without line end", "f,Zre,Zim,t\n1,2,3,4\n6,7,8,9", 2},
+        {"plain text with two numbers before its first three", "9 9\n1 2 3\n", 1},
+        {"plain text with no line of three numbers", "#  pixels: 2,1\n0,0: (65535,0,0)\n", 0},
         {"EC-Lab naming a column it never writes",
          "EC-Lab ASCII FILE\nNb header lines : 3\n\nfreq/Hz\tRe(Z)/Ohm\t-Im(Z)/Ohm\tEwe-Ece/V\n"
          "1000\t10\t1\n100\t12\t3\n",

@@ -33,8 +33,23 @@ TEST(ReadoutText, ADotReadsOutItsValuesAsReadAndOffADotTheFile) {
                                                   "|Z| = 5 \u03a9\n"
                                                   "phase = -53.13\u00b0\n"
                                                   "line 17");
-    EXPECT_NE(DotReadout(1, 20.00006, 0.0795774, 1).find("Z' = 20.00006 \u03a9"),
-              std::string::npos);
+    // Z' and -Z'' as the file holds them, |Z| and the phase to as many digits, never in
+    // another notation.
+    const struct {
+        double re, negIm;
+        bool float32;
+        const char* parts;
+    } cases[] = {
+        {20.00006, 0.0795774, false, "Z' = 20.00006 \u03a9\n\u2212Z'' = 0.0795774 \u03a9\n"},
+        {1877.211669921875, 12.753284454345703, true,
+         "Z' = 1877.2117 \u03a9\n\u2212Z'' = 12.753284 \u03a9\n|Z| = 1877.255 \u03a9\n"
+         "phase = -0.38924653\u00b0"},
+        {18772.117, 2.5, false, "|Z| = 18772.117 \u03a9\nphase = -0.0076304366\u00b0"},
+    };
+    for (const auto& c : cases)
+        EXPECT_NE(DotReadout(1, c.re, c.negIm, 1, kAsciiNumbers, {}, c.float32).find(c.parts),
+                  std::string::npos)
+            << DotReadout(1, c.re, c.negIm, 1, kAsciiNumbers, {}, c.float32);
     EXPECT_EQ(FileReadout("plain", 61), "format: plain\n61 points");
     EXPECT_EQ(FileReadout("plain", 1), "format: plain\n1 point");
     std::setlocale(LC_ALL, "C");
