@@ -27,11 +27,11 @@ struct Parser {
             parser.addOption(*option);
     }
     // Every option, in the order the help lists them.
-    std::array<const QCommandLineOption*, 24> options() const {
-        return {&snapshot,  &exportData, &info,      &plus,    &equal, &bode,
-                &size,      &dpi,        &fontSize,  &classic, &kk,    &kkFit,
-                &kkMu,      &kkM,        &kkLimit,   &kkCap,   &fit,   &fitGuess,
-                &fitWeight, &fitRange,   &fitExport, &threads, &help,  &version};
+    std::array<const QCommandLineOption*, 26> options() const {
+        return {&snapshot, &exportData, &info,    &plus,       &equal,   &bode,     &size,
+                &dpi,      &fontSize,   &lines,   &markerSize, &classic, &kk,       &kkFit,
+                &kkMu,     &kkM,        &kkLimit, &kkCap,      &fit,     &fitGuess, &fitWeight,
+                &fitRange, &fitExport,  &threads, &help,       &version};
     }
     QCommandLineParser parser;
     QCommandLineOption snapshot{QStringLiteral("snapshot"),
@@ -71,6 +71,11 @@ struct Parser {
     QCommandLineOption fontSize{QStringLiteral("font-size"),
                                 QStringLiteral("The size of all text in points (default 9)."),
                                 QStringLiteral("PT")};
+    QCommandLineOption lines{QStringLiteral("lines"),
+                             QStringLiteral("Join each sweep's points in the order measured.")};
+    QCommandLineOption markerSize{QStringLiteral("marker-size"),
+                                  QStringLiteral("The dots' diameter in points (default 3)."),
+                                  QStringLiteral("PT")};
     QCommandLineOption classic{QStringLiteral("classic"),
                                QStringLiteral("Draw the classic picture: exact extents in ten "
                                               "divisions, red, green and blue, as Korvane "
@@ -329,6 +334,14 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
         if (!ok || !(points >= 4 && points <= 72))
             return failed(QStringLiteral("--font-size takes points from 4 to 72."));
         result.fontPt = points;
+    }
+    result.lines = p.parser.isSet(p.lines);
+    if (p.parser.isSet(p.markerSize)) {
+        bool ok = false;
+        const double points = p.parser.value(p.markerSize).toDouble(&ok);
+        if (!ok || !(points >= kMarkerPtRange.min && points <= kMarkerPtRange.max))
+            return failed(QStringLiteral("--marker-size takes points from 0.5 to 72."));
+        result.markerPt = points;
     }
     if (p.parser.isSet(p.threads)) {
         bool ok = false;

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,12 +26,14 @@ struct CommandLine {
     bool equal = false; // equal scales
     bool bode = false;  // the Bode diagram rather than the Nyquist diagram
     QSize size{534, 392};
-    bool classic = false;    // the classic look, pixel for pixel
-    double dpi = kScreenDpi; // a snapshot's resolution
-    double fontPt = kTextPt; // the size of every text, in points
-    QString error;           // what is wrong, for Action::Error
-    unsigned threads = 0;    // how many a whole read may use; 0: one a core
-    bool kk = false;         // the Kramers-Kronig check of each sweep, alone or in an export
+    bool classic = false;           // the classic look, pixel for pixel
+    double dpi = kScreenDpi;        // a snapshot's resolution
+    double fontPt = kTextPt;        // the size of every text, in points
+    bool lines = false;             // each sweep's points joined
+    std::optional<double> markerPt; // the dots' diameter, in points
+    QString error;                  // what is wrong, for Action::Error
+    unsigned threads = 0;           // how many a whole read may use; 0: one a core
+    bool kk = false;                // the Kramers-Kronig check of each sweep, alone or in an export
     KkOptions kkOptions;
     bool fit = false; // --fit: printed alone, or in an export's columns or a snapshot's lines
     Circuit circuit;  // the circuit --fit fits to each sweep

@@ -9,6 +9,7 @@
 #include "SavePictureDialog.h"
 #include "ShownStatus.h"
 #include "StatusLabel.h"
+#include "SweepChoiceDialog.h"
 #include "WindowDialogs.h"
 #include "platform/AppIcon.h"
 #include "platform/FileChoice.h"
@@ -31,6 +32,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QTimerEvent>
 #include <QUrl>
@@ -115,7 +117,12 @@ MainWindow::MainWindow(std::unique_ptr<QSettings> store, double fontPt, QWidget*
     command("closeAll")->setEnabled(false);
     view_->setDiagram(settings_.bode ? Diagram::Bode : Diagram::Nyquist);
     view_->setEqualScales(settings_.equalScales);
-    view_->setSweeps(static_cast<SweepsShown>(settings_.sweeps));
+    if (settings_.sweeps == static_cast<int>(SweepsShown::Chosen))
+        view_->setChosenSweeps(settings_.chosenSweeps);
+    else
+        view_->setSweeps(static_cast<SweepsShown>(settings_.sweeps));
+    view_->setConnectPoints(settings_.connectPoints);
+    view_->setMarkerSize(settings_.markerPt);
     command("startAtZero")->setChecked(settings_.startAtZero);
     shown_.SetFollowCount(static_cast<std::size_t>(settings_.lastFiles));
     shown_.SetKkOptions(settings_.kk);
@@ -157,6 +164,15 @@ WindowCommands MainWindow::commands() {
         redraw();
     };
     c.sweeps = [this](int shown) { view_->setSweeps(static_cast<SweepsShown>(shown)); };
+    c.chooseSweeps = [this] { chooseSweeps(); };
+    c.connectPoints = [this](bool on) {
+        settings_.connectPoints = on;
+        view_->setConnectPoints(on);
+    };
+    c.markerSize = [this](double points) {
+        settings_.markerPt = points;
+        view_->setMarkerSize(points);
+    };
     c.lastFiles = [this](int count) {
         settings_.lastFiles = count;
         shown_.SetFollowCount(static_cast<std::size_t>(count));
@@ -206,6 +222,41 @@ void MainWindow::startWith(bool startAtZero, bool equalScales, bool bode) {
         view_->setEqualScales(true);
     if (bode)
         view_->setDiagram(Diagram::Bode);
+}
+
+void MainWindow::startDrawing(bool lines, std::optional<double> markerPt) {
+    if (lines) {
+        command("connectPoints")->setChecked(true);
+        settings_.connectPoints = true;
+        view_->setConnectPoints(true);
+    }
+    if (markerPt) {
+        settings_.markerPt = *markerPt;
+        view_->setMarkerSize(*markerPt);
+    }
+}
+
+void MainWindow::chooseSweeps() {
+    const std::vector<ShownFiles::File>& files = shown_.Files();
+    int count = 1;
+    if (!files.empty() && files.front().shown && !files.front().shown->series->points().empty())
+        count = files.front().shown->series->points().back().sweep;
+    const auto chosen = AskForSweeps(this, count, view_->choices().chosenSweeps);
+    if (chosen) {
+        settings_.chosenSweeps = *chosen;
+        view_->setChosenSweeps(*chosen);
+    }
+    // Cancelled, the menu shows again what is drawn.
+    const char* const entries[] = {"allSweeps", "lastSweep", "lastFiveSweeps", "chooseSweeps"};
+    command(entries[static_cast<int>(view_->choices().sweeps)])->setChecked(true);
+}
+
+void MainWindow::showConnectPoints(bool several) {
+    if (view_->choices().connectPoints)
+        return;
+    QAction* connect = command("connectPoints");
+    const QSignalBlocker quiet(connect);
+    connect->setChecked(several);
 }
 
 QString MainWindow::startFolder() const {
@@ -443,14 +494,18 @@ void MainWindow::redraw() {
         overlay.push_back({file.shown ? file.shown->series : nullptr,
                            DisplayPath(FileNameOf(file.path)).toStdString(),
                            file.shown ? file.shown->checks : SweepChecks{}, file.look,
-                           file.shown ? file.shown->fits : SweepFits{}});
+                           file.shown ? file.shown->fits : SweepFits{},
+                           files.size() > 1 ? ShownStateWord(file.state).toStdString() : ""});
     // In the order of their looks, so the legend stands still while the files take turns
     // at being the newest.
     std::stable_sort(overlay.begin(), overlay.end(),
                      [](const ShownFile& a, const ShownFile& b) { return a.look < b.look; });
     fitPanels_->show(overlay);
+    const bool several = overlay.size() > 1 || (!first.series->points().empty() &&
+                                                first.series->points().back().sweep > 1);
     view_->setOverlay(std::move(overlay));
     view_->draw();
+    showConnectPoints(several);
 }
 
 void MainWindow::showStatus() {
@@ -473,6 +528,7 @@ void MainWindow::saveSettings() {
     settings_.bode = view_->choices().diagram == Diagram::Bode;
     settings_.equalScales = view_->choices().equalScales;
     settings_.sweeps = static_cast<int>(view_->choices().sweeps);
+    settings_.chosenSweeps = view_->choices().chosenSweeps;
     settings_.startAtZero = startAtZero_;
     SaveWindowSettings(*store_, settings_);
 }

@@ -45,6 +45,8 @@ class MainWindow final : public QMainWindow {
 
     // Turns on what the command line asked for, over the settings.
     void startWith(bool startAtZero, bool equalScales, bool bode);
+    // Each sweep's points joined from the start, and the dots of `markerPt` points.
+    void startDrawing(bool lines, std::optional<double> markerPt);
     // Watches the file at `path` (the file system's bytes) from now on and reads it at once.
     void openFile(const std::string& path);
     // Opens the first and overlays the others.
@@ -123,6 +125,9 @@ class MainWindow final : public QMainWindow {
     // Puts the files shown that were read well first among the recent files, once each.
     void rememberOpened();
     void redraw();
+    void chooseSweeps();
+    // Shows Connect Points checked as the picture draws it, when the user has not chosen.
+    void showConnectPoints(bool several);
     void saveSettings();
 
     std::unique_ptr<QSettings> store_;

@@ -98,7 +98,8 @@ bool CPlotApp::InitInstance() {
                               command.fit ? std::optional(FitChoice{
                                                 std::make_shared<const Circuit>(command.circuit),
                                                 command.fitOptions})
-                                          : std::nullopt}));
+                                          : std::nullopt,
+                              command.lines, command.markerPt.value_or(kMarkerPt)}));
     case CommandLine::Action::Export: {
         const CsvFit fit{command.circuit, command.fitOptions};
         const auto exportOne = [&](const std::string& file, const std::string& output) {
@@ -144,6 +145,7 @@ bool CPlotApp::InitInstance() {
         InstallTranslation(QLocale());
         MainWindow window(UserSettings(), command.fontPt);
         window.startWith(command.plus, command.equal, command.bode);
+        window.startDrawing(command.lines, command.markerPt);
         // A folder is followed: its newest measurement is shown.
         std::error_code ignored;
         if (command.files.size() == 1 && std::filesystem::is_directory(command.file, ignored))

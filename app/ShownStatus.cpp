@@ -9,6 +9,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+
 namespace {
 
 QTime localTimeOf(std::chrono::system_clock::time_point at) {
@@ -79,15 +81,36 @@ QString ShownStatusLine(const ShownFiles& shown, const NumberStyle& numbers) {
     if (const auto& read = files.front().shown; read && !read->checks.empty())
         if (const QString verdict = KkVerdict(*read->checks.back(), numbers); !verdict.isEmpty())
             line += QStringLiteral(" \u00b7 ") + verdict;
-    if (files.size() == 2)
-        line += MainWindow::tr(" \u00b7 and 1 more file");
-    else if (files.size() > 2)
-        line += MainWindow::tr(" \u00b7 and %1 more files").arg(files.size() - 1);
+    if (files.size() > 1)
+        line += MainWindow::tr(" \u00b7 %1 files").arg(files.size());
+    for (const auto state :
+         {ShownFiles::State::Waiting, ShownFiles::State::Gone, ShownFiles::State::Unreadable}) {
+        const auto count = std::count_if(files.begin(), files.end(),
+                                         [state](const auto& file) { return file.state == state; });
+        if (files.size() > 1 && count > 0)
+            line += QStringLiteral(" \u00b7 %1 ").arg(count) + ShownStateWord(state);
+    }
     if (!shown.SwitchedTo().empty())
         line += MainWindow::tr(" \u00b7 switched to %1 at %2")
                     .arg(DisplayPath(FileNameOf(shown.SwitchedTo())),
                          localTimeOf(shown.SwitchedAt()).toString(QStringLiteral("HH:mm:ss")));
     return line;
+}
+
+QString ShownStateWord(ShownFiles::State state) {
+    using Shown = ShownFiles::State;
+    switch (state) {
+    case Shown::Waiting:
+        return MainWindow::tr("waiting");
+    case Shown::Gone:
+        return MainWindow::tr("gone");
+    case Shown::Unreadable:
+        return MainWindow::tr("unreadable");
+    case Shown::Read:
+    case Shown::Reading:
+        break;
+    }
+    return {};
 }
 
 QString ShownStatusName(const ShownFiles& shown) {

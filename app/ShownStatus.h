@@ -4,11 +4,16 @@
 
 #include <QString>
 
-class ShownFiles;
+#include "source/ShownFiles.h"
 
-// The main window's status line for what it shows: that of the first file, how many more
-// are overlaid, and while a folder is followed, what it brought or why it shows nothing.
+// The main window's status line for what it shows: that of the first file, how many are
+// overlaid and how many of them show nothing new ("3 files · 1 waiting"), and while a folder is
+// followed, what it brought or why it shows nothing.
 QString ShownStatusLine(const ShownFiles& shown, const NumberStyle& numbers);
+
+// What an overlay's legend says after the name of a file in `state`: "waiting", "gone",
+// "unreadable", or nothing for a file read.
+QString ShownStateWord(ShownFiles::State state);
 
 // The name in the status line that gives way when the line is too long: the first file's.
 QString ShownStatusName(const ShownFiles& shown);

@@ -49,7 +49,11 @@ std::optional<QString> modernSnapshot(const std::vector<std::string>& files,
         if (look.fit && read.series)
             shown.back().fits = LiveFits().Fit(*read.series, *look.fit, std::atomic<bool>{});
     }
-    ChartModel model = OverlayModel(shown, plus, choices);
+    PlotChoices drawn = choices;
+    if (look.lines)
+        drawn.connectPoints = true;
+    drawn.markerPt = look.markerPt;
+    ChartModel model = OverlayModel(shown, plus, drawn);
     AddFitLines(model, shown);
     if (look.kk) {
         PlotChoices withPanel = choices;

@@ -21,6 +21,8 @@ struct SnapshotLook {
     std::optional<KkOptions> kk{};
     // The circuit fitted to each sweep, drawn as its line.
     std::optional<FitChoice> fit{};
+    bool lines = false; // each sweep's points joined, also where one sweep is shown
+    double markerPt = kMarkerPt;
 };
 
 // Draws the diagram of one reload of `file` (with "+" ticked when `plus`, with equal scales

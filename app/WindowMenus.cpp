@@ -4,6 +4,7 @@
 #include "WindowSettings.h"
 #include "platform/FileChoice.h"
 #include "platform/PlotViewControl.h"
+#include "view/PlotChoices.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -124,6 +126,28 @@ FileMenus BuildWindowMenus(QMainWindow& window, PlotViewControl& view, QLineEdit
     for (int i = 0; i < 3; ++i)
         addChoice(sweeps, sweepChoices, sweepEntries[i].first, sweepEntries[i].second,
                   i == settings.sweeps, [c, i] { c.sweeps(i); });
+    // Asks each time it is chosen, also when it is chosen already.
+    QAction* choose = sweepChoices->addAction(MainWindow::tr("&Choose…"));
+    choose->setObjectName(QStringLiteral("chooseSweeps"));
+    choose->setCheckable(true);
+    choose->setChecked(settings.sweeps == static_cast<int>(SweepsShown::Chosen));
+    QObject::connect(choose, &QAction::triggered, &window, c.chooseSweeps);
+    sweeps->addAction(choose);
+    auto* connect = new QAction(MainWindow::tr("&Connect Points"), &window);
+    connect->setObjectName(QStringLiteral("connectPoints"));
+    connect->setCheckable(true);
+    connect->setChecked(settings.connectPoints.value_or(false));
+    QObject::connect(connect, &QAction::triggered, &window, c.connectPoints);
+    shown->addAction(connect);
+    QMenu* markers = shown->addMenu(MainWindow::tr("&Marker Size"));
+    auto* markerChoices = new QActionGroup(markers);
+    const std::tuple<const char*, QString, double> markerEntries[] = {
+        {"smallMarkers", MainWindow::tr("&Small"), kSmallMarkerPt},
+        {"mediumMarkers", MainWindow::tr("&Medium"), kMarkerPt},
+        {"largeMarkers", MainWindow::tr("&Large"), kLargeMarkerPt}};
+    for (const auto& [name, text, points] : markerEntries)
+        addChoice(markers, markerChoices, QString::fromLatin1(name), text,
+                  settings.markerPt == points, [c, points] { c.markerSize(points); });
     QMenu* lastFiles = shown->addMenu(MainWindow::tr("Last &N Files"));
     auto* lastFilesChoices = new QActionGroup(lastFiles);
     for (const int count : {1, 3, 5, 10})

@@ -24,6 +24,9 @@ struct WindowCommands {
     std::function<void()> about;
     std::function<void(bool on)> startAtZero;
     std::function<void(int shown)> sweeps; // a SweepsShown
+    std::function<void()> chooseSweeps;
+    std::function<void(bool on)> connectPoints;
+    std::function<void(double points)> markerSize;
     std::function<void(int count)> lastFiles;
     std::function<void(double notches)> zoom;
     std::function<void(bool on)> residuals;

@@ -15,7 +15,20 @@ WindowSettings LoadWindowSettings(QSettings& store) {
     s.bode = store.value(QStringLiteral("view/bode"), false).toBool();
     s.equalScales = store.value(QStringLiteral("view/equalScales"), false).toBool();
     s.startAtZero = store.value(QStringLiteral("view/startAtZero"), false).toBool();
-    s.sweeps = std::clamp(store.value(QStringLiteral("view/sweeps"), 0).toInt(), 0, 2);
+    s.sweeps = std::clamp(store.value(QStringLiteral("view/sweeps"), 0).toInt(), 0, 3);
+    for (const QString& sweep : store.value(QStringLiteral("view/chosenSweeps")).toStringList())
+        if (const int n = sweep.toInt();
+            n > 0 && (s.chosenSweeps.empty() || n > s.chosenSweeps.back()))
+            s.chosenSweeps.push_back(n);
+    // Chosen sweeps that did not survive the reading leave every sweep shown.
+    if (s.sweeps == 3 && s.chosenSweeps.empty())
+        s.sweeps = 0;
+    if (const QVariant connect = store.value(QStringLiteral("view/connectPoints"));
+        connect.isValid())
+        s.connectPoints = connect.toBool();
+    if (const double points = store.value(QStringLiteral("view/markerSize")).toDouble();
+        points >= kMarkerPtRange.min && points <= kMarkerPtRange.max)
+        s.markerPt = points;
     s.lastFiles = std::clamp(store.value(QStringLiteral("view/lastFiles"), 1).toInt(), 1, 10);
     s.residuals = store.value(QStringLiteral("view/residuals"), false).toBool();
     s.kk.fit =
@@ -57,6 +70,15 @@ void SaveWindowSettings(QSettings& store, const WindowSettings& s) {
     store.setValue(QStringLiteral("view/equalScales"), s.equalScales);
     store.setValue(QStringLiteral("view/startAtZero"), s.startAtZero);
     store.setValue(QStringLiteral("view/sweeps"), s.sweeps);
+    QStringList chosen;
+    for (const int sweep : s.chosenSweeps)
+        chosen.append(QString::number(sweep));
+    store.setValue(QStringLiteral("view/chosenSweeps"), chosen);
+    if (s.connectPoints)
+        store.setValue(QStringLiteral("view/connectPoints"), *s.connectPoints);
+    else
+        store.remove(QStringLiteral("view/connectPoints"));
+    store.setValue(QStringLiteral("view/markerSize"), s.markerPt);
     store.setValue(QStringLiteral("view/lastFiles"), s.lastFiles);
     store.setValue(QStringLiteral("view/residuals"), s.residuals);
     store.setValue(QStringLiteral("kk/fit"), static_cast<int>(s.kk.fit));

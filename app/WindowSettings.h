@@ -1,12 +1,15 @@
 #pragma once
 
 #include "analysis/KkOptions.h"
+#include "chart/ChartModel.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QSettings;
 
@@ -28,8 +31,11 @@ struct WindowSettings {
     bool bode = false;
     bool equalScales = false;
     bool startAtZero = false;
-    int sweeps = 0;    // all, the last only, the last five
-    int lastFiles = 1; // how many of a followed folder's newest files are shown
+    int sweeps = 0;                      // all, the last only, the last five, those chosen
+    std::vector<int> chosenSweeps;       // ascending
+    std::optional<bool> connectPoints{}; // unless chosen, as the sweeps and files suggest
+    double markerPt = kMarkerPt;         // the dots' diameter
+    int lastFiles = 1;                   // how many of a followed folder's newest files are shown
     bool residuals = false;
     KkOptions kk; // how the sweeps shown are checked
     PictureChoice picture;
@@ -39,6 +45,9 @@ struct WindowSettings {
 };
 
 inline constexpr int kRecentFilesKept = 10;
+// View › Marker Size: small and large beside the medium kMarkerPt, in points.
+inline constexpr double kSmallMarkerPt = 2.0;
+inline constexpr double kLargeMarkerPt = 4.5;
 
 // The store in the user's standard place, ~/.config/korvane/korvane.ini on Linux, where
 // $XDG_CONFIG_HOME moves it.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 // One axis' span in the data's own units (ohms), lowest first.
 struct AxisRange {
     double min = 0.0;
@@ -13,5 +15,7 @@ inline constexpr AxisRange kDecadeFromOne{1.0, 10.0};
 // The part of the plane the plot shows.
 struct PlotView {
     AxisRange x, y;
+    // The span of a second panel's y axis under the first, sharing its x axis, once chosen.
+    std::optional<AxisRange> lowerY{};
     friend bool operator==(const PlotView&, const PlotView&) = default;
 };

@@ -16,6 +16,10 @@
 
 // The size of a picture's text, in points, unless asked otherwise.
 inline constexpr double kTextPt = 9.0;
+// The diameter of a dot, in points, unless asked otherwise.
+inline constexpr double kMarkerPt = 3.0;
+// The diameters a dot may be given, in points.
+inline constexpr AxisRange kMarkerPtRange{0.5, 72.0};
 
 // One axis as the diagram wants it: the values it spans, how it maps them and what its
 // title says ("Z′" in "Ω" becomes "Z′ / kΩ" once the labels count kilo-ohms).
@@ -28,6 +32,11 @@ struct AxisModel {
     std::string quantity;
     std::string unit;
     Color color = kBlack;
+    // A log axis labelled in units of the SI prefix that makes its largest value read
+    // between 0.1 and 1000 (`|Z| / mΩ`); a linear axis always is.
+    bool siPrefix = false;
+    // Without labels and title, for an x axis that a panel below repeats.
+    bool labelled = true;
 };
 
 // A series as the diagram draws it: which quantities go across and up, against which axis.
@@ -49,6 +58,10 @@ struct SeriesModel {
     std::string name{};
     // Rings rather than dots, for a second quantity drawn against the same axes.
     bool open = false;
+    // Each sweep's points joined in the order measured, under its dots.
+    bool joined = false;
+    // When not empty, only these sweeps of first to last are drawn, ascending.
+    std::vector<int> onlySweeps{};
     MarkShape shape = MarkShape::Circle;
     // Drawn over the dots of their sweeps, when those are drawn.
     std::vector<ModelLine> lines{};
@@ -60,6 +73,8 @@ struct LegendEntry {
     Color color;
     // A mark after the name, for an entry that needs a second look.
     std::string mark{};
+    // Drawn faint, for a file that shows nothing now.
+    bool greyed = false;
     MarkShape shape = MarkShape::Circle;
 };
 
@@ -69,7 +84,14 @@ struct SweepKey {
     int first = 1, last = 1, of = 1;
     // After the key, naming the sweeps that need a second look.
     std::string mark{};
+    // When not empty, the sweeps drawn of first to last, ascending.
+    std::vector<int> only{};
+    // The sweeps that need a second look, ascending: marked one by one where the key names each.
+    std::vector<int> marked{};
 };
+
+// Up to this many sweeps the key names each in its colour; beyond, a bar of their colours.
+inline constexpr std::size_t kSweepsNamed = 10;
 
 // The Okabe–Ito colours, told apart also by colour-blind eyes.
 inline constexpr Color kOkabeBlue{0, 114, 178};
@@ -101,6 +123,7 @@ struct ChartModel {
     bool equalScales = false;
     bool keepYStart = false;
     double fontPt = kTextPt;
+    double markerPt = kMarkerPt;
     double dpi = kScreenDpi;
     // How the labels write their numbers: the window's locale may want a decimal comma.
     NumberStyle numbers;
@@ -113,6 +136,8 @@ struct ChartModel {
     // A second diagram under this one, such as the residuals of a fit, its frame's sides lined
     // up with this one's.
     std::shared_ptr<const ChartModel> below;
+    // As a diagram below another, the share of the height left above it that it takes.
+    double belowShare = 0.36;
     // Where the frame's left and right sides must stand, when it lines up with another's.
     std::optional<std::pair<double, double>> frameSides;
 };

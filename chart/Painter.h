@@ -75,6 +75,11 @@ class Painter {
                      {c.x + r * std::cos(b), c.y + r * std::sin(b)}, {color, diameter / 6});
             }
     }
+    // A line through the points in their order; a painter without it gets its segments.
+    virtual void Polyline(std::span<const PointF> points, const Stroke& stroke) {
+        for (size_t i = 1; i < points.size(); ++i)
+            Line(points[i - 1], points[i], stroke);
+    }
     // `upward` as for Text: a painter may set turned text in a face of its own.
     virtual TextExtent Measure(const TextRun& text, double sizePx, bool upward = false) = 0;
     // Draws a run with its baseline starting at `origin`; `upward` turns it a quarter to

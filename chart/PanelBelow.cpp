@@ -1,11 +1,13 @@
 #include "PanelBelow.h"
 
+#include "MeasuringPainter.h"
+
 #include <algorithm>
+#include <vector>
 
 namespace {
 
-// The panel takes a little over a third of the picture, never less than its texts need.
-constexpr double kPanelShare = 0.36;
+// A panel takes never less than its texts need, and never more than half of what is left.
 constexpr double kPanelLinesAtLeast = 7.0;
 
 // Draws what it is given `dy` pixels lower.
@@ -15,6 +17,9 @@ class LowerPainter final : public Painter {
     void Fill(const RectF& r, Color c) override { inner_.Fill(lower(r), c); }
     void Line(PointF a, PointF b, const Stroke& s) override { inner_.Line(lower(a), lower(b), s); }
     void Frame(const RectF& r, const Stroke& s) override { inner_.Frame(lower(r), s); }
+    void Polyline(std::span<const PointF> points, const Stroke& s) override {
+        inner_.Polyline(lower(points), s);
+    }
     void Markers(std::span<const PointF> c, double d, Color colour) override {
         inner_.Markers(lower(c), d, colour);
     }
@@ -45,32 +50,12 @@ class LowerPainter final : public Painter {
     double dy_;
 };
 
-// Measures and draws nothing, for a layout worked out before drawing.
-class MeasuringPainter final : public Painter {
-  public:
-    explicit MeasuringPainter(Painter& inner) : inner_(inner) {}
-    void Fill(const RectF&, Color) override {}
-    void Line(PointF, PointF, const Stroke&) override {}
-    void Frame(const RectF&, const Stroke&) override {}
-    void Markers(std::span<const PointF>, double, Color) override {}
-    void Rings(std::span<const PointF>, double, Color) override {}
-    TextExtent Measure(const TextRun& t, double size, bool upward) override {
-        return inner_.Measure(t, size, upward);
-    }
-    void Text(const TextRun&, PointF, double, Color, bool) override {}
-    void Clip(std::optional<RectF>) override {}
-
-  private:
-    Painter& inner_;
-};
-
-// The model with its frame's sides where `frame` has them, drawn without a panel, in the look
-// of `look`.
-ChartModel alignedTo(const ChartModel& model, const RectF& frame, const ChartModel& look) {
+// The model drawn without a panel, in the look of `look`.
+ChartModel alignedTo(const ChartModel& model, const ChartModel& look) {
     ChartModel aligned = model;
     aligned.below.reset();
-    aligned.frameSides = {frame.left, frame.right};
     aligned.fontPt = look.fontPt;
+    aligned.markerPt = look.markerPt;
     aligned.dpi = look.dpi;
     aligned.numbers = look.numbers;
     aligned.paper = look.paper;
@@ -83,27 +68,60 @@ RenderResult RenderWithPanelBelow(const ChartModel& model, double width, double 
                                   Painter& painter) {
     const double font =
         std::max(model.fontPt, 1.0) * (model.dpi > 0 ? model.dpi : kScreenDpi) / 72.0;
-    const double panel =
-        std::clamp(kPanelShare * height, kPanelLinesAtLeast * font, std::max(height / 2, 1.0));
-    const double upper = height - panel;
-    ChartModel main = model;
-    main.below.reset();
-    // Each frame as narrow as either's labels make it, so both fit beside their labels.
+    std::vector<const ChartModel*> panels{&model};
+    for (const ChartModel* below = model.below.get(); below != nullptr; below = below->below.get())
+        panels.push_back(below);
+    // From the bottom up, each panel takes its share of what is left above it.
+    std::vector<double> heights(panels.size());
+    double left = height;
+    for (size_t i = panels.size() - 1; i > 0; --i) {
+        const double most = std::max(left / 2, 1.0);
+        heights[i] =
+            std::min(std::max(panels[i]->belowShare * left, kPanelLinesAtLeast * font), most);
+        left -= heights[i];
+    }
+    heights[0] = left;
+    // Each frame as narrow as any panel's labels make it, so all fit beside their labels.
     MeasuringPainter measuring(painter);
-    const RectF natural = Render(main, width, upper, measuring).frame;
-    const RectF lower =
-        Render(alignedTo(*model.below, natural, model), width, panel, measuring).frame;
-    const RectF both{std::max(natural.left, lower.left), 0, std::min(natural.right, lower.right),
-                     0};
-    RenderResult result = Render(alignedTo(main, both, model), width, upper, painter);
-    LowerPainter below(painter, upper);
-    RenderResult drawn = Render(alignedTo(*model.below, both, model), width, panel, below);
-    drawn.frame.top += upper;
-    drawn.frame.bottom += upper;
-    drawn.y.fromPx += upper;
-    drawn.y.toPx += upper;
-    for (DrawnDot& dot : drawn.dots)
-        dot.at.y += upper;
-    result.below = std::make_shared<const RenderResult>(std::move(drawn));
-    return result;
+    RectF sides{0, 0, width, 0};
+    for (size_t i = 0; i < panels.size(); ++i) {
+        ChartModel alone = alignedTo(*panels[i], model);
+        alone.frameSides.reset();
+        const RectF natural = Render(alone, width, heights[i], measuring).frame;
+        sides.left = std::max(sides.left, natural.left);
+        sides.right = std::min(sides.right, natural.right);
+    }
+    std::vector<RenderResult> drawn;
+    double top = 0;
+    for (size_t i = 0; i < panels.size(); ++i) {
+        ChartModel aligned = alignedTo(*panels[i], model);
+        aligned.frameSides = {sides.left, sides.right};
+        LowerPainter lower(painter, top);
+        RenderResult r = Render(aligned, width, heights[i], lower);
+        r.frame.top += top;
+        r.frame.bottom += top;
+        r.y.fromPx += top;
+        r.y.toPx += top;
+        if (r.rightY) {
+            r.rightY->fromPx += top;
+            r.rightY->toPx += top;
+        }
+        for (DrawnDot& dot : r.dots)
+            dot.at.y += top;
+        drawn.push_back(std::move(r));
+        top += heights[i];
+    }
+    for (size_t i = drawn.size() - 1; i > 0; --i)
+        drawn[i - 1].below = std::make_shared<const RenderResult>(std::move(drawn[i]));
+    return std::move(drawn.front());
+}
+
+void AddPanelBelow(ChartModel& model, ChartModel panel) {
+    if (!model.below) {
+        model.below = std::make_shared<const ChartModel>(std::move(panel));
+        return;
+    }
+    ChartModel below = *model.below;
+    AddPanelBelow(below, std::move(panel));
+    model.below = std::make_shared<const ChartModel>(std::move(below));
 }

@@ -2,10 +2,13 @@
 
 #include "AxisRange.h"
 #include "AxisTicks.h"
+#include "ClippedPath.h"
 #include "Marks.h"
+#include "MeasuringPainter.h"
 #include "PanelBelow.h"
 #include "RangeAdjustment.h"
 #include "SweepColours.h"
+#include "SweepKeyEntries.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,9 +31,11 @@ struct Metrics {
         margin = 0.5 * font;
         frameLine = 0.75 * pxPerPt;
         gridLine = 0.5 * pxPerPt;
-        dot = 3.0 * pxPerPt;
+        const double markerPt = std::isfinite(m.markerPt) ? m.markerPt : kMarkerPt;
+        dot = std::clamp(markerPt, kMarkerPtRange.min, kMarkerPtRange.max) * pxPerPt;
+        joinLine = 0.6 * pxPerPt;
     }
-    double font, tick, gap, labelGap, margin, frameLine, gridLine, dot;
+    double font, tick, gap, labelGap, margin, frameLine, gridLine, dot, joinLine;
 };
 
 bool proper(double min, double max, bool log) {
@@ -76,10 +81,17 @@ std::string titleOf(const AxisModel& axis, int prefixExponent) {
     return axis.quantity + " / " + SiPrefix(prefixExponent).value_or("") + axis.unit;
 }
 
-AxisTicks ticksOf(const AxisMapping& m, double lengthPx, const LabelLength& length, double gap,
-                  const NumberStyle& numbers) {
-    return m.log ? LogTicks(m.min, m.max, lengthPx, length, gap, numbers)
-                 : LinearTicks(m.min, m.max, lengthPx, length, gap, numbers);
+AxisTicks ticksOf(const AxisMapping& m, bool siPrefix, double lengthPx, const LabelLength& length,
+                  double gap, const NumberStyle& numbers) {
+    if (!m.log)
+        return LinearTicks(m.min, m.max, lengthPx, length, gap, numbers);
+    const int prefix = siPrefix ? PrefixExponentFor(m.max) : 0;
+    const double unit = std::pow(10.0, prefix);
+    AxisTicks ticks = LogTicks(m.min / unit, m.max / unit, lengthPx, length, gap, numbers);
+    for (Tick& t : ticks.ticks)
+        t.value *= unit;
+    ticks.prefixExponent = prefix;
+    return ticks;
 }
 
 // The pixel coordinate of a value, also for dots: linear axes cost one multiplication.
@@ -132,8 +144,9 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
     // The sweeps' key takes a line of its own above the frame.
     const double keyLine = model.sweeps || !model.legend.empty() ? textHeight + s.labelGap : 0.0;
     const double top = s.margin + keyLine + textHeight / 2;
-    const double bottom =
-        height - s.margin - textHeight - s.labelGap - xLabelHeight - s.gap - s.tick;
+    const double bottom = model.x.labelled ? height - s.margin - textHeight - s.labelGap -
+                                                 xLabelHeight - s.gap - s.tick
+                                           : height - s.margin - s.tick;
     const LabelLength across = [&](const TextRun& r) { return painter.Measure(r, s.font).width; };
     const LabelLength up = [&](const TextRun& r) { return painter.Measure(r, s.font).height(); };
 
@@ -151,26 +164,27 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
         if (model.equalScales && round > 0)
             equalise();
         l.y = spanOf(y, bottom, top);
-        l.yTicks = ticksOf(l.y, bottom - top, up, s.labelGap, model.numbers);
+        l.yTicks = ticksOf(l.y, y.siPrefix, bottom - top, up, s.labelGap, model.numbers);
         const double yTitle = textHeight + s.labelGap;
         double newLeft =
             s.margin + yTitle + widest(painter, l.yTicks, s.font) + s.gap + s.tick + extraLeft;
         double newRight = width - s.margin - extraRight;
         if (model.rightY) {
             l.rightY = spanOf(*model.rightY, bottom, top);
-            l.rightTicks = ticksOf(*l.rightY, bottom - top, up, s.labelGap, model.numbers);
+            l.rightTicks = ticksOf(*l.rightY, model.rightY->siPrefix, bottom - top, up, s.labelGap,
+                                   model.numbers);
             newRight = width - s.margin - yTitle - widest(painter, l.rightTicks, s.font) - s.gap -
                        s.tick - extraRight;
         }
         if (model.frameSides)
             std::tie(newLeft, newRight) = *model.frameSides;
         l.x = spanOf(x, newLeft, newRight);
-        l.xTicks = ticksOf(l.x, newRight - newLeft, across, s.labelGap, model.numbers);
+        l.xTicks = ticksOf(l.x, x.siPrefix, newRight - newLeft, across, s.labelGap, model.numbers);
         // X labels centred on their ticks may reach beyond the picture's edges.
         const FastMap xMap(l.x);
         double overLeft = 0, overRight = 0;
         for (const Tick& t : l.xTicks.ticks) {
-            if (t.label.empty())
+            if (t.label.empty() || !model.x.labelled)
                 continue;
             const double half = painter.Measure(t.label, s.font).width / 2;
             const double at = xMap(t.value);
@@ -192,9 +206,9 @@ Layout layOut(const ChartModel& model, double width, double height, Painter& pai
         // Labels that never settled keep the last frame; the scales must hold all the same.
         equalise();
         l.y = spanOf(y, bottom, top);
-        l.yTicks = ticksOf(l.y, bottom - top, up, s.labelGap, model.numbers);
+        l.yTicks = ticksOf(l.y, y.siPrefix, bottom - top, up, s.labelGap, model.numbers);
         l.x = spanOf(x, left, right);
-        l.xTicks = ticksOf(l.x, right - left, across, s.labelGap, model.numbers);
+        l.xTicks = ticksOf(l.x, x.siPrefix, right - left, across, s.labelGap, model.numbers);
     }
     l.frame = {left, top, right, std::max(bottom, top + 1)};
     l.x.fromPx = left;
@@ -207,6 +221,8 @@ bool inside(double width, double height, double left, double top, double w, doub
 }
 
 bool clearOf(const RectF& box, const std::vector<RectF>& others, double gap) {
+    // A label laid out exactly one gap away must not be lost to rounding.
+    gap -= 0.01;
     for (const RectF& o : others)
         if (!(box.right + gap <= o.left || o.right + gap <= box.left || box.bottom + gap <= o.top ||
               o.bottom + gap <= box.top))
@@ -224,7 +240,8 @@ std::optional<double> titleStart(double centre, double length, double low, doubl
 
 // Returns the boxes of the labels drawn, which the y axes' labels keep clear of.
 std::vector<RectF> drawXAxis(Painter& painter, const Layout& l, const AxisModel& axis,
-                             const Metrics& s, double width, double height) {
+                             const Metrics& s, double width, double height,
+                             std::vector<double>* labelled = nullptr) {
     std::vector<RectF> boxes;
     const FastMap map(l.x);
     const RectF& f = l.frame;
@@ -234,16 +251,23 @@ std::vector<RectF> drawXAxis(Painter& painter, const Layout& l, const AxisModel&
         const double at = map(t.value);
         const double length = t.label.empty() ? s.tick / 2 : s.tick;
         painter.Line({at, f.bottom}, {at, f.bottom + length}, stroke);
-        if (t.label.empty())
+        // A panel below labels these.
+        if (!t.label.empty() && !axis.labelled && labelled)
+            labelled->push_back(t.value);
+        if (t.label.empty() || !axis.labelled)
             continue;
         const TextExtent e = painter.Measure(t.label, s.font);
         const double top = f.bottom + s.tick + s.gap;
         if (!inside(width, height, at - e.width / 2, top, e.width, e.height()))
             continue;
         painter.Text(t.label, {at - e.width / 2, top + e.ascent}, s.font, axis.color);
+        if (labelled)
+            labelled->push_back(t.value);
         boxes.push_back({at - e.width / 2, top, at + e.width / 2, top + e.height()});
         labelsBottom = std::max(labelsBottom, top + e.height());
     }
+    if (!axis.labelled)
+        return boxes;
     const TextRun title = PlainText(titleOf(axis, l.xTicks.prefixExponent));
     const TextExtent e = painter.Measure(title, s.font);
     const double top = std::max(labelsBottom + s.labelGap, height - s.margin - e.height());
@@ -256,7 +280,8 @@ std::vector<RectF> drawXAxis(Painter& painter, const Layout& l, const AxisModel&
 // A y axis at the frame's left or right edge, its labels and its title outside.
 void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ticks,
                const AxisModel& axis, const RectF& f, bool right, const Metrics& s, double width,
-               double height, const std::vector<RectF>& xLabels) {
+               double height, const std::vector<RectF>& xLabels,
+               std::vector<double>* labelled = nullptr) {
     const FastMap map(mapping);
     const double edge = right ? f.right : f.left;
     const double outward = right ? 1.0 : -1.0;
@@ -266,7 +291,9 @@ void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ti
     // Turned to read upward, the glyphs stand left of their baseline.
     const double baseline =
         right ? width - s.margin - titleSize.descent : s.margin + titleSize.ascent;
-    const auto titleTop = titleStart((f.top + f.bottom) / 2, titleSize.width, 0, height);
+    // A margin away from the edges, and so from the titles of panels above and below.
+    const auto titleTop =
+        titleStart((f.top + f.bottom) / 2, titleSize.width, s.margin, height - s.margin);
     // On a picture too small for both, a label gives way to the title.
     std::vector<RectF> taken = xLabels;
     if (titleTop)
@@ -286,6 +313,8 @@ void drawYAxis(Painter& painter, const AxisMapping& mapping, const AxisTicks& ti
             !clearOf({left, top, left + e.width, top + e.height()}, taken, s.labelGap))
             continue;
         painter.Text(t.label, {left, top + e.ascent}, s.font, axis.color);
+        if (labelled)
+            labelled->push_back(t.value);
     }
     if (titleTop)
         painter.Text(title, {baseline, *titleTop + titleSize.width}, s.font, axis.color, true);
@@ -302,11 +331,62 @@ KeyLine keyLineAbove(Painter& painter, const RectF& f, const Metrics& s) {
     return {top, top + e.ascent, e.height()};
 }
 
-// Above the frame's right end: "sweep 7 of 7" for one sweep drawn, or for several
-// "sweeps 3", the colours from the first to the last drawn, and "7". Left out where it
-// does not fit.
-void drawSweepKey(Painter& painter, const SweepKey& key, Color ink, bool dark, const RectF& f,
-                  const Metrics& s) {
+// An overlay's files above the frame, ending at its right end: a dot of each file's colour
+// and its name. Names that do not fit give way, from the last, to "+N".
+void drawLegend(Painter& painter, const std::vector<LegendEntry>& legend, const Paper& paper,
+                const RectF& f, const Metrics& s) {
+    std::vector<double> widths;
+    for (const LegendEntry& entry : legend)
+        widths.push_back(s.dot + s.gap +
+                         painter.Measure(PlainText(entry.name + entry.mark), s.font).width);
+    size_t shown = legend.size();
+    const auto lengthOf = [&](size_t count) {
+        double length = 0;
+        for (size_t i = 0; i < count; ++i)
+            length += widths[i] + (i > 0 ? s.font : 0.0);
+        if (count < legend.size())
+            length +=
+                s.font +
+                painter.Measure(PlainText("+" + std::to_string(legend.size() - count)), s.font)
+                    .width;
+        return length;
+    };
+    while (shown > 0 && lengthOf(shown) > f.width())
+        --shown;
+    if (lengthOf(shown) > f.width())
+        return;
+    const KeyLine line = keyLineAbove(painter, f, s);
+    const double baseline = line.baseline;
+    double x = f.right - lengthOf(shown);
+    const auto faint = [&](Color c) {
+        const auto half = [](int a, int b) { return static_cast<std::uint8_t>((a + 2 * b) / 3); };
+        const Color& p = paper.background;
+        return Color{half(c.r, p.r), half(c.g, p.g), half(c.b, p.b)};
+    };
+    for (size_t i = 0; i < shown; ++i) {
+        const bool greyed = legend[i].greyed;
+        const PointF dot{x + s.dot / 2, line.top + line.height / 2};
+        DrawMarks(painter, {&dot, 1}, s.dot, greyed ? faint(legend[i].color) : legend[i].color,
+                  legend[i].shape, false);
+        painter.Text(PlainText(legend[i].name + legend[i].mark), {x + s.dot + s.gap, baseline},
+                     s.font, greyed ? faint(paper.ink) : paper.ink);
+        x += widths[i] + s.font;
+    }
+    if (shown < legend.size())
+        painter.Text(PlainText("+" + std::to_string(legend.size() - shown)), {x, baseline}, s.font,
+                     paper.ink);
+}
+
+// Above the frame's right end: "sweep 7 of 7" for one sweep drawn, for a few each sweep's
+// colour and number, or for more "sweeps 3", the colours from the first to the last drawn,
+// and "7". Left out where it does not fit.
+void drawSweepKey(Painter& painter, const SweepKey& key, const Paper& paper, bool dark,
+                  const RectF& f, const Metrics& s) {
+    if (const std::vector<LegendEntry> entries = SweepKeyEntries(key, dark); !entries.empty()) {
+        drawLegend(painter, entries, paper, f, s);
+        return;
+    }
+    const Color ink = paper.ink;
     const TextRun before =
         PlainText(key.first == key.last ? "sweep " + std::to_string(key.last) + " of " +
                                               std::to_string(key.of) + key.mark
@@ -333,55 +413,16 @@ void drawSweepKey(Painter& painter, const SweepKey& key, Color ink, bool dark, c
     painter.Text(after, {barLeft + bar + s.gap, baseline}, s.font, ink);
 }
 
-// An overlay's files above the frame, ending at its right end: a dot of each file's colour
-// and its name. Names that do not fit give way, from the last, to "+N".
-void drawLegend(Painter& painter, const std::vector<LegendEntry>& legend, Color ink, const RectF& f,
-                const Metrics& s) {
-    std::vector<double> widths;
-    for (const LegendEntry& entry : legend)
-        widths.push_back(s.dot + s.gap +
-                         painter.Measure(PlainText(entry.name + entry.mark), s.font).width);
-    size_t shown = legend.size();
-    const auto lengthOf = [&](size_t count) {
-        double length = 0;
-        for (size_t i = 0; i < count; ++i)
-            length += widths[i] + (i > 0 ? s.font : 0.0);
-        if (count < legend.size())
-            length +=
-                s.font +
-                painter.Measure(PlainText("+" + std::to_string(legend.size() - count)), s.font)
-                    .width;
-        return length;
-    };
-    while (shown > 0 && lengthOf(shown) > f.width())
-        --shown;
-    if (lengthOf(shown) > f.width())
-        return;
-    const KeyLine line = keyLineAbove(painter, f, s);
-    const double baseline = line.baseline;
-    double x = f.right - lengthOf(shown);
-    for (size_t i = 0; i < shown; ++i) {
-        const PointF dot{x + s.dot / 2, line.top + line.height / 2};
-        DrawMarks(painter, {&dot, 1}, s.dot, legend[i].color, legend[i].shape, false);
-        painter.Text(PlainText(legend[i].name + legend[i].mark), {x + s.dot + s.gap, baseline},
-                     s.font, ink);
-        x += widths[i] + s.font;
-    }
-    if (shown < legend.size())
-        painter.Text(PlainText("+" + std::to_string(legend.size() - shown)), {x, baseline}, s.font,
-                     ink);
-}
-
-void drawGrid(Painter& painter, const Layout& l, const Metrics& s, Color color) {
+// Grid lines stand at the labels drawn only, so none is left without its label.
+void drawGrid(Painter& painter, const Layout& l, const Metrics& s, Color color,
+              const std::vector<double>& across, const std::vector<double>& up) {
     const Stroke grid{color, s.gridLine};
     const RectF& f = l.frame;
     const FastMap xMap(l.x), yMap(l.y);
-    for (const Tick& t : l.xTicks.ticks)
-        if (!t.label.empty())
-            painter.Line({xMap(t.value), f.top}, {xMap(t.value), f.bottom}, grid);
-    for (const Tick& t : l.yTicks.ticks)
-        if (!t.label.empty())
-            painter.Line({f.left, yMap(t.value)}, {f.right, yMap(t.value)}, grid);
+    for (const double x : across)
+        painter.Line({xMap(x), f.top}, {xMap(x), f.bottom}, grid);
+    for (const double y : up)
+        painter.Line({f.left, yMap(y)}, {f.right, yMap(y)}, grid);
 }
 
 // The series' model lines over its dots, each in the colour of its sweep.
@@ -439,14 +480,22 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
     if (model.band && !model.y.log)
         painter.Fill({f.left, yMap(model.band->max), f.right, yMap(model.band->min)},
                      model.paper.band);
-    drawGrid(painter, l, s, model.paper.grid);
+    {
+        // The labels are placed before anything is drawn, for the grid to follow them.
+        MeasuringPainter placing(painter);
+        std::vector<double> across, up;
+        const std::vector<RectF> xLabels =
+            drawXAxis(placing, l, model.x, s, width, height, &across);
+        drawYAxis(placing, l.y, l.yTicks, model.y, f, false, s, width, height, xLabels, &up);
+        drawGrid(painter, l, s, model.paper.grid, across, up);
+    }
     if (model.zeroLine && !model.y.log) {
         const double at = yMap(0.0);
         if (at >= f.top && at <= f.bottom)
             painter.Line({f.left, at}, {f.right, at}, {model.paper.zeroLine, s.frameLine});
     }
     RenderResult result;
-    std::vector<PointF> centres;
+    std::vector<PointF> centres, path;
     const Color& paper = model.paper.background;
     const bool dark = paper.r + paper.g + paper.b < 3 * 128;
     for (size_t i = 0; i < model.series.size(); ++i) {
@@ -456,6 +505,7 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
         const FastMap across = xMap;
         const FastMap upward = sm.rightAxis && l.rightY ? FastMap(*l.rightY) : yMap;
         centres.clear();
+        path.clear();
         const bool coloured = sm.lastSweep > sm.firstSweep;
         int sweep = sm.firstSweep;
         const auto colourOf = [&](int of) {
@@ -465,21 +515,28 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
         };
         // Points come in file order, so each sweep is one run, drawn over the ones before.
         const auto endRun = [&] {
-            if (coloured && centres.empty())
+            if (coloured && centres.empty() && path.empty())
                 return;
             const Color colour = colourOf(sweep);
+            for (const std::vector<PointF>& piece : ClippedPath(path, f))
+                painter.Polyline(piece, {colour, s.joinLine});
             DrawMarks(painter, centres, sm.open ? s.dot * 1.2 : s.dot, colour, sm.shape, sm.open);
             centres.clear();
+            path.clear();
         };
         const std::vector<Point>& points = sm.series->points();
         for (size_t k = 0; k < points.size(); ++k) {
-            if (points[k].sweep < sm.firstSweep)
+            if (points[k].sweep < sm.firstSweep ||
+                (!sm.onlySweeps.empty() &&
+                 !std::binary_search(sm.onlySweeps.begin(), sm.onlySweeps.end(), points[k].sweep)))
                 continue;
             if (coloured && points[k].sweep != sweep) {
                 endRun();
                 sweep = points[k].sweep;
             }
             const PointF at{across(ValueOf(points[k], sm.x)), upward(ValueOf(points[k], sm.y))};
+            if (sm.joined)
+                path.push_back(at);
             // A NaN fails the test too.
             if (!f.contains(at))
                 continue;
@@ -498,9 +555,9 @@ RenderResult Render(const ChartModel& model, double width, double height, Painte
         drawYAxis(painter, *l.rightY, l.rightTicks, *model.rightY, f, true, s, width, height,
                   xLabels);
     if (model.sweeps)
-        drawSweepKey(painter, *model.sweeps, model.paper.ink, dark, f, s);
+        drawSweepKey(painter, *model.sweeps, model.paper, dark, f, s);
     if (!model.legend.empty())
-        drawLegend(painter, model.legend, model.paper.ink, f, s);
+        drawLegend(painter, model.legend, model.paper, f, s);
 
     result.frame = f;
     result.x = l.x;

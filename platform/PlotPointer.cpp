@@ -33,7 +33,7 @@ bool PlotPointer::eventFilter(QObject* watched, QEvent* event) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() != Qt::LeftButton)
             return false;
-        dragFrom_ = mouse->position().toPoint();
+        dragFrom_ = dragStart_ = mouse->position().toPoint();
         dragged_ = false;
         return true;
     }
@@ -46,7 +46,7 @@ bool PlotPointer::eventFilter(QObject* watched, QEvent* event) {
         dragFrom_ = at;
         dragged_ = dragged_ || !by.isNull();
         if (!by.isNull() && handlers_.pan)
-            handlers_.pan(by);
+            handlers_.pan(by, *dragStart_);
         return true;
     }
     case QEvent::MouseButtonRelease: {

@@ -16,7 +16,7 @@ class PlotPointer final : public QObject {
   public:
     struct Handlers {
         std::function<void(QPoint at, double notches)> zoom; // notches > 0: closer
-        std::function<void(QPoint by)> pan;
+        std::function<void(QPoint by, QPoint at)> pan;       // at: where the drag began
         std::function<void()> reset;
         std::function<QString(QPoint at)> readout; // empty: no tooltip
         std::function<void(QPoint at)> click;      // a press and release without a drag
@@ -29,6 +29,6 @@ class PlotPointer final : public QObject {
   private:
     QWidget* area_;
     Handlers handlers_;
-    std::optional<QPoint> dragFrom_;
+    std::optional<QPoint> dragFrom_, dragStart_;
     bool dragged_ = false;
 };

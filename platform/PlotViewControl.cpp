@@ -44,10 +44,10 @@ PlotViewControl::PlotViewControl(std::unique_ptr<PlotLook> look, PlotArea& area,
     QObject::connect(equalScales_, &QAction::toggled, [this](bool on) { setEqualScales(on); });
     resetView_ = menu->addAction(QCoreApplication::translate("PlotViewControl", "Reset view"));
     QObject::connect(resetView_, &QAction::triggered, [this] { resetView(); });
-    pointer_ = new PlotPointer(&area, {[this](QPoint at, double notches) { zoomAt(at, notches); },
-                                       [this](QPoint by) { panBy(by); }, [this] { resetView(); },
-                                       [this](QPoint at) { return readoutAt(at); },
-                                       [this](QPoint at) { pinAt(at); }});
+    pointer_ = new PlotPointer(
+        &area, {[this](QPoint at, double notches) { zoomAt(at, notches); },
+                [this](QPoint by, QPoint at) { panBy(by, at); }, [this] { resetView(); },
+                [this](QPoint at) { return readoutAt(at); }, [this](QPoint at) { pinAt(at); }});
 }
 
 PlotViewControl::~PlotViewControl() {
@@ -81,6 +81,25 @@ void PlotViewControl::setSweeps(SweepsShown shown) {
         reload_();
 }
 
+void PlotViewControl::setChosenSweeps(std::vector<int> sweeps) {
+    choices_.chosenSweeps = std::move(sweeps);
+    choices_.sweeps = SweepsShown::Chosen;
+    if (area_.hasPicture())
+        reload_();
+}
+
+void PlotViewControl::setConnectPoints(std::optional<bool> on) {
+    choices_.connectPoints = on;
+    if (area_.hasPicture())
+        reload_();
+}
+
+void PlotViewControl::setMarkerSize(double points) {
+    choices_.markerPt = points;
+    if (area_.hasPicture())
+        reload_();
+}
+
 void PlotViewControl::setDiagram(Diagram diagram) {
     QAction* entry = diagram == Diagram::Bode ? bode_ : nyquist_;
     if (!entry->isChecked())
@@ -109,45 +128,87 @@ bool PlotViewControl::canMove() const {
 }
 
 PlotView PlotViewControl::shownView() const {
-    return {{drawn_->x.min, drawn_->x.max}, {drawn_->y.min, drawn_->y.max}};
+    PlotView view{{drawn_->x.min, drawn_->x.max}, {drawn_->y.min, drawn_->y.max}};
+    if (const RenderResult* lower = sharingPanel())
+        view.lowerY = AxisRange{lower->y.min, lower->y.max};
+    return view;
 }
 
-PixelFrame PlotViewControl::shownFrame() const {
-    const RectF& f = drawn_->frame;
+PlotView PlotViewControl::currentView() const {
+    PlotView view = choices_.view ? *choices_.view : shownView();
+    if (!view.lowerY)
+        view.lowerY = shownView().lowerY;
+    return view;
+}
+
+const RenderResult* PlotViewControl::sharingPanel() const {
+    return drawn_ && choices_.diagram == Diagram::Bode && drawn_->below ? drawn_->below.get()
+                                                                        : nullptr;
+}
+
+bool PlotViewControl::inLowerPanel(QPoint at) const {
+    const RenderResult* lower = sharingPanel();
+    if (!lower || at.y() < (drawn_->frame.bottom + lower->frame.top) / 2)
+        return false;
+    return !lower->below || at.y() < (lower->frame.bottom + lower->below->frame.top) / 2;
+}
+
+namespace {
+
+PixelFrame pixelFrame(const RectF& f) {
     return {static_cast<int>(std::lround(f.left)), static_cast<int>(std::lround(f.top)),
             static_cast<int>(std::lround(f.right)), static_cast<int>(std::lround(f.bottom))};
 }
 
-LogAxes PlotViewControl::shownLogAxes() const {
-    return {drawn_->x.log, drawn_->y.log};
+// The view moved as `move` moves the x axis and the y axis of one panel: the upper, or the
+// lower one, which shares the x axis.
+template <typename Move> PlotView movedIn(const PlotView& view, bool lower, Move move) {
+    const PlotView moved = move(PlotView{view.x, lower ? *view.lowerY : view.y});
+    PlotView result = view;
+    result.x = moved.x;
+    (lower ? *result.lowerY : result.y) = moved.y;
+    return result;
 }
+
+} // namespace
 
 void PlotViewControl::zoomAt(QPoint at, double notches) {
     if (!canMove())
         return;
-    const PlotView from = choices_.view ? *choices_.view : shownView();
-    const std::pair under(drawn_->x.ToValue(at.x()), drawn_->y.ToValue(at.y()));
-    choices_.view = ZoomedAbout(from, shownFrame(), {at.x(), at.y()},
-                                std::pow(kZoomPerNotch, notches), shownLogAxes());
+    const bool lower = inLowerPanel(at);
+    const auto panel = [&]() -> const RenderResult& { return lower ? *drawn_->below : *drawn_; };
+    const std::pair under(panel().x.ToValue(at.x()), panel().y.ToValue(at.y()));
+    const PixelFrame frame = pixelFrame(panel().frame);
+    const LogAxes log{panel().x.log, panel().y.log};
+    choices_.view = movedIn(currentView(), lower, [&](const PlotView& from) {
+        return ZoomedAbout(from, frame, {at.x(), at.y()}, std::pow(kZoomPerNotch, notches), log);
+    });
     draw();
     // Labels of another width move the frame, and with it the point under the pointer: one
     // pan brings it back.
-    if (drawn_) {
-        const long dx = std::lround(at.x() - drawn_->x.ToPixel(under.first));
-        const long dy = std::lround(at.y() - drawn_->y.ToPixel(under.second));
+    if (drawn_ && (!lower || drawn_->below)) {
+        const long dx = std::lround(at.x() - panel().x.ToPixel(under.first));
+        const long dy = std::lround(at.y() - panel().y.ToPixel(under.second));
+        const PixelFrame now = pixelFrame(panel().frame);
         if (dx != 0 || dy != 0) {
-            choices_.view = Panned(*choices_.view, shownFrame(), static_cast<int>(dx),
-                                   static_cast<int>(dy), shownLogAxes());
+            choices_.view = movedIn(*choices_.view, lower, [&](const PlotView& from) {
+                return Panned(from, now, static_cast<int>(dx), static_cast<int>(dy), log);
+            });
             draw();
         }
     }
 }
 
-void PlotViewControl::panBy(QPoint by) {
+void PlotViewControl::panBy(QPoint by, std::optional<QPoint> at) {
     if (!canMove())
         return;
-    const PlotView from = choices_.view ? *choices_.view : shownView();
-    choices_.view = Panned(from, shownFrame(), by.x(), by.y(), shownLogAxes());
+    const bool lower = at && inLowerPanel(*at);
+    const RenderResult& panel = lower ? *drawn_->below : *drawn_;
+    const PixelFrame frame = pixelFrame(panel.frame);
+    const LogAxes log{panel.x.log, panel.y.log};
+    choices_.view = movedIn(currentView(), lower, [&](const PlotView& from) {
+        return Panned(from, frame, by.x(), by.y(), log);
+    });
     draw();
 }
 
@@ -155,26 +216,29 @@ QString PlotViewControl::readoutAt(QPoint at) const {
     if (!drawn_)
         return {};
     const int slot = drawnIndex_.Nearest({at.x(), at.y()}, kReach);
-    if (slot >= 0 && static_cast<size_t>(slot) < drawn_->dots.size())
-        return look_->dotReadout(drawn_->dots[static_cast<size_t>(slot)]);
+    if (slot >= 0 && static_cast<size_t>(slot) < readable_.size())
+        return look_->dotReadout(readable_[static_cast<size_t>(slot)]);
     // Over a line, the corner nearer the pointer of the piece of line within reach; lines have
     // few corners, so each piece is looked at.
     const DrawnLinePoint* nearest = nullptr;
     double best = kReach;
-    const auto& corners = drawn_->linePoints;
-    for (std::size_t i = 0; i + 1 < corners.size(); ++i) {
-        const DrawnLinePoint &a = corners[i], &b = corners[i + 1];
-        if (a.series != b.series || a.line != b.line || b.index != a.index + 1)
-            continue;
-        const QPointF p(at), from(a.at.x, a.at.y), along = QPointF(b.at.x, b.at.y) - from;
-        const double length2 = QPointF::dotProduct(along, along);
-        const double share =
-            length2 > 0 ? std::clamp(QPointF::dotProduct(p - from, along) / length2, 0.0, 1.0) : 0;
-        const QPointF off = from + share * along - p;
-        const double distance = std::hypot(off.x(), off.y());
-        if (distance <= best) {
-            best = distance;
-            nearest = share < 0.5 ? &a : &b;
+    for (const RenderResult* panel : {&*drawn_, drawn_->below ? &*drawn_->below : nullptr}) {
+        const auto& corners = panel ? panel->linePoints : std::vector<DrawnLinePoint>{};
+        for (std::size_t i = 0; i + 1 < corners.size(); ++i) {
+            const DrawnLinePoint &a = corners[i], &b = corners[i + 1];
+            if (a.series != b.series || a.line != b.line || b.index != a.index + 1)
+                continue;
+            const QPointF p(at), from(a.at.x, a.at.y), along = QPointF(b.at.x, b.at.y) - from;
+            const double length2 = QPointF::dotProduct(along, along);
+            const double share =
+                length2 > 0 ? std::clamp(QPointF::dotProduct(p - from, along) / length2, 0.0, 1.0)
+                            : 0;
+            const QPointF off = from + share * along - p;
+            const double distance = std::hypot(off.x(), off.y());
+            if (distance <= best) {
+                best = distance;
+                nearest = share < 0.5 ? &a : &b;
+            }
         }
     }
     if (nearest)
@@ -184,8 +248,8 @@ QString PlotViewControl::readoutAt(QPoint at) const {
 
 void PlotViewControl::pinAt(QPoint at) {
     const int slot = drawn_ ? drawnIndex_.Nearest({at.x(), at.y()}, kReach) : -1;
-    if (slot >= 0 && static_cast<size_t>(slot) < drawn_->dots.size())
-        pinned_.pin(at, look_->dotReadout(drawn_->dots[static_cast<size_t>(slot)]));
+    if (slot >= 0 && static_cast<size_t>(slot) < readable_.size())
+        pinned_.pin(at, look_->dotReadout(readable_[static_cast<size_t>(slot)]));
     else
         pinned_.unpin();
 }
@@ -195,11 +259,15 @@ void PlotViewControl::draw() {
     if (!drawn)
         return;
     // The dots are indexed in drawing order, so of two on one place the later, on top, wins.
+    // A Bode diagram's −φ panel reads out its dots as the upper one does.
+    readable_ = drawn->dots;
+    if (choices_.diagram == Diagram::Bode && drawn->below)
+        readable_.insert(readable_.end(), drawn->below->dots.begin(), drawn->below->dots.end());
     std::vector<DotIndex::Dot> dots;
-    dots.reserve(drawn->dots.size());
-    for (size_t i = 0; i < drawn->dots.size(); ++i)
-        dots.push_back({{static_cast<int>(std::lround(drawn->dots[i].at.x)),
-                         static_cast<int>(std::lround(drawn->dots[i].at.y))},
+    dots.reserve(readable_.size());
+    for (size_t i = 0; i < readable_.size(); ++i)
+        dots.push_back({{static_cast<int>(std::lround(readable_[i].at.x)),
+                         static_cast<int>(std::lround(readable_[i].at.y))},
                         static_cast<int>(i)});
     drawnIndex_.Build(std::move(dots), area_.width(), area_.height());
     drawn_ = std::move(drawn);
@@ -218,6 +286,7 @@ void PlotViewControl::newFile() {
     content_.overlay.clear();
     content_.series.reset();
     drawn_.reset();
+    readable_.clear();
     drawnIndex_ = DotIndex();
     pinned_.unpin();
     area_.clearPicture();

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class PlotArea;
 class PlotPointer;
@@ -50,6 +51,11 @@ class PlotViewControl {
     void setEqualScales(bool on);
     // Which sweeps of a file of several are drawn; the readout names a dot's sweep.
     void setSweeps(SweepsShown shown);
+    // The sweeps drawn when they are Chosen, by number, ascending.
+    void setChosenSweeps(std::vector<int> sweeps);
+    // Each sweep's points joined by a line, or as the sweeps and files shown suggest.
+    void setConnectPoints(std::optional<bool> on);
+    void setMarkerSize(double points);
     // Every file shown, the file's own series first, each with its name and its sweeps'
     // checks; more than one are overlaid.
     void setOverlay(std::vector<ShownFile> files) { content_.overlay = std::move(files); }
@@ -59,7 +65,8 @@ class PlotViewControl {
     void setKkLimit(double percent) { content_.kkLimit = percent; }
     void resetView();
     void zoomAt(QPoint at, double notches);
-    void panBy(QPoint by);
+    // Moves the panel the drag started in, `at`, or the upper one.
+    void panBy(QPoint by, std::optional<QPoint> at = std::nullopt);
     QString readoutAt(QPoint at) const;
     // Pins the readout of the dot at `at`, or takes a pinned one away off the dots.
     void pinAt(QPoint at);
@@ -72,10 +79,13 @@ class PlotViewControl {
 
   private:
     bool canMove() const;
-    // The view shown, its frame and which axes are logarithmic, from the last picture.
+    // The view shown, from the last picture.
     PlotView shownView() const;
-    PixelFrame shownFrame() const;
-    LogAxes shownLogAxes() const;
+    // The view zoom and pan start from: the chosen one, or the one shown.
+    PlotView currentView() const;
+    // The panel under the upper one that shares its x axis, in a Bode diagram.
+    const RenderResult* sharingPanel() const;
+    bool inLowerPanel(QPoint at) const;
 
     std::unique_ptr<PlotLook> look_;
     PlotArea& area_;
@@ -86,6 +96,8 @@ class PlotViewControl {
     // What the last picture drew, its dots indexed, and what its file readout names.
     std::optional<RenderResult> drawn_;
     DotIndex drawnIndex_;
+    // The dots the readout finds: those of the panels whose dots stand for the series.
+    std::vector<DrawnDot> readable_;
     std::string drawnFormat_;
     long long drawnPoints_ = 0;
     QAction* nyquist_;

@@ -4,6 +4,7 @@
 #include <QPaintEngine>
 #include <QPainterPath>
 #include <QPainterPathStroker>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <cmath>
@@ -156,6 +157,27 @@ void QtPainter::Line(PointF from, PointF to, const Stroke& stroke) {
     }
     painter_.setPen(pen);
     painter_.drawLine(line);
+}
+
+void QtPainter::Polyline(std::span<const PointF> points, const Stroke& stroke) {
+    // A surface that cuts shapes itself gets each segment cut as Line cuts it.
+    if (cutsItself_ && clip_) {
+        Painter::Polyline(points, stroke);
+        return;
+    }
+    if (!active_ || !drawable(stroke) || points.size() < 2)
+        return;
+    QPolygonF line;
+    line.reserve(static_cast<qsizetype>(points.size()));
+    for (const PointF& p : points) {
+        if (!finite(p))
+            return;
+        line.append(QPointF(p.x, p.y));
+    }
+    QPen pen = strokePen(stroke);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter_.setPen(pen);
+    painter_.drawPolyline(line);
 }
 
 void QtPainter::Frame(const RectF& rect, const Stroke& stroke) {

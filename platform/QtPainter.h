@@ -20,6 +20,7 @@ class QtPainter final : public Painter {
 
     void Fill(const RectF& rect, Color color) override;
     void Line(PointF from, PointF to, const Stroke& stroke) override;
+    void Polyline(std::span<const PointF> points, const Stroke& stroke) override;
     void Frame(const RectF& rect, const Stroke& stroke) override;
     void Markers(std::span<const PointF> centres, double diameter, Color color) override;
     void Rings(std::span<const PointF> centres, double diameter, Color color) override;

@@ -3,6 +3,7 @@
 #include "Diagram.h"
 #include "DistinctNames.h"
 #include "FileLook.h"
+#include "SweepsDrawn.h"
 #include "chart/RangeAdjustment.h"
 
 #include <algorithm>
@@ -33,31 +34,36 @@ bool positive(double v) {
     return v > 0.0 && std::isfinite(v);
 }
 
-// The sweeps to draw of those the series holds, and the key that names them; none for a
-// series of one sweep.
-struct SweepsDrawn {
-    int first = 1, last = 1;
-    std::optional<SweepKey> key;
-};
-
-SweepsDrawn sweepsDrawn(const Series& series, SweepsShown shown) {
+SweepsDrawn sweepsDrawn(const Series& series, const PlotChoices& choices) {
     int last = 1;
     for (const Point& p : series.points())
         last = std::max(last, p.sweep);
-    if (last == 1)
-        return {};
-    const int first = shown == SweepsShown::All        ? 1
-                      : shown == SweepsShown::LastFive ? std::max(1, last - 4)
-                                                       : last;
-    return {first, last, SweepKey{first, last, last}};
+    return SweepsDrawnOf(last, choices);
 }
 
-void drawSweeps(ChartModel& m, const SweepsDrawn& drawn) {
+void drawSweeps(ChartModel& m, const SweepsDrawn& drawn, const PlotChoices& choices) {
     for (SeriesModel& s : m.series) {
         s.firstSweep = drawn.first;
         s.lastSweep = drawn.last;
+        s.onlySweeps = drawn.only;
+        s.joined = JoinsPoints(choices, drawn.last > drawn.first);
     }
     m.sweeps = drawn.key;
+}
+
+// The −φ panel under a Bode diagram's |Z|, over the same frequencies.
+ChartModel phasePanel(const AxisModel& frequency) {
+    ChartModel m;
+    m.x = frequency;
+    m.y = {kEmptyMinusPhase.min,
+           kEmptyMinusPhase.max,
+           false,
+           true,
+           std::string(kMinus) + "\u03c6",
+           "\u00b0",
+           kOkabeVermillion};
+    m.belowShare = 0.5;
+    return m;
 }
 
 } // namespace
@@ -79,28 +85,28 @@ ChartModel NyquistModel(const SeriesSnapshot& series, bool plus, const PlotChoic
     m.zeroLine = true;
     Extent re, im;
     if (series) {
-        const SweepsDrawn drawn = sweepsDrawn(*series, choices.sweeps);
+        const SweepsDrawn drawn = sweepsDrawn(*series, choices);
         re = series->zReal();
         im = series->minusZImag();
         // Some sweeps only: the axes span what is drawn, from the points kept.
-        if (drawn.first > 1) {
+        if (drawn.first > 1 || !drawn.only.empty()) {
             re = im = {};
             for (const Point& p : series->points())
-                if (p.sweep >= drawn.first && std::isfinite(p.zReal) &&
-                    std::isfinite(p.minusZImag)) {
+                if (drawn.shows(p.sweep) && std::isfinite(p.zReal) && std::isfinite(p.minusZImag)) {
                     re.take(p.zReal);
                     im.take(p.minusZImag);
                 }
         }
         m.series.push_back({series, Quantity::ZReal, Quantity::MinusZImag, false, kOkabeBlue});
-        drawSweeps(m, drawn);
+        drawSweeps(m, drawn, choices);
     }
     if (re.empty() || im.empty()) {
         re = {kEmptyZReal.min, kEmptyZReal.max};
         im = {kEmptyMinusZImag.min, kEmptyMinusZImag.max};
     }
+    // From zero, or below where an inductive loop reaches under the axis.
     if (plus)
-        im.low = 0.0;
+        im.low = std::min(im.low, 0.0);
     setRange(m.x, WidenDegenerate({re.low, re.high}));
     setRange(m.y, WidenDegenerate({im.low, std::max(im.high, im.low)}));
     takeView(m.x, m.y, choices);
@@ -113,41 +119,52 @@ ChartModel BodeModel(const SeriesSnapshot& series, const PlotChoices& choices) {
     ChartModel m;
     m.x = {kDecadeFromOne.min, kDecadeFromOne.max, true, true, "f", "Hz", kBlack};
     m.y = {kDecadeFromOne.min, kDecadeFromOne.max, true, true, "|Z|", kOhm, kOkabeBlue};
-    m.rightY = AxisModel{
-        0.0, 0.0, false, true, std::string(kMinus) + "\u03c6", "\u00b0", kOkabeVermillion};
-    setRange(*m.rightY, kEmptyMinusPhase);
-    Extent frequency, magnitude, phase;
+    m.y.siPrefix = true;
+    ChartModel phase = phasePanel(m.x);
+    Extent frequency, magnitude, minusPhase;
     if (series) {
-        const SweepsDrawn drawn = sweepsDrawn(*series, choices.sweeps);
+        const SweepsDrawn drawn = sweepsDrawn(*series, choices);
         // Only the points drawn with a place on the frequency axis count.
         for (const Point& p : series->points()) {
-            if (!positive(p.f) || p.sweep < drawn.first)
+            if (!positive(p.f) || !drawn.shows(p.sweep))
                 continue;
             frequency.take(p.f);
             if (const double z = ValueOf(p, Quantity::Magnitude); positive(z))
                 magnitude.take(z);
             if (const double phi = ValueOf(p, Quantity::MinusPhase); std::isfinite(phi))
-                phase.take(phi);
+                minusPhase.take(phi);
         }
         m.series.push_back({series, Quantity::Frequency, Quantity::Magnitude, false, kOkabeBlue});
-        m.series.push_back(
-            {series, Quantity::Frequency, Quantity::MinusPhase, true, kOkabeVermillion});
-        drawSweeps(m, drawn);
+        phase.series.push_back(
+            {series, Quantity::Frequency, Quantity::MinusPhase, false, kOkabeVermillion});
+        drawSweeps(m, drawn, choices);
+        drawSweeps(phase, drawn, choices);
+        phase.sweeps.reset();
         // Coloured by sweep, the series no longer match one axis' colour.
         if (drawn.last > drawn.first)
-            m.y.color = m.rightY->color = kBlack;
+            m.y.color = phase.y.color = kBlack;
     }
     setRange(m.x, LogRangeOf(frequency));
     setRange(m.y, LogRangeOf(magnitude));
-    if (!phase.empty())
-        setRange(*m.rightY, WidenDegenerate({phase.low, phase.high}));
+    if (!minusPhase.empty())
+        setRange(phase.y, WidenDegenerate({minusPhase.low, minusPhase.high}));
     takeView(m.x, m.y, choices);
+    if (choices.view && choices.view->lowerY) {
+        setRange(phase.y, *choices.view->lowerY);
+        phase.y.pad = false;
+    }
+    // The frequencies are labelled once, under the lower panel.
+    phase.x = m.x;
+    m.x.labelled = false;
+    m.below = std::make_shared<const ChartModel>(std::move(phase));
     return m;
 }
 
 ChartModel DiagramModel(const SeriesSnapshot& series, bool plus, const PlotChoices& choices) {
-    return choices.diagram == Diagram::Bode ? BodeModel(series, choices)
-                                            : NyquistModel(series, plus, choices);
+    ChartModel m = choices.diagram == Diagram::Bode ? BodeModel(series, choices)
+                                                    : NyquistModel(series, plus, choices);
+    m.markerPt = choices.markerPt;
+    return m;
 }
 
 ChartModel OverlayModel(const std::vector<ShownFile>& files, bool plus,
@@ -156,6 +173,7 @@ ChartModel OverlayModel(const std::vector<ShownFile>& files, bool plus,
         return DiagramModel(files.front().series, plus, choices);
     PlotChoices eachChoices = choices;
     eachChoices.sweeps = SweepsShown::Last;
+    eachChoices.connectPoints = JoinsPoints(choices, true);
     std::vector<std::string> names;
     for (const ShownFile& file : files)
         names.push_back(file.name);
@@ -165,23 +183,36 @@ ChartModel OverlayModel(const std::vector<ShownFile>& files, bool plus,
         to.max = std::max(to.max, from.max);
     };
     ChartModel overlay;
+    std::optional<ChartModel> lower;
     bool spanned = false;
     for (size_t i = 0; i < files.size(); ++i) {
         ChartModel one = DiagramModel(files[i].series, plus, eachChoices);
+        std::optional<ChartModel> oneLower;
+        if (one.below)
+            oneLower = *one.below;
+        one.below.reset();
         std::vector<SeriesModel> series = std::move(one.series);
+        if (oneLower) {
+            for (SeriesModel& s : oneLower->series)
+                series.push_back(std::move(s));
+            oneLower->series.clear();
+        }
         // A file without points yet (not read, or a sweep just begun) spans nothing.
         const bool points = files[i].series && files[i].series->measured() > 0;
-        if (i == 0) {
+        if (i == 0 || (points && !spanned)) {
+            std::vector<LegendEntry> legend = std::move(overlay.legend);
+            std::vector<SeriesModel> before = std::move(overlay.series);
             overlay = std::move(one);
-        } else if (points && !spanned) {
-            overlay.x = one.x;
-            overlay.y = one.y;
-            overlay.rightY = one.rightY;
+            overlay.legend = std::move(legend);
+            overlay.series = std::move(before);
+            if (lower && oneLower)
+                oneLower->series = std::move(lower->series);
+            lower = std::move(oneLower);
         } else if (points) {
             widen(overlay.x, one.x);
             widen(overlay.y, one.y);
-            if (overlay.rightY && one.rightY)
-                widen(*overlay.rightY, *one.rightY);
+            if (lower && oneLower)
+                widen(lower->y, oneLower->y);
         }
         spanned = spanned || points;
         const FileLook look = FileLookAt(files[i].look, i);
@@ -189,15 +220,26 @@ ChartModel OverlayModel(const std::vector<ShownFile>& files, bool plus,
             s.color = look.color;
             s.shape = look.shape;
             s.name = files[i].name;
-            overlay.series.push_back(std::move(s));
+            // In Bode the second of a file's two goes to the panel below, beside the others'.
+            (lower && &s != &series.front() ? lower->series : overlay.series)
+                .push_back(std::move(s));
         }
-        overlay.legend.push_back({names[i], look.color, {}, look.shape});
+        overlay.legend.push_back(
+            {names[i] + (files[i].state.empty() ? "" : " \u2014 " + files[i].state),
+             look.color,
+             {},
+             !points && !files[i].state.empty(),
+             look.shape});
     }
     // Each file has its colour: neither axis stands for one series.
     overlay.sweeps.reset();
     overlay.y.color = kBlack;
-    if (overlay.rightY)
-        overlay.rightY->color = kBlack;
+    if (lower) {
+        lower->y.color = kBlack;
+        lower->x.min = overlay.x.min;
+        lower->x.max = overlay.x.max;
+        overlay.below = std::make_shared<const ChartModel>(std::move(*lower));
+    }
     return overlay;
 }
 
@@ -217,6 +259,8 @@ void OnDarkPaper(ChartModel& model) {
     model.paper = {kPaper, kInk, {70, 70, 70}, {150, 150, 150}, {48, 48, 48}};
     model.x.color = lighter(model.x.color);
     model.y.color = lighter(model.y.color);
+    for (LegendEntry& entry : model.legend)
+        entry.color = lighter(entry.color);
     if (model.rightY)
         model.rightY->color = lighter(model.rightY->color);
     for (SeriesModel& s : model.series)

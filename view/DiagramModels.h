@@ -16,8 +16,8 @@
 // chosen view; equal scales as chosen.
 ChartModel NyquistModel(const SeriesSnapshot& series, bool plus, const PlotChoices& choices);
 
-// |Z| and −φ against the frequency, the frequency and |Z| on log axes over their positive
-// values (or the chosen view), each y axis coloured like its series.
+// |Z| above and −φ in the panel below against the frequency, the frequency and |Z| on log
+// axes over their positive values (or the chosen view), each y axis coloured like its series.
 ChartModel BodeModel(const SeriesSnapshot& series, const PlotChoices& choices);
 
 // The model of the chosen diagram.
@@ -33,11 +33,13 @@ struct ShownFile {
     int look = -1;
     // The circuit fitted to each of its sweeps.
     SweepFits fits{};
+    // Why it shows nothing new, after its name in the legend: "waiting", "gone"…
+    std::string state{};
 };
 
-// Several files in one diagram, each in its colour and named in the legend, the axes
-// spanning them all. A file of several sweeps shows its last. One file is drawn as
-// DiagramModel draws it.
+// Several files in one diagram, each in its colour and named in the legend with its state,
+// greyed while it has no point, the axes spanning them all. A file of several sweeps shows its
+// last. One file is drawn as DiagramModel draws it.
 ChartModel OverlayModel(const std::vector<ShownFile>& files, bool plus, const PlotChoices& choices);
 
 // A log axis over the positive values of `e`; one value gets half a decade either side, none

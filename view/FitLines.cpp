@@ -1,6 +1,7 @@
 #include "FitLines.h"
 
 #include <cmath>
+#include <memory>
 #include <numbers>
 
 ModelLine FitLine(const SweepFit& fit) {
@@ -32,5 +33,11 @@ void AddFitLines(ChartModel& model, const std::vector<ShownFile>& files) {
         for (SeriesModel& drawn : model.series)
             if (drawn.series == file.series)
                 drawn.lines = lines;
+    }
+    // Bode's −φ is the panel below, drawn from the same series.
+    if (model.below) {
+        ChartModel below = *model.below;
+        AddFitLines(below, files);
+        model.below = std::make_shared<const ChartModel>(std::move(below));
     }
 }

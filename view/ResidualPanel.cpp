@@ -1,6 +1,9 @@
 #include "ResidualPanel.h"
 
 #include "FileLook.h"
+#include "SweepsDrawn.h"
+#include "chart/PanelBelow.h"
+#include "chart/SweepKeyEntries.h"
 #include "model/SeriesBuilder.h"
 
 #include <algorithm>
@@ -9,7 +12,7 @@
 namespace {
 
 // After a name in the legend, and before the sweeps in the key, that the check finds invalid.
-const char* const kInvalidMark = " \u2717";
+const char* const kInvalidMark = kMarkedEntry;
 // The key lists this many invalid sweeps, and counts the rest.
 constexpr std::size_t kSweepsListed = 3;
 // Residuals beyond this many percent leave the panel, unless the limit is wider still.
@@ -19,12 +22,12 @@ bool invalid(const SweepCheck& check) {
     return check.result.status == KkResult::Status::Checked && !check.result.valid;
 }
 
-// The first sweep the diagram draws of a file, as DiagramModel and OverlayModel choose it.
-int firstDrawn(const ShownFile& file, const PlotChoices& choices, bool overlay) {
+// The sweeps the diagram draws of a file, as DiagramModel and OverlayModel choose them.
+SweepsDrawn drawnOf(const ShownFile& file, const PlotChoices& choices, bool overlay) {
     const int last = file.checks.empty() ? 1 : file.checks.back()->sweep;
-    if (overlay || choices.sweeps == SweepsShown::Last)
-        return last;
-    return choices.sweeps == SweepsShown::LastFive ? std::max(1, last - 4) : 1;
+    if (overlay)
+        return {last, last, {}, {}};
+    return SweepsDrawnOf(last, choices);
 }
 
 std::string sweepsMark(const std::vector<int>& sweeps) {
@@ -49,11 +52,11 @@ ChartModel ResidualModel(const std::vector<ShownFile>& files, const PlotChoices&
     Extent frequency;
     double largest = 0;
     for (std::size_t i = 0; i < files.size(); ++i) {
-        const int first = firstDrawn(files[i], choices, overlay);
+        const SweepsDrawn drawn = drawnOf(files[i], choices, overlay);
         SeriesBuilder residuals;
         for (const auto& check : files[i].checks) {
             const std::vector<KkPointFit>& fits = check->result.fits;
-            if (check->sweep < first || fits.size() != check->points.size())
+            if (!drawn.shows(check->sweep) || fits.size() != check->points.size())
                 continue;
             for (std::size_t k = 0; k < fits.size(); ++k) {
                 Point p = check->points[k];
@@ -71,12 +74,18 @@ ChartModel ResidualModel(const std::vector<ShownFile>& files, const PlotChoices&
         const SeriesSnapshot series = residuals.Make();
         const FileLook look =
             overlay ? FileLookAt(files[i].look, i) : FileLook{kOkabeBlue, MarkShape::Circle};
-        const int last = files[i].checks.back()->sweep;
         for (const Quantity part : {Quantity::ZReal, Quantity::MinusZImag}) {
-            SeriesModel drawn{series, Quantity::Frequency, part, false, look.color, first, last};
-            drawn.open = part == Quantity::MinusZImag;
-            drawn.shape = look.shape;
-            m.series.push_back(std::move(drawn));
+            SeriesModel residual{series,
+                                 Quantity::Frequency,
+                                 part,
+                                 false,
+                                 look.color,
+                                 drawn.first,
+                                 std::max(drawn.last, drawn.first)};
+            residual.open = part == Quantity::MinusZImag;
+            residual.onlySweeps = drawn.only;
+            residual.shape = look.shape;
+            m.series.push_back(std::move(residual));
         }
     }
     const AxisRange across = LogRangeOf(frequency);
@@ -98,19 +107,24 @@ void AddKkChecks(ChartModel& model, const std::vector<ShownFile>& files, const P
     if (!overlay && !files.empty() && model.sweeps) {
         std::vector<int> sweeps;
         for (const auto& check : files.front().checks)
-            if (check->sweep >= model.sweeps->first && invalid(*check))
+            if (check->sweep >= model.sweeps->first && check->sweep <= model.sweeps->last &&
+                (model.sweeps->only.empty() ||
+                 std::binary_search(model.sweeps->only.begin(), model.sweeps->only.end(),
+                                    check->sweep)) &&
+                invalid(*check))
                 sweeps.push_back(check->sweep);
         if (!sweeps.empty())
             model.sweeps->mark = sweepsMark(sweeps);
+        model.sweeps->marked = sweeps;
     }
     if (!choices.residuals)
         return;
     ChartModel panel = ResidualModel(files, choices, limitPercent);
     // The Bode diagram's frequencies stand right above the panel's.
-    if (model.x.log && model.rightY) {
+    if (model.x.log) {
         panel.x.min = model.x.min;
         panel.x.max = model.x.max;
         panel.x.pad = model.x.pad;
     }
-    model.below = std::make_shared<const ChartModel>(std::move(panel));
+    AddPanelBelow(model, std::move(panel));
 }

@@ -192,12 +192,56 @@
         <translation>%1 及另外 %2 个 — Korvane</translation>
     </message>
     <message>
-        <source> · and 1 more file</source>
-        <translation> · 另有 1 个文件</translation>
+        <source> · %1 files</source>
+        <translation> · %1 个文件</translation>
     </message>
     <message>
-        <source> · and %1 more files</source>
-        <translation> · 另有 %1 个文件</translation>
+        <source>waiting</source>
+        <translation>等待中</translation>
+    </message>
+    <message>
+        <source>gone</source>
+        <translation>已消失</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>&amp;Choose…</source>
+        <translation>选择(&amp;C)…</translation>
+    </message>
+    <message>
+        <source>Choose Sweeps</source>
+        <translation>选择扫描</translation>
+    </message>
+    <message>
+        <source>Sweeps</source>
+        <translation>扫描</translation>
+    </message>
+    <message>
+        <source>sweep %1</source>
+        <translation>扫描 %1</translation>
+    </message>
+    <message>
+        <source>&amp;Connect Points</source>
+        <translation>连接数据点(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Marker Size</source>
+        <translation>标记大小(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Small</source>
+        <translation>小(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Medium</source>
+        <translation>中(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;Large</source>
+        <translation>大(&amp;L)</translation>
     </message>
     <message>
         <source>Follow folder</source>

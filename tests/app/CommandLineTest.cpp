@@ -77,6 +77,8 @@ TEST(CommandLine, ParsesEveryForm) {
         EXPECT_EQ(got.plus, tc.plus);
         EXPECT_EQ(got.size, tc.size);
     }
+    const CommandLine drawn = ParseCommandLine({"korvane", "--lines", "--marker-size", "4.5", "m"});
+    EXPECT_TRUE(drawn.lines && drawn.markerPt == 4.5);
     const std::pair<QStringList, QString> refused[] = {
         {{"--bogus"}, "unknown option 'bogus'."},
         {{"--snapshot"}, "missing value after '--snapshot'."},
@@ -106,6 +108,8 @@ TEST(CommandLine, ParsesEveryForm) {
         {{"--info", "--export", "o.csv", "--snapshot", "o.png", "m.txt"},
          "--info goes without --snapshot."},
         {{"--size", "80x60", "m.txt"}, "--size goes with --snapshot."},
+        {{"--marker-size", "0.2", "m.txt"}, "--marker-size takes points from 0.5 to 72."},
+        {{"--marker-size", "big", "m.txt"}, "--marker-size takes points from 0.5 to 72."},
     };
     for (const auto& [args, error] : refused) {
         const CommandLine got = ParseCommandLine(QStringList{"korvane"} + args);

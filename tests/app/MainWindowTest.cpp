@@ -289,7 +289,12 @@ TEST(MainWindow, FilesAreOverlaidEachInItsColourAsInTheSnapshot) {
     s.window->addFile(b);
     s.window->finishReading();
     EXPECT_EQ(s.window->windowTitle(), "EIS_001.txt and 1 more \u2014 Korvane");
-    EXPECT_TRUE(s.window->statusText().endsWith("and 1 more file"));
+    EXPECT_TRUE(s.window->statusText().endsWith(" \u00b7 2 files"));
+    s.window->addFile(dir.file("later.txt"));
+    s.window->finishReading();
+    EXPECT_TRUE(s.window->statusText().endsWith(" \u00b7 3 files \u00b7 1 waiting"));
+    s.window->removeFile(dir.file("later.txt"));
+    s.window->finishReading();
     const QImage shown = s.window->plotArea()->picture();
     EXPECT_TRUE(holds(shown, kOkabeBlue) && holds(shown, kOkabeVermillion));
 
@@ -427,6 +432,8 @@ TEST(MainWindow, SettingsLastFromOneRunToTheNext) {
         s.window->command("bode")->trigger();
         s.window->command("startAtZero")->trigger();
         s.window->command("lastSweep")->trigger();
+        s.window->command("connectPoints")->trigger();
+        s.window->command("largeMarkers")->trigger();
         s.window->close();
     }
     Shown again(dir);
@@ -438,6 +445,9 @@ TEST(MainWindow, SettingsLastFromOneRunToTheNext) {
     EXPECT_EQ(kept.lastFolder, QString::fromStdString(std::filesystem::path(file).parent_path()));
     EXPECT_TRUE(again.window->command("bode")->isChecked());
     EXPECT_TRUE(again.window->command("lastSweep")->isChecked());
+    EXPECT_EQ(kept.connectPoints, true) << "chosen, not left to the sweeps shown";
+    EXPECT_TRUE(again.window->command("connectPoints")->isChecked());
+    EXPECT_TRUE(again.window->command("largeMarkers")->isChecked());
 
     QStringList recent;
     for (int i = 0; i < 12; ++i)

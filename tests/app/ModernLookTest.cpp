@@ -71,8 +71,23 @@ TEST(ModernLook, TheWindowReadsOutZoomsAboutTheDotAndShowsBode) {
     d.view().bodeAction()->trigger();
     ASSERT_TRUE(d.view().drawn());
     EXPECT_TRUE(d.view().drawn()->x.log);
-    EXPECT_EQ(d.view().drawn()->dots.size(), 6u) << "|Z| and the phase of each point";
+    EXPECT_EQ(d.view().drawn()->dots.size(), 3u) << "|Z| of each point";
+    ASSERT_TRUE(d.view().drawn()->below);
+    const std::vector<DrawnDot> phase = d.view().drawn()->below->dots;
+    ASSERT_EQ(phase.size(), 3u) << "the phase of each point, in the panel below";
     EXPECT_TRUE(d.tooltipAt(d.dot(0)).startsWith(QStringLiteral("f = 100 Hz")));
+    const QPoint lower(std::lround(phase[2].at.x), std::lround(phase[2].at.y));
+    EXPECT_TRUE(d.tooltipAt(lower).endsWith(QStringLiteral("line 3")));
+    // Zoom in the lower panel moves its −φ axis and the frequencies both panels share.
+    QWheelEvent below(lower, d.area().mapToGlobal(lower), {}, {0, 120}, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&d.area(), &below);
+    ASSERT_TRUE(d.view().choices().view && d.view().choices().view->lowerY);
+    EXPECT_EQ(d.view().drawn()->x.min, d.view().drawn()->below->x.min);
+    const DrawnDot kept = d.view().drawn()->below->dots.back();
+    EXPECT_EQ(kept.index, 2) << "the dot under the pointer stays";
+    EXPECT_NEAR(kept.at.x, lower.x(), 1);
+    EXPECT_NEAR(kept.at.y, lower.y(), 1);
 }
 
 TEST(ModernLook, TheWindowWritesNumbersWithItsLocalesDecimalPoint) {

@@ -22,6 +22,7 @@ struct BoxPainter final : Painter {
     std::vector<std::pair<PointF, PointF>> lines;
     size_t markers = 0;
     std::vector<Color> markerColours; // one for each call that drew any
+    std::vector<double> diameters;    // one for each call
     std::vector<PointF> centres, ringCentres;
     std::vector<std::pair<RectF, Color>> fills;
 
@@ -34,8 +35,9 @@ struct BoxPainter final : Painter {
     void Fill(const RectF& r, Color c) override { fills.emplace_back(r, c); }
     void Line(PointF a, PointF b, const Stroke&) override { lines.emplace_back(a, b); }
     void Frame(const RectF&, const Stroke&) override {}
-    void Markers(std::span<const PointF> c, double, Color colour) override {
+    void Markers(std::span<const PointF> c, double diameter, Color colour) override {
         markers += c.size();
+        diameters.push_back(diameter);
         centres.insert(centres.end(), c.begin(), c.end());
         if (!c.empty())
             markerColours.push_back(colour);
@@ -85,18 +87,22 @@ inline void ExpectReadable(const BoxPainter& p, const RenderResult& r, double w,
                 << p.texts[i].text << " and " << p.texts[j].text << " at " << w << "x" << h;
         if (p.texts[i].text.find('/') != std::string::npos || a.bottom <= r.frame.top)
             continue; // a title, or the sweeps' key above the frame
-        const bool below = a.top >= r.frame.bottom;
-        const double centre = below ? (a.left + a.right) / 2 : (a.top + a.bottom) / 2;
         bool onTick = false;
-        for (const auto& [from, to] : p.lines) {
-            const bool tickBelow = from.x == to.x && from.y == r.frame.bottom && to.y > from.y;
-            const bool right = a.left >= r.frame.right;
-            const bool tickBeside =
-                from.y == to.y && (right ? to.x > from.x && from.x == r.frame.right
-                                         : to.x < from.x && from.x == r.frame.left);
-            if ((below && tickBelow && std::fabs(from.x - centre) <= 1) ||
-                (!below && tickBeside && std::fabs(from.y - centre) <= 1))
-                onTick = true;
+        // On a tick of the frame of any panel, stacked one under the other.
+        for (const RenderResult* panel = &r; panel != nullptr; panel = panel->below.get()) {
+            const RectF& f = panel->frame;
+            const bool below = a.top >= f.bottom;
+            const double centre = below ? (a.left + a.right) / 2 : (a.top + a.bottom) / 2;
+            for (const auto& [from, to] : p.lines) {
+                const bool tickBelow = from.x == to.x && from.y == f.bottom && to.y > from.y;
+                const bool right = a.left >= f.right;
+                const bool tickBeside =
+                    from.y == to.y && (right ? to.x > from.x && from.x == f.right
+                                             : to.x < from.x && from.x == f.left);
+                if ((below && tickBelow && std::fabs(from.x - centre) <= 1) ||
+                    (!below && tickBeside && std::fabs(from.y - centre) <= 1))
+                    onTick = true;
+            }
         }
         EXPECT_TRUE(onTick) << p.texts[i].text << " at " << w << "x" << h;
     }

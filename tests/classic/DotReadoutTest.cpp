@@ -48,28 +48,40 @@ TEST(DotReadout, EveryDrawnDotReadsOutThePointItWasDrawnFor) {
         ASSERT_TRUE(view.drawn());
         const RenderResult& r = *view.drawn();
         const ChartModel model = OverlayModel(tc.files, false, PlotChoices{false, {}, tc.diagram});
-        int checked = 0;
-        for (const DrawnDot& dot : r.dots) {
-            const SeriesModel& s = model.series.at(static_cast<size_t>(dot.series));
-            const Point& p = s.series->points().at(static_cast<size_t>(dot.index));
-            EXPECT_NEAR(dot.at.x, r.x.ToPixel(ValueOf(p, s.x)), 1.0) << p.line;
-            EXPECT_NEAR(dot.at.y, (s.rightAxis ? *r.rightY : r.y).ToPixel(ValueOf(p, s.y)), 1.0);
-            // A dot with a neighbour within reach may read out the neighbour.
-            bool alone = true;
-            for (const DrawnDot& o : r.dots)
-                alone &= &o == &dot || std::hypot(o.at.x - dot.at.x, o.at.y - dot.at.y) > 6;
-            if (!alone)
-                continue;
-            ++checked;
-            const QString text =
-                view.readoutAt(QPoint(std::lround(dot.at.x), std::lround(dot.at.y)));
-            EXPECT_TRUE(text.contains(QStringLiteral("line %1").arg(p.line))) << text.toStdString();
-            EXPECT_TRUE(model.legend.empty() ||
-                        text.startsWith(QString::fromStdString(s.name) + '\n'));
-            EXPECT_TRUE(!model.sweeps ||
-                        text.endsWith(QStringLiteral("sweep %1 of 3").arg(p.sweep)));
-        }
-        EXPECT_GE(checked, static_cast<int>(r.dots.size()) / 2);
+        int checked = 0, dots = 0;
+        // A Bode diagram's −φ panel reads out as its |Z| panel does.
+        std::vector<std::pair<const RenderResult*, const ChartModel*>> panels{{&r, &model}};
+        if (!tc.classic && tc.diagram == Diagram::Bode)
+            panels.emplace_back(r.below.get(), model.below.get());
+        for (const auto& [panel, panelModel] : panels)
+            for (const DrawnDot& dot : panel->dots) {
+                ++dots;
+                // The classic Bode draws −φ as a second series against its right axis.
+                const bool right = tc.classic && dot.series > 0;
+                const SeriesModel& s = right
+                                           ? model.below->series.at(0)
+                                           : panelModel->series.at(static_cast<size_t>(dot.series));
+                const Point& p = s.series->points().at(static_cast<size_t>(dot.index));
+                EXPECT_NEAR(dot.at.x, panel->x.ToPixel(ValueOf(p, s.x)), 1.0) << p.line;
+                EXPECT_NEAR(dot.at.y, (right ? *panel->rightY : panel->y).ToPixel(ValueOf(p, s.y)),
+                            1.0);
+                // A dot with a neighbour within reach may read out the neighbour.
+                bool alone = true;
+                for (const DrawnDot& o : panel->dots)
+                    alone &= &o == &dot || std::hypot(o.at.x - dot.at.x, o.at.y - dot.at.y) > 6;
+                if (!alone)
+                    continue;
+                ++checked;
+                const QString text =
+                    view.readoutAt(QPoint(std::lround(dot.at.x), std::lround(dot.at.y)));
+                EXPECT_TRUE(text.contains(QStringLiteral("line %1").arg(p.line)))
+                    << text.toStdString();
+                EXPECT_TRUE(model.legend.empty() ||
+                            text.startsWith(QString::fromStdString(s.name) + '\n'));
+                EXPECT_TRUE(!model.sweeps ||
+                            text.endsWith(QStringLiteral("sweep %1 of 3").arg(p.sweep)));
+            }
+        EXPECT_GE(checked, dots / 2);
     }
 }
 

@@ -36,29 +36,44 @@ TEST(Sweeps, EachTakesItsColourAndTheChoiceLimitsWhatIsDrawn) {
         std::vector<Color> colours; // when given
         double zRealFrom;
         std::string key;
+        std::vector<int> chosen{};
     };
     const Case cases[] = {
-        {3, SweepsShown::All, 3, threeColours, 10, "sweeps 1"},
-        {3, SweepsShown::LastFive, 3, threeColours, 10, "sweeps 1"},
+        {3, SweepsShown::All, 3, threeColours, 10, "sweep 1"},
+        {3, SweepsShown::LastFive, 3, threeColours, 10, "sweep 1"},
+        {12, SweepsShown::All, 12, {}, 10, "sweeps 1"}, // beyond ten, the bar
+        {30,
+         SweepsShown::Chosen,
+         2,
+         {threeColours.front(), threeColours.back()},
+         20,
+         "sweep 30",
+         {2, 30, 40}},
+        {7, SweepsShown::Chosen, 1, {kOkabeBlue}, 10, "sweep 1 of 7", {1}},
         {3, SweepsShown::Last, 1, {kOkabeBlue}, 30, "sweep 3 of 3"},
-        {7, SweepsShown::LastFive, 5, {}, 30, "sweeps 3"},
+        {7, SweepsShown::LastFive, 5, {}, 30, "sweep 3"},
         {1, SweepsShown::Last, 1, {kOkabeBlue}, 10, ""}, // one sweep looks as it always did
     };
     for (const Case& tc : cases) {
         SCOPED_TRACE(tc.key);
         PlotChoices choices;
         choices.sweeps = tc.shown;
+        choices.chosenSweeps = tc.chosen;
         for (Diagram diagram : {Diagram::Nyquist, Diagram::Bode}) {
             choices.diagram = diagram;
             const ChartModel m = DiagramModel(sweeps(tc.sweeps), false, choices);
             BoxPainter p;
-            Render(m, 534, 392, p);
+            const size_t dots = Render(m, 534, 392, p).dots.size();
             EXPECT_EQ(m.sweeps.has_value(), !tc.key.empty());
             EXPECT_TRUE(tc.key.empty() || shows(p, tc.key));
             if (diagram == Diagram::Bode)
                 continue;
             EXPECT_EQ(m.x.min, tc.zRealFrom);
-            EXPECT_EQ(p.markerColours.size(), tc.runs);
+            EXPECT_EQ(dots, 10 * tc.runs) << "the sweeps shown, all within the axes";
+            // Each sweep's dots, then a dot for each in the key up to ten.
+            const bool named = tc.runs > 1 && tc.runs <= kSweepsNamed;
+            EXPECT_EQ(p.markerColours.size(), tc.runs * (named ? 2 : 1));
+            p.markerColours.resize(tc.runs);
             EXPECT_TRUE(tc.colours.empty() || p.markerColours == tc.colours);
         }
     }
@@ -84,6 +99,32 @@ TEST(Overlay, FilesAreNamedByWhatTellsThemApartAndTheAxesSpanThemAll) {
     EXPECT_EQ(m.x.max, 39);
     EXPECT_EQ(m.legend.size(), 2u);
     EXPECT_FALSE(m.sweeps);
+    EXPECT_TRUE(m.series[0].joined && m.series[1].joined) << "joined in an overlay";
+
+    // A file not there yet is named with its state and greyed, and leaves the axes alone; in
+    // Bode each file's −φ goes to the panel below, in the same order.
+    PlotChoices bode;
+    bode.diagram = Diagram::Bode;
+    for (const PlotChoices& choices : {PlotChoices{}, bode}) {
+        const ChartModel o = OverlayModel(
+            {{nullptr, "day9", {}, -1, {}, "waiting"}, {sweeps(1), "day1"}, {sweeps(2), "day15"}},
+            false, choices);
+        ASSERT_EQ(o.legend.size(), 3u);
+        EXPECT_EQ(o.legend[0].name, "day9 — waiting");
+        EXPECT_TRUE(o.legend[0].greyed);
+        EXPECT_FALSE(o.legend[1].greyed || o.legend[2].greyed);
+        ASSERT_EQ(o.series.size(), 2u);
+        EXPECT_EQ(o.series[1].color, kOkabeGreen);
+        ASSERT_EQ(bool(o.below), choices.diagram == Diagram::Bode);
+        if (o.below) {
+            ASSERT_EQ(o.below->series.size(), 2u);
+            EXPECT_EQ(o.below->series[1].color, kOkabeGreen);
+            EXPECT_EQ(o.below->series[1].y, Quantity::MinusPhase);
+            EXPECT_EQ(o.x.min, o.below->x.min);
+        } else {
+            EXPECT_EQ(o.x.min, 10);
+        }
+    }
 
     // A file not read yet, or without points yet, spans nothing wherever it stands.
     for (const SeriesSnapshot& empty : {SeriesSnapshot(), SeriesBuilder().Make()})
@@ -95,6 +136,19 @@ TEST(Overlay, FilesAreNamedByWhatTellsThemApartAndTheAxesSpanThemAll) {
             EXPECT_EQ(spanned.x.min, 30) << first;
             EXPECT_EQ(spanned.x.max, 39) << first;
         }
+}
+
+// Start at zero or below: an inductive loop under the axis stays in view.
+TEST(Nyquist, PlusStartsAtZeroOrAtTheLowestPoint) {
+    const std::pair<double, double> cases[] = {{5, 0}, {0, 0}, {-3, -3}, {-0.25, -0.25}};
+    for (const auto& [lowest, min] : cases) {
+        SeriesBuilder series;
+        series.Add({0, 100, 1, lowest, 1, 1});
+        series.Add({1, 10, 2, 8, 2, 1});
+        const ChartModel m = NyquistModel(series.Make(), true, {});
+        EXPECT_EQ(m.y.min, min) << lowest;
+        EXPECT_EQ(m.y.max, 8);
+    }
 }
 
 TEST(Overlay, EachFileKeepsItsLookAndBeyondThePaletteTakesAnotherShape) {
