@@ -147,7 +147,7 @@ FileMenus BuildWindowMenus(QMainWindow& window, PlotViewControl& view, QLineEdit
         {"largeMarkers", MainWindow::tr("&Large"), kLargeMarkerPt}};
     for (const auto& [name, text, points] : markerEntries)
         addChoice(markers, markerChoices, QString::fromLatin1(name), text,
-                  settings.markerPt == points, [c, points] { c.markerSize(points); });
+                  settings.markerPt == points, [c, pt = points] { c.markerSize(pt); });
     QMenu* lastFiles = shown->addMenu(MainWindow::tr("Last &N Files"));
     auto* lastFilesChoices = new QActionGroup(lastFiles);
     for (const int count : {1, 3, 5, 10})

@@ -307,6 +307,70 @@
         <source>&amp;Series capacitance (blocking electrodes)</source>
         <translation>串联电容（阻塞电极）(&amp;S)</translation>
     </message>
+    <message>
+        <source>Parameters</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Trend</source>
+        <translation>趋势</translation>
+    </message>
+    <message>
+        <source>Fitted parameters</source>
+        <translation>拟合参数</translation>
+    </message>
+    <message>
+        <source>Parameter followed</source>
+        <translation>跟踪的参数</translation>
+    </message>
+    <message>
+        <source>&amp;Trend</source>
+        <translation>趋势(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Parameters</source>
+        <translation>参数(&amp;P)</translation>
+    </message>
+    <message>
+        <source>&amp;Analysis</source>
+        <translation>分析(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit Circuit…</source>
+        <translation>拟合电路(&amp;F)…</translation>
+    </message>
+    <message>
+        <source>Fit Circuit</source>
+        <translation>拟合电路</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source> (Randles)</source>
+        <translation> (Randles)</translation>
+    </message>
+    <message>
+        <source>&amp;Circuit:</source>
+        <translation>电路(&amp;C)：</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位权重</translation>
+    </message>
+    <message>
+        <source>Modulus (1/|Z|²)</source>
+        <translation>模值 (1/|Z|²)</translation>
+    </message>
+    <message>
+        <source>Proportional</source>
+        <translation>比例</translation>
+    </message>
+    <message>
+        <source>&amp;Weighting:</source>
+        <translation>权重(&amp;W)：</translation>
+    </message>
 </context>
 <context>
     <name>KkVerdict</name>
@@ -399,6 +463,10 @@
     <message>
         <source>sweep %1 of %2</source>
         <translation>第 %1 次扫描，共 %2 次</translation>
+    </message>
+    <message>
+        <source>fit</source>
+        <translation>拟合</translation>
     </message>
 </context>
 <context>
