@@ -66,10 +66,13 @@ inline ProgramRun runKorvane(const std::vector<std::string>& args, StandardOutpu
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO);
-    std::vector<std::string> arguments{"env"};
+    std::vector<std::string> arguments;
+    arguments.reserve(8 + args.size());
+    arguments.emplace_back("env");
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         arguments.insert(arguments.end(), {"-u", variable});
-    arguments.push_back(KORVANE_EXECUTABLE);
+    // Built in place: moving a string made from the long literal trips GCC 12's bounds check.
+    arguments.emplace_back(KORVANE_EXECUTABLE);
     arguments.insert(arguments.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& argument : arguments)
