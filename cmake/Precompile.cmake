@@ -6,7 +6,8 @@ option(KORVANE_PRECOMPILE "Precompile the toolkit's and the tests' common header
 
 set(KORVANE_STD_HEADERS <algorithm> <cmath> <filesystem> <functional> <memory> <optional>
     <string> <vector>)
-set(KORVANE_QT_HEADERS <QImage> <QObject> <QPainter> <QString> <QStringList> <QWidget>)
+set(KORVANE_QT_CORE_HEADERS <QObject> <QString> <QStringList>)
+set(KORVANE_QT_HEADERS ${KORVANE_QT_CORE_HEADERS} <QImage> <QPainter> <QWidget>)
 
 function(korvane_precompile target)
     if(KORVANE_PRECOMPILE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)

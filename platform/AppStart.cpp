@@ -2,7 +2,7 @@
 
 #include "res/Version.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <clocale>
 #include <cstdio>
@@ -32,10 +32,12 @@ void holdStartMessages(QtMsgType type, const QMessageLogContext& context, const 
 }
 } // namespace
 
-namespace {
-template <typename Application> int runWith(StartableApp& app, int argc, char** argv) {
+void HoldStartMessages(StartableApp& app) {
+    starting = &app;
     toolkitHandler = qInstallMessageHandler(holdStartMessages);
-    Application application(argc, argv);
+}
+
+void TakeOverFromStart(StartableApp& app, int argc, char** argv) {
     // The toolkit takes the user's locale for everything; numbers in files, --info and the
     // command line keep the C locale's point, and the window asks QLocale for its own.
     std::setlocale(LC_NUMERIC, "C");
@@ -47,22 +49,9 @@ template <typename Application> int runWith(StartableApp& app, int argc, char** 
     app.SetArguments(std::vector<std::string>(argv, argv + argc));
     // The application's name stays the executable's: message boxes show it as caption.
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVANE_VERSION));
-    if (app.InitInstance())
-        return Application::exec();
-    return app.ExitCode();
 }
-} // namespace
 
-int RunApp(StartableApp& app, int argc, char** argv) {
-    starting = &app;
+int RunCoreApp(StartableApp& app, int argc, char** argv) {
     app.PrepareStart(argc, argv);
-    switch (app.Needs()) {
-    case ToolkitPart::Core:
-        return runWith<QCoreApplication>(app, argc, argv);
-    case ToolkitPart::Gui:
-        return runWith<QGuiApplication>(app, argc, argv);
-    case ToolkitPart::Widgets:
-        break;
-    }
-    return runWith<QApplication>(app, argc, argv);
+    return RunWith<QCoreApplication>(app, argc, argv);
 }

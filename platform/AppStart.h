@@ -35,5 +35,20 @@ class StartableApp {
     std::vector<std::string> arguments_;
 };
 
-// The entry routine: makes the application object of the part `app` needs, then runs `app`.
-int RunApp(StartableApp& app, int argc, char** argv);
+// Around the toolkit's start: its messages are held back until it has started (a fatal one
+// ends the run through `app.OnNoDisplay()`), then `app` takes the arguments left.
+void HoldStartMessages(StartableApp& app);
+void TakeOverFromStart(StartableApp& app, int argc, char** argv);
+
+// Makes the toolkit's application object of type `Application` and runs `app` in it.
+template <typename Application> int RunWith(StartableApp& app, int argc, char** argv) {
+    HoldStartMessages(app);
+    Application application(argc, argv);
+    TakeOverFromStart(app, argc, argv);
+    if (app.InitInstance())
+        return Application::exec();
+    return app.ExitCode();
+}
+
+// The entry routine of a run that needs the toolkit's core alone.
+int RunCoreApp(StartableApp& app, int argc, char** argv);

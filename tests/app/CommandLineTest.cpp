@@ -213,6 +213,38 @@ TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
     EXPECT_EQ(QImage(out).size(), QSize(300, 200));
 }
 
+TEST(CommandLine, AWindowModuleThatCannotBeLoadedIsSaidInOneLineAndOnlyPicturesNeedIt) {
+    TempDir dir;
+    const std::string junk = dir.write("korvane-window.so", "no module");
+    const std::string out = dir.file("out.png"), sample = kSample.toStdString();
+    const QString cannotLoad =
+        "korvane: cannot load the module that draws pictures and shows the window: " +
+        QString::fromStdString(junk) + ": ";
+    struct Case {
+        std::vector<std::string> args;
+        int exitCode;
+        QString stdoutStart;
+    };
+    const Case cases[] = {
+        {{sample}, 1, ""},
+        {{"--snapshot", out, sample}, 1, ""},
+        {{"--classic", "--snapshot", out, sample}, 1, ""},
+        {{"--version"}, 0, "korvane 1.0.0.1\n"},
+        {{"--info", sample}, 0, "format: plain\n"},
+    };
+    for (const auto& tc : cases) {
+        SCOPED_TRACE(tc.args.front());
+        // The loader looks in LD_LIBRARY_PATH before the executable's own run path.
+        const ProgramRun run = runKorvane(tc.args, {}, {"LD_LIBRARY_PATH=" + dir.file("")});
+        EXPECT_EQ(run.exitCode, tc.exitCode);
+        EXPECT_TRUE(run.out.startsWith(tc.stdoutStart)) << run.out.toStdString();
+        const QString said = tc.exitCode == 0 ? QString() : cannotLoad;
+        EXPECT_EQ(run.err.left(said.size()), said);
+        EXPECT_EQ(run.err.count('\n'), said.isEmpty() ? 0 : 1) << run.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+}
+
 TEST(CommandLine, InfoTellsWhatWasUnderstood) {
     TempDir dir;
     fixtures::GamryOptions aborted;

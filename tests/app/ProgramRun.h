@@ -47,7 +47,9 @@ inline std::vector<std::string> folderContents(const TempDir& d) {
     return contents;
 }
 
-inline ProgramRun runKorvane(const std::vector<std::string>& args, StandardOutput output = {}) {
+// `environment` adds NAME=value settings to the program's environment.
+inline ProgramRun runKorvane(const std::vector<std::string>& args, StandardOutput output = {},
+                             const std::vector<std::string>& environment = {}) {
     TempDir capture;
     const std::string outPath = capture.file("out"), errPath = capture.file("err");
     int out = -1;
@@ -67,10 +69,11 @@ inline ProgramRun runKorvane(const std::vector<std::string>& args, StandardOutpu
     posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
     posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO);
     std::vector<std::string> arguments;
-    arguments.reserve(8 + args.size());
+    arguments.reserve(8 + environment.size() + args.size());
     arguments.emplace_back("env");
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
         arguments.insert(arguments.end(), {"-u", variable});
+    arguments.insert(arguments.end(), environment.begin(), environment.end());
     // Built in place: moving a string made from the long literal trips GCC 12's bounds check.
     arguments.emplace_back(KORVANE_EXECUTABLE);
     arguments.insert(arguments.end(), args.begin(), args.end());

@@ -1,0 +1,8 @@
+#include "PlotApp.h"
+#include "WindowPart.h"
+#include "platform/AppStartWithGui.h"
+
+extern "C" int korvane_run_window(int argc, char** argv) {
+    CPlotApp app;
+    return RunApp(app, argc, argv);
+}
