@@ -14,6 +14,8 @@ fail() {
 }
 
 [[ -x $prefix/bin/korvane ]] || fail "no program in bin/"
+# A toolkit option takes the run into the window's module, which the program finds installed.
+said=$("$prefix/bin/korvane" -platform offscreen --version 2>&1) || fail "window module: $said"
 [[ -f $share/doc/korvane/README.md ]] || fail "no README, which the About box links to"
 for size in 16 24 32 48 64 72 96 128 256; do
     [[ -f $share/icons/hicolor/${size}x$size/apps/korvane.png ]] || fail "no $size pixel icon"
