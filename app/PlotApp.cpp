@@ -17,6 +17,7 @@
 #include "WindowSettings.h"
 #include "classic/PlotDlg.h"
 #include "measurement/ParallelRead.h"
+#include "platform/ChartFontOnly.h"
 #include "res/Version.h"
 
 #include <QApplication>
@@ -48,6 +49,8 @@ void CPlotApp::PrepareStart(int argc, char** argv) {
     if (m_offscreenChosen)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     m_needs = ToolkitPartFor(arguments, IsOwnOption);
+    if (m_needs == ToolkitPart::Gui)
+        LoadOnlyChartFont();
     // An answer on the command line carries only Korvane's own lines, whatever the platform.
     if (m_offscreenChosen || AsksForNoWindow(arguments))
         qInstallMessageHandler(keepOnlyCriticalMessages);
@@ -90,6 +93,9 @@ bool CPlotApp::InitInstance() {
         m_exitCode = 2;
         return false;
     case CommandLine::Action::Snapshot:
+        // PNG, SVG and PDF are the toolkit's own: no image plugin needs to be looked for.
+        if (m_needs == ToolkitPart::Gui)
+            QCoreApplication::setLibraryPaths({});
         return ended(
             0, WriteSnapshot(command.files, command.output, command.plus, command.size,
                              command.equal, command.bode,
