@@ -19,6 +19,7 @@
 #include "measurement/ParallelRead.h"
 #include "platform/ChartFontOnly.h"
 #include "res/Version.h"
+#include "source/ReadAhead.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -36,6 +37,18 @@ void keepOnlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const Q
     if (type == QtCriticalMsg || type == QtFatalMsg)
         QTextStream(stderr) << "korvane: " << LowerFirstLetter(text) << "\n";
 }
+// A modern picture's files are read while the toolkit starts, which takes about as long.
+void readPictureFilesAhead(const std::vector<std::string>& arguments) {
+    QStringList texts;
+    for (const std::string& argument : arguments)
+        texts << ArgumentText(argument);
+    const CommandLine command = ParseCommandLine(texts);
+    if (command.action != CommandLine::Action::Snapshot || command.classic)
+        return;
+    if (command.threads != 0)
+        SetWholeReadThreads(command.threads);
+    BeginReadingAhead(command.files);
+}
 } // namespace
 
 void CPlotApp::PrepareStart(int argc, char** argv) {
@@ -49,8 +62,10 @@ void CPlotApp::PrepareStart(int argc, char** argv) {
     if (m_offscreenChosen)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     m_needs = ToolkitPartFor(arguments, IsOwnOption);
-    if (m_needs == ToolkitPart::Gui)
+    if (m_needs == ToolkitPart::Gui) {
         LoadOnlyChartFont();
+        readPictureFilesAhead(arguments);
+    }
     // An answer on the command line carries only Korvane's own lines, whatever the platform.
     if (m_offscreenChosen || AsksForNoWindow(arguments))
         qInstallMessageHandler(keepOnlyCriticalMessages);
