@@ -42,8 +42,12 @@ TEST(ReadingThread, StartsOneReadAtATimeAndHandsEachResultOverOnce) {
 
 TEST(ReadingThread, GoingAwayStopsAReadOfAHugeFileEarly) {
     TempDir dir;
-    const std::string path = dir.write("huge.txt", "1 2 3");
-    std::filesystem::resize_file(path, 64ULL << 30); // sparse zeros without a line end
+    // A head of text, so that it is read as a measurement, then sparse zeros without a line end.
+    std::string head;
+    for (int i = 0; i < 20000; ++i)
+        head += "1 2 3\n";
+    const std::string path = dir.write("huge.txt", head);
+    std::filesystem::resize_file(path, 64ULL << 30);
     const std::uint64_t before = BytesReadSoFar();
     {
         ReadingThread thread([] {});
@@ -51,6 +55,7 @@ TEST(ReadingThread, GoingAwayStopsAReadOfAHugeFileEarly) {
         // Once the read is surely under way.
         for (int i = 0; i < 10000 && BytesReadSoFar() - before < (1U << 20); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        ASSERT_GE(BytesReadSoFar() - before, 1U << 20) << "the read never got under way";
     }
     EXPECT_LT(BytesReadSoFar() - before, 4ULL << 30);
 }
