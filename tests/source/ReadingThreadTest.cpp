@@ -42,12 +42,7 @@ TEST(ReadingThread, StartsOneReadAtATimeAndHandsEachResultOverOnce) {
 
 TEST(ReadingThread, GoingAwayStopsAReadOfAHugeFileEarly) {
     TempDir dir;
-    // A head of text, so that it is read as a measurement, then sparse zeros without a line end.
-    std::string head;
-    for (int i = 0; i < 20000; ++i)
-        head += "1 2 3\n";
-    const std::string path = dir.write("huge.txt", head);
-    std::filesystem::resize_file(path, 64ULL << 30);
+    const std::string path = dir.writeHuge("huge.txt");
     const std::uint64_t before = BytesReadSoFar();
     {
         ReadingThread thread([] {});
