@@ -1,11 +1,15 @@
 #include "PlotApp.h"
 
+#include "ArgumentText.h"
 #include "CommandOutput.h"
 #include "MainWindow.h"
 #include "Snapshot.h"
 #include "Translation.h"
 #include "WindowSettings.h"
 #include "classic/PlotDlg.h"
+#include "measurement/ParallelRead.h"
+#include "platform/ChartFontOnly.h"
+#include "source/ReadAhead.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -13,8 +17,34 @@
 #include <QTextStream>
 #include <filesystem>
 
+namespace {
+// A modern picture's files are read while the toolkit starts, which takes about as long.
+void readPictureFilesAhead(const std::vector<std::string>& arguments) {
+    QStringList texts;
+    for (const std::string& argument : arguments)
+        texts << ArgumentText(argument);
+    const CommandLine command = ParseCommandLine(texts);
+    if (command.action != CommandLine::Action::Snapshot || command.classic)
+        return;
+    if (command.threads != 0)
+        SetWholeReadThreads(command.threads);
+    BeginReadingAhead(command.files);
+}
+} // namespace
+
+void CPlotApp::PrepareStart(int argc, char** argv) {
+    CommandApp::PrepareStart(argc, argv);
+    if (Needs() == ToolkitPart::Gui) {
+        LoadOnlyChartFont();
+        readPictureFilesAhead(std::vector<std::string>(argv, argv + argc));
+    }
+}
+
 bool CPlotApp::Show(const CommandLine& command) {
     if (command.action == CommandLine::Action::Snapshot) {
+        // PNG, SVG and PDF are the toolkit's own: no image plugin needs to be looked for.
+        if (Needs() == ToolkitPart::Gui)
+            QCoreApplication::setLibraryPaths({});
         QTextStream err(stderr);
         m_exitCode = EndCommand(
             0,

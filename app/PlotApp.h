@@ -8,6 +8,8 @@ class QWidget;
 // dialog), or one answer to the command line.
 class CPlotApp : public CommandApp {
   public:
+    void PrepareStart(int argc, char** argv) override;
+
     QWidget* m_pMainWnd = nullptr;
 
   protected:

@@ -28,6 +28,13 @@ class TempDir {
         std::ofstream(path, std::ios::binary) << content;
         return path;
     }
+    // 64 GiB that read as a measurement whose read would take minutes: a row, blanks past the
+    // head (which zeros would mark as binary), then sparse zeros without a line end.
+    std::string writeHuge(const std::string& name) const {
+        const std::string path = write(name, "1 2 3" + std::string(64 * 1024, ' '));
+        std::filesystem::resize_file(path, 64ULL << 30);
+        return path;
+    }
 
   private:
     std::filesystem::path path_;

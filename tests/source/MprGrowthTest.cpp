@@ -62,6 +62,8 @@ std::string Records(int count) {
     return out;
 }
 constexpr std::size_t kRecord = 20;
+// Enough for a run of many sweeps; each tick is checked against a whole read.
+constexpr int kRecords = 4'000;
 
 // As EC-Lab writes a run: the data module last, records appended in pieces that cut them
 // anywhere, its count and length rewritten now and then, lagging behind the records; LOG
@@ -81,7 +83,7 @@ TEST(MprGrowth, AFileGrownInChunksThatCutRecordsReadsAsTheWholeFile) {
         // The body length stands 20 bytes before the body in the new header, 16 in the old.
         const std::size_t lengthAt = countAt - (layout == fixtures::MprLayout::NewHeader ? 20 : 16);
         const std::size_t firstRecord = start.size();
-        const std::string records = Records(12'000);
+        const std::string records = Records(kRecords);
         Append(path, start);
         LiveReading live;
         const std::atomic<bool> stop = false;
@@ -110,7 +112,7 @@ TEST(MprGrowth, AFileGrownInChunksThatCutRecordsReadsAsTheWholeFile) {
         Append(path, fixtures::MprModule(layout, "VMP LOG", 10, std::string(64, 'L')));
         const ReadResult last = live.Read(path, stop);
         ExpectSamePoints(last, ReadWholeFile(path, nullptr));
-        EXPECT_EQ(last.series->points().back().sweep, static_cast<int>(12'000 / 70 + 1));
+        EXPECT_EQ(last.series->points().back().sweep, static_cast<int>(kRecords / 70 + 1));
     }
 }
 
