@@ -36,10 +36,19 @@ median() {
 }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 
+# Two one-thread reads at once: how many cores' worth of reading the machine gives, which
+# bounds what reading on every core can gain.
+two_at_once() {
+    "$korvane" --threads 1 --info "$work/big.txt" &
+    "$korvane" --threads 1 --info "$work/big.txt"
+    wait
+}
+
 true=$(median /bin/true)
 core_start=$(median "$bench/bench_core_start")
 gui_start=$(median "$bench/bench_gui_start" "$work/out/g.png")
 one=$(median "$korvane" --threads 1 --info "$work/big.txt")
+pair=$(median two_at_once)
 small_files=("$work"/s*.txt)
 declare -A took
 took[version]=$(median "$korvane" --version)
@@ -63,6 +72,7 @@ echo "several files in one process:"
 echo "  --export DIR/ of 100 files, against 100 runs of one  $(ratio "${took[export100]}" \
     $((100 * took[export1])))"
 echo "against --info --threads 1 on 10^6 lines:"
+echo "  cores' worth of two such reads at once (2.00: two whole cores)  $(ratio $((2 * one)) "$pair")"
 echo "  --info, every core                 $(ratio "${took[big]}" "$one")"
 echo "  --snapshot, every core             $(ratio "${took[bigsnapshot]}" "$one")"
 echo "  --snapshot against --info, every core  $(ratio "${took[bigsnapshot]}" "${took[big]}")"

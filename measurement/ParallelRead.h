@@ -28,7 +28,7 @@ void SetWholeReadThreads(unsigned threads);
 inline constexpr std::uint64_t kParallelReadFrom = 16 << 20;
 // The bytes scanned at a time: enough that handing them over costs nothing, few enough that
 // they are still in the cache when read.
-inline constexpr std::uint64_t kParallelWindow = 128 << 10;
+inline constexpr std::uint64_t kParallelWindow = 64 << 10;
 
 // Whether a table row scanned at `shape` reads the same at `state`.
 bool SameTableShape(const ReaderState& shape, const ReaderState& state);
