@@ -1,6 +1,5 @@
 #include "PlotApp.h"
 
-#include "ArgumentText.h"
 #include "CommandOutput.h"
 #include "MainWindow.h"
 #include "Snapshot.h"
@@ -9,7 +8,6 @@
 #include "classic/PlotDlg.h"
 #include "measurement/ParallelRead.h"
 #include "platform/ChartFontOnly.h"
-#include "source/ReadAhead.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -17,27 +15,10 @@
 #include <QTextStream>
 #include <filesystem>
 
-namespace {
-// A modern picture's files are read while the toolkit starts, which takes about as long.
-void readPictureFilesAhead(const std::vector<std::string>& arguments) {
-    QStringList texts;
-    for (const std::string& argument : arguments)
-        texts << ArgumentText(argument);
-    const CommandLine command = ParseCommandLine(texts);
-    if (command.action != CommandLine::Action::Snapshot || command.classic)
-        return;
-    if (command.threads != 0)
-        SetWholeReadThreads(command.threads);
-    BeginReadingAhead(command.files);
-}
-} // namespace
-
 void CPlotApp::PrepareStart(int argc, char** argv) {
     CommandApp::PrepareStart(argc, argv);
-    if (Needs() == ToolkitPart::Gui) {
+    if (Needs() == ToolkitPart::Gui)
         LoadOnlyChartFont();
-        readPictureFilesAhead(std::vector<std::string>(argv, argv + argc));
-    }
 }
 
 bool CPlotApp::Show(const CommandLine& command) {

@@ -10,7 +10,6 @@
 #include "classic/VectorPicture.h"
 #include "platform/PictureOutput.h"
 #include "platform/WhyNotRead.h"
-#include "source/ReadAhead.h"
 #include "source/Reload.h"
 #include "view/DiagramModels.h"
 #include "view/FitLines.h"
@@ -41,7 +40,7 @@ std::optional<QString> modernSnapshot(const std::vector<std::string>& files,
                                       const PlotChoices& choices, const SnapshotLook& look) {
     std::vector<ShownFile> shown;
     for (const std::string& file : files) {
-        const ReadResult read = WholeReadOf(file);
+        const ReadResult read = ReadWholeFile(file, nullptr);
         if (read.failed())
             return cannotRead(file, read);
         shown.push_back({read.series, std::filesystem::path(file).filename().string()});
@@ -101,7 +100,7 @@ std::optional<QString> WriteSnapshot(const std::vector<std::string>& files,
     const std::string& file = files.front();
 
     // The classic chart draws straight into a picture of its size, as it does for a window.
-    const ReadResult read = WholeReadOf(file);
+    const ReadResult read = ReadWholeFile(file, nullptr);
     if (read.failed())
         return cannotRead(file, read);
     auto chart = std::make_unique<CCurveChart>();
