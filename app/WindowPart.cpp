@@ -3,11 +3,28 @@
 #include <dlfcn.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+namespace {
+// Beside the executable in the build, in its own folder of the libraries once installed. Found
+// from the executable's own path, not by the run path: a sanitizer's dlopen looks up the run
+// path of its own library instead.
+std::string modulePath() {
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        for (const std::filesystem::path& place :
+             {executable.parent_path(), executable.parent_path() / KORVANE_MODULE_FROM_BINARY})
+            if (std::filesystem::exists(place / KORVANE_WINDOW_MODULE, error))
+                return (place / KORVANE_WINDOW_MODULE).string();
+    return KORVANE_WINDOW_MODULE;
+}
+} // namespace
 
 int RunWindowPart(int argc, char** argv) {
-    // The executable's run path finds it: beside it in the build, in its own folder of the
-    // libraries once installed.
-    void* module = dlopen(KORVANE_WINDOW_MODULE, RTLD_NOW | RTLD_LOCAL);
+    void* module = dlopen(modulePath().c_str(), RTLD_NOW | RTLD_LOCAL);
     void* entry = module != nullptr ? dlsym(module, kWindowEntry) : nullptr;
     if (entry == nullptr) {
         const char* why = dlerror();

@@ -11,14 +11,13 @@ constexpr const char* kChartFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuS
 bool LoadOnlyChartFont() {
     if (::access(kChartFontFile, R_OK) != 0)
         return false;
-    // The configuration made current stays for the process's life: the toolkit uses it.
     FcConfig* config = FcConfigCreate();
     if (config == nullptr)
         return false;
-    if (!FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(kChartFontFile)) ||
-        !FcConfigSetCurrent(config)) {
-        FcConfigDestroy(config);
-        return false;
-    }
-    return true;
+    const bool made =
+        FcConfigAppFontAddFile(config, reinterpret_cast<const FcChar8*>(kChartFontFile)) &&
+        FcConfigSetCurrent(config);
+    // Made current, it holds a reference of its own, which the toolkit lets go at its end.
+    FcConfigDestroy(config);
+    return made;
 }

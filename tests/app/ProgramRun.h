@@ -48,8 +48,10 @@ inline std::vector<std::string> folderContents(const TempDir& d) {
 }
 
 // `environment` adds NAME=value settings to the program's environment.
+// `program` runs instead of the program built.
 inline ProgramRun runKorvane(const std::vector<std::string>& args, StandardOutput output = {},
-                             const std::vector<std::string>& environment = {}) {
+                             const std::vector<std::string>& environment = {},
+                             const char* program = KORVANE_EXECUTABLE) {
     TempDir capture;
     const std::string outPath = capture.file("out"), errPath = capture.file("err");
     int out = -1;
@@ -75,7 +77,7 @@ inline ProgramRun runKorvane(const std::vector<std::string>& args, StandardOutpu
         arguments.insert(arguments.end(), {"-u", variable});
     arguments.insert(arguments.end(), environment.begin(), environment.end());
     // Built in place: moving a string made from the long literal trips GCC 12's bounds check.
-    arguments.emplace_back(KORVANE_EXECUTABLE);
+    arguments.emplace_back(program);
     arguments.insert(arguments.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& argument : arguments)
