@@ -6,7 +6,6 @@
 #include "Translation.h"
 #include "WindowSettings.h"
 #include "classic/PlotDlg.h"
-#include "measurement/ParallelRead.h"
 #include "platform/ChartFontOnly.h"
 
 #include <QApplication>
