@@ -6,7 +6,6 @@
 #include "Translation.h"
 #include "WindowSettings.h"
 #include "classic/PlotDlg.h"
-#include "platform/ChartFontOnly.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -14,30 +13,16 @@
 #include <QTextStream>
 #include <filesystem>
 
-void CPlotApp::PrepareStart(int argc, char** argv) {
-    CommandApp::PrepareStart(argc, argv);
-    if (Needs() == ToolkitPart::Gui)
-        LoadOnlyChartFont();
-}
-
 bool CPlotApp::Show(const CommandLine& command) {
     if (command.action == CommandLine::Action::Snapshot) {
-        // PNG, SVG and PDF are the toolkit's own: no image plugin needs to be looked for.
-        if (Needs() == ToolkitPart::Gui)
-            QCoreApplication::setLibraryPaths({});
+        if (!command.classic)
+            return PictureApp::Show(command);
         QTextStream err(stderr);
-        m_exitCode = EndCommand(
-            0,
-            WriteSnapshot(command.files, command.output, command.plus, command.size, command.equal,
-                          command.bode,
-                          {command.classic, command.dpi, command.fontPt,
-                           command.kk ? std::optional(command.kkOptions) : std::nullopt,
-                           command.fit ? std::optional(FitChoice{
-                                             std::make_shared<const Circuit>(command.circuit),
-                                             command.fitOptions})
-                                       : std::nullopt,
-                           command.lines, command.markerPt.value_or(kMarkerPt)}),
-            {}, err);
+        m_exitCode =
+            EndCommand(0,
+                       WriteSnapshot(command.files, command.output, command.plus, command.size,
+                                     command.equal, command.bode, {.classic = true}),
+                       {}, err);
         return false;
     }
     // Without the widgets (which the arguments always bring for a window) there is nothing

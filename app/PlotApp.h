@@ -1,15 +1,13 @@
 #pragma once
 
-#include "CommandApp.h"
+#include "PictureApp.h"
 
 class QWidget;
 
 // The application object: its working life is one run of the main window (or of the classic
 // dialog), or one answer to the command line.
-class CPlotApp : public CommandApp {
+class CPlotApp : public PictureApp {
   public:
-    void PrepareStart(int argc, char** argv) override;
-
     QWidget* m_pMainWnd = nullptr;
 
   protected:

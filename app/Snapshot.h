@@ -1,29 +1,6 @@
 #pragma once
 
-#include "analysis/KkOptions.h"
-#include "chart/ChartModel.h"
-#include "source/SweepFits.h"
-
-#include <QSize>
-#include <QString>
-
-#include <optional>
-#include <string>
-#include <vector>
-
-// How a snapshot is drawn: the modern look at a resolution and font size, or the classic
-// picture, pixel for pixel.
-struct SnapshotLook {
-    bool classic = false;
-    double dpi = kScreenDpi;
-    double fontPt = kTextPt;
-    // The Kramers-Kronig check of each sweep, its residuals in a panel under the diagram.
-    std::optional<KkOptions> kk{};
-    // The circuit fitted to each sweep, drawn as its line.
-    std::optional<FitChoice> fit{};
-    bool lines = false; // each sweep's points joined, also where one sweep is shown
-    double markerPt = kMarkerPt;
-};
+#include "ModernSnapshot.h"
 
 // Draws the diagram of one reload of `file` (with "+" ticked when `plus`, with equal scales
 // when `equalScales`, the Bode diagram when `bode`) into a plot area of `size`, exactly as the

@@ -1,5 +1,5 @@
+#include "ModuleParts.h"
 #include "PlotApp.h"
-#include "WindowPart.h"
 #include "platform/AppStartWithGui.h"
 
 extern "C" int korvane_run_window(int argc, char** argv) {

@@ -1,5 +1,6 @@
 #include "PictureOutput.h"
 
+#include "ChartPng.h"
 #include "OutputMarks.h"
 
 #include <QBuffer>
@@ -31,19 +32,14 @@ bool put(const PieceOutput& out, const QByteArray& bytes) {
 }
 
 // The PNG is made in memory, marked: its encoder would report a failed write only vaguely.
-// A chart drawn afresh is written at zlib's level 3 (quality 60 on Qt's scale): at 4000x3000
-// in two thirds of the default level's time, the default size growing from 9 to 11.5 KB. An
-// image as it stands (the classic picture) keeps the default, byte for byte.
-constexpr int kDefaultPngQuality = -1;
-constexpr int kChartPngQuality = 60;
-
-std::optional<QByteArray> pngBytes(const QImage& image, int quality = kDefaultPngQuality) {
+// An image as it stands (the classic picture) keeps the toolkit's encoding, byte for byte; a
+// chart drawn afresh has its own, faster one.
+std::optional<QByteArray> pngBytes(const QImage& image) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     if (!buffer.open(QIODevice::WriteOnly))
         return std::nullopt;
     QImageWriter writer(&buffer, "png");
-    writer.setQuality(quality);
     writer.setText(QString::fromLatin1(kPngMarkKey.data(), qsizetype(kPngMarkKey.size())),
                    kMarkAuthor);
     if (!writer.write(image))
@@ -136,7 +132,7 @@ std::optional<QString> WriteChartPicture(const ChartDrawer& draw, QSize sizePx, 
             if (format.ending == ".png") {
                 const QImage image = ChartImage(draw, sizePx, dpi);
                 if (!image.isNull())
-                    bytes = pngBytes(image, kChartPngQuality);
+                    bytes = ChartPng(image);
             } else {
                 bytes = format.ending == ".svg" ? ChartSvg(draw, sizePx, dpi)
                                                 : ChartPdf(draw, sizePx, dpi);
@@ -149,8 +145,7 @@ std::optional<QString> WriteChartPicture(const ChartDrawer& draw, QSize sizePx, 
 }
 
 namespace {
-std::optional<QString> pngTo(int fd, const QImage& image, int quality) {
-    const auto bytes = pngBytes(image, quality);
+std::optional<QString> pngTo(int fd, const std::optional<QByteArray>& bytes) {
     if (!bytes)
         return QStringLiteral("the diagram could not be drawn");
     return WriteAllTo(fd, std::string_view(bytes->constData(), static_cast<size_t>(bytes->size())));
@@ -158,12 +153,12 @@ std::optional<QString> pngTo(int fd, const QImage& image, int quality) {
 } // namespace
 
 std::optional<QString> WritePngTo(int fd, const QImage& image) {
-    return pngTo(fd, image, kDefaultPngQuality);
+    return pngTo(fd, pngBytes(image));
 }
 
 std::optional<QString> WriteChartPngTo(int fd, const ChartDrawer& draw, QSize sizePx, double dpi) {
     const QImage image = ChartImage(draw, sizePx, dpi);
     if (image.isNull())
         return QStringLiteral("the diagram could not be drawn");
-    return pngTo(fd, image, kChartPngQuality);
+    return pngTo(fd, ChartPng(image));
 }

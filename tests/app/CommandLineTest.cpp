@@ -213,34 +213,37 @@ TEST(CommandLine, AnswersAndFailsWithTheRightWordsAndExitCodes) {
     EXPECT_EQ(QImage(out).size(), QSize(300, 200));
 }
 
-TEST(CommandLine, AWindowModuleThatCannotBeLoadedIsSaidInOneLineAndOnlyPicturesNeedIt) {
+TEST(CommandLine, AModuleThatCannotBeLoadedIsSaidInOneLineAndOnlyPicturesAndTheWindowNeedOne) {
     TempDir dir;
-    // A copy of the program, with something else beside it where its module should be.
+    // A copy of the program, with something else beside it where its modules should be.
     const std::string program = dir.file("korvane");
     std::filesystem::copy_file(KORVANE_EXECUTABLE, program);
-    const std::string junk = dir.write("korvane-window.so", "no module");
+    const std::string window = dir.write("korvane-window.so", "no module");
+    const std::string picture = dir.write("korvane-picture.so", "no module");
     const std::string out = dir.file("out.png"), sample = kSample.toStdString();
-    const QString cannotLoad =
-        "korvane: cannot load the module that draws pictures and shows the window: " +
-        QString::fromStdString(junk) + ": ";
+    const QString cannotLoad = "korvane: cannot load the module that ";
+    const QString windowModule =
+        "draws pictures and shows the window: " + QString::fromStdString(window) + ": ";
+    const QString pictureModule = "draws pictures: " + QString::fromStdString(picture) + ": ";
     struct Case {
         std::vector<std::string> args;
         int exitCode;
         QString stdoutStart;
+        QString module;
     };
     const Case cases[] = {
-        {{sample}, 1, ""},
-        {{"--snapshot", out, sample}, 1, ""},
-        {{"--classic", "--snapshot", out, sample}, 1, ""},
-        {{"--version"}, 0, "korvane 1.0.0.1\n"},
-        {{"--info", sample}, 0, "format: plain\n"},
+        {{sample}, 1, "", windowModule},
+        {{"--snapshot", out, sample}, 1, "", pictureModule},
+        {{"--classic", "--snapshot", out, sample}, 1, "", windowModule},
+        {{"--version"}, 0, "korvane 1.0.0.1\n", ""},
+        {{"--info", sample}, 0, "format: plain\n", ""},
     };
     for (const auto& tc : cases) {
         SCOPED_TRACE(tc.args.front());
         const ProgramRun run = runKorvane(tc.args, {}, {}, program.c_str());
         EXPECT_EQ(run.exitCode, tc.exitCode);
         EXPECT_TRUE(run.out.startsWith(tc.stdoutStart)) << run.out.toStdString();
-        const QString said = tc.exitCode == 0 ? QString() : cannotLoad;
+        const QString said = tc.exitCode == 0 ? QString() : cannotLoad + tc.module;
         EXPECT_EQ(run.err.left(said.size()), said);
         EXPECT_EQ(run.err.count('\n'), said.isEmpty() ? 0 : 1) << run.err.toStdString();
     }

@@ -16,6 +16,10 @@ fail() {
 [[ -x $prefix/bin/korvane ]] || fail "no program in bin/"
 # A toolkit option takes the run into the window's module, which the program finds installed.
 said=$("$prefix/bin/korvane" -platform offscreen --version 2>&1) || fail "window module: $said"
+# A picture in the modern look takes it into the picture module.
+printf '1000 10 -1\n100 12 -3\n10 15 -2\n' >"$prefix/m.txt"
+said=$(QT_QPA_PLATFORM=offscreen "$prefix/bin/korvane" --snapshot "$prefix/m.png" "$prefix/m.txt" \
+    2>&1) || fail "picture module: $said"
 [[ -f $share/doc/korvane/README.md ]] || fail "no README, which the About box links to"
 for size in 16 24 32 48 64 72 96 128 256; do
     [[ -f $share/icons/hicolor/${size}x$size/apps/korvane.png ]] || fail "no $size pixel icon"
