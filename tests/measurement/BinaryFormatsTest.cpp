@@ -7,6 +7,7 @@
 
 #include <bit>
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -33,7 +34,7 @@ class Collect final : public RowSink {
 };
 
 std::string Sample(const std::string& name) {
-    std::ifstream in(std::string(KORVANE_MEASUREMENT_SAMPLES) + "/" + name, std::ios::binary);
+    std::ifstream in(std::filesystem::path(KORVANE_MEASUREMENT_SAMPLES) / name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 

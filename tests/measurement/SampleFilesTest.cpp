@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -83,7 +84,7 @@ TEST(SampleFiles, GiveTheirPointsAndFirstAndLastValues) {
     };
     for (const auto& tc : cases) {
         SCOPED_TRACE(tc.file);
-        std::ifstream in(std::string(KORVANE_MEASUREMENT_SAMPLES) + "/" + tc.file,
+        std::ifstream in(std::filesystem::path(KORVANE_MEASUREMENT_SAMPLES) / tc.file,
                          std::ios::binary);
         ASSERT_TRUE(in);
         const std::string bytes((std::istreambuf_iterator<char>(in)), {});
