@@ -1,4 +1,5 @@
 #include "ProgramRun.h"
+#include "SmallMeasurement.h"
 #include "TempDir.h"
 #include "platform/PictureOutput.h"
 
@@ -21,8 +22,6 @@ std::vector<std::string> withoutTemporary(std::vector<std::string> contents) {
                   [](const std::string& entry) { return entry.find(".kv-") != entry.npos; });
     return contents;
 }
-
-const std::string kMeasurement = "1 10 -1\n2 20 -2\n3 25 -1\n";
 
 // Whatever takes the output's name between the checks and the placing is judged as if it had
 // been there all along, and nothing but the temporary file is lost.

@@ -1,4 +1,5 @@
 #include "ProgramRun.h"
+#include "SmallMeasurement.h"
 #include "TempDir.h"
 #include "app/ArgumentText.h"
 #include "app/DisplayChoice.h"
@@ -14,8 +15,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const std::string kMeasurement = "1 10 -1\n2 20 -2\n3 25 -1\n";
 
 TEST(SnapshotOutput, IsRefusedWhereverItWouldHarmAFile) {
     TempDir d;

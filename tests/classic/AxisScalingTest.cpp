@@ -1,3 +1,4 @@
+#include "Pixels.h"
 #include "classic/CurveChart.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,6 @@
 
 namespace {
 
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
 const double kInf = std::numeric_limits<double>::infinity();
 
 TEST(AxisScaling, NiceLimitsMatchTheWorkedExamplesExactly) {

@@ -1,4 +1,5 @@
 #include "DrawnChart.h"
+#include "Pixels.h"
 #include "RecordingSurface.h"
 #include "classic/ChartRanges.h"
 
@@ -12,7 +13,6 @@
 
 namespace {
 
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kDenormal = std::numeric_limits<double>::denorm_min();
 
 // A chart over the given ranges on a picture of `client`, which it keeps for drawing.

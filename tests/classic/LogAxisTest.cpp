@@ -1,5 +1,6 @@
 #include "classic/LogAxis.h"
 #include "DrawnChart.h"
+#include "Pixels.h"
 #include "RecordingSurface.h"
 
 #include <gtest/gtest.h>
@@ -10,8 +11,6 @@
 #include <memory>
 
 namespace {
-
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(LogAxis, DataWidensToWholeDecades) {
     const struct {

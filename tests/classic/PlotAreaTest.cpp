@@ -1,5 +1,6 @@
 #include "platform/PlotArea.h"
 #include "DrawnChart.h"
+#include "Pixels.h"
 #include "classic/ClassicChartImage.h"
 
 #include <gtest/gtest.h>
@@ -7,11 +8,6 @@
 #include <memory>
 
 namespace {
-
-const QRgb kRedPx = qRgb(255, 0, 0);
-const QRgb kGreenPx = qRgb(0, 255, 0);
-const QRgb kBluePx = qRgb(0, 0, 255);
-const QRgb kWhitePx = qRgb(255, 255, 255);
 
 bool isBlueText(QRgb p) {
     return qBlue(p) > 150 && qRed(p) < 120 && qGreen(p) < 120;

@@ -1,4 +1,5 @@
 #include "classic/QtDrawSurface.h"
+#include "Pixels.h"
 
 #include <QPainter>
 
@@ -7,10 +8,6 @@
 #include <memory>
 
 namespace {
-
-const QRgb kWhitePx = qRgb(255, 255, 255);
-const QRgb kRedPx = qRgb(255, 0, 0);
-const QRgb kBluePx = qRgb(0, 0, 255);
 
 // A surface drawing into a white w x h image.
 struct Canvas {

@@ -25,7 +25,7 @@ struct Point {
     }
 };
 
-class Collect final : public RowSink {
+class PointsRead final : public RowSink {
   public:
     void OnRow(const Row& row) override {
         points.push_back({row.frequency, row.real, row.negImag, row.sweep});
@@ -64,8 +64,8 @@ std::vector<Point> Listed(const std::string& name, bool float32) {
     return points;
 }
 
-Collect Read(std::string_view bytes, ReadOutcome* outcome = nullptr) {
-    Collect rows;
+PointsRead Read(std::string_view bytes, ReadOutcome* outcome = nullptr) {
+    PointsRead rows;
     const ReadOutcome got = ReadMeasurementBytes(bytes, rows);
     if (outcome != nullptr)
         *outcome = got;
@@ -89,7 +89,7 @@ TEST(BinarySamples, EveryPointIsReadAsItsListGivesIt) {
     for (const auto& tc : cases) {
         SCOPED_TRACE(tc.file);
         ReadOutcome outcome;
-        const Collect rows = Read(Sample(tc.file), &outcome);
+        const PointsRead rows = Read(Sample(tc.file), &outcome);
         EXPECT_EQ(outcome.detection.format, tc.format);
         EXPECT_EQ(RefusalText(outcome.detection, outcome.state, false), "");
         const std::vector<Point> want = Listed(tc.file, tc.format == Format::BioLogicMpr);
@@ -127,7 +127,7 @@ TEST(Mpr, EveryDataModuleLayoutGivesItsRecordsAndSweeps) {
                               fixtures::MprLayout::NewHeader}) {
         SCOPED_TRACE(static_cast<int>(layout));
         ReadOutcome outcome;
-        const Collect rows = Read(fixtures::Mpr(FiveRecords(layout)), &outcome);
+        const PointsRead rows = Read(fixtures::Mpr(FiveRecords(layout)), &outcome);
         ASSERT_EQ(outcome.state.records.size, kRecordSize);
         const std::vector<Point> want = {{1e5, 1.5, -0.0, 1},
                                          {1e4, 2.5, 0.25, 1},
@@ -284,7 +284,7 @@ TEST(PalmSensSession, EveryImpedanceCurveOfEveryMeasurementIsASweep) {
                              curve(100) + ",{\"Title\":\"CH 7\",\"SubScans\":[" + curve(200) + "," +
                              curve(300) + "]}]}]}";
     ReadOutcome outcome;
-    const Collect rows = Read(Utf16(json) + "\xFF\xFE", &outcome);
+    const PointsRead rows = Read(Utf16(json) + "\xFF\xFE", &outcome);
     ASSERT_EQ(outcome.detection.format, Format::PalmSensSession);
     const std::vector<Point> want = {{100, 2, 3, 1}, {101, 3, 4, 1}, {200, 2, 3, 2},
                                      {201, 3, 4, 2}, {300, 2, 3, 3}, {301, 3, 4, 3}};

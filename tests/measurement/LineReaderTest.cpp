@@ -17,14 +17,14 @@ namespace {
 
 constexpr auto kNoLimit = std::numeric_limits<std::uint64_t>::max();
 
-struct Read {
+struct LinesRead {
     std::vector<std::string> lines;
     std::vector<std::uint64_t> positions;
 };
 
-Read readAll(int fd, std::uint64_t limit = kNoLimit) {
+LinesRead readAll(int fd, std::uint64_t limit = kNoLimit) {
     LineReader reader(fd, limit);
-    Read out;
+    LinesRead out;
     std::string_view line;
     while (reader.next(line) == LineReader::Status::Line) {
         out.lines.emplace_back(line);
@@ -33,10 +33,10 @@ Read readAll(int fd, std::uint64_t limit = kNoLimit) {
     return out;
 }
 
-Read readFile(const std::string& content, std::uint64_t limit = kNoLimit) {
+LinesRead readFile(const std::string& content, std::uint64_t limit = kNoLimit) {
     TempDir dir;
     const int fd = ::open(dir.write("f.txt", content).c_str(), O_RDONLY);
-    Read out = readAll(fd, limit);
+    LinesRead out = readAll(fd, limit);
     ::close(fd);
     return out;
 }
@@ -57,7 +57,7 @@ TEST(LineReader, SplitsLinesAsATextStreamDoes) {
         {"x\r\n\r\n", {"x", ""}, {3, 5}},
     };
     for (const auto& tc : cases) {
-        const Read got = readFile(tc.content);
+        const LinesRead got = readFile(tc.content);
         EXPECT_EQ(got.lines, tc.lines) << tc.content;
         EXPECT_EQ(got.positions, tc.positions) << tc.content;
     }
@@ -68,7 +68,7 @@ TEST(LineReader, KeepsTheFirst64KiBOfALongLineAndSkipsTheRest) {
     longLine[600'000] = '\r'; // a CR inside a line stays
     longLine[5] = 'y';
     std::string content = "short\n" + longLine + "\r\n" + "tail";
-    const Read got = readFile(content);
+    const LinesRead got = readFile(content);
     ASSERT_EQ(got.lines.size(), 3u);
     EXPECT_EQ(got.lines[1], longLine.substr(0, LineReader::kMaxLine));
     EXPECT_EQ(got.lines[2], "tail");

@@ -16,7 +16,7 @@ struct Triple {
     double f, re, negIm;
 };
 
-class Collect final : public RowSink {
+class FirstAndLastRows final : public RowSink {
   public:
     void OnRow(const Row& row) override {
         if (count == 0)
@@ -88,7 +88,7 @@ TEST(SampleFiles, GiveTheirPointsAndFirstAndLastValues) {
                          std::ios::binary);
         ASSERT_TRUE(in);
         const std::string bytes((std::istreambuf_iterator<char>(in)), {});
-        Collect rows;
+        FirstAndLastRows rows;
         const ReadOutcome outcome = ReadMeasurementBytes(bytes, rows);
         EXPECT_EQ(outcome.detection.format, tc.format);
         EXPECT_EQ(rows.count, tc.points);

@@ -1,3 +1,4 @@
+#include "AppendToFile.h"
 #include "TestSeed.h"
 #include "source/LiveReading.h"
 #include "source/ReadingThread.h"
@@ -68,13 +69,6 @@ std::vector<fixtures::Measurement> ManyRows(int count) {
         rows.push_back({1e5 * std::pow(10.0, -7.0 * i / count), 20.25 + 0.0625 * i + std::sin(i),
                         -10.5 - 30 * std::cos(i * 0.01)});
     return rows;
-}
-
-void Append(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT, 0644);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    ::close(fd);
 }
 
 // Whatever chunks a file grows by, cutting lines, numbers and UTF-16 units anywhere, the

@@ -1,3 +1,4 @@
+#include "AppendToFile.h"
 #include "TestSeed.h"
 #include "source/FileGrowth.h"
 #include "source/LiveReading.h"
@@ -18,13 +19,6 @@
 #include <tuple>
 
 namespace {
-
-void Append(const std::string& path, std::string_view bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT, 0644);
-    ASSERT_GE(fd, 0);
-    ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    ::close(fd);
-}
 
 void Overwrite(const std::string& path, std::size_t offset, std::string_view bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY);
