@@ -1,5 +1,7 @@
 #include "platform/QtPainter.h"
 #include "platform/ChartPicture.h"
+#include "platform/ChartPng.h"
+#include "platform/OutputMarks.h"
 #include "platform/PictureOutput.h"
 
 #include <QBuffer>
@@ -212,6 +214,28 @@ TEST(ChartPicture, WrittenPicturesKeepTheirFormatAndResolution) {
                                 std::nullopt),
               std::nullopt);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("chart.gif"))));
+}
+
+TEST(ChartPng, DecodesToTheSamePixelsAtAnySizeAndTakesOnlyOpaqueImages) {
+    for (const QSize size : {QSize(1, 1), QSize(7, 3), QSize(534, 392)}) {
+        SCOPED_TRACE(size.width());
+        QImage image(size, QImage::Format_RGB32);
+        // Every channel different from the others and from pixel to pixel, so a swapped
+        // channel or a row out of place shows.
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                image.setPixel(x, y, qRgb(x * 37 % 256, y * 91 % 256, (x + 3 * y) * 13 % 256));
+        image.setDotsPerMeterX(5906);
+        image.setDotsPerMeterY(5906);
+        const auto png = ChartPng(image);
+        ASSERT_TRUE(png);
+        EXPECT_TRUE(PngMarked(png->toStdString()));
+        const QImage back = QImage::fromData(*png, "png").convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(back, image);
+        EXPECT_EQ(back.dotsPerMeterX(), 5906);
+    }
+    EXPECT_FALSE(ChartPng(QImage()));
+    EXPECT_FALSE(ChartPng(QImage(4, 4, QImage::Format_ARGB32)));
 }
 
 TEST(ChartPicture, ClipboardGetsTheImageAndTheSvg) {
