@@ -17,8 +17,9 @@
 #include <string>
 
 // Reading 10^6 rows of the same numbers as a plain file, a Gamry-style .DTA and a CSV with a
-// header: the readers alone (rows summed, nothing drawn), and the whole reload into a chart
-// without window. The ratios against "plain" are what counts.
+// header: the readers alone (rows summed, nothing drawn) on one thread and on every core, and
+// the whole reload into a chart without window. The ratios against "plain" on one thread, and
+// of every core against one thread, are what counts.
 namespace {
 
 constexpr long kRows = 1'000'000;
@@ -89,12 +90,16 @@ class SumSink final : public RowSink {
 void BM_Read(benchmark::State& state) {
     const auto layout = static_cast<Layout>(state.range(0));
     const std::string& path = measurementFile(layout);
-    state.SetLabel(layoutName(layout));
+    // 0: as many threads as cores, as a read of the program's own takes.
+    state.SetLabel(std::string(layoutName(layout)) +
+                   (state.range(1) == 0 ? ", every core" : ", one thread"));
     for (auto _ : state) {
         MeasurementFile file = OpenMeasurementFile(path);
         LineReader reader(file.fd.get(), file.size);
         SumSink sink;
-        const ReadOutcome outcome = ReadMeasurement(reader, file.size, sink);
+        ReadOptions options;
+        options.threads = static_cast<unsigned>(state.range(1));
+        const ReadOutcome outcome = ReadMeasurement(reader, file.size, sink, options);
         if (outcome.state.rows != static_cast<std::uint64_t>(kRows))
             state.SkipWithError("not every row was read");
         benchmark::DoNotOptimize(sink.sum);
@@ -117,6 +122,6 @@ void BM_Reload(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_Read)->DenseRange(kPlain, kCsv)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Read)->ArgsProduct({{kPlain, kGamry, kCsv}, {1, 0}})->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Reload)->DenseRange(kPlain, kCsv)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
