@@ -82,13 +82,19 @@ QImage opaqueImage(int width, int height) {
 
 } // namespace
 
-QImage ChartImage(const ChartDrawer& draw, QSize sizePx, double dpi, double devicePixelRatio) {
+QImage ChartImage(const ChartDrawer& draw, QSize sizePx, double dpi, double devicePixelRatio,
+                  QImage canvas) {
     if (!validPicture(draw, sizePx, dpi) || !std::isfinite(devicePixelRatio) ||
         !(devicePixelRatio > 0.0))
         return {};
-    // Opaque, so a PNG of it carries no alpha channel.
-    QImage image = opaqueImage(static_cast<int>(std::ceil(sizePx.width() * devicePixelRatio)),
-                               static_cast<int>(std::ceil(sizePx.height() * devicePixelRatio)));
+    const QSize pixels(static_cast<int>(std::ceil(sizePx.width() * devicePixelRatio)),
+                       static_cast<int>(std::ceil(sizePx.height() * devicePixelRatio)));
+    // Opaque, so a PNG of it carries no alpha channel. A canvas held elsewhere would only be
+    // copied before it is drawn on.
+    QImage image =
+        canvas.size() == pixels && canvas.format() == QImage::Format_RGB32 && canvas.isDetached()
+            ? std::move(canvas)
+            : opaqueImage(pixels.width(), pixels.height());
     if (image.isNull())
         return {};
     image.setDevicePixelRatio(devicePixelRatio);

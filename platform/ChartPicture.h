@@ -27,8 +27,11 @@ std::optional<QByteArray> VectorDocument(VectorKind kind, QSize sizePx, double d
 // The chart on white, drawn in `sizePx` pixels; the image records `dpi`, so a PNG saved from
 // it carries its physical size. With a devicePixelRatio above 1 the image holds that many
 // more pixels each way and the drawer still works in `sizePx`. A null image when it failed.
+// It is drawn over `canvas` when that has just as many pixels and nothing else holds it, so a
+// window redrawn at one size paints on the same memory each time instead of mapping fresh
+// pages for every picture.
 QImage ChartImage(const ChartDrawer& draw, QSize sizePx, double dpi = kScreenDpi,
-                  double devicePixelRatio = 1);
+                  double devicePixelRatio = 1, QImage canvas = {});
 
 // The chart as an SVG or PDF document of `sizePx` pixels at `dpi`: one drawer pixel is
 // 1/dpi inch. Nothing when the document could not be made.

@@ -40,7 +40,7 @@ class Modern final : public PlotLook {
         const QImage image =
             ChartImage([&](Painter& painter, double width,
                            double height) { drawn = Render(onScreen, width, height, painter); },
-                       area.size(), kScreenDpi, area.devicePixelRatioF());
+                       area.size(), kScreenDpi, area.devicePixelRatioF(), std::move(spare_));
         if (image.isNull())
             return std::nullopt;
         drawnModel_ = shared;
@@ -51,7 +51,7 @@ class Modern final : public PlotLook {
         const ChartDrawer again = [printed](Painter& painter, double width, double height) {
             Render(*printed, width, height, painter);
         };
-        area.showPicture(
+        spare_ = area.showPicture(
             image, {[again](QSize size) { CopyChartToClipboard(again, size, kScreenDpi); },
                     [again](QSize size, const std::string& path) {
                         return WriteChartPicture(again, size, kScreenDpi, path, std::nullopt);
@@ -108,6 +108,8 @@ class Modern final : public PlotLook {
   private:
     // The model the last picture was drawn from.
     std::shared_ptr<const ChartModel> drawnModel_;
+    // The picture shown before the last, which the next one is drawn over.
+    QImage spare_;
 };
 
 } // namespace

@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QPainter>
 
+#include <utility>
+
 namespace {
 QString askForPicturePath(QWidget* parent) {
     const struct {
@@ -51,12 +53,13 @@ void PlotArea::clearPicture() {
     update();
 }
 
-void PlotArea::showPicture(QImage image, PictureOutputs outputs) {
-    picture_ = std::move(image);
+QImage PlotArea::showPicture(QImage image, PictureOutputs outputs) {
+    QImage before = std::exchange(picture_, std::move(image));
     outputs_ = std::move(outputs);
     hasPicture_ = true;
     ++pictureSerial_;
     update();
+    return before;
 }
 
 void PlotArea::copyPicture() const {

@@ -34,8 +34,9 @@ class PlotArea final : public QWidget {
     void clearPicture();
     // Counts the pictures shown, so a caller can tell a new one arrived.
     unsigned long long pictureSerial() const { return pictureSerial_; }
-    // Shows `image`, and copies and saves the picture through `outputs`.
-    void showPicture(QImage image, PictureOutputs outputs);
+    // Shows `image`, and copies and saves the picture through `outputs`. Returns the picture
+    // shown before, for the next one to be drawn over.
+    QImage showPicture(QImage image, PictureOutputs outputs);
     // The picture last shown.
     const QImage& picture() const { return picture_; }
 

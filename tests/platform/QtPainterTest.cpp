@@ -216,6 +216,32 @@ TEST(ChartPicture, WrittenPicturesKeepTheirFormatAndResolution) {
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("chart.gif"))));
 }
 
+TEST(ChartPicture, DrawsOverAFreeCanvasOfItsPixelsAndLeavesAnyOtherAlone) {
+    const PointF centre{30, 20};
+    const ChartDrawer draw = [&](Painter& p, double, double) {
+        p.Markers(std::span(&centre, 1), 9, kMarker);
+    };
+    const QImage fresh = ChartImage(draw, QSize(60, 40), 96, 2);
+    const struct {
+        QSize pixels;
+        bool held, drawnOver;
+    } cases[] = {{{120, 80}, false, true}, {{120, 80}, true, false}, {{60, 40}, false, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pixels.width() * 10 + c.held);
+        QImage canvas(c.pixels, QImage::Format_RGB32);
+        canvas.fill(Qt::black);
+        const QImage holder = c.held ? canvas : QImage();
+        const uchar* memory = canvas.constBits();
+        const QImage drawn = ChartImage(draw, QSize(60, 40), 96, 2, std::move(canvas));
+        EXPECT_EQ(drawn.constBits() == memory, c.drawnOver);
+        EXPECT_EQ(drawn, fresh);
+        EXPECT_EQ(drawn.devicePixelRatio(), 2);
+        if (c.held) {
+            EXPECT_EQ(holder.pixel(60, 40), qRgb(0, 0, 0));
+        }
+    }
+}
+
 TEST(ChartPng, DecodesToTheSamePixelsAtAnySizeAndTakesOnlyOpaqueImages) {
     for (const QSize size : {QSize(1, 1), QSize(7, 3), QSize(534, 392)}) {
         SCOPED_TRACE(size.width());
