@@ -129,14 +129,11 @@ std::optional<QString> WriteChartPicture(const ChartDrawer& draw, QSize sizePx, 
         path, keep,
         [&](const PieceOutput& out, const PictureFormat& format) -> std::optional<QString> {
             std::optional<QByteArray> bytes;
-            if (format.ending == ".png") {
-                const QImage image = ChartImage(draw, sizePx, dpi);
-                if (!image.isNull())
-                    bytes = ChartPng(image);
-            } else {
+            if (format.ending == ".png")
+                bytes = ChartPng(ChartImage(draw, sizePx, dpi));
+            else
                 bytes = format.ending == ".svg" ? ChartSvg(draw, sizePx, dpi)
                                                 : ChartPdf(draw, sizePx, dpi);
-            }
             if (!bytes)
                 return QStringLiteral("the diagram could not be drawn");
             put(out, *bytes);
@@ -157,8 +154,5 @@ std::optional<QString> WritePngTo(int fd, const QImage& image) {
 }
 
 std::optional<QString> WriteChartPngTo(int fd, const ChartDrawer& draw, QSize sizePx, double dpi) {
-    const QImage image = ChartImage(draw, sizePx, dpi);
-    if (image.isNull())
-        return QStringLiteral("the diagram could not be drawn");
-    return pngTo(fd, ChartPng(image));
+    return pngTo(fd, ChartPng(ChartImage(draw, sizePx, dpi)));
 }
